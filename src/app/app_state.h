@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+
+#include "gfx/colour.h"
+
+namespace app {
+
+// The state that several parts of the program share. Everything else lives with the part that
+// owns it.
+struct AppState {
+  // Active module: at most one flag is 1; all 0 is the Français module.
+  std::int32_t mathMode = 0;
+  std::int32_t puzzleMode = 0;
+  std::int32_t listMode = 0;
+
+  std::int32_t soundOn = 1;
+  std::int32_t keyboardShown = 1;
+  std::int32_t mouseDown = 0;
+
+  // Read-only resources live in the program folder; the files the program writes, in the data
+  // folder (the program folder itself when it is writable).
+  std::filesystem::path programFolder;
+  std::filesystem::path dataFolder;
+  std::int32_t traceEnabled = 1;
+  std::filesystem::path tracePath;
+  std::filesystem::path settingsPath;
+  std::filesystem::path frenchTextPath;
+  std::filesystem::path mathTextPath;
+  std::filesystem::path puzzleStatePath;
+  std::filesystem::path picturePath;
+
+  gfx::Colour backgroundColour = gfx::Rgb(77, 228, 223);
+  gfx::Colour backgroundShade1 = gfx::Rgb(57, 208, 203);
+  gfx::Colour backgroundShade2 = gfx::Rgb(37, 188, 183);
+
+  std::int32_t keyboardColours = 0;
+  std::int32_t keyboardZoomIndex = 0;
+  float keyboardZoom = 1.0f;
+  float halfZoom = 0.5f;
+
+  std::int32_t gridColumns = 22;
+  std::int32_t gridLines = 6;
+  std::int32_t gridLeft = 120;
+  std::int32_t gridTop = 90;
+  std::int32_t lineGap = 25;
+  std::int32_t columnGap = 0;
+  std::int32_t cellWidth = 40;
+  std::int32_t cellHeight = 40;
+
+  std::int32_t keyboardLeft = 0;
+  std::int32_t keyboardTop = 0;
+  std::int32_t letterKeyboardLeft = 310;
+  std::int32_t letterKeyboardTop = 470;
+  std::int32_t digitKeyboardLeft = 430;
+  std::int32_t digitKeyboardTop = 470;
+
+  std::int32_t keysPerRow = 11;
+  std::int32_t keyRows = 4;
+  std::int32_t keyCount = 41;
+  std::int32_t itemCount = 41;
+
+  // Icons: scale by keyboard zoom and the side of every icon's square.
+  float iconScale = 0.5f;
+  std::int32_t iconSize = 36;
+
+  // The first paint of a run loads the Français text.
+  std::int32_t frenchTextPending = 1;
+  // Size of the bitmap made by the last FitPicture.
+  std::int32_t lastFitWidth = 0;
+  std::int32_t lastFitHeight = 0;
+
+  bool InPuzzle() const { return puzzleMode == 1; }
+  bool InMath() const { return mathMode == 1; }
+  bool InList() const { return listMode == 1; }
+};
+
+}  // namespace app

@@ -1,0 +1,77 @@
+#include "app/file_io.h"
+
+#include <fstream>
+#include <random>
+#include <system_error>
+
+namespace app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path TemporaryBeside(const fs::path& path) {
+  static thread_local std::mt19937 generator{std::random_device{}()};
+  const auto tag = std::to_string(generator() % 1000000000u);
+  fs::path tmp = path;
+  tmp += ".tmp" + tag;
+  return tmp;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+  const fs::path tmp = TemporaryBeside(path);
+  std::error_code ec;
+  bool ok = false;
+  {
+    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.flush();
+    ok = static_cast<bool>(out);
+    out.close();
+    ok = ok && !out.fail();
+  }
+  if (ok) {
+    fs::rename(tmp, path, ec);
+    ok = !ec;
+  }
+  if (!ok) fs::remove(tmp, ec);
+  return ok;
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string data;
+  char buffer[65536];
+  while (in) {
+    in.read(buffer, sizeof buffer);
+    data.append(buffer, static_cast<std::size_t>(in.gcount()));
+    if (data.size() > maxBytes) return std::nullopt;
+  }
+  if (in.bad()) return std::nullopt;
+  return data;
+}
+
+bool IsWritableFolder(const fs::path& folder) {
+  std::error_code ec;
+  if (!fs::is_directory(folder, ec)) return false;
+  const fs::path probe = TemporaryBeside(folder / ".scribix-write-test");
+  {
+    std::ofstream out(probe, std::ios::binary);
+    if (!out) return false;
+  }
+  fs::remove(probe, ec);
+  return true;
+}
+
+fs::path ChooseDataFolder(const fs::path& programFolder, const fs::path& perUserFolder) {
+  if (IsWritableFolder(programFolder)) return programFolder;
+  std::error_code ec;
+  fs::create_directories(perUserFolder, ec);
+  return perUserFolder;
+}
+
+}  // namespace app

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace app {
+
+// Replaces a file as a whole: the bytes go to a temporary file in the same folder, which is
+// flushed and renamed over the old one. On any failure the old file stays as it was and the
+// answer is false.
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
+
+// The whole file, or nothing when it cannot be read or is larger than maxBytes.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
+                                         std::size_t maxBytes = 64u << 20);
+
+// True when a file can be created in the folder (tried, then removed).
+bool IsWritableFolder(const std::filesystem::path& folder);
+
+// The folder the program writes into: its own folder when writable, otherwise the per-user
+// folder (created when missing).
+std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolder,
+                                       const std::filesystem::path& perUserFolder);
+
+}  // namespace app

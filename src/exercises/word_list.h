@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/random_generator.h"
+
+namespace exercises {
+
+inline constexpr int kMaxListEntries = 1000;
+
+// The entries of the current word list (words or phrases, Windows-1252).
+struct WordList {
+  std::vector<std::string> listEntries;    // working order: the file's, or shuffled
+  std::vector<std::string> listFileOrder;  // the order of the file or of the edit box
+  std::int32_t currentEntry = -1;          // entry being dictated, -1 for none
+
+  std::int32_t listCount() const { return static_cast<std::int32_t>(listFileOrder.size()); }
+};
+
+// The entries of a list file: one per line, without leading blanks and tabs nor trailing
+// blanks, tabs and line-end bytes; lines with nothing else are skipped. At most 1000 entries:
+// lines beyond are ignored.
+std::vector<std::string> ParseListFile(std::string_view fileText);
+
+// The draw: file order, or a shuffle of the current working order. The generator is seeded
+// with the time in seconds every time, so two draws in the same second shuffle alike.
+void ApplyDraw(WordList& list, bool shuffle, app::RandomGenerator& random,
+               std::int64_t calendarSeconds);
+
+}  // namespace exercises

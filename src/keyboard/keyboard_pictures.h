@@ -1,0 +1,77 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "gfx/image.h"
+#include "ports/pictures.h"
+#include "ports/user_dialogs.h"
+
+namespace keyboard {
+
+// Small pictures that tiles carry, addressed by a handle (0 for none) so that a cell record
+// can hold them. A glyph is a view into a keyboard picture; a turned glyph is a picture of its
+// own.
+class GlyphStore {
+ public:
+  std::int32_t AddView(gfx::ImageView view);
+  std::int32_t AddImage(gfx::Image image);
+  gfx::ImageView Get(std::int32_t handle) const;
+  std::size_t OwnedBytes() const;
+
+ private:
+  std::vector<gfx::ImageView> views_;
+  std::deque<gfx::Image> owned_;  // a deque keeps the images where they are as it grows
+};
+
+inline constexpr int kZoomCount = 5;
+inline constexpr int kSchemeCount = 3;
+inline constexpr int kLetterPageCount = 4;
+inline constexpr int kGlyphPages = 5;  // page 4, the keypad, has no glyphs
+inline constexpr int kGlyphSlots = 50;
+inline constexpr std::array<float, kZoomCount> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
+
+// File name of the letter keyboard picture of a colour scheme and page.
+const char* LetterPictureName(int scheme, int page);
+// File name of the keypad picture of a colour scheme.
+const char* KeypadPictureName(int scheme);
+
+// The keyboard pictures at the five zooms, and the glyphs cut from them, made once at start-up.
+class KeyboardPictures {
+ public:
+  // Decodes and scales every picture of resb/ and cuts the glyphs. A missing letter picture is
+  // reported once with a message box; a missing keypad picture is silent.
+  void Load(ports::Pictures& pictures, ports::UserDialogs& dialogs,
+            const std::filesystem::path& programFolder);
+  void CutKeyGlyphs(int zoom, int page, int scheme);
+
+  // Pictures, or null when the file was missing.
+  const gfx::Image* LetterPicture(int zoom, int scheme, int page) const;
+  const gfx::Image* KeypadPicture(int zoom, int scheme) const;
+  std::int32_t Glyph(int zoom, int scheme, int page, int position) const;
+  std::int32_t GlyphAlt(int zoom, int scheme, int page, int position) const;
+
+  GlyphStore& Glyphs() { return glyphs_; }
+  const GlyphStore& Glyphs() const { return glyphs_; }
+  std::size_t PictureBytes() const;
+
+ private:
+  using GlyphTable =
+      std::array<std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kGlyphPages>,
+                            kSchemeCount>,
+                 kZoomCount>;
+
+  std::array<std::array<std::array<gfx::Image, kLetterPageCount>, kSchemeCount>, kZoomCount>
+      keyboardBitmaps_;
+  // Schemes 0 and 1 share one keypad picture.
+  std::array<std::array<gfx::Image, 2>, kZoomCount> keypadBitmaps_;
+  GlyphTable keyGlyphs_{};
+  GlyphTable keyGlyphsAlt_{};
+  GlyphStore glyphs_;
+};
+
+}  // namespace keyboard

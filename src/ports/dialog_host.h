@@ -1,0 +1,20 @@
+#pragma once
+
+namespace ports {
+
+// The four modeless dialogs of the program.
+enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings };
+
+// The windows of the modeless dialogs; their state lives in the program's models.
+class DialogHost {
+ public:
+  virtual ~DialogHost() = default;
+  virtual void Show(DialogId id) = 0;
+  virtual void Hide(DialogId id) = 0;
+  virtual void Raise(DialogId id) = 0;
+  virtual bool IsVisible(DialogId id) const = 0;
+  // The program changed the model: show its new state without calling its handlers.
+  virtual void Refresh(DialogId id) = 0;
+};
+
+}  // namespace ports

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ports {
+
+// The platform's speech synthesiser. Called from the speech worker (Speak) and from the
+// user-interface thread (the rest); an implementation makes that safe.
+class Voice {
+ public:
+  virtual ~Voice() = default;
+  // False when no voice could be made: the program then runs silent.
+  virtual bool IsAvailable() const = 0;
+  // Queues the text and returns at once.
+  virtual void Speak(const std::u16string& text) = 0;
+  // Drops what is being spoken and everything queued in the voice.
+  virtual void Purge() = 0;
+  virtual void WaitUntilDone() = 0;
+  // id as listed by the catalog; an unknown id selects the default voice.
+  virtual void SelectVoice(const std::string& id) = 0;
+  // -10 (slow) to 10 (fast); values a little outside are clamped by the voice.
+  virtual void SetRate(int rate) = 0;
+  virtual void SetVolume(int volume) = 0;  // 0 to 100
+};
+
+struct VoiceInfo {
+  std::string name;  // shown in the voice list (Windows-1252)
+  std::string id;    // handed back to Voice::SelectVoice
+};
+
+class VoiceCatalog {
+ public:
+  virtual ~VoiceCatalog() = default;
+  // The installed voices of each source, sources in the order they are searched.
+  virtual std::vector<std::vector<VoiceInfo>> ListBySource() = 0;
+};
+
+}  // namespace ports

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "shell/scribix_app.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Scribix"));
+  shell::CScribixApp::LoadFrenchTranslations(application);
+
+  shell::CScribixApp scribix;
+  if (!scribix.InitInstance(shell::CScribixApp::DefaultFolders())) return 1;
+  return QApplication::exec();
+}

@@ -1,0 +1,22 @@
+#include "shell/main_frame.h"
+
+#include <QEvent>
+
+namespace shell {
+
+CMainFrame::CMainFrame() {
+  setWindowTitle(QStringLiteral("Scribix"));
+  resize(kInitialWidth, kInitialHeight);
+  setMenuBar(nullptr);
+  setStatusBar(nullptr);
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+  // Nothing may give the window another title.
+  if (event->type() == QEvent::WindowTitleChange && windowTitle() != QStringLiteral("Scribix")) {
+    setWindowTitle(QStringLiteral("Scribix"));
+  }
+  QMainWindow::changeEvent(event);
+}
+
+}  // namespace shell

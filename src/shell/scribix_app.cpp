@@ -1,0 +1,72 @@
+#include "shell/scribix_app.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include "app/file_io.h"
+#include "app/scribix_view.h"
+#include "platform/voice_backend.h"
+#include "shell/main_frame.h"
+#include "shell/qt_text.h"
+#include "shell/view_widget.h"
+
+namespace shell {
+
+CScribixApp::CScribixApp() = default;
+
+CScribixApp::~CScribixApp() {
+  // The view goes first: its destructor stops the speech engine. Nothing is saved on this path.
+  if (widget_ != nullptr) widget_->Attach(nullptr);
+  view_.reset();
+  frame_.reset();
+}
+
+Folders CScribixApp::DefaultFolders() {
+  Folders folders;
+  folders.program = PathFromQt(QCoreApplication::applicationDirPath());
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  folders.data = app::ChooseDataFolder(folders.program, PathFromQt(perUser));
+  return folders;
+}
+
+void CScribixApp::LoadFrenchTranslations(QApplication& application) {
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  auto* translator = new QTranslator(&application);
+  if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    application.installTranslator(translator);
+  }
+}
+
+bool CScribixApp::InitInstance(const Folders& folders, bool show) {
+  QDir::setCurrent(PathToQt(folders.program));
+
+  frame_ = std::make_unique<CMainFrame>();
+  widget_ = new ScribixViewWidget(frame_.get());
+  frame_->setCentralWidget(widget_);
+
+  timers_ = std::make_unique<QtTimers>([this](int id) {
+    if (view_) view_->OnTimer(id);
+  });
+  dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
+  voice_ = platform::MakeVoice();
+  voices_ = platform::MakeVoiceCatalog();
+  platform_ = std::make_unique<ports::Platform>(ports::Platform{
+      *widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_, *voices_,
+      textPainter_, dialogHost_});
+
+  view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
+  widget_->Attach(view_.get());
+  if (view_->OnCreate() != 0) return false;
+  view_->OnSize();
+
+  if (show) frame_->show();
+  widget_->repaint();
+  return true;
+}
+
+}  // namespace shell

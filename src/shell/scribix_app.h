@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "ports/null_ports.h"
+#include "ports/system_clock.h"
+#include "shell/qt_ports.h"
+
+namespace app {
+class CScribixView;
+}
+
+namespace shell {
+
+class CMainFrame;
+class ScribixViewWidget;
+
+struct Folders {
+  std::filesystem::path program;  // the executable's folder: the read-only resources
+  std::filesystem::path data;     // where the program writes
+};
+
+// The application: it makes the frame, the view and the ports in the order the program
+// expects, and takes them down in reverse.
+class CScribixApp {
+ public:
+  CScribixApp();
+  ~CScribixApp();
+
+  // Frame, then the view's construction, then its window and timers, then the frame shown.
+  bool InitInstance(const Folders& folders, bool show = true);
+
+  CMainFrame* Frame() const { return frame_.get(); }
+  ScribixViewWidget* ViewWidget() const { return widget_; }
+  app::CScribixView* View() const { return view_.get(); }
+  QtTimers* Timers() const { return timers_.get(); }
+
+  static Folders DefaultFolders();
+  static void LoadFrenchTranslations(QApplication& application);
+
+ private:
+  std::unique_ptr<CMainFrame> frame_;
+  ScribixViewWidget* widget_ = nullptr;
+  std::unique_ptr<QtTimers> timers_;
+  ports::SystemClock clock_;
+  std::unique_ptr<QtUserDialogs> dialogs_;
+  QtDesktop desktop_;
+  QtPictures pictures_;
+  QtSoundPlayer sound_;
+  std::unique_ptr<ports::Voice> voice_;
+  std::unique_ptr<ports::VoiceCatalog> voices_;
+  QtTextPainter textPainter_;
+  ports::NullDialogHost dialogHost_;
+  std::unique_ptr<ports::Platform> platform_;
+  std::unique_ptr<app::CScribixView> view_;
+};
+
+}  // namespace shell

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace app {
+class CScribixView;
+}
+
+namespace speech {
+
+// The settings dialog of the writing modules: keyboard look, grid size, placement, effects and
+// the voice. Every change acts at once and is saved at once.
+class CConfigABC {
+ public:
+  static constexpr std::array<const char*, 3> kColourItems = {"bleu", "voyelles-rouge/consonnes-bleu",
+                                                              "noir"};
+  static constexpr std::array<const char*, 5> kZoomItems = {"1.0", "1.25", "1.5", "1.75", "2.0"};
+  static constexpr std::array<float, 5> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
+  static constexpr int kLineItems = 8;   // "1" to "8"
+  static constexpr int kCellItems = 20;  // "2" to "40" in steps of 2
+
+  explicit CConfigABC(app::CScribixView& view) : view_(view) {}
+
+  // The selections, -1 when none.
+  std::int32_t colourSelection = -1;  // 1011 "Couleurs du clavier"
+  std::int32_t zoomSelection = -1;    // 1035 "Zoom du clavier"
+  std::int32_t linesSelection = -1;   // 1037 "Nombre de lignes"
+  std::int32_t cellsSelection = -1;   // 1038 "Nombre de cases/lignes"
+  std::int32_t voiceSelection = -1;   // 1019 "Choix de la voix"
+  std::vector<std::string> voiceItems;
+
+  bool autoPlace = false;  // 1007 "Placement automatique sur clic"
+  bool noSounds = false;   // 1008 "Supprimer les bruitages"
+  bool noEffects = false;  // 1060 "Supprime les effets visuels"
+
+  std::int32_t rateSlider = 0;    // 1020, 0 to 20
+  std::int32_t volumeSlider = 0;  // 1022, 0 to 100
+  std::int32_t speechRate = 0;    // -10 to 10
+  std::int32_t speechVolume = 0;  // 0 to 100
+
+  // The selections the main view gives the dialog when it is made.
+  void SetDefaults();
+  // A selection that the list does not have leaves it without one.
+  static std::int32_t ValidSelection(std::int32_t item, int itemCount);
+
+  // Control handlers, as the window calls them (and the settings reader, under its guard).
+  void OnColoursChanged(std::int32_t item);
+  void OnZoomChanged(std::int32_t item);
+  void OnLinesChanged(std::int32_t item);
+  void OnCellsChanged(std::int32_t item);
+  void OnVoiceChanged(std::int32_t item);
+  void OnRateMoved(std::int32_t position);
+  void OnVolumeMoved(std::int32_t position);
+  void OnAutoPlaceClicked(bool ticked);
+  void OnNoSoundsClicked(bool ticked);
+  void OnNoEffectsClicked(bool ticked);
+
+  std::int32_t lastAppliedVoice = -1;
+  std::int32_t lastAppliedZoom = 0;
+
+ private:
+  void AfterGridSizeChange();
+
+  app::CScribixView& view_;
+};
+
+}  // namespace speech
