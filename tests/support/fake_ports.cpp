@@ -1,0 +1,61 @@
+#include "support/fake_ports.h"
+
+namespace testing_support {
+
+ports::MessageAnswer FakeUserDialogs::MessageBox(const std::string& text, const std::string& caption,
+                                                 ports::MessageButtons buttons,
+                                                 ports::MessageIcon icon) {
+  messages.push_back({text, caption, buttons, icon});
+  if (!answers.empty()) {
+    const auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == ports::MessageButtons::kYesNo ? ports::MessageAnswer::kNo
+                                                  : ports::MessageAnswer::kOk;
+}
+
+namespace {
+
+class FakePicture : public ports::Picture {
+ public:
+  explicit FakePicture(const gfx::Image& image) : image_(image) {}
+  gfx::Size PixelSize() const override { return image_.GetSize(); }
+  bool IsTransparent() const override { return false; }
+  const gfx::Image& Image() const { return image_; }
+
+ private:
+  const gfx::Image& image_;
+};
+
+}  // namespace
+
+std::unique_ptr<ports::Picture> FakePictures::Load(const std::filesystem::path& path) {
+  loads.push_back(path);
+  const auto it = files.find(path);
+  if (it == files.end()) return nullptr;
+  return std::make_unique<FakePicture>(it->second);
+}
+
+gfx::Image FakePictures::Render(const ports::Picture& picture, int width, int height) {
+  const auto& image = static_cast<const FakePicture&>(picture).Image();
+  return gfx::ScaleSmooth(gfx::ViewOf(image), width, height);
+}
+
+void FakeVoice::Speak(const std::u16string& text) {
+  std::lock_guard guard(mutex_);
+  spoken.push_back(text);
+}
+
+std::vector<std::u16string> FakeVoice::Spoken() {
+  std::lock_guard guard(mutex_);
+  return spoken;
+}
+
+gfx::Image PlainPicture(int width, int height, gfx::Colour colour) {
+  gfx::Image image(width, height, colour);
+  if (width > 0 && height > 0) image.SetPixel(0, 0, gfx::Rgb(1, 2, 3));
+  return image;
+}
+
+}  // namespace testing_support

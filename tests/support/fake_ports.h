@@ -1,0 +1,201 @@
+#pragma once
+
+#include <deque>
+#include <mutex>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ports/platform.h"
+
+// Ports that record what the program asks and answer as the test decides.
+namespace testing_support {
+
+class FakeWindow : public ports::Window {
+ public:
+  gfx::Size clientSize{1200, 850};
+  bool visible = true;
+  bool maximised = false;
+  std::vector<gfx::Rect> invalidated;
+  int invalidateAllCount = 0;
+  std::vector<gfx::Rect> shownNow;
+  std::vector<gfx::Size> resizes;
+  gfx::Point screenOffset{100, 50};
+  std::vector<std::pair<gfx::Point, std::string>> tips;
+
+  gfx::Size ClientSize() const override { return clientSize; }
+  void Invalidate(const gfx::Rect& area, bool) override { invalidated.push_back(area); }
+  void InvalidateAll(bool) override { ++invalidateAllCount; }
+  void ShowNow(const gfx::Rect& area) override { shownNow.push_back(area); }
+  bool IsVisible() const override { return visible; }
+  bool IsMaximised() const override { return maximised; }
+  // The frame has no menu or border in these tests: the client takes the whole size.
+  void ResizeMainWindow(int width, int height) override {
+    resizes.push_back({width, height});
+    clientSize = {width, height};
+  }
+  gfx::Point ClientToScreen(gfx::Point client) const override {
+    return {client.x + screenOffset.x, client.y + screenOffset.y};
+  }
+  void ShowTip(gfx::Point screen, const std::string& text) override { tips.emplace_back(screen, text); }
+};
+
+class FakeTimers : public ports::Timers {
+ public:
+  std::map<int, int> running;  // id -> period
+  std::vector<int> started;
+  std::vector<int> killed;
+
+  void Start(int id, int periodMs) override {
+    running[id] = periodMs;
+    started.push_back(id);
+  }
+  void Kill(int id) override {
+    running.erase(id);
+    killed.push_back(id);
+  }
+  bool IsRunning(int id) const { return running.count(id) != 0; }
+};
+
+class FakeClock : public ports::Clock {
+ public:
+  std::int64_t now = 0;
+  std::int64_t calendar = 1700000000;
+  std::vector<int> sleeps;
+
+  std::int64_t NowMs() const override { return now; }
+  std::int64_t CalendarSeconds() const override { return calendar; }
+  void Sleep(int ms) override {
+    sleeps.push_back(ms);
+    now += ms;
+  }
+};
+
+class FakeUserDialogs : public ports::UserDialogs {
+ public:
+  struct Message {
+    std::string text, caption;
+    ports::MessageButtons buttons;
+    ports::MessageIcon icon;
+  };
+  std::vector<Message> messages;
+  std::deque<ports::MessageAnswer> answers;
+  std::optional<std::filesystem::path> openAnswer, saveAnswer;
+  std::optional<gfx::Colour> colourAnswer;
+  std::vector<gfx::Colour> colourRequests;
+
+  ports::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                  ports::MessageButtons buttons, ports::MessageIcon icon) override;
+  std::optional<std::filesystem::path> OpenFile(const std::string&, const std::filesystem::path&,
+                                                const std::string&) override {
+    return openAnswer;
+  }
+  std::optional<std::filesystem::path> SaveFile(const std::string&, const std::filesystem::path&,
+                                                const std::string&) override {
+    return saveAnswer;
+  }
+  std::optional<gfx::Colour> ChooseColour(gfx::Colour initial) override {
+    colourRequests.push_back(initial);
+    return colourAnswer;
+  }
+};
+
+class FakeDesktop : public ports::Desktop {
+ public:
+  std::vector<std::filesystem::path> opened;
+  void Open(const std::filesystem::path& path) override { opened.push_back(path); }
+};
+
+// Pictures made by the test: a path is given an image; any other path does not open.
+class FakePictures : public ports::Pictures {
+ public:
+  std::map<std::filesystem::path, gfx::Image> files;
+  std::vector<std::filesystem::path> loads;
+
+  std::unique_ptr<ports::Picture> Load(const std::filesystem::path& path) override;
+  gfx::Image Render(const ports::Picture& picture, int width, int height) override;
+};
+
+class FakeSoundPlayer : public ports::SoundPlayer {
+ public:
+  std::vector<std::filesystem::path> played;
+  void Play(const std::filesystem::path& waveFile) override { played.push_back(waveFile); }
+};
+
+class FakeVoice : public ports::Voice {
+ public:
+  bool available = true;
+  std::vector<std::u16string> spoken;
+  int purges = 0;
+  int waits = 0;
+  std::vector<std::string> selected;
+  std::vector<int> rates;
+  std::vector<int> volumes;
+
+  bool IsAvailable() const override { return available; }
+  void Speak(const std::u16string& text) override;
+  void Purge() override { ++purges; }
+  void WaitUntilDone() override { ++waits; }
+  void SelectVoice(const std::string& id) override { selected.push_back(id); }
+  void SetRate(int rate) override { rates.push_back(rate); }
+  void SetVolume(int volume) override { volumes.push_back(volume); }
+  std::vector<std::u16string> Spoken();
+
+ private:
+  std::mutex mutex_;
+};
+
+class FakeVoiceCatalog : public ports::VoiceCatalog {
+ public:
+  std::vector<std::vector<ports::VoiceInfo>> sources;
+  std::vector<std::vector<ports::VoiceInfo>> ListBySource() override { return sources; }
+};
+
+class FakeTextPainter : public ports::TextPainter {
+ public:
+  std::vector<std::string> texts;
+  void DrawText(gfx::Image&, const gfx::Rect&, gfx::Point, const std::string& text, int,
+                gfx::Colour) override {
+    texts.push_back(text);
+  }
+};
+
+class FakeDialogHost : public ports::DialogHost {
+ public:
+  std::map<ports::DialogId, bool> visible;
+  std::map<ports::DialogId, int> refreshes;
+  std::vector<ports::DialogId> raised;
+
+  void Show(ports::DialogId id) override { visible[id] = true; }
+  void Hide(ports::DialogId id) override { visible[id] = false; }
+  void Raise(ports::DialogId id) override { raised.push_back(id); }
+  bool IsVisible(ports::DialogId id) const override {
+    const auto it = visible.find(id);
+    return it != visible.end() && it->second;
+  }
+  void Refresh(ports::DialogId id) override { ++refreshes[id]; }
+};
+
+// Every fake, bundled as the program's platform.
+struct FakePlatform {
+  FakeWindow window;
+  FakeTimers timers;
+  FakeClock clock;
+  FakeUserDialogs dialogs;
+  FakeDesktop desktop;
+  FakePictures pictures;
+  FakeSoundPlayer sound;
+  FakeVoice voice;
+  FakeVoiceCatalog voices;
+  FakeTextPainter textPainter;
+  FakeDialogHost dialogHost;
+  ports::Platform platform{window, timers, clock,  dialogs,     desktop,   pictures,
+                           sound,  voice,  voices, textPainter, dialogHost};
+};
+
+// A picture of a single colour with a distinct pixel at its top-left corner.
+gfx::Image PlainPicture(int width, int height, gfx::Colour colour);
+
+}  // namespace testing_support
