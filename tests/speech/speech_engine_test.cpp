@@ -1,0 +1,126 @@
+#include "speech/speech_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <thread>
+
+#include "support/fake_ports.h"
+
+namespace {
+
+using testing_support::FakeVoice;
+
+// A voice whose Speak blocks until the test lets it go, so the queue can be filled meanwhile.
+class GatedVoice : public FakeVoice {
+ public:
+  void Speak(const std::u16string& text) override {
+    std::unique_lock guard(gate_);
+    entered_ = true;
+    changed_.notify_all();
+    changed_.wait(guard, [this] { return open_; });
+    guard.unlock();
+    FakeVoice::Speak(text);
+  }
+  void WaitUntilEntered() {
+    std::unique_lock guard(gate_);
+    changed_.wait(guard, [this] { return entered_; });
+  }
+  void Open() {
+    std::lock_guard guard(gate_);
+    open_ = true;
+    changed_.notify_all();
+  }
+
+ private:
+  std::mutex gate_;
+  std::condition_variable changed_;
+  bool entered_ = false;
+  bool open_ = false;
+};
+
+// Waits (briefly) until the voice has been handed `count` texts.
+bool WaitForSpoken(FakeVoice& voice, std::size_t count) {
+  for (int i = 0; i < 2000; ++i) {
+    if (voice.Spoken().size() >= count) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return false;
+}
+
+TEST(SpeechEngine, SpeaksInTheOrderOfTheQueueAndSkipsEmptyTexts) {
+  FakeVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  EXPECT_TRUE(engine.Speak("Ecris le mot : "));
+  EXPECT_TRUE(engine.Speak(""));
+  EXPECT_TRUE(engine.Speak("b\xE9" "b\xE9 \x9C"));
+  ASSERT_TRUE(WaitForSpoken(voice, 2));
+  engine.Shutdown();
+  const auto spoken = voice.Spoken();
+  ASSERT_EQ(spoken.size(), 2u);
+  EXPECT_EQ(spoken[0], u"Ecris le mot : ");
+  EXPECT_EQ(spoken[1], u"b\u00E9b\u00E9 \u0153");
+}
+
+TEST(SpeechEngine, AFullQueueDropsTheNextTextAndStillAnswersTrue) {
+  GatedVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  engine.Speak("first");
+  voice.WaitUntilEntered();  // the worker holds "first", the queue is empty
+  for (int i = 0; i < 1000; ++i) ASSERT_TRUE(engine.Speak(std::to_string(i)));
+  EXPECT_EQ(engine.PendingCount(), 1000u);
+  EXPECT_TRUE(engine.Speak("one too many"));
+  EXPECT_EQ(engine.PendingCount(), 1000u);
+  voice.Open();
+  ASSERT_TRUE(WaitForSpoken(voice, 1001));
+  engine.Shutdown();
+  EXPECT_EQ(voice.Spoken().back(), u"999");
+}
+
+TEST(SpeechEngine, ShutdownDropsWhatWaitsAndRefusesNewTexts) {
+  GatedVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  engine.Speak("first");
+  voice.WaitUntilEntered();
+  engine.Speak("never said");
+  std::thread opener([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    voice.Open();
+  });
+  engine.Shutdown();
+  opener.join();
+  EXPECT_TRUE(engine.Speak("after"));
+  EXPECT_EQ(engine.PendingCount(), 0u);
+  EXPECT_EQ(voice.Spoken(), std::vector<std::u16string>{u"first"});
+}
+
+TEST(SpeechEngine, WithoutAVoiceNothingIsQueued) {
+  FakeVoice voice;
+  voice.available = false;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  EXPECT_FALSE(engine.Speak("bonjour"));
+  engine.Silence();
+  engine.SetRate(3);
+  EXPECT_EQ(engine.PendingCount(), 0u);
+  engine.Shutdown();
+  EXPECT_TRUE(voice.Spoken().empty());
+  EXPECT_EQ(voice.purges, 0);
+  EXPECT_TRUE(voice.rates.empty());
+}
+
+TEST(SpeechEngine, SilencePurgesTheVoiceAndWaits) {
+  FakeVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  engine.Silence();
+  engine.WaitUntilQuiet();
+  EXPECT_EQ(voice.purges, 1);
+  EXPECT_EQ(voice.waits, 2);
+}
+
+}  // namespace

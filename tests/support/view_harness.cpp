@@ -1,0 +1,84 @@
+#include "support/view_harness.h"
+
+#include "keyboard/keyboard_layout.h"
+#include "keyboard/keyboard_pictures.h"
+
+namespace testing_support {
+
+gfx::Colour FaceColour(int scheme, int page, int row, int column) {
+  return gfx::Rgb(10 + row * 11 + column, 100 + scheme * 10 + page, 200);
+}
+
+gfx::Colour KeypadFaceColour(int scheme, int row, int column) {
+  return gfx::Rgb(row * 5 + column, 50 + scheme, 150);
+}
+
+gfx::Colour IconColour(int picture) { return gfx::Rgb(picture, 240, 17); }
+
+namespace {
+
+gfx::Image LetterPicture(int scheme, int page) {
+  gfx::Image image(465, 160, gfx::Rgb(255, 255, 255));
+  for (int row = 0; row < keyboard::kLetterRows; ++row) {
+    int x = 0;
+    for (int column = 0; column < keyboard::kLetterColumns; ++column) {
+      const int w = keyboard::LetterKeyBaseWidth(row, column);
+      for (int y = row * 40; y < row * 40 + 40; ++y) {
+        for (int i = x; i < x + w && i < 465; ++i) {
+          image.SetPixel(i, y, FaceColour(scheme, page, row, column));
+        }
+      }
+      x += w;
+    }
+  }
+  return image;
+}
+
+gfx::Image KeypadPicture(int scheme) {
+  gfx::Image image(200, 160);
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 5; ++column) {
+      for (int y = row * 40; y < row * 40 + 40; ++y) {
+        for (int x = column * 40; x < column * 40 + 40; ++x) {
+          image.SetPixel(x, y, KeypadFaceColour(scheme, row, column));
+        }
+      }
+    }
+  }
+  return image;
+}
+
+}  // namespace
+
+void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& programFolder) {
+  const auto resb = programFolder / "resb";
+  for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
+    for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
+      pictures.files[resb / keyboard::LetterPictureName(scheme, page)] = LetterPicture(scheme, page);
+    }
+  }
+  pictures.files[resb / "Math.bmp"] = KeypadPicture(0);
+  pictures.files[resb / "MathN.bmp"] = KeypadPicture(2);
+  for (int i = 0; i < app::kIconPictureCount; ++i) {
+    pictures.files[resb / app::IconPictureFile(static_cast<app::IconPicture>(i))] =
+        gfx::Image(72, 72, IconColour(i));
+  }
+}
+
+ViewHarness::ViewHarness(bool withPictures) {
+  if (withPictures) AddProgramPictures(fake.pictures, program.Path());
+}
+
+app::CScribixView& ViewHarness::Create() {
+  view = std::make_unique<app::CScribixView>(fake.platform, program.Path(), data.Path());
+  view->OnCreate();
+  view->OnSize();
+  return *view;
+}
+
+const gfx::Image& ViewHarness::Paint() {
+  view->OnDraw(gfx::Rect{0, 0, fake.window.clientSize.width, fake.window.clientSize.height});
+  return view->BackBuffer();
+}
+
+}  // namespace testing_support

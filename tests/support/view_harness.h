@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+
+#include "app/scribix_view.h"
+#include "support/fake_ports.h"
+#include "support/temp_folder.h"
+
+namespace testing_support {
+
+// The colour of the face of key (row, column) in the made-up keyboard pictures: each face is
+// filled with it, so a copied face tells where it came from.
+gfx::Colour FaceColour(int scheme, int page, int row, int column);
+gfx::Colour KeypadFaceColour(int scheme, int row, int column);
+gfx::Colour IconColour(int picture);
+
+// Keyboard, keypad and icon pictures in the fake picture loader, as the program folder has them.
+void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& programFolder);
+
+// A view on fake ports with its own program and data folders.
+struct ViewHarness {
+  explicit ViewHarness(bool withPictures = true);
+
+  // Constructs the view and its window (timers started).
+  app::CScribixView& Create();
+  app::CScribixView& View() { return *view; }
+  // Composes the whole screen.
+  const gfx::Image& Paint();
+
+  TempFolder program;
+  TempFolder data;
+  FakePlatform fake;
+  std::unique_ptr<app::CScribixView> view;
+};
+
+}  // namespace testing_support
