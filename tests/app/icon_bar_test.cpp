@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "support/view_harness.h"
+
+namespace {
+
+using app::IconId;
+using testing_support::ViewHarness;
+
+TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  EXPECT_EQ(view.state.iconSize, 36);
+  EXPECT_EQ(view.icons[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
+  EXPECT_EQ(view.icons[app::IconModuleMath].left, 90);
+  EXPECT_EQ(view.icons[app::IconModuleList].left, 135);
+  EXPECT_EQ(view.icons[app::IconModulePuzzle].left, 180);
+  EXPECT_EQ(view.icons[app::IconQuit], gfx::Rect::FromSize(1200 - 36 - 5, 5, 36, 36));
+  EXPECT_EQ(view.icons[app::IconClear], gfx::Rect::FromSize(1200 - 41, 850 - 41, 36, 36));
+  EXPECT_EQ(view.icons[app::IconSound].left, 1200 - 361 - 36);
+  EXPECT_EQ(view.icons.Bitmap(app::PictureAbc).Width(), 36);
+
+  view.settingsDialog.OnZoomChanged(4);
+  EXPECT_EQ(view.state.iconSize, 48);
+  EXPECT_EQ(view.icons[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
+  EXPECT_EQ(view.icons[app::IconModuleMath].left, 107);
+  EXPECT_EQ(view.icons[app::IconModuleList].left, 167);
+  EXPECT_EQ(view.icons[app::IconModulePuzzle].left, 227);
+  EXPECT_EQ(view.icons.Bitmap(app::PictureAbc).Width(), 48);
+  view.settingsDialog.OnZoomChanged(1);
+  EXPECT_EQ(view.state.iconSize, 45);
+}
+
+TEST(IconBar, EachModuleDrawsItsIcons) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  auto shows = [&](IconId id, int picture) {
+    const gfx::Rect r = view.icons[id];
+    return view.BackBuffer().Pixel(r.left + 3, r.top + 3) == testing_support::IconColour(picture);
+  };
+  harness.Paint();
+  EXPECT_TRUE(shows(app::IconModuleEdit, app::PictureEdit));
+  // Both instruction icons show the same file.
+  EXPECT_TRUE(shows(app::IconRepeat, app::PictureRepeatWord));
+  EXPECT_TRUE(shows(app::IconKeyboard, app::PictureKeyboardOn));
+  EXPECT_FALSE(shows(app::IconNextWord, app::PictureNextWord));
+
+  view.state.listMode = 1;
+  view.listDialog.hideHelp = true;
+  harness.Paint();
+  EXPECT_TRUE(shows(app::IconNextWord, app::PictureNextWord));
+  EXPECT_TRUE(shows(app::IconSolution, app::PictureSolution));
+  EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
+  EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
+
+  view.state.listMode = 0;
+  view.state.puzzleMode = 1;
+  view.state.soundOn = 0;
+  harness.Paint();
+  EXPECT_TRUE(shows(app::IconScatter, app::PictureScatter));
+  EXPECT_TRUE(shows(app::IconSound, app::PictureSoundOff));
+  EXPECT_FALSE(shows(app::IconKeyboard, app::PictureKeyboardOn));
+  EXPECT_FALSE(shows(app::IconClear, app::PictureTrash));
+}
+
+TEST(Tooltips, TextDependsOnTheModule) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  // Near the right edge: at the smallest size "Mot ou phrase suivante" overlaps "Module Puzzle".
+  auto at = [&](IconId id) {
+    const gfx::Rect r = view.icons[id];
+    return view.TooltipTextAt({r.right - 2, r.top + 2});
+  };
+  EXPECT_EQ(at(app::IconModuleFrench), "Module Fran\xE7" "ais");
+  EXPECT_EQ(at(app::IconRepeat), "R\xE9p\xE9ter la consigne");
+  EXPECT_EQ(at(app::IconSound), "Couper le son");
+  EXPECT_EQ(at(app::IconKeyboard), "Masquer le clavier");
+  EXPECT_EQ(at(app::IconNextWord), "");
+  EXPECT_EQ(view.TooltipTextAt({600, 400}), "");
+
+  view.state.listMode = 1;
+  view.listDialog.hideHelp = true;  // hidden, but its tooltip stays
+  EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
+  EXPECT_EQ(at(app::IconHelp), "Aide");
+  EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
+
+  view.state.listMode = 0;
+  view.state.puzzleMode = 1;
+  view.state.soundOn = 0;
+  EXPECT_EQ(at(app::IconModuleList), "Module Liste ");
+  EXPECT_EQ(at(app::IconModuleFrench), "");
+  EXPECT_EQ(at(app::IconModuleMath), "Charger un puzzle");  // the load icon lies over it
+  EXPECT_EQ(at(app::IconSavePuzzle), "Sauvegarder  le puzzle");
+  EXPECT_EQ(at(app::IconModel), "Afficher le mod\xE8le du puzzle");
+  EXPECT_EQ(at(app::IconSound), "R\xE9tablir le son");
+}
+
+TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  auto& tips = harness.fake.window.tips;
+  const gfx::Rect french = view.icons[app::IconModuleFrench];
+  const gfx::Rect math = view.icons[app::IconModuleMath];
+
+  view.OnMouseMove(0, {french.left + 4, french.top + 4});
+  view.OnTimer(app::kTimerTooltip);  // first tick: not yet
+  EXPECT_TRUE(tips.empty());
+  view.OnTimer(app::kTimerTooltip);  // second tick at rest: shown, 18 pixels lower in the window
+  ASSERT_EQ(tips.size(), 1u);
+  EXPECT_EQ(tips.back().second, "Module Fran\xE7" "ais");
+  EXPECT_EQ(tips.back().first, (gfx::Point{french.left + 4 + 100, french.top + 4 + 50}));
+  view.OnTimer(app::kTimerTooltip);  // shown again while the mouse stays
+  EXPECT_EQ(tips.size(), 2u);
+
+  // To another icon: nothing hidden, the tick clears, the next tick shows the new one.
+  view.OnMouseMove(0, {math.left + 4, math.top + 4});
+  EXPECT_EQ(tips.size(), 2u);
+  view.OnTimer(app::kTimerTooltip);
+  EXPECT_EQ(view.tips.shownTip, "");
+  EXPECT_EQ(tips.size(), 2u);
+  view.OnTimer(app::kTimerTooltip);
+  EXPECT_EQ(tips.back().second, "Module Math\xE9matique");
+
+  // Off every icon: hidden at once.
+  view.OnMouseMove(0, {600, 400});
+  EXPECT_EQ(tips.back().second, "");
+
+  // A visible dialog keeps tooltips away.
+  harness.fake.dialogHost.visible[ports::DialogId::kEditor] = true;
+  view.OnMouseMove(0, {french.left + 4, french.top + 4});
+  view.OnTimer(app::kTimerTooltip);
+  view.OnTimer(app::kTimerTooltip);
+  EXPECT_EQ(tips.back().second, "");
+  EXPECT_EQ(view.tips.wantedTip, "");
+}
+
+TEST(IconBar, TheManualOpensFromTheProgramFolder) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.OpenManual();
+  ASSERT_EQ(harness.fake.desktop.opened.size(), 1u);
+  EXPECT_EQ(harness.fake.desktop.opened[0], harness.program / "Documentation-Scribix.pdf");
+}
+
+}  // namespace

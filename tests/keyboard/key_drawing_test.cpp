@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include "support/view_harness.h"
+
+namespace {
+
+using testing_support::FaceColour;
+using testing_support::ViewHarness;
+
+constexpr gfx::Colour kBackground = gfx::Rgb(77, 228, 223);
+constexpr gfx::Colour kCellShade = gfx::Rgb(57, 208, 203);
+constexpr gfx::Colour kRed = gfx::Rgb(255, 0, 0);
+
+// A tile made from key `key` of page 0, resting in grid cell (column, line).
+int AddTile(app::CScribixView& view, int key, int column, int line) {
+  const int i = view.state.itemCount++;
+  keyboard::CellRecord& tile = view.cells[i];
+  tile = view.cells[key];
+  const gfx::Rect cell = view.CellRect(column, line);
+  tile.posX = cell.left;
+  tile.posY = cell.top;
+  tile.gridCol = column;
+  tile.gridRow = line;
+  tile.kind = keyboard::KindPlain;
+  tile.sourceKey = key;
+  tile.glyph = view.keyboardPictures.Glyph(view.state.keyboardZoomIndex, view.state.keyboardColours,
+                                           0, key);
+  tile.glyphAlt = tile.glyph;
+  return i;
+}
+
+gfx::Point Centre(const keyboard::CellRecord& r) {
+  return {r.posX + r.width / 2, r.posY + r.height / 2};
+}
+
+TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const auto& pictures = view.keyboardPictures;
+  const gfx::Image* big = pictures.LetterPicture(4, 2, 0);
+  ASSERT_NE(big, nullptr);
+  EXPECT_EQ(big->GetSize(), (gfx::Size{930, 320}));
+  for (int position = 0; position < 44; ++position) {
+    const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, position));
+    ASSERT_FALSE(glyph.IsNull());
+    EXPECT_EQ(glyph.Width(), 80);
+    EXPECT_EQ(glyph.Height(), 80);
+  }
+  // The space bar: a 340-wide face whose glyph is its left square.
+  view.settingsDialog.OnColoursChanged(2);
+  view.settingsDialog.OnZoomChanged(4);
+  const keyboard::CellRecord& space = view.cells[36];
+  EXPECT_EQ(space.width, 340);
+  EXPECT_EQ(space.srcX, 110 + 80 + 80);
+  const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 36));
+  EXPECT_EQ(glyph.area.left, space.srcX);
+  EXPECT_EQ(glyph.image->Pixel(glyph.area.left + 40, glyph.area.top + 40), FaceColour(2, 0, 3, 3));
+  // The glyph of the key after the erase key starts right after its 130-wide face.
+  EXPECT_EQ(pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 11)).area,
+            gfx::Rect::FromSize(0, 80, 80, 80));
+}
+
+TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever) {
+  ViewHarness harness;
+  const auto resb = harness.program.Path() / "resb";
+  harness.fake.pictures.files.erase(resb / "ArialMCV.bmp");
+  harness.fake.pictures.files.erase(resb / "Math.bmp");
+  auto& view = harness.Create();
+  ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
+  EXPECT_EQ(harness.fake.dialogs.messages[0].text,
+            " Probl\xE8me d'ouverture du fichier : " + (resb / "ArialMCV.bmp").string());
+  EXPECT_EQ(view.keyboardPictures.LetterPicture(0, 1, 1), nullptr);
+  EXPECT_EQ(view.keyboardPictures.KeypadPicture(0, 0), nullptr);
+  EXPECT_NE(view.keyboardPictures.KeypadPicture(0, 2), nullptr);
+  EXPECT_EQ(view.keyboardPictures.Glyph(0, 1, 1, 3), 0);
+}
+
+TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const gfx::Image& screen = harness.Paint();
+  for (int i : {0, 10, 22, 36, 40}) {
+    const auto& key = view.cells[i];
+    const gfx::Point c = Centre(key);
+    EXPECT_EQ(screen.Pixel(c.x, c.y), FaceColour(0, 0, i / 11, i % 11)) << i;
+  }
+  // Between two keys: the panel in the second shade, with its raised edge around.
+  const auto& first = view.cells[0];
+  EXPECT_EQ(screen.Pixel(first.posX + first.width + 3, first.posY + 5), gfx::Rgb(37, 188, 183));
+  EXPECT_EQ(screen.Pixel(view.state.keyboardLeft - 11, view.state.keyboardTop), gfx::kEdgeLight);
+}
+
+TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const int tile = AddTile(view, 4, 2, 1);  // "t"
+  view.state.keyboardShown = 0;
+  const gfx::Image& screen = harness.Paint();
+  const gfx::Point key = Centre(view.cells[4]);
+  EXPECT_EQ(screen.Pixel(key.x, key.y), kBackground);
+  const gfx::Point placed = Centre(view.cells[tile]);
+  EXPECT_EQ(screen.Pixel(placed.x, placed.y), FaceColour(0, 0, 0, 4));
+}
+
+TEST(KeyDrawing, HiddenAndMarkedTilesAreFramed) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const int hidden = AddTile(view, 1, 0, 0);
+  view.cells[hidden].visible = 0;
+  const int marked = AddTile(view, 2, 5, 0);
+  view.grid.marks[0][5] = 1;
+  const gfx::Image& screen = harness.Paint();
+  const auto& h = view.cells[hidden];
+  EXPECT_EQ(screen.Pixel(h.posX, h.posY + 10), gfx::Rgb(0, 0, 255));
+  EXPECT_EQ(screen.Pixel(h.posX + 10, h.posY + 10), kCellShade);  // no fill, no letter
+  const auto& m = view.cells[marked];
+  EXPECT_EQ(screen.Pixel(Centre(m).x, Centre(m).y), FaceColour(0, 0, 0, 2));
+}
+
+TEST(KeyDrawing, AKeypadTileIsCopiedFromTheKeypadPicture) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.state.mathMode = 1;
+  view.BuildKeyboard();
+  view.SetKeypadLabels();
+  const int tile = view.state.itemCount++;
+  view.cells[tile] = view.cells[7];  // "8"
+  view.cells[tile].posX = 300;
+  view.cells[tile].posY = 100;
+  const gfx::Image& screen = harness.Paint();
+  EXPECT_EQ(screen.Pixel(320, 120), testing_support::KeypadFaceColour(0, 1, 2));
+}
+
+TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const int under = AddTile(view, 0, 0, 0);
+  const int over = AddTile(view, 3, 0, 0);
+  view.selectedPiece = under;
+  harness.Paint();
+  EXPECT_EQ(view.cells.drawOrder[static_cast<std::size_t>(view.state.itemCount - 1)], under);
+  EXPECT_EQ(view.BackBuffer().Pixel(Centre(view.cells[0]).x, 0), kBackground);
+
+  // A released tile: out of the grid, marked to turn.
+  view.selectedPiece = -1;
+  auto& t = view.cells[over];
+  t.gridCol = t.gridRow = -1;
+  t.solvedMark = 1;
+  gfx::Image glyph = gfx::Crop(*view.keyboardPictures.Glyphs().Get(t.glyph).image,
+                               view.keyboardPictures.Glyphs().Get(t.glyph).area);
+  const std::int32_t before = t.glyph;
+  harness.Paint();
+  EXPECT_NE(t.glyph, before);
+  EXPECT_EQ(t.solvedMark, 0);
+  const gfx::ImageView turned = view.keyboardPictures.Glyphs().Get(t.glyph);
+  EXPECT_EQ(turned.Width(), glyph.Height());
+  harness.Paint();
+  EXPECT_EQ(view.keyboardPictures.Glyphs().Get(t.glyph).image, turned.image);  // turned once
+}
+
+TEST(GridDrawing, EachModuleHasItsPainter) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.autoPlace = 1;
+  view.grid.cursorCol = 2;
+  view.grid.cursorRow = 1;
+  auto pixelAt = [&](int c, int l, int dx, int dy) {
+    const gfx::Rect cell = view.CellRect(c, l);
+    return view.BackBuffer().Pixel(cell.left + dx, cell.top + dy);
+  };
+
+  // Normal: every cell, the cursor a one-pixel red frame over the background.
+  harness.Paint();
+  EXPECT_EQ(pixelAt(0, 0, 10, 10), kCellShade);
+  EXPECT_EQ(pixelAt(21, 5, 10, 10), kCellShade);
+  EXPECT_EQ(pixelAt(2, 1, 0, 10), kRed);
+  EXPECT_EQ(pixelAt(2, 1, 1, 10), kBackground);
+  EXPECT_EQ(view.grid.cursorRect, view.CellRect(2, 1));
+
+  // Without automatic placement the cursor cell is a plain cell.
+  view.autoPlace = 0;
+  harness.Paint();
+  EXPECT_EQ(pixelAt(2, 1, 10, 10), kCellShade);
+  view.autoPlace = 1;
+
+  // Fixed exercise: only the cells of the fixed text; the cursor two pixels wide.
+  view.editorDialog.fixed = true;
+  view.grid.fixedText[1][2] = 'a';
+  view.grid.fixedText[0][4] = 'b';
+  harness.Paint();
+  EXPECT_EQ(pixelAt(4, 0, 10, 10), kCellShade);
+  EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
+  EXPECT_EQ(pixelAt(2, 1, 1, 10), kRed);
+  EXPECT_EQ(pixelAt(2, 1, 2, 10), kBackground);
+  view.editorDialog.fixed = false;
+
+  // List: the word's cells only; a new word brings the cursor to its first cell.
+  view.state.listMode = 1;
+  view.grid.enabled[3][6] = view.grid.enabled[3][7] = view.grid.enabled[4][6] = 1;
+  view.grid.pendingWord = 1;
+  harness.Paint();
+  EXPECT_EQ(view.grid.pendingWord, 0);
+  EXPECT_EQ(view.grid.cursorCol, 6);
+  EXPECT_EQ(view.grid.cursorRow, 3);
+  EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
+  EXPECT_EQ(pixelAt(7, 3, 10, 10), kCellShade);
+  EXPECT_EQ(pixelAt(6, 3, 0, 10), kRed);
+  EXPECT_EQ(pixelAt(6, 3, 10, 10), kCellShade);
+  EXPECT_EQ(view.grid.gridBounds, view.CellRect(6, 3).Union(view.CellRect(7, 4)));
+  view.state.listMode = 0;
+
+  // Puzzle: every cell plain, no cursor.
+  view.state.puzzleMode = 1;
+  harness.Paint();
+  EXPECT_EQ(pixelAt(2, 1, 0, 10), gfx::kEdgeHighlight);
+  EXPECT_EQ(pixelAt(2, 1, 10, 10), kCellShade);
+}
+
+}  // namespace

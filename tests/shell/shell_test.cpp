@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTest>
+
+#include "app/scribix_view.h"
+#include "shell/main_frame.h"
+#include "shell/qt_ports.h"
+#include "shell/scribix_app.h"
+#include "shell/tip_window.h"
+#include "shell/view_widget.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+QApplication& Application() {
+  static int argc = 1;
+  static char name[] = "shell_tests";
+  static char* argv[] = {name, nullptr};
+  static QApplication* application = [] {
+    auto* a = new QApplication(argc, argv);
+    shell::CScribixApp::LoadFrenchTranslations(*a);
+    return a;
+  }();
+  return *application;
+}
+
+class Shell : public ::testing::Test {
+ protected:
+  void SetUp() override { Application(); }
+  // The program folder of the build holds the generated pictures.
+  shell::Folders TestFolders() { return {SCRIBIX_PROGRAM_FOLDER, data.Path()}; }
+  testing_support::TempFolder data;
+};
+
+TEST_F(Shell, TheFrameStartsWithItsTitleSizeAndTimers) {
+  shell::CScribixApp scribix;
+  ASSERT_TRUE(scribix.InitInstance(TestFolders()));
+  auto* frame = scribix.Frame();
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Scribix"));
+  EXPECT_EQ(frame->size(), QSize(1200, 850));
+  EXPECT_TRUE(frame->findChildren<QMenuBar*>().empty() || !frame->menuBar()->isVisible());
+  frame->setWindowTitle(QStringLiteral("Sans titre - Scribix"));
+  EXPECT_EQ(frame->windowTitle(), QStringLiteral("Scribix"));
+
+  EXPECT_EQ(scribix.Timers()->Interval(app::kTimerAnimation), 50);
+  EXPECT_EQ(scribix.Timers()->Interval(app::kTimerTooltip), 500);
+  EXPECT_TRUE(scribix.Timers()->IsRunning(app::kTimerFirstRun));
+}
+
+TEST_F(Shell, TheFirstPaintShowsTheBackgroundAndTheFirstRunFitsTheWindow) {
+  shell::CScribixApp scribix;
+  ASSERT_TRUE(scribix.InitInstance(TestFolders()));
+  const QImage shot = scribix.ViewWidget()->grab().toImage();
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_EQ(QColor(shot.pixel(2, 2)), QColor(77, 228, 223));
+  EXPECT_EQ(QColor(shot.pixel(600, 60)), QColor(77, 228, 223));
+
+  // The first-run timer fires after 600 ms and fits the window to the grid and keyboard.
+  QTest::qWait(900);
+  EXPECT_FALSE(scribix.Timers()->IsRunning(app::kTimerFirstRun));
+  EXPECT_EQ(scribix.Frame()->size(), QSize(1200, 840));
+  EXPECT_EQ(scribix.ViewWidget()->size(), QSize(1200, 840));
+}
+
+TEST_F(Shell, TheTooltipSitsBelowThePointWithRoomAroundItsText) {
+  shell::CScribixApp scribix;
+  ASSERT_TRUE(scribix.InitInstance(TestFolders()));
+  auto* widget = scribix.ViewWidget();
+  widget->ShowTip({300, 200}, "Module Fran\xE7" "ais");
+  shell::CTipWnd* tip = widget->TipWindow();
+  ASSERT_NE(tip, nullptr);
+  EXPECT_TRUE(tip->isVisible());
+  EXPECT_EQ(tip->TipText(), QStringLiteral(" Module Français "));
+  EXPECT_EQ(tip->geometry().topLeft(), QPoint(300, 218));
+  EXPECT_GT(tip->width(), 30);
+  EXPECT_GT(tip->height(), 20);
+  const QImage shot = tip->grab().toImage();
+  EXPECT_EQ(QColor(shot.pixel(4, tip->height() / 2)), QColor(255, 204, 255));
+  widget->ShowTip({300, 200}, "");
+  EXPECT_FALSE(tip->isVisible());
+}
+
+TEST_F(Shell, StandardButtonsSpeakFrench) {
+  QMessageBox box;
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), QStringLiteral("Oui"));
+  EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), QStringLiteral("Non"));
+  EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), QStringLiteral("Annuler"));
+}
+
+TEST_F(Shell, FileFiltersAndPicturesReachQt) {
+  EXPECT_EQ(shell::QtUserDialogs::QtFilter("Fichiers TXT  (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||"),
+            QStringLiteral("Fichiers TXT (*.txt);;Tous les fichiers (*.*)"));
+  EXPECT_EQ(shell::QtUserDialogs::QtFilter("Puzzle|*.pz||"), QStringLiteral("Puzzle (*.pz)"));
+
+  QImage image(4, 2, QImage::Format_ARGB32);
+  image.fill(QColor(10, 20, 30));
+  image.setPixelColor(0, 0, QColor(0, 0, 0, 0));  // transparent: white once rendered
+  const auto path = data.Path() / "picture.png";
+  ASSERT_TRUE(image.save(QString::fromStdString(path.string())));
+  shell::QtPictures pictures;
+  const auto picture = pictures.Load(path);
+  ASSERT_NE(picture, nullptr);
+  EXPECT_EQ(picture->PixelSize(), (gfx::Size{4, 2}));
+  const gfx::Image rendered = pictures.Render(*picture, 4, 2);
+  EXPECT_EQ(rendered.Pixel(0, 0), gfx::Rgb(255, 255, 255));
+  EXPECT_EQ(rendered.Pixel(3, 1), gfx::Rgb(10, 20, 30));
+  EXPECT_EQ(pictures.Load(data.Path() / "missing.bmp"), nullptr);
+}
+
+}  // namespace
