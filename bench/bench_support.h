@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "app/scribix_view.h"
+#include "ports/null_ports.h"
+#include "ports/system_clock.h"
+#include "shell/qt_ports.h"
+
+namespace bench {
+
+// The program on the real picture decoder, silent and without a screen.
+struct BenchPlatform {
+  ports::NullWindow window;
+  ports::NullTimers timers;
+  ports::SystemClock clock;
+  ports::NullUserDialogs dialogs;
+  ports::NullDesktop desktop;
+  shell::QtPictures pictures;
+  ports::NullSoundPlayer sound;
+  ports::NullVoice voice;
+  ports::NullVoiceCatalog voices;
+  ports::NullTextPainter textPainter;
+  ports::NullDialogHost dialogHost;
+  ports::Platform platform{window, timers, clock,  dialogs,     desktop,   pictures,
+                           sound,  voice,  voices, textPainter, dialogHost};
+};
+
+std::filesystem::path ProgramFolder();
+std::filesystem::path ScratchFolder();
+// Resident memory of this process, in bytes.
+long ResidentBytes();
+
+}  // namespace bench
