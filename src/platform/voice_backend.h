@@ -10,4 +10,8 @@ namespace platform {
 std::unique_ptr<ports::Voice> MakeVoice();
 std::unique_ptr<ports::VoiceCatalog> MakeVoiceCatalog();
 
+// Registers what the speech platform needs before the main window is made (the phone converters
+// of the Windows speech platform); nothing on systems that need nothing.
+void RegisterPhoneConverters();
+
 }  // namespace platform

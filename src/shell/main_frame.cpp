@@ -2,9 +2,12 @@
 
 #include <QEvent>
 
+#include "platform/voice_backend.h"
+
 namespace shell {
 
 CMainFrame::CMainFrame() {
+  platform::RegisterPhoneConverters();
   setWindowTitle(QStringLiteral("Scribix"));
   resize(kInitialWidth, kInitialHeight);
   setMenuBar(nullptr);

@@ -12,3 +12,10 @@ std::unique_ptr<ports::VoiceCatalog> MakeVoiceCatalog() {
 }
 
 }  // namespace platform
+
+namespace platform {
+
+// espeak-ng needs no registration.
+void RegisterPhoneConverters() {}
+
+}  // namespace platform
