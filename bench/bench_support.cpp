@@ -5,7 +5,9 @@
 
 namespace bench {
 
-std::filesystem::path ProgramFolder() { return SCRIBIX_PROGRAM_FOLDER; }
+std::filesystem::path ProgramFolder() {
+  return SCRIBIX_PROGRAM_FOLDER;
+}
 
 std::filesystem::path ScratchFolder() {
   auto folder = std::filesystem::temp_directory_path() / "scribix-bench";

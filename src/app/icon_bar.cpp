@@ -8,13 +8,13 @@ namespace app {
 
 const char* IconPictureFile(IconPicture picture) {
   static constexpr const char* kFiles[kIconPictureCount] = {
-      "wizard.bmp",     "Solution.bmp",     "consigne36.bmp",     "clavieron36.bmp",
-      "clavieroff36.bmp", "couleur36.bmp",  "icondedit36.bmp",    "iconquit36.bmp",
-      "help.bmp",       "Hpon36.bmp",       "Hpoff36.bmp",        "icondisperse36.bmp",
-      "iconraz36.bmp",  "configpuzzle.bmp", "oeil36.bmp",         "openP2.bmp",
-      "saveP2.bmp",     "trash2.bmp",       "abc.bmp",            "123.bmp",
-      "List.bmp",       "Listconfig.bmp",   "motsuivant.bmp",     "consigne36.bmp",
-      "play.bmp",       "stop.bmp"};
+      "wizard.bmp",       "Solution.bmp",     "consigne36.bmp",  "clavieron36.bmp",
+      "clavieroff36.bmp", "couleur36.bmp",    "icondedit36.bmp", "iconquit36.bmp",
+      "help.bmp",         "Hpon36.bmp",       "Hpoff36.bmp",     "icondisperse36.bmp",
+      "iconraz36.bmp",    "configpuzzle.bmp", "oeil36.bmp",      "openP2.bmp",
+      "saveP2.bmp",       "trash2.bmp",       "abc.bmp",         "123.bmp",
+      "List.bmp",         "Listconfig.bmp",   "motsuivant.bmp",  "consigne36.bmp",
+      "play.bmp",         "stop.bmp"};
   return kFiles[picture];
 }
 
@@ -60,7 +60,9 @@ void CScribixView::UpdateIconRects(gfx::Size client) {
   const int s = state.iconSize;
   const int r = client.width;
   const int b = client.height;
-  auto place = [&](IconId id, int left, int top) { icons[id] = gfx::Rect::FromSize(left, top, s, s); };
+  auto place = [&](IconId id, int left, int top) {
+    icons[id] = gfx::Rect::FromSize(left, top, s, s);
+  };
   place(IconWordLists, r - 441 - s, 5);
   place(IconSound, r - 361 - s, 5);
   place(IconKeyboard, r - 301 - s, 5);

@@ -17,17 +17,24 @@ void LoadText(CScribixView& view, const std::filesystem::path& path) {
 
 void SaveText(CScribixView& view, const std::filesystem::path& path) {
   const auto& dialog = view.settingsDialog;
-  WriteFileAtomically(path, exercises::FormatTextExercise(view.state.InMath(), dialog.cellsSelection,
-                                                          dialog.linesSelection,
-                                                          view.editorDialog.fixed,
-                                                          view.editorDialog.text));
+  WriteFileAtomically(path, exercises::FormatTextExercise(
+                                view.state.InMath(), dialog.cellsSelection, dialog.linesSelection,
+                                view.editorDialog.fixed, view.editorDialog.text));
 }
 
 }  // namespace
 
-void CScribixView::LoadFrenchText() { LoadText(*this, state.frenchTextPath); }
-void CScribixView::SaveFrenchText() { SaveText(*this, state.frenchTextPath); }
-void CScribixView::LoadMathText() { LoadText(*this, state.mathTextPath); }
-void CScribixView::SaveMathText() { SaveText(*this, state.mathTextPath); }
+void CScribixView::LoadFrenchText() {
+  LoadText(*this, state.frenchTextPath);
+}
+void CScribixView::SaveFrenchText() {
+  SaveText(*this, state.frenchTextPath);
+}
+void CScribixView::LoadMathText() {
+  LoadText(*this, state.mathTextPath);
+}
+void CScribixView::SaveMathText() {
+  SaveText(*this, state.mathTextPath);
+}
 
 }  // namespace app

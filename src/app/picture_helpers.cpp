@@ -108,6 +108,8 @@ gfx::Rect DrawBitmapCentredInset(gfx::Canvas& canvas, const gfx::ImageView& bitm
   return r;
 }
 
-gfx::Image TurnBitmap(const gfx::Image& bitmap) { return gfx::TurnQuarter(bitmap); }
+gfx::Image TurnBitmap(const gfx::Image& bitmap) {
+  return gfx::TurnQuarter(bitmap);
+}
 
 }  // namespace app

@@ -40,7 +40,8 @@ class FieldReader {
     if (pos_ + 4 > bytes_.size()) return std::nullopt;
     std::uint32_t u = 0;
     for (int i = 0; i < 4; ++i) {
-      u |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + static_cast<std::size_t>(i)]))
+      u |= static_cast<std::uint32_t>(
+               static_cast<unsigned char>(bytes_[pos_ + static_cast<std::size_t>(i)]))
            << (8 * i);
     }
     pos_ += 4;
@@ -59,7 +60,9 @@ class FieldReader {
 };
 
 // The word-list boxes: anything but 0 is ticked.
-bool TickedClamped(std::int32_t v) { return v < 0 || v > 1 ? true : v == 1; }
+bool TickedClamped(std::int32_t v) {
+  return v < 0 || v > 1 ? true : v == 1;
+}
 
 }  // namespace
 
@@ -153,10 +156,12 @@ void CScribixView::ApplySettingsBytes(std::string_view bytes) {
 
     const auto linesSelection = r.Int();
     if (!linesSelection) return;
-    settingsDialog.linesSelection = CConfigABC::ValidSelection(*linesSelection, CConfigABC::kLineItems);
+    settingsDialog.linesSelection =
+        CConfigABC::ValidSelection(*linesSelection, CConfigABC::kLineItems);
     const auto cellsSelection = r.Int();
     if (!cellsSelection) return;
-    settingsDialog.cellsSelection = CConfigABC::ValidSelection(*cellsSelection, CConfigABC::kCellItems);
+    settingsDialog.cellsSelection =
+        CConfigABC::ValidSelection(*cellsSelection, CConfigABC::kCellItems);
 
     const auto voice = r.Int();
     if (!voice) return;

@@ -17,17 +17,23 @@ std::string CScribixView::TooltipTextAt(gfx::Point point) const {
   if (state.InPuzzle()) {
     test(IconSavePuzzle, "Sauvegarder  le puzzle");
     test(IconLoadPuzzle, "Charger un puzzle");
-    test(IconScatter, "Disperser les pi\xE8""ces du puzzle");
-    test(IconModel, modelShown == 1 ? "Cacher le mod\xE8le du puzzle"
-                                    : "Afficher le mod\xE8le du puzzle");
+    test(IconScatter,
+         "Disperser les pi\xE8"
+         "ces du puzzle");
+    test(IconModel,
+         modelShown == 1 ? "Cacher le mod\xE8le du puzzle" : "Afficher le mod\xE8le du puzzle");
     test(IconPuzzleSolution, "Solution du puzzle");
     test(IconModuleList, "Module Liste ");
     if (state.InList()) test(IconWordLists, "Gestion des listes de mots");
   } else {
     test(IconClear, "Effacer tout");
-    test(IconModuleFrench, "Module Fran\xE7""ais");
+    test(IconModuleFrench,
+         "Module Fran\xE7"
+         "ais");
     test(IconModuleMath, "Module Math\xE9matique");
-    test(IconModuleEdit, "Module d'\xE9""dition");
+    test(IconModuleEdit,
+         "Module d'\xE9"
+         "dition");
     test(IconModulePuzzle, "Module Puzzle");
     test(IconModuleList, "Module Liste");
     if (state.InList()) test(IconWordLists, "Gestion des listes de mots");

@@ -33,10 +33,10 @@ void CScribixView::LayoutView() {
 void CScribixView::FitWindowToContent() {
   if (platform.window.IsMaximised()) return;
   int width = (state.cellWidth + state.columnGap) * state.gridColumns + 200;
-  const int keyboardWidth = static_cast<int>(
-      static_cast<float>(state.keysPerRow) *
-          (static_cast<float>(keyboard::kKeyPitch) * state.keyboardZoom + 2.0f) +
-      350.0f);
+  const int keyboardWidth =
+      static_cast<int>(static_cast<float>(state.keysPerRow) *
+                           (static_cast<float>(keyboard::kKeyPitch) * state.keyboardZoom + 2.0f) +
+                       350.0f);
   width = std::max({width, keyboardWidth, 1200});
   const int pitch = state.cellHeight + state.lineGap;
   const int height = state.gridTop + pitch * state.gridLines + pitch * state.keyRows + 100;
@@ -61,7 +61,8 @@ void CScribixView::BuildKeyboard() {
   state.lineGap = 25;
   LayoutView();
   if (state.InPuzzle()) return;  // the puzzle lays its pieces out itself
-  state.keyCount = state.itemCount = std::min(state.keysPerRow * state.keyRows, keyboard::kLetterKeys);
+  state.keyCount = state.itemCount =
+      std::min(state.keysPerRow * state.keyRows, keyboard::kLetterKeys);
   if (state.InMath()) {
     keyboard::LayoutKeypad(state, cells, keys, true);
   } else {

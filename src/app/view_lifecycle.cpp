@@ -77,7 +77,9 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   settingsLoading = 0;
 }
 
-CScribixView::~CScribixView() { speech.Shutdown(); }
+CScribixView::~CScribixView() {
+  speech.Shutdown();
+}
 
 void CScribixView::StartTrace() {
   if (state.traceEnabled == 0) return;
@@ -97,7 +99,8 @@ void CScribixView::LoadFireworks() {
     const fs::path path = state.programFolder / "resb" / ("feu-artifice.bmp" + std::to_string(i));
     const auto picture = LoadPicture(platform.pictures, path);
     if (!picture) continue;
-    fireworksFrames[static_cast<std::size_t>(i)] = ScalePicture(platform.pictures, picture.get(), 1.0f);
+    fireworksFrames[static_cast<std::size_t>(i)] =
+        ScalePicture(platform.pictures, picture.get(), 1.0f);
   }
 }
 

@@ -14,8 +14,8 @@ class CCEdit {
  public:
   explicit CCEdit(app::CScribixView& view) : view_(view) {}
 
-  std::string text;      // 1009, the marked-up text, lines separated by CR LF
-  bool fixed = false;    // 1048 "Fixer l'exercice"
+  std::string text;    // 1009, the marked-up text, lines separated by CR LF
+  bool fixed = false;  // 1048 "Fixer l'exercice"
 
   // The program sets the text (the window shows it; the grid is not refilled from it).
   void SetTextFromProgram(std::string newText);

@@ -16,15 +16,15 @@ class COpenList2 {
  public:
   static constexpr std::size_t kListPathCapacity = 4096;  // including the terminating zero
   static constexpr std::array<const char*, 8> kAutoAdvanceItems = {
-      "jamais", "apr\xE8s 3s", "apr\xE8s 5s", "apr\xE8s 7s",
+      "jamais",       "apr\xE8s 3s",  "apr\xE8s 5s",  "apr\xE8s 7s",
       "apr\xE8s 10s", "apr\xE8s 15s", "apr\xE8s 20s", "apr\xE8s 30s"};
   static constexpr std::array<std::int32_t, 8> kAutoAdvanceSeconds = {0, 3, 5, 7, 10, 15, 20, 30};
 
   explicit COpenList2(app::CScribixView& view) : view_(view) {}
 
-  bool hideHelp = false;      // 1008 "Cacher le bouton aide"
-  bool randomDraw = false;    // 1030 "Tirage aléatoire dans la liste"
-  bool hideSolution = false;  // 1032 "Cacher le bouton Solution"
+  bool hideHelp = false;                   // 1008 "Cacher le bouton aide"
+  bool randomDraw = false;                 // 1030 "Tirage aléatoire dans la liste"
+  bool hideSolution = false;               // 1032 "Cacher le bouton Solution"
   std::int32_t autoAdvanceSelection = -1;  // 1037, -1 for none
   std::string listText;                    // 1009, lines separated by CR LF
   std::string listPath;                    // path of the current list file (Windows-1252)

@@ -80,7 +80,8 @@ TextExercise ParseTextExercise(std::string_view fileBytes) {
   }
   if (bodyStart < n) {
     const std::size_t end = std::min(n, kMaxExerciseText);
-    if (bodyStart < end) result.body = EditorLineBreaks(textRead.substr(bodyStart, end - bodyStart));
+    if (bodyStart < end)
+      result.body = EditorLineBreaks(textRead.substr(bodyStart, end - bodyStart));
   }
   return result;
 }

@@ -6,7 +6,8 @@ namespace gfx {
 
 Canvas::Canvas(Image& target) : target_(target), clip_(target.Bounds()) {}
 
-Canvas::Canvas(Image& target, Rect clip) : target_(target), clip_(clip.Intersect(target.Bounds())) {}
+Canvas::Canvas(Image& target, Rect clip)
+    : target_(target), clip_(clip.Intersect(target.Bounds())) {}
 
 void Canvas::Fill(Rect area, Colour colour) {
   const Rect r = area.Intersect(clip_);

@@ -11,9 +11,15 @@ constexpr Colour Rgb(int r, int g, int b) {
   return (static_cast<Colour>(r & 0xFF) << 16) | (static_cast<Colour>(g & 0xFF) << 8) |
          static_cast<Colour>(b & 0xFF);
 }
-constexpr int Red(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
-constexpr int Green(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int Blue(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int Red(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
+constexpr int Green(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int Blue(Colour c) {
+  return static_cast<int>(c & 0xFF);
+}
 
 // Files keep colours as Windows stores them, 0x00BBGGRR.
 constexpr Colour FromFileColour(std::uint32_t bbggrr) {

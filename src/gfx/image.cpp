@@ -99,8 +99,7 @@ Image ScaleSmooth(const ImageView& source, int width, int height) {
     for (int x = 0; x < width; ++x) {
       float acc[3] = {0, 0, 0};
       for (std::size_t k = 0; k < t.weights.size(); ++k) {
-        const float* m =
-            mid.data() + (static_cast<std::size_t>(t.first) + k) * width * 3 + x * 3;
+        const float* m = mid.data() + (static_cast<std::size_t>(t.first) + k) * width * 3 + x * 3;
         acc[0] += t.weights[k] * m[0];
         acc[1] += t.weights[k] * m[1];
         acc[2] += t.weights[k] * m[2];

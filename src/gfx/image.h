@@ -51,7 +51,9 @@ struct ImageView {
 };
 
 // The whole of an image, as a view.
-inline ImageView ViewOf(const Image& image) { return {&image, image.Bounds()}; }
+inline ImageView ViewOf(const Image& image) {
+  return {&image, image.Bounds()};
+}
 
 // A copy of part of an image; the part is clipped to the image.
 Image Crop(const Image& source, Rect area);

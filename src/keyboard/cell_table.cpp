@@ -10,7 +10,8 @@ void BuildDrawOrder(CellTable& table, int itemCount, int heldItem) {
   for (int pass = 0; pass < 2; ++pass) {
     const bool placed = pass == 0;
     for (int i = 0; i < itemCount; ++i) {
-      if (i != a && (table[i].placed != 0) == placed) table.drawOrder[n++] = static_cast<std::int32_t>(i);
+      if (i != a && (table[i].placed != 0) == placed)
+        table.drawOrder[n++] = static_cast<std::int32_t>(i);
     }
     if ((table[a].placed != 0) == placed) table.drawOrder[n++] = a;
   }

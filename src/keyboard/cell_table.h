@@ -34,7 +34,7 @@ struct CellRecord {
   std::int32_t glyph = 0, glyphAlt = 0;  // glyph handles (0 for none)
   std::int32_t solvedMark = 0;           // tiles: turn the glyph at the next paint
   std::int32_t sourceKey = 0;
-  std::int32_t placed = 0;               // pieces: home; keys and tiles: 0
+  std::int32_t placed = 0;  // pieces: home; keys and tiles: 0
   std::int32_t visible = 1;
   std::int32_t fixed = 0;
 

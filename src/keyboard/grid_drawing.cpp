@@ -68,7 +68,8 @@ void CScribixView::DrawGrid(gfx::Canvas& canvas) {
   if (editorDialog.fixed) {
     for (int c = 0; c < columns; ++c) {
       for (int l = 0; l < lines; ++l) {
-        if (grid.fixedText[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] == ' ') continue;
+        if (grid.fixedText[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] == ' ')
+          continue;
         const gfx::Rect cell = CellRect(c, l);
         if (isCursor(c, l) && cursorShown) {
           canvas.Frame(cell, kCursorFrame, 2);

@@ -22,9 +22,10 @@ gfx::Rect ItemRect(const keyboard::CellRecord& r) {
 void CScribixView::DrawKeyboardPanel(gfx::Canvas& canvas) {
   if (state.InPuzzle() || state.keyboardShown != 1) return;
   const float pitch = static_cast<float>(keyboard::kKeyPitch) * state.keyboardZoom + 2.0f;
-  gfx::Rect panel{state.keyboardLeft, state.keyboardTop,
-                  state.keyboardLeft + static_cast<int>(static_cast<float>(state.keysPerRow) * pitch),
-                  state.keyboardTop + static_cast<int>(static_cast<float>(state.keyRows) * pitch)};
+  gfx::Rect panel{
+      state.keyboardLeft, state.keyboardTop,
+      state.keyboardLeft + static_cast<int>(static_cast<float>(state.keysPerRow) * pitch),
+      state.keyboardTop + static_cast<int>(static_cast<float>(state.keyRows) * pitch)};
   if (state.InMath()) {
     panel.right -= 8;
     panel.bottom += 2;
@@ -73,7 +74,9 @@ void CScribixView::DrawItems(gfx::Canvas& canvas) {
     }
   };
   auto inSelection = [&](int i) {
-    const auto end = selection.begin() + std::min<std::ptrdiff_t>(selectionCount, static_cast<std::ptrdiff_t>(selection.size()));
+    const auto end =
+        selection.begin() +
+        std::min<std::ptrdiff_t>(selectionCount, static_cast<std::ptrdiff_t>(selection.size()));
     return selectionCount > 0 && std::find(selection.begin(), end, i) != end;
   };
 
@@ -97,8 +100,8 @@ void CScribixView::DrawItems(gfx::Canvas& canvas) {
         // A tile released by a clear lies on its side.
         const gfx::ImageView glyph = glyphs.Get(r.glyph);
         if (!glyph.IsNull()) {
-          r.glyph = keyboardPictures.Glyphs().AddImage(
-              TurnBitmap(gfx::Crop(*glyph.image, glyph.area)));
+          r.glyph =
+              keyboardPictures.Glyphs().AddImage(TurnBitmap(gfx::Crop(*glyph.image, glyph.area)));
         }
         r.solvedMark = 0;
       }

@@ -25,7 +25,9 @@ const std::string_view kKeypadLabels =
 
 namespace {
 
-int Trunc(float v) { return static_cast<int>(v); }
+int Trunc(float v) {
+  return static_cast<int>(v);
+}
 
 // Extra room after the pitch before some keys, at zoom 1.0.
 int ExtraOffset(int row, int column) {
@@ -37,7 +39,9 @@ int ExtraOffset(int row, int column) {
 
 constexpr std::array<int, 4> kRowIndent = {0, 10, 0, 15};
 
-int KeysInRow(int row) { return row == 3 ? kLetterKeys - 3 * kLetterColumns : kLetterColumns; }
+int KeysInRow(int row) {
+  return row == 3 ? kLetterKeys - 3 * kLetterColumns : kLetterColumns;
+}
 
 void ResetRecords(CellTable& table, bool resetLook) {
   for (int i = 0; i < kMaxItems; ++i) {
@@ -122,11 +126,15 @@ void PlaceKeypadKeys(app::AppState& state, CellTable& table, KeyboardState& keys
 int LetterKeyBaseWidth(int row, int column) {
   switch (LetterKeyKind(row, column)) {
     case KindErase:
-    case KindShift: return 65;
+    case KindShift:
+      return 65;
     case KindNewLine:
-    case KindPage: return 55;
-    case KindSpace: return 170;
-    default: return kKeySide;
+    case KindPage:
+      return 55;
+    case KindSpace:
+      return 170;
+    default:
+      return kKeySide;
   }
 }
 
@@ -201,8 +209,10 @@ void WriteKeyLabels(CellTable& table, int page) {
 }
 
 int PageOfCharacter(char c) {
-  static constexpr std::string_view kPage0 = "!',.;?\xE0\xE2\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC"sv;
-  static constexpr std::string_view kPage1 = "\xC0\xC2\xC7\xC8\xC9\xCA\xCB\xCE\xCF\xD4\xD9\xDB\xDC"sv;
+  static constexpr std::string_view kPage0 =
+      "!',.;?\xE0\xE2\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC"sv;
+  static constexpr std::string_view kPage1 =
+      "\xC0\xC2\xC7\xC8\xC9\xCA\xCB\xCE\xCF\xD4\xD9\xDB\xDC"sv;
   if (kPage0.find(c) != std::string_view::npos) return 0;
   if (kPage1.find(c) != std::string_view::npos) return 1;
   return -1;

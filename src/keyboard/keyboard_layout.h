@@ -69,6 +69,8 @@ void WriteKeyLabels(CellTable& table, int page);
 int PageOfCharacter(char c);
 
 // The page (0 to 3) for the shift and signs switches.
-constexpr int LetterPage(bool shift, bool signs) { return (shift ? 1 : 0) + (signs ? 2 : 0); }
+constexpr int LetterPage(bool shift, bool signs) {
+  return (shift ? 1 : 0) + (signs ? 2 : 0);
+}
 
 }  // namespace keyboard

@@ -36,7 +36,9 @@ const char* LetterPictureName(int scheme, int page) {
   return kNames[scheme][page];
 }
 
-const char* KeypadPictureName(int scheme) { return scheme == 2 ? "MathN.bmp" : "Math.bmp"; }
+const char* KeypadPictureName(int scheme) {
+  return scheme == 2 ? "MathN.bmp" : "Math.bmp";
+}
 
 void KeyboardPictures::Load(ports::Pictures& pictures, ports::UserDialogs& dialogs,
                             const std::filesystem::path& programFolder) {
@@ -45,7 +47,8 @@ void KeyboardPictures::Load(ports::Pictures& pictures, ports::UserDialogs& dialo
     const auto picture = pictures.Load(path);
     if (!picture) return false;
     for (int z = 0; z < kZoomCount; ++z) {
-      store(z, app::ScalePicture(pictures, picture.get(), kZoomFactors[static_cast<std::size_t>(z)]));
+      store(z,
+            app::ScalePicture(pictures, picture.get(), kZoomFactors[static_cast<std::size_t>(z)]));
     }
     return true;
   };
@@ -107,16 +110,15 @@ const gfx::Image* KeyboardPictures::LetterPicture(int zoom, int scheme, int page
       page >= kLetterPageCount) {
     return nullptr;
   }
-  const gfx::Image& image = keyboardBitmaps_[static_cast<std::size_t>(zoom)]
-                                            [static_cast<std::size_t>(scheme)]
-                                            [static_cast<std::size_t>(page)];
+  const gfx::Image& image =
+      keyboardBitmaps_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
+                      [static_cast<std::size_t>(page)];
   return image.IsNull() ? nullptr : &image;
 }
 
 const gfx::Image* KeyboardPictures::KeypadPicture(int zoom, int scheme) const {
   if (zoom < 0 || zoom >= kZoomCount || scheme < 0 || scheme >= kSchemeCount) return nullptr;
-  const gfx::Image& image =
-      keypadBitmaps_[static_cast<std::size_t>(zoom)][scheme == 2 ? 1u : 0u];
+  const gfx::Image& image = keypadBitmaps_[static_cast<std::size_t>(zoom)][scheme == 2 ? 1u : 0u];
   return image.IsNull() ? nullptr : &image;
 }
 

@@ -60,10 +60,9 @@ class KeyboardPictures {
   std::size_t PictureBytes() const;
 
  private:
-  using GlyphTable =
-      std::array<std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kGlyphPages>,
-                            kSchemeCount>,
-                 kZoomCount>;
+  using GlyphTable = std::array<
+      std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kGlyphPages>, kSchemeCount>,
+      kZoomCount>;
 
   std::array<std::array<std::array<gfx::Image, kLetterPageCount>, kSchemeCount>, kZoomCount>
       keyboardBitmaps_;

@@ -44,10 +44,17 @@ ports::MessageAnswer QtUserDialogs::MessageBox(const std::string& text, const st
   box.setWindowTitle(ToQt(caption));
   box.setText(ToQt(text));
   switch (icon) {
-    case ports::MessageIcon::kInformation: box.setIcon(QMessageBox::Information); break;
-    case ports::MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;
-    case ports::MessageIcon::kError: box.setIcon(QMessageBox::Critical); break;
-    case ports::MessageIcon::kNone: break;
+    case ports::MessageIcon::kInformation:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case ports::MessageIcon::kWarning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case ports::MessageIcon::kError:
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case ports::MessageIcon::kNone:
+      break;
   }
   if (buttons == ports::MessageButtons::kYesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -129,10 +136,10 @@ std::unique_ptr<ports::Picture> QtPictures::Load(const std::filesystem::path& pa
 gfx::Image QtPictures::Render(const ports::Picture& picture, int width, int height) {
   if (width <= 0 || height <= 0) return {};
   const auto& source = static_cast<const QtPicture&>(picture).Image();
-  QImage scaled = source.size() == QSize(width, height)
-                      ? source
-                      : source.scaled(width, height, Qt::IgnoreAspectRatio,
-                                      Qt::SmoothTransformation);
+  QImage scaled =
+      source.size() == QSize(width, height)
+          ? source
+          : source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   if (scaled.hasAlphaChannel()) {
     // Transparent parts of a picture show white.
     QImage flat(scaled.size(), QImage::Format_RGB32);

@@ -55,9 +55,9 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
   voice_ = platform::MakeVoice();
   voices_ = platform::MakeVoiceCatalog();
-  platform_ = std::make_unique<ports::Platform>(ports::Platform{
-      *widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_, *voices_,
-      textPainter_, dialogHost_});
+  platform_ = std::make_unique<ports::Platform>(
+      ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,
+                      *voices_, textPainter_, dialogHost_});
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());

@@ -44,6 +44,8 @@ void CTipWnd::mouseMoveEvent(QMouseEvent* event) {
   if (event->buttons() & Qt::LeftButton) move(event->globalPosition().toPoint() - dragStart_);
 }
 
-void CTipWnd::mouseDoubleClickEvent(QMouseEvent*) { hide(); }
+void CTipWnd::mouseDoubleClickEvent(QMouseEvent*) {
+  hide();
+}
 
 }  // namespace shell

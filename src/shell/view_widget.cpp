@@ -19,14 +19,18 @@ ScribixViewWidget::ScribixViewWidget(QWidget* parent) : QWidget(parent) {
 
 ScribixViewWidget::~ScribixViewWidget() = default;
 
-gfx::Size ScribixViewWidget::ClientSize() const { return {width(), height()}; }
+gfx::Size ScribixViewWidget::ClientSize() const {
+  return {width(), height()};
+}
 
 void ScribixViewWidget::Invalidate(const gfx::Rect& area, bool /*erase*/) {
   // Every paint composes the whole area again, so erasing first changes nothing.
   update(QRect(area.left, area.top, area.Width(), area.Height()));
 }
 
-void ScribixViewWidget::InvalidateAll(bool /*erase*/) { update(); }
+void ScribixViewWidget::InvalidateAll(bool /*erase*/) {
+  update();
+}
 
 void ScribixViewWidget::ShowNow(const gfx::Rect& area) {
   showingOnly_ = true;
@@ -34,9 +38,13 @@ void ScribixViewWidget::ShowNow(const gfx::Rect& area) {
   showingOnly_ = false;
 }
 
-bool ScribixViewWidget::IsVisible() const { return isVisible(); }
+bool ScribixViewWidget::IsVisible() const {
+  return isVisible();
+}
 
-bool ScribixViewWidget::IsMaximised() const { return window()->isMaximized(); }
+bool ScribixViewWidget::IsMaximised() const {
+  return window()->isMaximized();
+}
 
 void ScribixViewWidget::ResizeMainWindow(int width, int height) {
   QWidget* frame = window();
@@ -62,11 +70,12 @@ void ScribixViewWidget::ShowTip(gfx::Point screen, const std::string& text) {
 void ScribixViewWidget::paintEvent(QPaintEvent* event) {
   if (view_ == nullptr) return;
   const QRect box = event->rect();
-  if (!showingOnly_) view_->OnDraw(gfx::Rect::FromSize(box.x(), box.y(), box.width(), box.height()));
+  if (!showingOnly_)
+    view_->OnDraw(gfx::Rect::FromSize(box.x(), box.y(), box.width(), box.height()));
   const gfx::Image& buffer = view_->BackBuffer();
   if (buffer.IsNull()) return;
-  const QImage image(reinterpret_cast<const uchar*>(buffer.Data()), buffer.Width(),
-                     buffer.Height(), buffer.Width() * 4, QImage::Format_RGB32);
+  const QImage image(reinterpret_cast<const uchar*>(buffer.Data()), buffer.Width(), buffer.Height(),
+                     buffer.Width() * 4, QImage::Format_RGB32);
   QPainter painter(this);
   painter.drawImage(box, image, box);
 }

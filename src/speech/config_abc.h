@@ -15,8 +15,8 @@ namespace speech {
 // the voice. Every change acts at once and is saved at once.
 class CConfigABC {
  public:
-  static constexpr std::array<const char*, 3> kColourItems = {"bleu", "voyelles-rouge/consonnes-bleu",
-                                                              "noir"};
+  static constexpr std::array<const char*, 3> kColourItems = {
+      "bleu", "voyelles-rouge/consonnes-bleu", "noir"};
   static constexpr std::array<const char*, 5> kZoomItems = {"1.0", "1.25", "1.5", "1.75", "2.0"};
   static constexpr std::array<float, 5> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
   static constexpr int kLineItems = 8;   // "1" to "8"

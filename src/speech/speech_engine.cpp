@@ -6,7 +6,9 @@ namespace speech {
 
 SpeechEngine::SpeechEngine(ports::Voice& voice) : voice_(voice) {}
 
-SpeechEngine::~SpeechEngine() { Shutdown(); }
+SpeechEngine::~SpeechEngine() {
+  Shutdown();
+}
 
 void SpeechEngine::Start() {
   std::lock_guard guard(lock_);

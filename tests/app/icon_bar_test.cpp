@@ -71,7 +71,9 @@ TEST(Tooltips, TextDependsOnTheModule) {
     const gfx::Rect r = view.icons[id];
     return view.TooltipTextAt({r.right - 2, r.top + 2});
   };
-  EXPECT_EQ(at(app::IconModuleFrench), "Module Fran\xE7" "ais");
+  EXPECT_EQ(at(app::IconModuleFrench),
+            "Module Fran\xE7"
+            "ais");
   EXPECT_EQ(at(app::IconRepeat), "R\xE9p\xE9ter la consigne");
   EXPECT_EQ(at(app::IconSound), "Couper le son");
   EXPECT_EQ(at(app::IconKeyboard), "Masquer le clavier");
@@ -107,7 +109,9 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   EXPECT_TRUE(tips.empty());
   view.OnTimer(app::kTimerTooltip);  // second tick at rest: shown, 18 pixels lower in the window
   ASSERT_EQ(tips.size(), 1u);
-  EXPECT_EQ(tips.back().second, "Module Fran\xE7" "ais");
+  EXPECT_EQ(tips.back().second,
+            "Module Fran\xE7"
+            "ais");
   EXPECT_EQ(tips.back().first, (gfx::Point{french.left + 4 + 100, french.top + 4 + 50}));
   view.OnTimer(app::kTimerTooltip);  // shown again while the mouse stays
   EXPECT_EQ(tips.size(), 2u);

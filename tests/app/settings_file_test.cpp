@@ -13,7 +13,8 @@ using testing_support::WriteBytes;
 std::int32_t IntAt(const std::string& bytes, std::size_t offset) {
   std::uint32_t u = 0;
   for (int i = 0; i < 4; ++i) {
-    u |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]))
+    u |= static_cast<std::uint32_t>(
+             static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]))
          << (8 * i);
   }
   return static_cast<std::int32_t>(u);
@@ -21,7 +22,8 @@ std::int32_t IntAt(const std::string& bytes, std::size_t offset) {
 
 void PutInt(std::string& bytes, std::size_t offset, std::int32_t v) {
   const auto u = static_cast<std::uint32_t>(v);
-  for (int i = 0; i < 4; ++i) bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
+  for (int i = 0; i < 4; ++i)
+    bytes[offset + static_cast<std::size_t>(i)] = static_cast<char>((u >> (8 * i)) & 0xFF);
 }
 
 class SettingsFile : public ::testing::Test {
@@ -134,8 +136,8 @@ TEST_F(SettingsFile, ReadsBackIntoAFreshProgram) {
 TEST_F(SettingsFile, OutOfRangeValuesAreTamed) {
   View().WriteSettings();
   std::string bytes = ReadBytes(SettingsPath());
-  PutInt(bytes, 16, 7);    // hide help: ticked
-  PutInt(bytes, 20, -3);   // random: ticked
+  PutInt(bytes, 16, 7);   // hide help: ticked
+  PutInt(bytes, 20, -3);  // random: ticked
   PutInt(bytes, 24, 0);
   PutInt(bytes, 4144, 5);  // voice 5 of 3: ignored
   PutInt(bytes, 12, 9);    // no such colour scheme

@@ -73,11 +73,13 @@ TEST(ViewLife, FittingFollowsTheGridAndTheKeyboard) {
   auto& view = harness.Create();
   view.settingsDialog.OnCellsChanged(19);  // 40 cells
   view.settingsDialog.OnLinesChanged(7);   // 8 lines
-  EXPECT_EQ(harness.fake.window.resizes.back(), (gfx::Size{40 * 40 + 200, 90 + 65 * 8 + 65 * 4 + 100}));
+  EXPECT_EQ(harness.fake.window.resizes.back(),
+            (gfx::Size{40 * 40 + 200, 90 + 65 * 8 + 65 * 4 + 100}));
 
   view.settingsDialog.OnZoomChanged(4);  // keys of 80
   view.FitWindowToContent();
-  EXPECT_EQ(harness.fake.window.resizes.back(), (gfx::Size{80 * 40 + 200, 90 + 105 * 8 + 105 * 4 + 100}));
+  EXPECT_EQ(harness.fake.window.resizes.back(),
+            (gfx::Size{80 * 40 + 200, 90 + 105 * 8 + 105 * 4 + 100}));
 
   harness.fake.window.maximised = true;
   const auto count = harness.fake.window.resizes.size();

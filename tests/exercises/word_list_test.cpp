@@ -12,8 +12,17 @@ TEST(WordListFile, EntriesAreTrimmedAndBlankLinesSkipped) {
   EXPECT_EQ(exercises::ParseListFile("  chat\t\nle petit  chien  \n\n \t \nmaison"),
             (V{"chat", "le petit  chien", "maison"}));
   // Saved by the program: CR CR LF between lines; UTF-8 from any editor.
-  EXPECT_EQ(exercises::ParseListFile("b\xE9" "b\xE9\r\r\nf\xEA" "te\r\r\n"), (V{"b\xE9" "b\xE9", "f\xEA" "te"}));
-  EXPECT_EQ(exercises::ParseListFile("b\xC3\xA9" "b\xC3\xA9\n"), (V{"b\xE9" "b\xE9"}));
+  EXPECT_EQ(exercises::ParseListFile("b\xE9"
+                                     "b\xE9\r\r\nf\xEA"
+                                     "te\r\r\n"),
+            (V{"b\xE9"
+               "b\xE9",
+               "f\xEA"
+               "te"}));
+  EXPECT_EQ(exercises::ParseListFile("b\xC3\xA9"
+                                     "b\xC3\xA9\n"),
+            (V{"b\xE9"
+               "b\xE9"}));
   EXPECT_EQ(exercises::ParseListFile(""), V{});
 }
 

@@ -23,8 +23,8 @@ int AddTile(app::CScribixView& view, int key, int column, int line) {
   tile.gridRow = line;
   tile.kind = keyboard::KindPlain;
   tile.sourceKey = key;
-  tile.glyph = view.keyboardPictures.Glyph(view.state.keyboardZoomIndex, view.state.keyboardColours,
-                                           0, key);
+  tile.glyph =
+      view.keyboardPictures.Glyph(view.state.keyboardZoomIndex, view.state.keyboardColours, 0, key);
   tile.glyphAlt = tile.glyph;
   return i;
 }

@@ -35,30 +35,29 @@ TEST_P(LetterGeometry, KeysSitOnTheirPitchWithTheirWidths) {
   EXPECT_EQ(key.startY, view.state.keyboardTop + key.homeY);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Zoom1And175, LetterGeometry,
-    ::testing::Values(
-        // Zoom 1.0: pitch 47, rows at 8, 55, 102, 149.
-        KeyCase{0, 0, 0, 8, 40, 0, keyboard::KindPlain},
-        KeyCase{0, 1, 47, 8, 40, 40, keyboard::KindPlain},
-        KeyCase{0, 10, 470, 8, 65, 400, keyboard::KindErase},
-        KeyCase{0, 11, 10, 55, 40, 0, keyboard::KindPlain},
-        KeyCase{0, 21, 480, 55, 55, 400, keyboard::KindNewLine},
-        KeyCase{0, 22, 0, 102, 65, 0, keyboard::KindShift},
-        KeyCase{0, 23, 72, 102, 40, 65, keyboard::KindPlain},
-        KeyCase{0, 33, 15, 149, 55, 0, keyboard::KindPage},
-        KeyCase{0, 34, 77, 149, 40, 55, keyboard::KindPlain},
-        KeyCase{0, 36, 171, 149, 170, 135, keyboard::KindSpace},
-        KeyCase{0, 37, 348, 149, 40, 305, keyboard::KindPlain},
-        KeyCase{0, 40, 489, 149, 40, 425, keyboard::KindPlain},
-        // Zoom 1.75: keys of 70, 82 apart (x + 82.25 truncated).
-        KeyCase{3, 0, 0, 8, 70, 0, keyboard::KindPlain},
-        KeyCase{3, 1, 82, 8, 70, 70, keyboard::KindPlain},
-        KeyCase{3, 2, 164, 8, 70, 140, keyboard::KindPlain},
-        KeyCase{3, 10, 820, 8, 113, 700, keyboard::KindErase},
-        KeyCase{3, 11, 10, 90, 70, 0, keyboard::KindPlain},
-        KeyCase{3, 23, 125, 172, 70, 113, keyboard::KindPlain},
-        KeyCase{3, 36, 287, 254, 297, 236, keyboard::KindSpace}));
+INSTANTIATE_TEST_SUITE_P(Zoom1And175, LetterGeometry,
+                         ::testing::Values(
+                             // Zoom 1.0: pitch 47, rows at 8, 55, 102, 149.
+                             KeyCase{0, 0, 0, 8, 40, 0, keyboard::KindPlain},
+                             KeyCase{0, 1, 47, 8, 40, 40, keyboard::KindPlain},
+                             KeyCase{0, 10, 470, 8, 65, 400, keyboard::KindErase},
+                             KeyCase{0, 11, 10, 55, 40, 0, keyboard::KindPlain},
+                             KeyCase{0, 21, 480, 55, 55, 400, keyboard::KindNewLine},
+                             KeyCase{0, 22, 0, 102, 65, 0, keyboard::KindShift},
+                             KeyCase{0, 23, 72, 102, 40, 65, keyboard::KindPlain},
+                             KeyCase{0, 33, 15, 149, 55, 0, keyboard::KindPage},
+                             KeyCase{0, 34, 77, 149, 40, 55, keyboard::KindPlain},
+                             KeyCase{0, 36, 171, 149, 170, 135, keyboard::KindSpace},
+                             KeyCase{0, 37, 348, 149, 40, 305, keyboard::KindPlain},
+                             KeyCase{0, 40, 489, 149, 40, 425, keyboard::KindPlain},
+                             // Zoom 1.75: keys of 70, 82 apart (x + 82.25 truncated).
+                             KeyCase{3, 0, 0, 8, 70, 0, keyboard::KindPlain},
+                             KeyCase{3, 1, 82, 8, 70, 70, keyboard::KindPlain},
+                             KeyCase{3, 2, 164, 8, 70, 140, keyboard::KindPlain},
+                             KeyCase{3, 10, 820, 8, 113, 700, keyboard::KindErase},
+                             KeyCase{3, 11, 10, 90, 70, 0, keyboard::KindPlain},
+                             KeyCase{3, 23, 125, 172, 70, 113, keyboard::KindPlain},
+                             KeyCase{3, 36, 287, 254, 297, 236, keyboard::KindSpace}));
 
 TEST(KeyboardLayout, FortyOneKeysThenTheFirstTileSlot) {
   ViewHarness harness(false);

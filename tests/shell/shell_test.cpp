@@ -70,7 +70,9 @@ TEST_F(Shell, TheTooltipSitsBelowThePointWithRoomAroundItsText) {
   shell::CScribixApp scribix;
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   auto* widget = scribix.ViewWidget();
-  widget->ShowTip({300, 200}, "Module Fran\xE7" "ais");
+  widget->ShowTip({300, 200},
+                  "Module Fran\xE7"
+                  "ais");
   shell::CTipWnd* tip = widget->TipWindow();
   ASSERT_NE(tip, nullptr);
   EXPECT_TRUE(tip->isVisible());
@@ -93,8 +95,9 @@ TEST_F(Shell, StandardButtonsSpeakFrench) {
 }
 
 TEST_F(Shell, FileFiltersAndPicturesReachQt) {
-  EXPECT_EQ(shell::QtUserDialogs::QtFilter("Fichiers TXT  (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||"),
-            QStringLiteral("Fichiers TXT (*.txt);;Tous les fichiers (*.*)"));
+  EXPECT_EQ(
+      shell::QtUserDialogs::QtFilter("Fichiers TXT  (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||"),
+      QStringLiteral("Fichiers TXT (*.txt);;Tous les fichiers (*.*)"));
   EXPECT_EQ(shell::QtUserDialogs::QtFilter("Puzzle|*.pz||"), QStringLiteral("Puzzle (*.pz)"));
 
   QImage image(4, 2, QImage::Format_ARGB32);

@@ -55,7 +55,9 @@ TEST(SpeechEngine, SpeaksInTheOrderOfTheQueueAndSkipsEmptyTexts) {
   engine.Start();
   EXPECT_TRUE(engine.Speak("Ecris le mot : "));
   EXPECT_TRUE(engine.Speak(""));
-  EXPECT_TRUE(engine.Speak("b\xE9" "b\xE9 \x9C"));
+  EXPECT_TRUE(
+      engine.Speak("b\xE9"
+                   "b\xE9 \x9C"));
   ASSERT_TRUE(WaitForSpoken(voice, 2));
   engine.Shutdown();
   const auto spoken = voice.Spoken();

@@ -2,7 +2,8 @@
 
 namespace testing_support {
 
-ports::MessageAnswer FakeUserDialogs::MessageBox(const std::string& text, const std::string& caption,
+ports::MessageAnswer FakeUserDialogs::MessageBox(const std::string& text,
+                                                 const std::string& caption,
                                                  ports::MessageButtons buttons,
                                                  ports::MessageIcon icon) {
   messages.push_back({text, caption, buttons, icon});

@@ -1,9 +1,9 @@
 #pragma once
 
 #include <deque>
-#include <mutex>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,7 +39,9 @@ class FakeWindow : public ports::Window {
   gfx::Point ClientToScreen(gfx::Point client) const override {
     return {client.x + screenOffset.x, client.y + screenOffset.y};
   }
-  void ShowTip(gfx::Point screen, const std::string& text) override { tips.emplace_back(screen, text); }
+  void ShowTip(gfx::Point screen, const std::string& text) override {
+    tips.emplace_back(screen, text);
+  }
 };
 
 class FakeTimers : public ports::Timers {

@@ -13,7 +13,9 @@ gfx::Colour KeypadFaceColour(int scheme, int row, int column) {
   return gfx::Rgb(row * 5 + column, 50 + scheme, 150);
 }
 
-gfx::Colour IconColour(int picture) { return gfx::Rgb(picture, 240, 17); }
+gfx::Colour IconColour(int picture) {
+  return gfx::Rgb(picture, 240, 17);
+}
 
 namespace {
 
@@ -54,7 +56,8 @@ void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& pro
   const auto resb = programFolder / "resb";
   for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
     for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
-      pictures.files[resb / keyboard::LetterPictureName(scheme, page)] = LetterPicture(scheme, page);
+      pictures.files[resb / keyboard::LetterPictureName(scheme, page)] =
+          LetterPicture(scheme, page);
     }
   }
   pictures.files[resb / "Math.bmp"] = KeypadPicture(0);

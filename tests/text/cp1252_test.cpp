@@ -18,16 +18,23 @@ TEST(Cp1252, ConvertsTheWholeCodePageBothWays) {
 }
 
 TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-  EXPECT_EQ(text::FromUtf8("a\xE2\x86\x92z"), "a?z");   // →
+  EXPECT_EQ(text::FromUtf8("a\xE2\x86\x92z"), "a?z");  // →
   EXPECT_EQ(text::FromUtf8("\xF0\x9F\x98\x80"), "?");  // an emoji
   EXPECT_EQ(text::FromUtf8("\xC3"), "?");              // cut sequence
 }
 
 TEST(Cp1252, FileTextMayBeUtf8OrWindows1252) {
-  EXPECT_EQ(text::DecodeFileText("b\xC3\xA9\x62\xC3\xA9"), "b\xE9" "b\xE9");
-  EXPECT_EQ(text::DecodeFileText("\xEF\xBB\xBF" "chat"), "chat");
+  EXPECT_EQ(text::DecodeFileText("b\xC3\xA9\x62\xC3\xA9"),
+            "b\xE9"
+            "b\xE9");
+  EXPECT_EQ(text::DecodeFileText("\xEF\xBB\xBF"
+                                 "chat"),
+            "chat");
   // Windows-1252 bytes are not valid UTF-8 and stay as they are.
-  EXPECT_EQ(text::DecodeFileText("b\xE9" "b\xE9"), "b\xE9" "b\xE9");
+  EXPECT_EQ(text::DecodeFileText("b\xE9"
+                                 "b\xE9"),
+            "b\xE9"
+            "b\xE9");
   EXPECT_EQ(text::DecodeFileText("plain"), "plain");
 }
 
@@ -35,9 +42,9 @@ TEST(Cp1252, CaseMappingCoversAccentsAndLigatures) {
   struct Pair {
     char upper, lower;
   };
-  for (const Pair p : {Pair{'A', 'a'}, Pair{'\xC9', '\xE9'}, Pair{'\xC0', '\xE0'},
-                       Pair{'\xC7', '\xE7'}, Pair{'\x8C', '\x9C'}, Pair{'\x9F', '\xFF'},
-                       Pair{'\x8A', '\x9A'}}) {
+  for (const Pair p :
+       {Pair{'A', 'a'}, Pair{'\xC9', '\xE9'}, Pair{'\xC0', '\xE0'}, Pair{'\xC7', '\xE7'},
+        Pair{'\x8C', '\x9C'}, Pair{'\x9F', '\xFF'}, Pair{'\x8A', '\x9A'}}) {
     EXPECT_EQ(text::ToLower(p.upper), p.lower);
     EXPECT_EQ(text::ToUpper(p.lower), p.upper);
     EXPECT_TRUE(text::IsUpper(p.upper));
@@ -48,7 +55,10 @@ TEST(Cp1252, CaseMappingCoversAccentsAndLigatures) {
     EXPECT_EQ(text::ToLower(c), c);
     EXPECT_EQ(text::ToUpper(c), c);
   }
-  EXPECT_EQ(text::ToLower("\xC9" "COLE"), "\xE9" "cole");
+  EXPECT_EQ(text::ToLower("\xC9"
+                          "COLE"),
+            "\xE9"
+            "cole");
 }
 
 TEST(Cp1252, LinesSplitOnEveryWindowsAndUnixBreak) {
@@ -61,10 +71,16 @@ TEST(Cp1252, LinesSplitOnEveryWindowsAndUnixBreak) {
 }
 
 TEST(Cp1252, FileNamesUseTheFileSystemsEncoding) {
-  const auto path = text::PathFromText("chemin\xE9" "e.wav");
+  const auto path = text::PathFromText(
+      "chemin\xE9"
+      "e.wav");
   const std::u8string u8 = path.u8string();
-  EXPECT_EQ(std::string(u8.begin(), u8.end()), "chemin\xC3\xA9" "e.wav");
-  EXPECT_EQ(text::TextFromPath(path), "chemin\xE9" "e.wav");
+  EXPECT_EQ(std::string(u8.begin(), u8.end()),
+            "chemin\xC3\xA9"
+            "e.wav");
+  EXPECT_EQ(text::TextFromPath(path),
+            "chemin\xE9"
+            "e.wav");
 }
 
 }  // namespace

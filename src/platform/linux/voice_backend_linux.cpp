@@ -1,11 +1,12 @@
 #include "platform/voice_backend.h"
-
 #include "ports/null_ports.h"
 
 namespace platform {
 
 // Until the espeak-ng voice is wired in, Linux runs silent through the null voice.
-std::unique_ptr<ports::Voice> MakeVoice() { return std::make_unique<ports::NullVoice>(); }
+std::unique_ptr<ports::Voice> MakeVoice() {
+  return std::make_unique<ports::NullVoice>();
+}
 
 std::unique_ptr<ports::VoiceCatalog> MakeVoiceCatalog() {
   return std::make_unique<ports::NullVoiceCatalog>();
