@@ -3,11 +3,14 @@
 #include <QColor>
 #include <QImage>
 #include <array>
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "keyboard/keyboard_layout.h"
 #include "program_folder.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -46,6 +49,19 @@ int InkPixels(const QImage& image, int left, int top) {
   int ink = 0;
   for (int y = top + 3; y < top + 37; ++y) {
     for (int x = left + 3; x < left + 37; ++x) ink += Lightness(image.pixel(x, y)) < face - 90;
+  }
+  return ink;
+}
+
+// Ink in the two pixels just inside the rim: a letter that would be cut off in its tile.
+int InkOnTheBorder(const QImage& image, int left, int top) {
+  const int face = Lightness(image.pixel(left + 4, top + 4));
+  int ink = 0;
+  for (int i = 1; i < 39; ++i) {
+    for (int d : {1, 2, 37, 38}) {
+      ink += Lightness(image.pixel(left + i, top + d)) < face - 90;
+      ink += Lightness(image.pixel(left + d, top + i)) < face - 90;
+    }
   }
   return ink;
 }
@@ -139,6 +155,7 @@ TEST(Pictures, EveryKeyShowsItsLabelAndInertKeysShowNothing) {
           if (plain) {
             const int ink = InkPixels(image, x, row * 40);
             const std::string where = name + " key " + std::to_string(row * 11 + column);
+            EXPECT_EQ(InkOnTheBorder(image, x, row * 40), 0) << where << " touches its edge";
             if (label == ' ' || label == keyboard::kInertLabel) {
               EXPECT_EQ(ink, 0) << where;
             } else {
@@ -155,6 +172,8 @@ TEST(Pictures, EveryKeyShowsItsLabelAndInertKeysShowNothing) {
     for (int row = 0; row < 4; ++row) {
       for (int column = 0; column < 5; ++column) {
         const int ink = InkPixels(image, column * 40, row * 40);
+        EXPECT_EQ(InkOnTheBorder(image, column * 40, row * 40), 0)
+            << name << " key " << row * 5 + column;
         if (column == 3) {
           EXPECT_EQ(ink, 0) << name << " inert key of row " << row;
         } else {
@@ -189,6 +208,30 @@ TEST(Pictures, ColourSchemesColourTheLetters) {
   EXPECT_TRUE(isBlue(InkColour(vowels, 0, 40)));           // q
   EXPECT_TRUE(isRed(InkColour(capitals, 5 * 40, 0)));      // Y
   EXPECT_TRUE(isBlue(InkColour(capitals, 9 * 40, 0)));     // P
+}
+
+// Plain uncompressed 24-bit pictures, which every picture loader reads, whatever the file ends
+// with.
+TEST(Pictures, BitmapsArePlainTwentyFourBitFiles) {
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(kResb))
+    files.push_back(entry.path());
+  EXPECT_EQ(files.size(), 12u + 2 + 25 + 11);
+  for (const auto& path : files) {
+    const std::string b = testing_support::ReadBytes(path);
+    ASSERT_GE(b.size(), 54u) << path;
+    const auto u32 = [&b](std::size_t at) {
+      return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
+             static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
+             static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
+             static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
+    };
+    EXPECT_EQ(b.compare(0, 2, "BM"), 0) << path;
+    EXPECT_EQ(u32(2), b.size()) << path;
+    EXPECT_EQ(u32(14), 40u) << path << ": not a plain bitmap header";
+    EXPECT_EQ(static_cast<unsigned char>(b[28]), 24) << path << ": not 24 bits per pixel";
+    EXPECT_EQ(u32(30), 0u) << path << ": compressed";
+  }
 }
 
 TEST(Pictures, EveryIconIsAPictureOfItsOwn) {

@@ -71,8 +71,8 @@ QColor SymbolColour(int scheme) {
 
 // Every letter sits on one baseline at one size, so tiles side by side in the grid read as a
 // word, capitals with accents and descenders included.
-constexpr int kLetterPixels = 27;
-constexpr int kBaseline = 29;
+constexpr int kLetterPixels = 26;
+constexpr int kBaseline = 30;
 
 // Small signs get the bold face so that a dot or a comma is still easy to see and to click.
 bool IsSmallSign(const QString& label) {
@@ -185,7 +185,7 @@ QString PageKeyLabel(int page) {
 // Signs of arithmetic are drawn rather than typeset: the font's are small next to its digits.
 // They stand on the font's maths axis, so that "2+3" in the grid lines up like print.
 bool DrawOperator(QPainter& p, const QRect& face, char label, const QColor& colour) {
-  const QPointF c(face.left() + face.width() / 2.0, face.top() + 19.5);
+  const QPointF c(face.left() + face.width() / 2.0, face.top() + kBaseline - 9.3);
   const double h = 7.5;  // half the sign's width
   p.save();
   p.setPen(QPen(colour, 3.2, Qt::SolidLine, Qt::RoundCap));
