@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <vector>
+
+namespace resgen {
+
+struct NamedPicture {
+  QString name;
+  QImage image;
+};
+
+inline constexpr int kIconSide = 72;
+
+// The pictures of the icon bar, 72 × 72, one per file name the program loads.
+std::vector<NamedPicture> DrawIcons();
+
+}  // namespace resgen
