@@ -51,6 +51,7 @@ void CScribixView::SetKeyboardZoom(std::int32_t zoomIndex) {
       static_cast<int>(static_cast<float>(keyboard::kKeySide) * state.keyboardZoom);
   state.halfZoom = state.keyboardZoom * 0.5f;
   state.iconScale = IconScaleForZoom(zoomIndex);
+  keyboardPictures.UseZoom(zoomIndex);
 }
 
 void CScribixView::BuildKeyboard() {
@@ -81,16 +82,18 @@ int CurrentZoomChoice(const speech::CConfigABC& dialog, const AppState& state) {
 void CScribixView::SetKeyLabels(bool shift, bool signs) {
   const int page = keyboard::LetterPage(shift, signs);
   keyboard::WriteKeyLabels(cells, page);
-  puzzleBitmap = keyboardPictures.LetterPicture(CurrentZoomChoice(settingsDialog, state),
-                                                state.keyboardColours, page);
+  const int zoom = CurrentZoomChoice(settingsDialog, state);
+  keyboardPictures.UseZoom(zoom);
+  puzzleBitmap = keyboardPictures.LetterPicture(zoom, state.keyboardColours, page);
 }
 
 void CScribixView::SetKeypadLabels() {
   state.keysPerRow = keyboard::kKeypadColumns;
   state.keyRows = keyboard::kKeypadRows;
   keyboard::WriteKeyLabels(cells, keyboard::PageKeypad);
-  puzzleBitmap = keyboardPictures.KeypadPicture(CurrentZoomChoice(settingsDialog, state),
-                                                state.keyboardColours);
+  const int zoom = CurrentZoomChoice(settingsDialog, state);
+  keyboardPictures.UseZoom(zoom);
+  puzzleBitmap = keyboardPictures.KeypadPicture(zoom, state.keyboardColours);
 }
 
 void CScribixView::ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex) {

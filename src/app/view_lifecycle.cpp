@@ -56,7 +56,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   puzzleDialog.ShowValues(puzzleZoomIndex, modelZoomIndex, requestedPieces);
 
   TraceLine("InitBitmap\n");
-  keyboardPictures.Load(platform.pictures, platform.dialogs, state.programFolder);
+  keyboardPictures.Load(platform.pictures, platform.dialogs, state.programFolder,
+                        state.keyboardZoomIndex);
 
   TraceLine("OpenB\n");
   LoadIcons();

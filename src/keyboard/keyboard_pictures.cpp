@@ -16,6 +16,11 @@ std::int32_t GlyphStore::AddImage(gfx::Image image) {
   return AddView(gfx::ViewOf(owned_.back()));
 }
 
+void GlyphStore::Set(std::int32_t handle, gfx::ImageView view) {
+  if (handle <= 0 || static_cast<std::size_t>(handle) > views_.size()) return;
+  views_[static_cast<std::size_t>(handle) - 1] = view;
+}
+
 gfx::ImageView GlyphStore::Get(std::int32_t handle) const {
   if (handle <= 0 || static_cast<std::size_t>(handle) > views_.size()) return {};
   return views_[static_cast<std::size_t>(handle) - 1];
@@ -41,115 +46,110 @@ const char* KeypadPictureName(int scheme) {
 }
 
 void KeyboardPictures::Load(ports::Pictures& pictures, ports::UserDialogs& dialogs,
-                            const std::filesystem::path& programFolder) {
+                            const std::filesystem::path& programFolder, int zoom) {
+  pictures_ = &pictures;
   const std::filesystem::path folder = programFolder / "resb";
-  auto scaleAll = [&](const std::filesystem::path& path, auto&& store) {
-    const auto picture = pictures.Load(path);
-    if (!picture) return false;
-    for (int z = 0; z < kZoomCount; ++z) {
-      store(z,
-            app::ScalePicture(pictures, picture.get(), kZoomFactors[static_cast<std::size_t>(z)]));
-    }
-    return true;
-  };
-
-  scaleAll(folder / KeypadPictureName(2), [&](int z, gfx::Image image) {
-    keypadBitmaps_[static_cast<std::size_t>(z)][1] = std::move(image);
-  });
-  scaleAll(folder / KeypadPictureName(0), [&](int z, gfx::Image image) {
-    keypadBitmaps_[static_cast<std::size_t>(z)][0] = std::move(image);
-  });
-
+  keypadSources_[1] = pictures.Load(folder / KeypadPictureName(2));
+  keypadSources_[0] = pictures.Load(folder / KeypadPictureName(0));
   for (int page = 0; page < kLetterPageCount; ++page) {
     for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
       const std::filesystem::path path = folder / LetterPictureName(scheme, page);
-      const bool loaded = scaleAll(path, [&](int z, gfx::Image image) {
-        keyboardBitmaps_[static_cast<std::size_t>(z)][static_cast<std::size_t>(scheme)]
-                        [static_cast<std::size_t>(page)] = std::move(image);
-      });
-      if (!loaded) {
+      auto& source = letterSources_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
+      source = pictures.Load(path);
+      if (!source) {
         dialogs.MessageBox(" Probl\xE8me d'ouverture du fichier : " + text::TextFromPath(path),
                            "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
       }
     }
   }
+  // One handle per key position of every picture, for the whole run.
+  for (auto& scheme : keyGlyphs_) {
+    for (auto& page : scheme) {
+      for (auto& handle : page) handle = glyphs_.AddView({});
+    }
+  }
+  zoom_ = -1;
+  UseZoom(zoom);
+}
 
-  for (int z = 0; z < kZoomCount; ++z) {
+void KeyboardPictures::UseZoom(int zoom) {
+  if (zoom < 0 || zoom >= kZoomCount || zoom == zoom_ || pictures_ == nullptr) return;
+  zoom_ = zoom;
+  const float factor = kZoomFactors[static_cast<std::size_t>(zoom)];
+  for (std::size_t k = 0; k < keypadSources_.size(); ++k) {
+    keypadBitmaps_[k] = app::ScalePicture(*pictures_, keypadSources_[k].get(), factor);
+  }
+  for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
     for (int page = 0; page < kLetterPageCount; ++page) {
-      for (int scheme = 0; scheme < kSchemeCount; ++scheme) CutKeyGlyphs(z, page, scheme);
+      keyboardBitmaps_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)] =
+          app::ScalePicture(*pictures_,
+                            letterSources_[static_cast<std::size_t>(scheme)]
+                                          [static_cast<std::size_t>(page)].get(),
+                            factor);
+      CutKeyGlyphs(page, scheme);
     }
   }
 }
 
-void KeyboardPictures::CutKeyGlyphs(int zoom, int page, int scheme) {
-  const float factor = kZoomFactors[static_cast<std::size_t>(zoom)];
+void KeyboardPictures::CutKeyGlyphs(int page, int scheme) {
+  const float factor = kZoomFactors[static_cast<std::size_t>(zoom_)];
   const int d = static_cast<int>(static_cast<float>(kKeySide) * factor);
-  const gfx::Image* picture = LetterPicture(zoom, scheme, page);
-  auto& glyphs = keyGlyphs_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
-                           [static_cast<std::size_t>(page)];
-  auto& alt = keyGlyphsAlt_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
-                           [static_cast<std::size_t>(page)];
+  const gfx::Image* picture = LetterPicture(zoom_, scheme, page);
+  const auto& handles = keyGlyphs_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
   for (int row = 0; row < kLetterRows; ++row) {
     int x = 0;
     for (int column = 0; column < kLetterColumns; ++column) {
       const auto slot = static_cast<std::size_t>(row * kLetterColumns + column);
-      // A wide key's glyph is the square at its left.
-      std::int32_t handle = 0;
+      // A wide key's glyph is the square at its left; positions past the picture's edge (the
+      // three that are not keys) come out empty.
+      gfx::ImageView view;
       if (picture != nullptr) {
-        handle = glyphs_.AddView(gfx::ImageView{picture, gfx::Rect::FromSize(x, row * d, d, d)});
+        view = {picture, gfx::Rect::FromSize(x, row * d, d, d).Intersect(picture->Bounds())};
       }
-      glyphs[slot] = handle;
-      alt[slot] = handle;
+      glyphs_.Set(handles[slot], view);
       x += LetterKeyKind(row, column) == KindPlain ? d : LetterKeyWidth(row, column, factor);
     }
   }
 }
 
 const gfx::Image* KeyboardPictures::LetterPicture(int zoom, int scheme, int page) const {
-  if (zoom < 0 || zoom >= kZoomCount || scheme < 0 || scheme >= kSchemeCount || page < 0 ||
+  if (zoom != zoom_ || zoom < 0 || scheme < 0 || scheme >= kSchemeCount || page < 0 ||
       page >= kLetterPageCount) {
     return nullptr;
   }
   const gfx::Image& image =
-      keyboardBitmaps_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
-                      [static_cast<std::size_t>(page)];
+      keyboardBitmaps_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
   return image.IsNull() ? nullptr : &image;
 }
 
 const gfx::Image* KeyboardPictures::KeypadPicture(int zoom, int scheme) const {
-  if (zoom < 0 || zoom >= kZoomCount || scheme < 0 || scheme >= kSchemeCount) return nullptr;
-  const gfx::Image& image = keypadBitmaps_[static_cast<std::size_t>(zoom)][scheme == 2 ? 1u : 0u];
+  if (zoom != zoom_ || zoom < 0 || scheme < 0 || scheme >= kSchemeCount) return nullptr;
+  const gfx::Image& image = keypadBitmaps_[scheme == 2 ? 1u : 0u];
   return image.IsNull() ? nullptr : &image;
 }
 
 std::int32_t KeyboardPictures::Glyph(int zoom, int scheme, int page, int position) const {
-  if (zoom < 0 || zoom >= kZoomCount || scheme < 0 || scheme >= kSchemeCount || page < 0 ||
-      page >= kGlyphPages || position < 0 || position >= kGlyphSlots) {
+  if (zoom != zoom_ || zoom < 0 || scheme < 0 || scheme >= kSchemeCount || page < 0 ||
+      page >= kLetterPageCount || position < 0 || position >= kGlyphSlots) {
     return 0;
   }
-  return keyGlyphs_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
-                   [static_cast<std::size_t>(page)][static_cast<std::size_t>(position)];
+  const std::int32_t handle = keyGlyphs_[static_cast<std::size_t>(scheme)]
+                                        [static_cast<std::size_t>(page)]
+                                        [static_cast<std::size_t>(position)];
+  return glyphs_.Get(handle).IsNull() ? 0 : handle;
 }
 
+// Both glyph tables hold the same pictures.
 std::int32_t KeyboardPictures::GlyphAlt(int zoom, int scheme, int page, int position) const {
-  if (zoom < 0 || zoom >= kZoomCount || scheme < 0 || scheme >= kSchemeCount || page < 0 ||
-      page >= kGlyphPages || position < 0 || position >= kGlyphSlots) {
-    return 0;
-  }
-  return keyGlyphsAlt_[static_cast<std::size_t>(zoom)][static_cast<std::size_t>(scheme)]
-                      [static_cast<std::size_t>(page)][static_cast<std::size_t>(position)];
+  return Glyph(zoom, scheme, page, position);
 }
 
 std::size_t KeyboardPictures::PictureBytes() const {
   std::size_t bytes = glyphs_.OwnedBytes();
-  for (const auto& zoom : keyboardBitmaps_) {
-    for (const auto& scheme : zoom) {
-      for (const auto& page : scheme) bytes += page.ByteCount();
-    }
+  for (const auto& scheme : keyboardBitmaps_) {
+    for (const auto& page : scheme) bytes += page.ByteCount();
   }
-  for (const auto& zoom : keypadBitmaps_) {
-    for (const auto& image : zoom) bytes += image.ByteCount();
-  }
+  for (const auto& image : keypadBitmaps_) bytes += image.ByteCount();
   return bytes;
 }
 

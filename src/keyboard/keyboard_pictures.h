@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,7 @@ class GlyphStore {
  public:
   std::int32_t AddView(gfx::ImageView view);
   std::int32_t AddImage(gfx::Image image);
+  void Set(std::int32_t handle, gfx::ImageView view);
   gfx::ImageView Get(std::int32_t handle) const;
   std::size_t OwnedBytes() const;
 
@@ -40,18 +42,24 @@ const char* LetterPictureName(int scheme, int page);
 // File name of the keypad picture of a colour scheme.
 const char* KeypadPictureName(int scheme);
 
-// The keyboard pictures at the five zooms, and the glyphs cut from them, made once at start-up.
+// The keyboard and keypad pictures, decoded once at start-up and scaled to the zoom in use; the
+// glyphs of every key are views into the scaled pictures. A zoom change scales them again, which
+// keeps the memory of one zoom instead of five.
 class KeyboardPictures {
  public:
-  // Decodes and scales every picture of resb/ and cuts the glyphs. A missing letter picture is
-  // reported once with a message box; a missing keypad picture is silent.
+  // Decodes every picture of resb/ and prepares the zoom. A missing letter picture is reported
+  // once with a message box; a missing keypad picture is silent.
   void Load(ports::Pictures& pictures, ports::UserDialogs& dialogs,
-            const std::filesystem::path& programFolder);
-  void CutKeyGlyphs(int zoom, int page, int scheme);
+            const std::filesystem::path& programFolder, int zoom);
+  // Scales the pictures to a zoom (0 to 4) and cuts their glyphs; nothing when it is in use.
+  void UseZoom(int zoom);
+  int CurrentZoom() const { return zoom_; }
 
-  // Pictures, or null when the file was missing.
+  // Pictures of the zoom in use, or null (missing file, or another zoom).
   const gfx::Image* LetterPicture(int zoom, int scheme, int page) const;
   const gfx::Image* KeypadPicture(int zoom, int scheme) const;
+  // Glyph handles of the zoom in use, 0 otherwise. Handles keep their meaning across zooms: a
+  // zoom change points them at the new pictures.
   std::int32_t Glyph(int zoom, int scheme, int page, int position) const;
   std::int32_t GlyphAlt(int zoom, int scheme, int page, int position) const;
 
@@ -60,16 +68,18 @@ class KeyboardPictures {
   std::size_t PictureBytes() const;
 
  private:
-  using GlyphTable = std::array<
-      std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kGlyphPages>, kSchemeCount>,
-      kZoomCount>;
+  void CutKeyGlyphs(int page, int scheme);
 
-  std::array<std::array<std::array<gfx::Image, kLetterPageCount>, kSchemeCount>, kZoomCount>
-      keyboardBitmaps_;
-  // Schemes 0 and 1 share one keypad picture.
-  std::array<std::array<gfx::Image, 2>, kZoomCount> keypadBitmaps_;
+  using GlyphTable = std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kLetterPageCount>,
+                                kSchemeCount>;
+
+  ports::Pictures* pictures_ = nullptr;
+  std::array<std::array<std::unique_ptr<ports::Picture>, kLetterPageCount>, kSchemeCount> letterSources_;
+  std::array<std::unique_ptr<ports::Picture>, 2> keypadSources_;  // schemes 0 and 1 share one
+  int zoom_ = -1;
+  std::array<std::array<gfx::Image, kLetterPageCount>, kSchemeCount> keyboardBitmaps_;
+  std::array<gfx::Image, 2> keypadBitmaps_;
   GlyphTable keyGlyphs_{};
-  GlyphTable keyGlyphsAlt_{};
   GlyphStore glyphs_;
 };
 

@@ -37,27 +37,51 @@ TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
   const auto& pictures = view.keyboardPictures;
-  const gfx::Image* big = pictures.LetterPicture(4, 2, 0);
-  ASSERT_NE(big, nullptr);
-  EXPECT_EQ(big->GetSize(), (gfx::Size{930, 320}));
-  for (int position = 0; position < 44; ++position) {
-    const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, position));
-    ASSERT_FALSE(glyph.IsNull());
-    EXPECT_EQ(glyph.Width(), 80);
-    EXPECT_EQ(glyph.Height(), 80);
+  for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
+    view.settingsDialog.OnZoomChanged(zoom);
+    const int d = view.state.cellWidth;
+    for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
+      for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
+        const gfx::Image* picture = pictures.LetterPicture(zoom, scheme, page);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->Height(), 4 * d);
+        for (int position = 0; position < keyboard::kLetterKeys; ++position) {
+          const gfx::ImageView glyph =
+              pictures.Glyphs().Get(pictures.Glyph(zoom, scheme, page, position));
+          ASSERT_FALSE(glyph.IsNull());
+          ASSERT_EQ(glyph.Width(), d);
+          ASSERT_EQ(glyph.Height(), d);
+          ASSERT_EQ(glyph.image, picture);
+        }
+      }
+    }
+    // Only the zoom in use is kept.
+    EXPECT_EQ(pictures.LetterPicture((zoom + 1) % 5, 0, 0), nullptr);
   }
-  // The space bar: a 340-wide face whose glyph is its left square.
+  // Scheme 2 at zoom 2.0: glyphs of 80, the space bar a 340-wide face whose glyph is its left
+  // square.
   view.settingsDialog.OnColoursChanged(2);
-  view.settingsDialog.OnZoomChanged(4);
+  EXPECT_EQ(pictures.LetterPicture(4, 2, 0)->GetSize(), (gfx::Size{930, 320}));
   const keyboard::CellRecord& space = view.cells[36];
   EXPECT_EQ(space.width, 340);
   EXPECT_EQ(space.srcX, 110 + 80 + 80);
   const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 36));
-  EXPECT_EQ(glyph.area.left, space.srcX);
+  EXPECT_EQ(glyph.area, gfx::Rect::FromSize(space.srcX, 240, 80, 80));
   EXPECT_EQ(glyph.image->Pixel(glyph.area.left + 40, glyph.area.top + 40), FaceColour(2, 0, 3, 3));
-  // The glyph of the key after the erase key starts right after its 130-wide face.
   EXPECT_EQ(pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 11)).area,
             gfx::Rect::FromSize(0, 80, 80, 80));
+  // The three positions that are not keys lie past the picture's edge: no glyph.
+  EXPECT_EQ(pictures.Glyph(4, 2, 0, 43), 0);
+}
+
+TEST(KeyboardPictures, AZoomChangeKeepsGlyphHandlesValid) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const std::int32_t handle = view.keyboardPictures.Glyph(0, 0, 0, 3);
+  view.settingsDialog.OnZoomChanged(2);
+  EXPECT_EQ(view.keyboardPictures.Glyph(2, 0, 0, 3), handle);
+  EXPECT_EQ(view.keyboardPictures.Glyphs().Get(handle).Width(), 60);
+  EXPECT_EQ(view.keyboardPictures.Glyph(0, 0, 0, 3), 0);
 }
 
 TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever) {
@@ -70,6 +94,7 @@ TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever
   EXPECT_EQ(harness.fake.dialogs.messages[0].text,
             " Probl\xE8me d'ouverture du fichier : " + (resb / "ArialMCV.bmp").string());
   EXPECT_EQ(view.keyboardPictures.LetterPicture(0, 1, 1), nullptr);
+  EXPECT_NE(view.keyboardPictures.LetterPicture(0, 1, 0), nullptr);
   EXPECT_EQ(view.keyboardPictures.KeypadPicture(0, 0), nullptr);
   EXPECT_NE(view.keyboardPictures.KeypadPicture(0, 2), nullptr);
   EXPECT_EQ(view.keyboardPictures.Glyph(0, 1, 1, 3), 0);
