@@ -34,6 +34,13 @@ void CScribixView::DrawKeyboardPanel(gfx::Canvas& canvas) {
     panel.top -= 4;
     panel.right += 7;
     panel.bottom += 4;
+    // From zoom 1.75 the erase key and the end of row 2 reach past the pitch: the panel still
+    // holds them.
+    int keysRight = 0;
+    for (int i = 0; i < std::min(state.keyCount, keyboard::kLetterKeys); ++i) {
+      keysRight = std::max(keysRight, cells[i].posX + cells[i].width);
+    }
+    panel.right = std::max(panel.right, keysRight + 7);
   }
   canvas.Fill(panel, state.backgroundShade2);
   canvas.Edge(panel, gfx::EdgeStyle::kRaised);

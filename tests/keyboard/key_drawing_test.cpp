@@ -115,6 +115,19 @@ TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
   EXPECT_EQ(screen.Pixel(view.state.keyboardLeft - 11, view.state.keyboardTop), gfx::kEdgeLight);
 }
 
+TEST(KeyDrawing, ThePanelHoldsTheWidestRowAtEveryZoom) {
+  ViewHarness harness;
+  harness.fake.window.clientSize = {2400, 1400};
+  auto& view = harness.Create();
+  for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
+    view.settingsDialog.OnZoomChanged(zoom);
+    const gfx::Image& screen = harness.Paint();
+    const auto& erase = view.cells[10];
+    EXPECT_EQ(screen.Pixel(erase.posX + erase.width + 2, erase.posY + 5), gfx::Rgb(37, 188, 183))
+        << zoom;
+  }
+}
+
 TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
   ViewHarness harness;
   auto& view = harness.Create();
