@@ -6,18 +6,6 @@
 
 namespace app {
 
-const char* IconPictureFile(IconPicture picture) {
-  static constexpr const char* kFiles[kIconPictureCount] = {
-      "wizard.bmp",       "Solution.bmp",     "consigne36.bmp",  "clavieron36.bmp",
-      "clavieroff36.bmp", "couleur36.bmp",    "icondedit36.bmp", "iconquit36.bmp",
-      "help.bmp",         "Hpon36.bmp",       "Hpoff36.bmp",     "icondisperse36.bmp",
-      "iconraz36.bmp",    "configpuzzle.bmp", "oeil36.bmp",      "openP2.bmp",
-      "saveP2.bmp",       "trash2.bmp",       "abc.bmp",         "123.bmp",
-      "List.bmp",         "Listconfig.bmp",   "motsuivant.bmp",  "consigne36.bmp",
-      "play.bmp",         "stop.bmp"};
-  return kFiles[picture];
-}
-
 float IconScaleForZoom(int zoomIndex) {
   static constexpr float kScales[] = {0.5f, 0.625f, 0.67f, 0.67f, 0.67f};
   if (zoomIndex < 0 || zoomIndex > 4) return 0.5f;

@@ -4,75 +4,13 @@
 #include <cstdint>
 #include <string>
 
+#include "base/icon_ids.h"
 #include "gfx/geometry.h"
 #include "gfx/image.h"
 
 namespace app {
 
-// Every command of the program is a picture along the top of the view.
-enum IconId : int {
-  IconModuleFrench,
-  IconModuleMath,
-  IconModuleList,
-  IconModulePuzzle,
-  IconLoadPuzzle,
-  IconSavePuzzle,
-  IconScatter,
-  IconPuzzleSolution,
-  IconModel,
-  IconNextWord,
-  IconReadText,
-  IconStopReading,
-  IconRepeat,
-  IconRepeatWord,
-  IconHelp,
-  IconSolution,
-  IconWordLists,
-  IconSound,
-  IconKeyboard,
-  IconModuleEdit,
-  IconSettings,
-  IconBackground,
-  IconManual,
-  IconQuit,
-  IconClear,
-  kIconCount
-};
-
-// The icon pictures in the order they are loaded; "consigne36.bmp" is loaded twice, once for
-// each of the two icons that show it.
-enum IconPicture : int {
-  PictureWizard,
-  PictureSolution,
-  PictureRepeat,
-  PictureKeyboardOn,
-  PictureKeyboardOff,
-  PictureColour,
-  PictureEdit,
-  PictureQuit,
-  PictureHelp,
-  PictureSoundOn,
-  PictureSoundOff,
-  PictureScatter,
-  PicturePuzzle,
-  PictureSettings,
-  PictureEye,
-  PictureOpenPuzzle,
-  PictureSavePuzzle,
-  PictureTrash,
-  PictureAbc,
-  Picture123,
-  PictureList,
-  PictureListSettings,
-  PictureNextWord,
-  PictureRepeatWord,
-  PicturePlay,
-  PictureStop,
-  kIconPictureCount
-};
-
-// File name (in resb/) of each icon picture.
-const char* IconPictureFile(IconPicture picture);
+using namespace base::icons;
 
 struct IconBar {
   std::array<gfx::Rect, kIconCount> rects{};

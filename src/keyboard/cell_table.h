@@ -3,18 +3,9 @@
 #include <array>
 #include <cstdint>
 
-namespace keyboard {
+#include "keyboard/key_table.h"
 
-// Key kinds.
-enum KeyKind : std::int32_t {
-  KindPlain = 0,
-  KindBlank = 1,
-  KindShift = 10,
-  KindErase = 11,
-  KindNewLine = 12,
-  KindPage = 13,
-  KindSpace = 14,
-};
+namespace keyboard {
 
 // One key, letter tile or puzzle piece: 27 32-bit words.
 struct CellRecord {

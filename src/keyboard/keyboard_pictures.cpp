@@ -32,19 +32,6 @@ std::size_t GlyphStore::OwnedBytes() const {
   return bytes;
 }
 
-const char* LetterPictureName(int scheme, int page) {
-  static constexpr const char* kNames[kSchemeCount][kLetterPageCount] = {
-      {"Arial.bmp", "ArialM.bmp", "CArial.bmp", "CArialM.bmp"},
-      {"ArialCV.bmp", "ArialMCV.bmp", "CArialCV.bmp", "CArialMCV.bmp"},
-      {"ArialN.bmp", "ArialMN.bmp", "CArialN.bmp", "CArialMN.bmp"},
-  };
-  return kNames[scheme][page];
-}
-
-const char* KeypadPictureName(int scheme) {
-  return scheme == 2 ? "MathN.bmp" : "Math.bmp";
-}
-
 void KeyboardPictures::Load(ports::Pictures& pictures, ports::UserDialogs& dialogs,
                             const std::filesystem::path& programFolder, int zoom) {
   pictures_ = &pictures;
@@ -54,7 +41,8 @@ void KeyboardPictures::Load(ports::Pictures& pictures, ports::UserDialogs& dialo
   for (int page = 0; page < kLetterPageCount; ++page) {
     for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
       const std::filesystem::path path = folder / LetterPictureName(scheme, page);
-      auto& source = letterSources_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
+      auto& source =
+          letterSources_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
       source = pictures.Load(path);
       if (!source) {
         dialogs.MessageBox(" Probl\xE8me d'ouverture du fichier : " + text::TextFromPath(path),
@@ -82,10 +70,11 @@ void KeyboardPictures::UseZoom(int zoom) {
   for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
     for (int page = 0; page < kLetterPageCount; ++page) {
       keyboardBitmaps_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)] =
-          app::ScalePicture(*pictures_,
-                            letterSources_[static_cast<std::size_t>(scheme)]
-                                          [static_cast<std::size_t>(page)].get(),
-                            factor);
+          app::ScalePicture(
+              *pictures_,
+              letterSources_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)]
+                  .get(),
+              factor);
       CutKeyGlyphs(page, scheme);
     }
   }
@@ -95,7 +84,8 @@ void KeyboardPictures::CutKeyGlyphs(int page, int scheme) {
   const float factor = kZoomFactors[static_cast<std::size_t>(zoom_)];
   const int d = static_cast<int>(static_cast<float>(kKeySide) * factor);
   const gfx::Image* picture = LetterPicture(zoom_, scheme, page);
-  const auto& handles = keyGlyphs_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
+  const auto& handles =
+      keyGlyphs_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)];
   for (int row = 0; row < kLetterRows; ++row) {
     int x = 0;
     for (int column = 0; column < kLetterColumns; ++column) {
@@ -133,9 +123,9 @@ std::int32_t KeyboardPictures::Glyph(int zoom, int scheme, int page, int positio
       page >= kLetterPageCount || position < 0 || position >= kGlyphSlots) {
     return 0;
   }
-  const std::int32_t handle = keyGlyphs_[static_cast<std::size_t>(scheme)]
-                                        [static_cast<std::size_t>(page)]
-                                        [static_cast<std::size_t>(position)];
+  const std::int32_t handle =
+      keyGlyphs_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)]
+                [static_cast<std::size_t>(position)];
   return glyphs_.Get(handle).IsNull() ? 0 : handle;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gfx/image.h"
+#include "keyboard/picture_names.h"
 #include "ports/pictures.h"
 #include "ports/user_dialogs.h"
 
@@ -30,21 +31,11 @@ class GlyphStore {
   std::deque<gfx::Image> owned_;  // a deque keeps the images where they are as it grows
 };
 
-inline constexpr int kZoomCount = 5;
-inline constexpr int kSchemeCount = 3;
-inline constexpr int kLetterPageCount = 4;
-inline constexpr int kGlyphPages = 5;  // page 4, the keypad, has no glyphs
-inline constexpr int kGlyphSlots = 50;
-inline constexpr std::array<float, kZoomCount> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
-
-// File name of the letter keyboard picture of a colour scheme and page.
-const char* LetterPictureName(int scheme, int page);
-// File name of the keypad picture of a colour scheme.
-const char* KeypadPictureName(int scheme);
-
 // The keyboard and keypad pictures, decoded once at start-up and scaled to the zoom in use; the
 // glyphs of every key are views into the scaled pictures. A zoom change scales them again, which
 // keeps the memory of one zoom instead of five.
+inline constexpr int kGlyphSlots = 50;
+
 class KeyboardPictures {
  public:
   // Decodes every picture of resb/ and prepares the zoom. A missing letter picture is reported
@@ -70,11 +61,12 @@ class KeyboardPictures {
  private:
   void CutKeyGlyphs(int page, int scheme);
 
-  using GlyphTable = std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kLetterPageCount>,
-                                kSchemeCount>;
+  using GlyphTable =
+      std::array<std::array<std::array<std::int32_t, kGlyphSlots>, kLetterPageCount>, kSchemeCount>;
 
   ports::Pictures* pictures_ = nullptr;
-  std::array<std::array<std::unique_ptr<ports::Picture>, kLetterPageCount>, kSchemeCount> letterSources_;
+  std::array<std::array<std::unique_ptr<ports::Picture>, kLetterPageCount>, kSchemeCount>
+      letterSources_;
   std::array<std::unique_ptr<ports::Picture>, 2> keypadSources_;  // schemes 0 and 1 share one
   int zoom_ = -1;
   std::array<std::array<gfx::Image, kLetterPageCount>, kSchemeCount> keyboardBitmaps_;

@@ -62,8 +62,8 @@ void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& pro
   }
   pictures.files[resb / "Math.bmp"] = KeypadPicture(0);
   pictures.files[resb / "MathN.bmp"] = KeypadPicture(2);
-  for (int i = 0; i < app::kIconPictureCount; ++i) {
-    pictures.files[resb / app::IconPictureFile(static_cast<app::IconPicture>(i))] =
+  for (int i = 0; i < base::icons::kIconPictureCount; ++i) {
+    pictures.files[resb / base::icons::IconPictureFile(static_cast<base::icons::IconPicture>(i))] =
         gfx::Image(72, 72, IconColour(i));
   }
 }
