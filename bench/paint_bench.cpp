@@ -16,10 +16,9 @@ struct StartedView {
 
 void FullScreenCompose(benchmark::State& state) {
   StartedView s;
-  s.view.autoPlace = 1;
+  s.view.SettingsDialog().OnAutoPlaceClicked(true);
   for (auto _ : state) {
-    gfx::Canvas canvas(s.view.backBuffer);
-    s.view.PaintScreen(canvas);
+    s.view.OnDraw({0, 0, 1200, 850});
     benchmark::DoNotOptimize(s.view.BackBuffer().Data());
   }
 }
@@ -27,7 +26,7 @@ BENCHMARK(FullScreenCompose)->Unit(benchmark::kMicrosecond);
 
 void RepaintOneKey(benchmark::State& state) {
   StartedView s;
-  const auto& key = s.view.cells[5];
+  const auto& key = s.view.Cells()[5];
   const gfx::Rect area = gfx::Rect::FromSize(key.posX, key.posY, key.width, key.height);
   for (auto _ : state) {
     s.view.OnDraw(area);

@@ -14,7 +14,7 @@ void StartUpToFirstScreen(benchmark::State& state) {
   for (auto _ : state) {
     app::CScribixView view(p.platform, bench::ProgramFolder(), bench::ScratchFolder());
     view.OnCreate();
-    view.OnTimer(app::kTimerFirstRun);
+    view.OnTimer(base::kTimerFirstRun);
     view.OnDraw({0, 0, 1200, 840});
     benchmark::DoNotOptimize(view.BackBuffer().Data());
   }

@@ -1,8 +1,8 @@
-// The icons along the top of the view: pictures, places and drawing.
+// The icons along the top of the view: pictures, places, drawing and tooltips.
 #include "app/icon_bar.h"
 
-#include "app/picture_helpers.h"
-#include "app/scribix_view.h"
+#include "gfx/picture_drawing.h"
+#include "ports/picture_loading.h"
 
 namespace app {
 
@@ -12,11 +12,13 @@ float IconScaleForZoom(int zoomIndex) {
   return kScales[zoomIndex];
 }
 
-void CScribixView::LoadIcons() {
-  const float scale = state.iconScale;
+void IconBar::Load(ports::Pictures& pictures, const std::filesystem::path& programFolder,
+                   float scale, gfx::Size client) {
   const int s = static_cast<int>(72.0f * scale);
-  state.iconSize = s;
-  auto place = [&](IconId id, int left) { icons[id] = gfx::Rect::FromSize(left, 5, s, s); };
+  iconSize_ = s;
+  auto place = [&](IconId id, int left) {
+    rects_[static_cast<std::size_t>(id)] = gfx::Rect::FromSize(left, 5, s, s);
+  };
   place(IconModuleFrench, static_cast<int>(10.0f * scale + 40.0f));
   place(IconModuleMath, static_cast<int>(100.0f * scale + 40.0f));
   place(IconModuleList, static_cast<int>(190.0f * scale + 40.0f));
@@ -33,23 +35,23 @@ void CScribixView::LoadIcons() {
   place(IconRepeatWord, 394);
   place(IconHelp, 504);
   place(IconSolution, 574);
-  UpdateIconRects(platform.window.ClientSize());
+  UpdateRects(client);
 
   for (int i = 0; i < kIconPictureCount; ++i) {
     const auto picture = static_cast<IconPicture>(i);
     const auto decoded =
-        LoadPicture(platform.pictures, state.programFolder / "resb" / IconPictureFile(picture));
-    icons.bitmaps[static_cast<std::size_t>(i)] =
-        decoded ? ScalePicture(platform.pictures, decoded.get(), scale) : gfx::Image{};
+        ports::LoadPicture(pictures, programFolder / "resb" / IconPictureFile(picture));
+    bitmaps_[static_cast<std::size_t>(i)] =
+        decoded ? ports::ScalePicture(pictures, decoded.get(), scale) : gfx::Image{};
   }
 }
 
-void CScribixView::UpdateIconRects(gfx::Size client) {
-  const int s = state.iconSize;
+void IconBar::UpdateRects(gfx::Size client) {
+  const int s = iconSize_;
   const int r = client.width;
   const int b = client.height;
   auto place = [&](IconId id, int left, int top) {
-    icons[id] = gfx::Rect::FromSize(left, top, s, s);
+    rects_[static_cast<std::size_t>(id)] = gfx::Rect::FromSize(left, top, s, s);
   };
   place(IconWordLists, r - 441 - s, 5);
   place(IconSound, r - 361 - s, 5);
@@ -62,44 +64,40 @@ void CScribixView::UpdateIconRects(gfx::Size client) {
   place(IconClear, r - s - 5, b - s - 5);
 }
 
-void CScribixView::DrawIcons(gfx::Canvas& canvas) {
-  auto draw = [&](IconId id, IconPicture picture) {
-    const gfx::Image& bitmap = icons.Bitmap(picture);
-    if (!bitmap.IsNull()) DrawBitmapCentred(canvas, gfx::ViewOf(bitmap), icons[id], false);
-  };
-  draw(IconBackground, PictureColour);
-  draw(IconManual, PictureHelp);
-  draw(IconQuit, PictureQuit);
-  draw(IconModuleMath, Picture123);
-  draw(IconModuleFrench, PictureAbc);
-  draw(IconModulePuzzle, PicturePuzzle);
-  draw(IconModuleList, PictureList);
-  draw(IconSound, state.soundOn == 1 ? PictureSoundOn : PictureSoundOff);
-  if (!state.InPuzzle()) {
-    draw(IconReadText, PicturePlay);
-    draw(IconStopReading, PictureStop);
-    draw(IconClear, PictureTrash);
-    draw(IconSettings, PictureSettings);
-    if (!state.InList()) {
-      draw(IconRepeat, PictureRepeat);
-      draw(IconModuleEdit, PictureEdit);
+void IconBar::Draw(gfx::Canvas& canvas, const std::vector<IconShown>& shown) const {
+  for (const IconShown& icon : shown) {
+    const gfx::Image& bitmap = Bitmap(icon.picture);
+    if (!bitmap.IsNull()) {
+      gfx::DrawBitmapCentred(canvas, gfx::ViewOf(bitmap), (*this)[icon.icon], false);
     }
-    draw(IconKeyboard, state.keyboardShown == 1 ? PictureKeyboardOn : PictureKeyboardOff);
   }
-  if (state.InList()) {
-    draw(IconWordLists, PictureListSettings);
-    draw(IconNextWord, PictureNextWord);
-    draw(IconRepeatWord, PictureRepeatWord);
-    if (!listDialog.hideHelp) draw(IconHelp, PictureWizard);
-    if (!listDialog.hideSolution) draw(IconSolution, PictureSolution);
-  } else if (state.InPuzzle()) {
-    draw(IconScatter, PictureScatter);
-    if (!puzzleDialog.hideSolution) draw(IconPuzzleSolution, PicturePuzzle);
-    draw(IconModel, PictureEye);
-    draw(IconSettings, PictureSettings);
-    draw(IconLoadPuzzle, PictureOpenPuzzle);
-    draw(IconSavePuzzle, PictureSavePuzzle);
+}
+
+void AddCommonIcons(std::vector<IconShown>& icons, bool soundOn) {
+  icons.push_back({IconBackground, PictureColour});
+  icons.push_back({IconManual, PictureHelp});
+  icons.push_back({IconQuit, PictureQuit});
+  icons.push_back({IconModuleMath, Picture123});
+  icons.push_back({IconModuleFrench, PictureAbc});
+  icons.push_back({IconModulePuzzle, PicturePuzzle});
+  icons.push_back({IconModuleList, PictureList});
+  icons.push_back({IconSound, soundOn ? PictureSoundOn : PictureSoundOff});
+}
+
+void AddCommonTips(std::vector<IconTip>& tips, bool soundOn) {
+  tips.push_back({IconSound, soundOn ? "Couper le son" : "R\xE9tablir le son"});
+  tips.push_back({IconQuit, "Quitter Scribix"});
+  tips.push_back({IconManual, "Manuel utilisateur Scribix"});
+  tips.push_back({IconSettings, "Configuration"});
+  tips.push_back({IconBackground, "Choisir la couleur du fond"});
+}
+
+std::string TooltipTextAt(const IconBar& bar, const std::vector<IconTip>& tips, gfx::Point point) {
+  std::string text;
+  for (const IconTip& tip : tips) {
+    if (bar[tip.icon].Contains(point)) text = tip.text;
   }
+  return text;
 }
 
 }  // namespace app

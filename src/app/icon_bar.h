@@ -2,27 +2,52 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "app/module.h"
 #include "base/icon_ids.h"
-#include "gfx/geometry.h"
+#include "gfx/canvas.h"
 #include "gfx/image.h"
+#include "ports/pictures.h"
 
 namespace app {
 
 using namespace base::icons;
 
-struct IconBar {
-  std::array<gfx::Rect, kIconCount> rects{};
-  std::array<gfx::Image, kIconPictureCount> bitmaps{};
-
-  gfx::Rect& operator[](IconId id) { return rects[static_cast<std::size_t>(id)]; }
-  const gfx::Rect& operator[](IconId id) const { return rects[static_cast<std::size_t>(id)]; }
-  const gfx::Image& Bitmap(IconPicture p) const { return bitmaps[static_cast<std::size_t>(p)]; }
-};
-
 // Icon scale for a keyboard zoom index.
 float IconScaleForZoom(int zoomIndex);
+
+// The icons along the top of the view: their places and pictures.
+class IconBar {
+ public:
+  // Places the icons of fixed position and loads every picture at the scale of the zoom.
+  void Load(ports::Pictures& pictures, const std::filesystem::path& programFolder, float scale,
+            gfx::Size client);
+  // The icons anchored to the right and bottom edges of the client area.
+  void UpdateRects(gfx::Size client);
+  // The icons in order, each centred in its rectangle without stretching.
+  void Draw(gfx::Canvas& canvas, const std::vector<IconShown>& shown) const;
+
+  const gfx::Rect& operator[](IconId id) const { return rects_[static_cast<std::size_t>(id)]; }
+  const gfx::Image& Bitmap(IconPicture p) const { return bitmaps_[static_cast<std::size_t>(p)]; }
+  // Side of every icon's square.
+  int IconSize() const { return iconSize_; }
+
+ private:
+  std::array<gfx::Rect, kIconCount> rects_{};
+  std::array<gfx::Image, kIconPictureCount> bitmaps_{};
+  int iconSize_ = 36;
+};
+
+// The icons every module shows, before the module's own.
+void AddCommonIcons(std::vector<IconShown>& icons, bool soundOn);
+void AddCommonTips(std::vector<IconTip>& tips, bool soundOn);
+
+// The tooltip for a point: every rectangle is tested, drawn or not; the last that holds the point
+// wins. Empty when none does.
+std::string TooltipTextAt(const IconBar& bar, const std::vector<IconTip>& tips, gfx::Point point);
 
 // Tooltip state: the last mouse position, the text wanted for the icon under it, the text at
 // the previous tick and the text on display.

@@ -1,41 +1,39 @@
-// The paint: every screen is composed into the back buffer, then copied to the window.
+// The paint: the state steps first, then every screen is composed into the back buffer, which
+// the window copies.
 #include "app/scribix_view.h"
 
 namespace app {
 
 void CScribixView::OnDraw(gfx::Rect clip) {
-  keyboard::BuildDrawOrder(cells, state.itemCount, selectedPiece);
-  const gfx::Size client = platform.window.ClientSize();
-  if (!backBufferValid || backBuffer.GetSize() != client) {
+  base::BuildDrawOrder(cells_, state_.itemCount, held_.selectedPiece);
+  PreparePaint();
+  const gfx::Size client = platform_.window.ClientSize();
+  if (!backBufferValid_ || backBuffer_.GetSize() != client) {
     // After a resize the whole client area is composed once into a new buffer.
-    backBuffer = gfx::Image(client.width, client.height);
-    backBufferValid = true;
-    clip = backBuffer.Bounds();
+    backBuffer_ = gfx::Image(client.width, client.height);
+    backBufferValid_ = true;
+    clip = backBuffer_.Bounds();
   }
-  gfx::Canvas canvas(backBuffer, clip);
+  gfx::Canvas canvas(backBuffer_, clip);
   PaintScreen(canvas);
 }
 
-void CScribixView::PaintScreen(gfx::Canvas& canvas) {
-  if (state.frenchTextPending == 1) {
-    LoadFrenchText();
-    state.frenchTextPending = 0;
+void CScribixView::PreparePaint() {
+  if (state_.frenchTextPending == 1) {
+    editorDialog_.LoadExerciseFile(state_.frenchTextPath);
+    state_.frenchTextPending = 0;
   }
-  const gfx::Size client = platform.window.ClientSize();
-  canvas.Fill(gfx::Rect{0, 0, client.width, client.height}, state.backgroundColour);
+  icons_.UpdateRects(platform_.window.ClientSize());
+  Active().PreparePaint();
+}
 
-  DrawGrid(canvas);
-  UpdateIconRects(client);
-  DrawIcons(canvas);
-
-  if (puzzleBitmap != nullptr) {
-    if (!state.InPuzzle() && state.keyboardShown == 1) DrawKeyboardPanel(canvas);
-    for (int i = state.keyCount; i < state.itemCount; ++i) FrameMarkedTile(canvas, i);
-    DrawItems(canvas);
-  } else if (!state.InPuzzle()) {
-    // The keyboard picture comes back for the next paint.
-    SetKeyLabels(false, false);
-  }
+void CScribixView::PaintScreen(gfx::Canvas& canvas) const {
+  const gfx::Size client = platform_.window.ClientSize();
+  canvas.Fill(gfx::Rect{0, 0, client.width, client.height}, state_.backgroundColour);
+  const Module& module = Active();
+  module.PaintGrid(canvas);
+  icons_.Draw(canvas, IconsShown());
+  module.PaintItems(canvas);
 }
 
 void CScribixView::ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
@@ -50,19 +48,19 @@ void CScribixView::ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::C
 }
 
 void CScribixView::ChooseBackgroundColour() {
-  const auto chosen = platform.dialogs.ChooseColour(state.backgroundColour);
+  const auto chosen = platform_.dialogs.ChooseColour(state_.backgroundColour);
   if (!chosen) return;
-  state.backgroundColour = *chosen;
-  ShadesForBackground(*chosen, state.InPuzzle(), state.backgroundShade1, state.backgroundShade2);
+  state_.backgroundColour = *chosen;
+  ShadesForBackground(*chosen, puzzleMode() == 1, state_.backgroundShade1, state_.backgroundShade2);
   WriteSettings();
-  platform.window.InvalidateAll(true);
+  platform_.window.InvalidateAll(true);
 }
 
 int CScribixView::Delay(int ms) {
   // Sleeping, not spinning: the wait is the same and the processor stays free.
-  const auto start = platform.clock.NowMs();
-  platform.clock.Sleep(ms);
-  return static_cast<int>(platform.clock.NowMs() - start);
+  const auto start = platform_.clock.NowMs();
+  platform_.clock.Sleep(ms);
+  return static_cast<int>(platform_.clock.NowMs() - start);
 }
 
 }  // namespace app

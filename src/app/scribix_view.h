@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -7,45 +8,41 @@
 #include <string_view>
 #include <vector>
 
-#include "app/app_state.h"
+#include "app/config_abc.h"
 #include "app/icon_bar.h"
-#include "app/random_generator.h"
+#include "app/module.h"
+#include "app/settings_actions.h"
+#include "base/app_state.h"
+#include "base/cell_table.h"
+#include "base/random.h"
+#include "base/timer_ids.h"
+#include "base/trace.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
 #include "exercises/word_list.h"
+#include "exercises/writing_module.h"
 #include "gfx/canvas.h"
 #include "gfx/image.h"
-#include "keyboard/cell_table.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
+#include "keyboard/tile_selection.h"
 #include "keyboard/writing_grid.h"
 #include "ports/platform.h"
 #include "puzzle/config_puzzle.h"
-#include "speech/config_abc.h"
+#include "puzzle/puzzle_module.h"
 #include "speech/speech_engine.h"
 #include "speech/voices.h"
 
 namespace app {
 
-// The view's timers.
-enum TimerId : int {
-  kTimerAnimation = 1,
-  kTimerTooltip = 2,
-  kTimerNextWord = 3,
-  kTimerLongPress = 25,
-  kTimerFirstRun = 222,
-  kTimerBlink = 997,
-  kTimerFixedSuccess = 998,
-  kTimerWordSuccess = 999,
-};
-
 // The program: the one window the child works in. Built with the platform's ports and driven
-// through its window messages.
-class CScribixView {
+// through its window messages; it owns every part of the program and hands each message to the
+// part that deals with it.
+class CScribixView : private SettingsActions {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
-  ~CScribixView();
+  ~CScribixView() override;
   CScribixView(const CScribixView&) = delete;
   CScribixView& operator=(const CScribixView&) = delete;
 
@@ -56,112 +53,142 @@ class CScribixView {
   void OnMouseMove(unsigned flags, gfx::Point point);
   // Composes the invalidated area into the back buffer; the window then copies that area.
   void OnDraw(gfx::Rect clip);
-  const gfx::Image& BackBuffer() const { return backBuffer; }
+  const gfx::Image& BackBuffer() const { return backBuffer_; }
+
+  // The module that gets the messages. The module switch sets it.
+  ModuleId ActiveModule() const { return module_; }
+  void SetActiveModule(ModuleId id);
+  // The active module under the names the rest of the program reads it by: at most one is 1.
+  std::int32_t listMode() const { return module_ == ModuleId::kListe ? 1 : 0; }
+  std::int32_t mathMode() const { return module_ == ModuleId::kMathematique ? 1 : 0; }
+  std::int32_t puzzleMode() const { return module_ == ModuleId::kPuzzle ? 1 : 0; }
+
+  // Commands the icons give.
+  void ChooseBackgroundColour();
+  void OpenManual();
+  // Saves the settings file (not in the puzzle, whose settings live in its own file).
+  void WriteSettings();
+  std::string SettingsBytes() const;
+  // Blocks for ms milliseconds; gives the time waited.
+  int Delay(int ms);
+  static void ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
+                                  gfx::Colour& shade2);
+
+  // The parts the view owns, for the shell's windows and for the tests.
+  base::AppState& State() { return state_; }
+  base::CellTable& Cells() { return cells_; }
+  keyboard::WritingGrid& Grid() { return grid_; }
+  exercises::WordList& Words() { return wordList_; }
+  HeldRecord& Held() { return held_; }
+  const keyboard::KeyboardState& Keys() const { return keys_; }
+  const keyboard::KeyboardPictures& Pictures() const { return keyboardPictures_; }
+  const IconBar& Icons() const { return icons_; }
+  const TooltipState& Tips() const { return tips_; }
+  const speech::VoiceTable& Voices() const { return voices_; }
+  const std::vector<gfx::Image>& FireworksFrames() const { return fireworksFrames_; }
+  base::Trace& StartupTrace() { return trace_; }
+  exercises::COpenList2& ListDialog() { return listDialog_; }
+  exercises::CCEdit& EditorDialog() { return editorDialog_; }
+  CConfigABC& SettingsDialog() { return settingsDialog_; }
+  puzzle::CConfigPuzzle& PuzzleDialog() { return puzzleDialog_; }
+  bool SettingsLoading() const override { return settingsLoading_ != 0; }
+  std::int32_t AutoPlace() const { return autoPlace_; }
+  std::int32_t AutoAdvanceSeconds() const { return autoAdvanceSeconds_; }
+  // The icons shown and the tooltips tested in the active module, in their order.
+  std::vector<IconShown> IconsShown() const;
+  std::vector<IconTip> IconTips() const;
+
+ private:
+  Module& Active() const { return *modules_[static_cast<std::size_t>(module_)]; }
 
   // Life, layout and timers.
+  void FirstRunInit();
   void LayoutView();
   void FitWindowToContent();
-  void FirstRunInit();
-  void TraceLine(std::string_view text);
+  void SetKeyboardZoom(std::int32_t zoomIndex);
+  void BuildKeyboard();
+  void ResetGrid();
+  void LoadIcons();
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
   void ApplyKeyboardColours(std::int32_t colourIndex);
-  // Zoom factor, key and cell size and the icon scale for a zoom index.
-  void SetKeyboardZoom(std::int32_t zoomIndex);
+  void LoadFireworks();
+  void OnCelebrationTimer(int id);
+  void TooltipTick();
+  void ShowTip(int x, int y, const std::string& text);
+  bool IsAnyDialogVisible() const;
 
   // Settings file.
   void ReadSettings();
-  void WriteSettings();
-  std::string SettingsBytes() const;
   void ApplySettingsBytes(std::string_view bytes);
 
-  // Painting.
-  void PaintScreen(gfx::Canvas& canvas);
-  void ChooseBackgroundColour();
-  static void ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
-                                  gfx::Colour& shade2);
-  int Delay(int ms);
+  // Painting: the state steps first, then the painters, which only draw.
+  void PreparePaint();
+  void PaintScreen(gfx::Canvas& canvas) const;
 
-  // Module texts.
-  void LoadFrenchText();
-  void SaveFrenchText();
-  void LoadMathText();
-  void SaveMathText();
+  // What the settings dialog sets off.
+  void SaveSettings() override { WriteSettings(); }
+  void Trace(std::string_view line) override { trace_.Line(line); }
+  void KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zoomIndex) override;
+  bool KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zoomIndex) override;
+  bool GridLinesChanged(std::int32_t lines, bool rebuildKeyboard) override;
+  void GridColumnsChanged(std::int32_t columns) override;
+  void GridSizeSettled() override;
+  void VoiceChanged(std::int32_t index) override;
+  void RateChanged(std::int32_t rate) override;
+  void VolumeChanged(std::int32_t volume) override;
+  void AutoPlaceChanged(bool on) override;
 
-  // Keyboard.
-  void BuildKeyboard();
-  void SetKeyLabels(bool shift, bool signs);
-  void SetKeypadLabels();
-  void ResetGrid();
-  gfx::Rect CellRect(int column, int line) const;
-
-  // Icon bar and tooltips.
-  void LoadIcons();
-  void UpdateIconRects(gfx::Size client);
-  std::string TooltipTextAt(gfx::Point point) const;
-  void TooltipTick();
-  void ShowTip(int x, int y, const std::string& text);
-  void OpenManual();
-
-  // Drawing steps of the paint.
-  void DrawIcons(gfx::Canvas& canvas);
-  void DrawKeyboardPanel(gfx::Canvas& canvas);
-  void DrawItems(gfx::Canvas& canvas);
-  void DrawGrid(gfx::Canvas& canvas);
-  void FrameHiddenTile(gfx::Canvas& canvas, int item);
-  void FrameMarkedTile(gfx::Canvas& canvas, int item);
-  bool IsAnyDialogVisible() const;
-
-  ports::Platform& platform;
-  AppState state;
-  RandomGenerator random;
-  speech::SpeechEngine speech;
+  ports::Platform& platform_;
+  base::AppState state_;
+  base::Trace trace_;
+  base::RandomGenerator random_;
+  speech::SpeechEngine speech_;
+  speech::VoiceTable voices_;
 
   // Back buffer; dropped at each resize and made again by the next paint.
-  gfx::Image backBuffer;
-  bool backBufferValid = false;
+  gfx::Image backBuffer_;
+  bool backBufferValid_ = false;
 
-  // The picture the keys and tiles are copied from: the current keyboard picture, or in the
-  // puzzle the picture the pieces are cut from.
-  const gfx::Image* puzzleBitmap = nullptr;
-  gfx::Image modelBitmap;
-  std::int32_t modelShown = 0;
-  IconBar icons;
-  TooltipState tips;
+  IconBar icons_;
+  TooltipState tips_;
 
-  exercises::COpenList2 listDialog;
-  exercises::CCEdit editorDialog;
-  speech::CConfigABC settingsDialog;
-  puzzle::CConfigPuzzle puzzleDialog;
+  base::CellTable cells_;
+  keyboard::KeyboardState keys_;
+  keyboard::KeyboardPictures keyboardPictures_;
+  keyboard::WritingGrid grid_;
+  keyboard::TileSelection selection_;
+  HeldRecord held_;
+  exercises::WordList wordList_;
 
-  float puzzleZoom = 1.0f;
-  float modelZoom = 0.4f;
-  std::int32_t puzzleZoomIndex = 9;
-  std::int32_t modelZoomIndex = 3;
-  std::int32_t requestedPieces = 25;
-  std::int32_t settingsLoading = 0;
-  std::int32_t autoPlace = 0;
-  std::int32_t autoAdvanceSeconds = 0;
-  std::int32_t animationTimer = 0;
+  exercises::COpenList2 listDialog_;
+  exercises::CCEdit editorDialog_;
+  CConfigABC settingsDialog_;
+  puzzle::CConfigPuzzle puzzleDialog_;
 
-  std::string lastCelebratedText;
-  std::int32_t lastCelebratedIndex = -1;
+  float puzzleZoom_ = 1.0f;
+  float modelZoom_ = 0.4f;
+  std::int32_t puzzleZoomIndex_ = 9;
+  std::int32_t modelZoomIndex_ = 3;
+  std::int32_t requestedPieces_ = 25;
+  std::int32_t settingsLoading_ = 0;
+  std::int32_t autoPlace_ = 0;
+  std::int32_t autoAdvanceSeconds_ = 0;
+  std::int32_t animationTimer_ = 0;
 
-  keyboard::CellTable cells;
-  keyboard::KeyboardState keys;
-  keyboard::KeyboardPictures keyboardPictures;
-  keyboard::WritingGrid grid;
-  exercises::WordList wordList;
-  speech::VoiceTable voices;
-  // Tiles being moved together (long press); the held record.
-  std::int32_t selectionCount = 0;
-  std::vector<std::int32_t> selection;
-  std::int32_t selectedPiece = -1;
+  // One list item is celebrated once.
+  std::string lastCelebratedText_;
+  std::int32_t lastCelebratedIndex_ = -1;
+
   // Fireworks frames, decoded at their own size; fitted to the screen when they play.
-  std::vector<gfx::Image> fireworksFrames;
+  std::vector<gfx::Image> fireworksFrames_;
 
- private:
-  void LoadFireworks();
-  void StartTrace();
+  exercises::FrenchModule french_;
+  exercises::ListModule list_;
+  exercises::MathModule math_;
+  puzzle::PuzzleModule puzzle_;
+  std::array<Module*, 4> modules_{};  // by ModuleId
+  ModuleId module_ = ModuleId::kFrancais;
+
   bool firstRunDone_ = false;
 };
 

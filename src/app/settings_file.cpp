@@ -3,8 +3,8 @@
 #include <cstring>
 #include <optional>
 
-#include "app/file_io.h"
 #include "app/scribix_view.h"
+#include "base/files.h"
 
 namespace app {
 
@@ -68,137 +68,137 @@ bool TickedClamped(std::int32_t v) {
 
 std::string CScribixView::SettingsBytes() const {
   FieldWriter w;
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state.backgroundColour)));
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state.backgroundShade1)));
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state.backgroundShade2)));
-  w.Int(state.keyboardColours);
-  w.Bool(listDialog.hideHelp);
-  w.Bool(listDialog.randomDraw);
-  w.Bool(listDialog.hideSolution);
-  w.Text(listDialog.listPath, kListPathBytes);
-  w.Int(state.keyboardZoomIndex);
-  w.Int(state.gridColumns);
-  w.Int(state.gridLines);
-  w.Int(settingsDialog.linesSelection);
-  w.Int(settingsDialog.cellsSelection);
-  w.Int(settingsDialog.voiceSelection);
-  w.Bool(settingsDialog.noSounds);
-  w.Bool(settingsDialog.noEffects);
-  w.Bool(settingsDialog.autoPlace);
-  w.Int(autoAdvanceSeconds);
-  w.Int(listDialog.autoAdvanceSelection);
+  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundColour)));
+  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundShade1)));
+  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundShade2)));
+  w.Int(state_.keyboardColours);
+  w.Bool(listDialog_.hideHelp);
+  w.Bool(listDialog_.randomDraw);
+  w.Bool(listDialog_.hideSolution);
+  w.Text(listDialog_.listPath, kListPathBytes);
+  w.Int(state_.keyboardZoomIndex);
+  w.Int(state_.gridColumns);
+  w.Int(state_.gridLines);
+  w.Int(settingsDialog_.linesSelection);
+  w.Int(settingsDialog_.cellsSelection);
+  w.Int(settingsDialog_.voiceSelection);
+  w.Bool(settingsDialog_.noSounds);
+  w.Bool(settingsDialog_.noEffects);
+  w.Bool(settingsDialog_.autoPlace);
+  w.Int(autoAdvanceSeconds_);
+  w.Int(listDialog_.autoAdvanceSelection);
   w.Int(kVersionMark);
-  w.Int(settingsDialog.rateSlider);
+  w.Int(settingsDialog_.rateSlider);
   return w.Take();
 }
 
 void CScribixView::WriteSettings() {
-  if (state.InPuzzle()) return;
+  if (puzzleMode() == 1) return;
   // A folder that cannot be written to simply keeps the old file.
-  WriteFileAtomically(state.settingsPath, SettingsBytes());
+  base::WriteFileAtomically(state_.settingsPath, SettingsBytes());
 }
 
 void CScribixView::ReadSettings() {
-  const auto bytes = ReadWholeFile(state.settingsPath, kSettingsSize * 16);
+  // Only the fields the program knows are read, however long the file is.
+  const auto bytes = base::ReadFileStart(state_.settingsPath, kSettingsSize);
   if (!bytes) return;
   ApplySettingsBytes(*bytes);
 }
 
 void CScribixView::ApplySettingsBytes(std::string_view bytes) {
-  using speech::CConfigABC;
   FieldReader r(bytes);
   // Each field is applied as soon as it is read; a short file stops where it ends.
   [&] {
     const auto colour = r.Int();
     if (!colour) return;
-    state.backgroundColour = gfx::FromFileColour(static_cast<std::uint32_t>(*colour));
+    state_.backgroundColour = gfx::FromFileColour(static_cast<std::uint32_t>(*colour));
     const auto shade1 = r.Int();
     if (!shade1) return;
-    state.backgroundShade1 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade1));
+    state_.backgroundShade1 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade1));
     const auto shade2 = r.Int();
     if (!shade2) return;
-    state.backgroundShade2 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade2));
+    state_.backgroundShade2 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade2));
 
     const auto colours = r.Int();
     if (!colours) return;
-    settingsDialog.colourSelection =
+    settingsDialog_.colourSelection =
         CConfigABC::ValidSelection(*colours, static_cast<int>(CConfigABC::kColourItems.size()));
     // A scheme the program does not have leaves the keyboard as it is.
-    if (settingsDialog.colourSelection >= 0) ApplyKeyboardColours(settingsDialog.colourSelection);
+    if (settingsDialog_.colourSelection >= 0) ApplyKeyboardColours(settingsDialog_.colourSelection);
 
     const auto hideHelp = r.Int();
     if (!hideHelp) return;
-    listDialog.hideHelp = TickedClamped(*hideHelp);
+    listDialog_.hideHelp = TickedClamped(*hideHelp);
     const auto randomDraw = r.Int();
     if (!randomDraw) return;
-    listDialog.randomDraw = TickedClamped(*randomDraw);
+    listDialog_.randomDraw = TickedClamped(*randomDraw);
     const auto hideSolution = r.Int();
     if (!hideSolution) return;
-    listDialog.hideSolution = TickedClamped(*hideSolution);
-    platform.dialogHost.Refresh(ports::DialogId::kWordLists);
+    listDialog_.hideSolution = TickedClamped(*hideSolution);
+    platform_.dialogHost.Refresh(ports::DialogId::kWordLists);
 
     const auto path = r.Text(kListPathBytes);
     if (!path) return;
-    listDialog.SetListPath(*path);
-    listDialog.LoadList(listDialog.listPath);
+    listDialog_.SetListPath(*path);
+    listDialog_.LoadList(listDialog_.listPath);
 
     const auto zoom = r.Int();
     if (!zoom) return;
-    settingsDialog.OnZoomChanged(
+    settingsDialog_.OnZoomChanged(
         CConfigABC::ValidSelection(*zoom, static_cast<int>(CConfigABC::kZoomItems.size())));
 
     const auto columns = r.Int();
     if (!columns) return;
-    if (*columns >= 2 && *columns <= keyboard::WritingGrid::kColumns) state.gridColumns = *columns;
+    if (*columns >= 2 && *columns <= keyboard::WritingGrid::kColumns) state_.gridColumns = *columns;
     const auto lines = r.Int();
     if (!lines) return;
-    if (*lines >= 1 && *lines <= keyboard::WritingGrid::kLines) state.gridLines = *lines;
+    if (*lines >= 1 && *lines <= keyboard::WritingGrid::kLines) state_.gridLines = *lines;
 
     const auto linesSelection = r.Int();
     if (!linesSelection) return;
-    settingsDialog.linesSelection =
+    settingsDialog_.linesSelection =
         CConfigABC::ValidSelection(*linesSelection, CConfigABC::kLineItems);
     const auto cellsSelection = r.Int();
     if (!cellsSelection) return;
-    settingsDialog.cellsSelection =
+    settingsDialog_.cellsSelection =
         CConfigABC::ValidSelection(*cellsSelection, CConfigABC::kCellItems);
 
     const auto voice = r.Int();
     if (!voice) return;
-    if (*voice >= 0 && *voice < static_cast<std::int32_t>(settingsDialog.voiceItems.size())) {
-      settingsDialog.voiceSelection = *voice;
+    if (*voice >= 0 && *voice < static_cast<std::int32_t>(settingsDialog_.voiceItems.size())) {
+      settingsDialog_.voiceSelection = *voice;
     }
 
     const auto noSounds = r.Int();
     if (!noSounds) return;
-    settingsDialog.noSounds = *noSounds != 0;
+    settingsDialog_.noSounds = *noSounds != 0;
     const auto noEffects = r.Int();
     if (!noEffects) return;
-    settingsDialog.noEffects = *noEffects != 0;
+    settingsDialog_.noEffects = *noEffects != 0;
     const auto place = r.Int();
     if (!place) return;
-    settingsDialog.autoPlace = *place != 0;
-    autoPlace = *place != 0 ? 1 : 0;
+    settingsDialog_.autoPlace = *place != 0;
+    autoPlace_ = *place != 0 ? 1 : 0;
 
     const auto seconds = r.Int();
     if (!seconds) return;
     // The list offers 0 to 30 seconds; a day is more than anyone waits for the next word.
-    autoAdvanceSeconds = *seconds >= 0 && *seconds <= 86400 ? *seconds : 0;
+    autoAdvanceSeconds_ = *seconds >= 0 && *seconds <= 86400 ? *seconds : 0;
     const auto advance = r.Int();
     if (!advance) return;
-    listDialog.autoAdvanceSelection = CConfigABC::ValidSelection(
+    listDialog_.autoAdvanceSelection = CConfigABC::ValidSelection(
         *advance, static_cast<int>(exercises::COpenList2::kAutoAdvanceItems.size()));
-    platform.dialogHost.Refresh(ports::DialogId::kWordLists);
+    platform_.dialogHost.Refresh(ports::DialogId::kWordLists);
 
     const auto version = r.Int();
     if (!version || *version != kVersionMark) return;
     const auto rate = r.Int();
     if (!rate) return;
-    settingsDialog.rateSlider = std::clamp(*rate, 0, 20);
-    settingsDialog.speechRate = settingsDialog.rateSlider - 10;
+    settingsDialog_.rateSlider = std::clamp(*rate, 0, 20);
+    settingsDialog_.speechRate = settingsDialog_.rateSlider - 10;
   }();
-  settingsDialog.OnVoiceChanged(settingsDialog.voiceSelection);
-  platform.dialogHost.Refresh(ports::DialogId::kSettings);
+  settingsDialog_.OnVoiceChanged(settingsDialog_.voiceSelection);
+  platform_.dialogHost.Refresh(ports::DialogId::kSettings);
 }
 
 }  // namespace app

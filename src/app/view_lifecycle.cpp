@@ -1,9 +1,8 @@
 // The view's life: construction, window creation, resizing and the first-run initialisation.
-#include <fstream>
+#include <string>
 
-#include "app/picture_helpers.h"
 #include "app/scribix_view.h"
-#include "text/cp1252.h"
+#include "ports/picture_loading.h"
 
 namespace app {
 
@@ -11,133 +10,143 @@ namespace fs = std::filesystem;
 
 CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolder,
                            fs::path dataFolder)
-    : platform(platformPorts),
-      speech(platformPorts.voice),
-      listDialog(*this),
-      editorDialog(*this),
-      settingsDialog(*this),
-      puzzleDialog(*this) {
-  speech.Start();
+    : platform_(platformPorts),
+      speech_(platformPorts.voice),
+      listDialog_(platformPorts.dialogHost, wordList_, random_, platformPorts.clock),
+      editorDialog_(platformPorts.dialogHost),
+      settingsDialog_(platformPorts.dialogHost, *this),
+      puzzleDialog_(platformPorts.dialogHost),
+      french_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
+               listDialog_, held_, autoPlace_}),
+      list_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
+             listDialog_, held_, autoPlace_}),
+      math_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
+             listDialog_, held_, autoPlace_}),
+      puzzle_({state_, cells_, keys_.facePicture, puzzleDialog_}) {
+  modules_ = {&french_, &list_, &math_, &puzzle_};
+  speech_.Start();
 
-  state.programFolder = std::move(programFolder);
-  state.dataFolder = std::move(dataFolder);
-  state.tracePath = state.dataFolder / "debug.txt";
-  StartTrace();
+  state_.programFolder = std::move(programFolder);
+  state_.dataFolder = std::move(dataFolder);
+  trace_.Start(state_.dataFolder / "debug.txt");
 
-  state.settingsPath = state.dataFolder / "defaut";
-  state.frenchTextPath = state.dataFolder / "defautabc";
-  state.mathTextPath = state.dataFolder / "defautm";
-  state.puzzleStatePath = state.dataFolder / "defautpuz";
-  state.picturePath = state.programFolder / "Puzzles" / "marsupilami.jpg";
+  state_.settingsPath = state_.dataFolder / "defaut";
+  state_.frenchTextPath = state_.dataFolder / "defautabc";
+  state_.mathTextPath = state_.dataFolder / "defautm";
+  state_.puzzleStatePath = state_.dataFolder / "defautpuz";
+  state_.picturePath = state_.programFolder / "Puzzles" / "marsupilami.jpg";
 
-  TraceLine("dlgopenlist2\n");
-  listDialog.autoAdvanceSelection = 0;
+  trace_.Line("dlgopenlist2\n");
+  listDialog_.autoAdvanceSelection = 0;
 
-  TraceLine("InitBitmapBack\n");
+  trace_.Line("InitBitmapBack\n");
   LoadFireworks();
 
-  TraceLine("dlgEdit\n");
-  TraceLine("dlgconfigABC\n");
-  TraceLine("InitDS\n");
-  settingsDialog.SetDefaults();
+  trace_.Line("dlgEdit\n");
+  trace_.Line("dlgconfigABC\n");
+  trace_.Line("InitDS\n");
+  settingsDialog_.SetDefaults();
 
-  TraceLine("dlgconfigP\n");
-  puzzleDialog.noSounds = false;
-  puzzleDialog.noEffects = false;
+  trace_.Line("dlgconfigP\n");
+  puzzleDialog_.noSounds = false;
+  puzzleDialog_.noEffects = false;
 
-  puzzleZoom = 1.0f;
-  modelZoom = 0.4f;
-  requestedPieces = 25;
-  puzzleZoomIndex = 9;
-  modelZoomIndex = 3;
-  autoPlace = 0;
-  autoAdvanceSeconds = 0;
-  grid.cursorRect = {};
-  puzzleDialog.ShowValues(puzzleZoomIndex, modelZoomIndex, requestedPieces);
+  puzzleZoom_ = 1.0f;
+  modelZoom_ = 0.4f;
+  requestedPieces_ = 25;
+  puzzleZoomIndex_ = 9;
+  modelZoomIndex_ = 3;
+  autoPlace_ = 0;
+  autoAdvanceSeconds_ = 0;
+  grid_.cursorRect = {};
+  puzzleDialog_.ShowValues(puzzleZoomIndex_, modelZoomIndex_, requestedPieces_);
 
-  TraceLine("InitBitmap\n");
-  keyboardPictures.Load(platform.pictures, platform.dialogs, state.programFolder,
-                        state.keyboardZoomIndex);
+  trace_.Line("InitBitmap\n");
+  keyboardPictures_.Load(platform_.pictures, platform_.dialogs, state_.programFolder,
+                         state_.keyboardZoomIndex);
 
-  TraceLine("OpenB\n");
+  trace_.Line("OpenB\n");
   LoadIcons();
 
-  grid.ResetAll();
+  grid_.ResetAll();
 
-  TraceLine("InitialiseKey\n");
+  trace_.Line("InitialiseKey\n");
   BuildKeyboard();
-  state.keyCount = state.itemCount = keyboard::kLetterKeys;
-  const std::int32_t colours = settingsDialog.colourSelection;
-  const std::int32_t zoom = settingsDialog.zoomSelection;
-  platform.window.InvalidateAll(true);
+  state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
+  const std::int32_t colours = settingsDialog_.colourSelection;
+  const std::int32_t zoom = settingsDialog_.zoomSelection;
+  platform_.window.InvalidateAll(true);
 
-  TraceLine("ChangeFontZ\n");
+  trace_.Line("ChangeFontZ\n");
   ApplyKeyboardLook(colours, zoom);
 
-  TraceLine("OnReadDefaut\n");
-  settingsLoading = 0;
+  trace_.Line("OnReadDefaut\n");
+  settingsLoading_ = 0;
 }
 
 CScribixView::~CScribixView() {
-  speech.Shutdown();
-}
-
-void CScribixView::StartTrace() {
-  if (state.traceEnabled == 0) return;
-  std::ofstream out(state.tracePath, std::ios::binary | std::ios::trunc);
-  if (out) out << "Start test \n";
-}
-
-void CScribixView::TraceLine(std::string_view text) {
-  if (state.traceEnabled == 0) return;
-  std::ofstream out(state.tracePath, std::ios::binary | std::ios::app);
-  if (out) out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  speech_.Shutdown();
 }
 
 void CScribixView::LoadFireworks() {
-  fireworksFrames.assign(11, gfx::Image{});
+  fireworksFrames_.assign(11, gfx::Image{});
   for (int i = 0; i <= 10; ++i) {
-    const fs::path path = state.programFolder / "resb" / ("feu-artifice.bmp" + std::to_string(i));
-    const auto picture = LoadPicture(platform.pictures, path);
+    const fs::path path = state_.programFolder / "resb" / ("feu-artifice.bmp" + std::to_string(i));
+    const auto picture = ports::LoadPicture(platform_.pictures, path);
     if (!picture) continue;
-    fireworksFrames[static_cast<std::size_t>(i)] =
-        ScalePicture(platform.pictures, picture.get(), 1.0f);
+    fireworksFrames_[static_cast<std::size_t>(i)] =
+        ports::ScalePicture(platform_.pictures, picture.get(), 1.0f);
   }
 }
 
 int CScribixView::OnCreate() {
-  platform.timers.Start(kTimerAnimation, 50);
-  animationTimer = kTimerAnimation;
-  platform.timers.Start(kTimerFirstRun, 600);
-  platform.timers.Start(kTimerTooltip, 500);
+  platform_.timers.Start(base::kTimerAnimation, 50);
+  animationTimer_ = base::kTimerAnimation;
+  platform_.timers.Start(base::kTimerFirstRun, 600);
+  platform_.timers.Start(base::kTimerTooltip, 500);
   return 0;
 }
 
 void CScribixView::OnSize() {
-  backBufferValid = false;
-  if (!state.InPuzzle()) LayoutView();
+  backBufferValid_ = false;
+  if (module_ != ModuleId::kPuzzle) LayoutView();
 }
 
 void CScribixView::FirstRunInit() {
   if (firstRunDone_) return;
   firstRunDone_ = true;
-  TraceLine("Init populate voice\n");
-  speech::DiscoverVoices(*this);
-  TraceLine("End populate voice\n");
+  trace_.Line("Init populate voice\n");
+  speech::FoundVoices found = speech::DiscoverVoices(platform_.voices, trace_);
+  voices_ = std::move(found.table);
+  settingsDialog_.SetVoices(voices_.voiceNames, found.defaultVoice);
+  if (found.defaultVoice >= 0) {
+    speech::SelectVoice(voices_, speech_, trace_, found.defaultVoice, speech::kStartupRate,
+                        speech::kStartupVolume);
+  }
+  trace_.Line("END List desc3\n");
+  trace_.Line("End populate voice\n");
 
-  const std::int32_t remembered = settingsLoading;
-  settingsLoading = 1;
+  const std::int32_t remembered = settingsLoading_;
+  settingsLoading_ = 1;
   ReadSettings();
-  settingsLoading = remembered;
+  settingsLoading_ = remembered;
 
   FitWindowToContent();
 }
 
+void CScribixView::SetActiveModule(ModuleId id) {
+  module_ = id;
+}
+
 bool CScribixView::IsAnyDialogVisible() const {
   using ports::DialogId;
-  const auto& host = platform.dialogHost;
+  const auto& host = platform_.dialogHost;
   return host.IsVisible(DialogId::kSettings) || host.IsVisible(DialogId::kPuzzleSettings) ||
          host.IsVisible(DialogId::kEditor) || host.IsVisible(DialogId::kWordLists);
+}
+
+void CScribixView::OpenManual() {
+  platform_.desktop.Open(state_.programFolder / "Documentation-Scribix.pdf");
 }
 
 }  // namespace app

@@ -1,43 +1,93 @@
-// One dispatcher for every timer of the view.
+// One dispatcher for every timer of the view, and the tooltips it ticks.
 #include "app/scribix_view.h"
 
 namespace app {
 
-namespace {
-
-bool IsCelebration(int id) {
-  return id == kTimerBlink || id == kTimerFixedSuccess || id == kTimerWordSuccess;
+void CScribixView::OnTimer(int id) {
+  const auto owner = base::OwnerOf(id);
+  if (!owner) return;
+  switch (*owner) {
+    case base::TimerOwner::kView:
+      platform_.timers.Kill(id);
+      FirstRunInit();
+      break;
+    case base::TimerOwner::kCelebration:
+      OnCelebrationTimer(id);
+      break;
+    case base::TimerOwner::kDictation:
+    case base::TimerOwner::kTileInput:
+      // One-shot timers; what they start comes with the dictation and the tile input.
+      platform_.timers.Kill(id);
+      break;
+    case base::TimerOwner::kTooltips:
+      TooltipTick();
+      break;
+    case base::TimerOwner::kAnimation:
+      break;
+  }
 }
 
-}  // namespace
-
-void CScribixView::OnTimer(int id) {
-  if (id == kTimerFirstRun) {
-    platform.timers.Kill(kTimerFirstRun);
-    FirstRunInit();
-  }
-
-  if (IsCelebration(id)) {
-    // One list item is celebrated once, however often its success is signalled.
-    const std::int32_t current = wordList.currentEntry;
-    if (current >= 0 && static_cast<std::size_t>(current) < wordList.listEntries.size()) {
-      const std::string& item = wordList.listEntries[static_cast<std::size_t>(current)];
-      if (item == lastCelebratedText && current == lastCelebratedIndex) {
-        platform.timers.Kill(kTimerBlink);
-        platform.timers.Kill(kTimerFixedSuccess);
-        platform.timers.Kill(kTimerWordSuccess);
-        return;
-      }
-      lastCelebratedText = item;
-      lastCelebratedIndex = current;
+void CScribixView::OnCelebrationTimer(int id) {
+  // One list item is celebrated once, however often its success is signalled.
+  const std::int32_t current = wordList_.currentEntry;
+  if (current >= 0 && static_cast<std::size_t>(current) < wordList_.listEntries.size()) {
+    const std::string& item = wordList_.listEntries[static_cast<std::size_t>(current)];
+    if (item == lastCelebratedText_ && current == lastCelebratedIndex_) {
+      platform_.timers.Kill(base::kTimerBlink);
+      platform_.timers.Kill(base::kTimerFixedSuccess);
+      platform_.timers.Kill(base::kTimerWordSuccess);
+      return;
     }
-    platform.timers.Kill(id);
-    if (id == kTimerWordSuccess && grid.gridBounds.IsEmpty()) return;
+    lastCelebratedText_ = item;
+    lastCelebratedIndex_ = current;
   }
+  platform_.timers.Kill(id);
+}
 
-  if (id == kTimerNextWord) platform.timers.Kill(kTimerNextWord);
-  if (id == kTimerTooltip) TooltipTick();
-  if (id == kTimerLongPress) platform.timers.Kill(kTimerLongPress);
+void CScribixView::OnMouseMove(unsigned /*flags*/, gfx::Point point) {
+  tips_.tipX = point.x;
+  tips_.tipY = point.y;
+  tips_.wantedTip = TooltipTextAt(icons_, IconTips(), point);
+  if (tips_.wantedTip.empty()) {
+    tips_.shownTip.clear();
+    ShowTip(tips_.tipX, tips_.tipY, {});
+  }
+}
+
+void CScribixView::TooltipTick() {
+  if (tips_.wantedTip.empty()) return;
+  if (IsAnyDialogVisible()) {
+    tips_.shownTip.clear();
+    tips_.wantedTip.clear();
+    tips_.lastTip.clear();
+    return;
+  }
+  // Shown once the mouse has rested on the same icon for a whole tick.
+  if (tips_.wantedTip == tips_.lastTip) {
+    tips_.shownTip = tips_.wantedTip;
+    ShowTip(tips_.tipX, tips_.tipY, tips_.shownTip);
+  } else {
+    tips_.shownTip.clear();
+  }
+  tips_.lastTip = tips_.wantedTip;
+}
+
+void CScribixView::ShowTip(int x, int y, const std::string& text) {
+  platform_.window.ShowTip(platform_.window.ClientToScreen({x, y}), text);
+}
+
+std::vector<IconShown> CScribixView::IconsShown() const {
+  std::vector<IconShown> shown;
+  AddCommonIcons(shown, state_.soundOn == 1);
+  Active().AddIcons(shown);
+  return shown;
+}
+
+std::vector<IconTip> CScribixView::IconTips() const {
+  std::vector<IconTip> tips;
+  AddCommonTips(tips, state_.soundOn == 1);
+  Active().AddTips(tips);
+  return tips;
 }
 
 }  // namespace app

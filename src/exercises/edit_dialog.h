@@ -1,10 +1,9 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
-namespace app {
-class CScribixView;
-}
+#include "ports/dialog_host.h"
 
 namespace exercises {
 
@@ -12,7 +11,7 @@ namespace exercises {
 // arithmetic module.
 class CCEdit {
  public:
-  explicit CCEdit(app::CScribixView& view) : view_(view) {}
+  explicit CCEdit(ports::DialogHost& host) : host_(host) {}
 
   std::string text;    // 1009, the marked-up text, lines separated by CR LF
   bool fixed = false;  // 1048 "Fixer l'exercice"
@@ -21,8 +20,16 @@ class CCEdit {
   void SetTextFromProgram(std::string newText);
   void SetFixedFromProgram(bool on);
 
+  // The text kept in a text-exercise file, when there is one: the editor shows it and whether it
+  // was fixed. Without a readable file the editor stays as it is.
+  void LoadExerciseFile(const std::filesystem::path& path);
+  // The editor's text into a text-exercise file, replaced as a whole; false when it could not be
+  // written.
+  bool SaveExerciseFile(const std::filesystem::path& path, bool mathModule, int cellsIndex,
+                        int linesIndex) const;
+
  private:
-  app::CScribixView& view_;
+  ports::DialogHost& host_;
 };
 
 }  // namespace exercises

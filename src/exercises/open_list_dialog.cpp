@@ -1,7 +1,6 @@
 #include "exercises/open_list_dialog.h"
 
-#include "app/file_io.h"
-#include "app/scribix_view.h"
+#include "base/files.h"
 #include "exercises/word_list.h"
 #include "text/cp1252.h"
 
@@ -15,20 +14,20 @@ void COpenList2::SetListPath(std::string path) {
 }
 
 void COpenList2::LoadList(const std::string& path) {
-  WordList& list = view_.wordList;
+  WordList& list = list_;
   list.currentEntry = -1;
   list.listEntries.clear();
   list.listFileOrder.clear();
   if (!path.empty()) {
-    if (auto bytes = app::ReadWholeFile(text::PathFromText(path))) {
+    if (auto bytes = base::ReadWholeFile(text::PathFromText(path))) {
       list.listFileOrder = ParseListFile(*bytes);
       list.listEntries = list.listFileOrder;
     }
   }
   listText.clear();
   for (const auto& entry : list.listEntries) listText += entry + "\r\n";
-  view_.platform.dialogHost.Refresh(ports::DialogId::kWordLists);
-  ApplyDraw(list, randomDraw, view_.random, view_.platform.clock.CalendarSeconds());
+  host_.Refresh(ports::DialogId::kWordLists);
+  ApplyDraw(list, randomDraw, random_, clock_.CalendarSeconds());
 }
 
 }  // namespace exercises

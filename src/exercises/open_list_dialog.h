@@ -4,9 +4,10 @@
 #include <cstdint>
 #include <string>
 
-namespace app {
-class CScribixView;
-}
+#include "base/random.h"
+#include "exercises/word_list.h"
+#include "ports/clock.h"
+#include "ports/dialog_host.h"
 
 namespace exercises {
 
@@ -20,7 +21,9 @@ class COpenList2 {
       "apr\xE8s 10s", "apr\xE8s 15s", "apr\xE8s 20s", "apr\xE8s 30s"};
   static constexpr std::array<std::int32_t, 8> kAutoAdvanceSeconds = {0, 3, 5, 7, 10, 15, 20, 30};
 
-  explicit COpenList2(app::CScribixView& view) : view_(view) {}
+  COpenList2(ports::DialogHost& host, WordList& list, base::RandomGenerator& random,
+             ports::Clock& clock)
+      : host_(host), list_(list), random_(random), clock_(clock) {}
 
   bool hideHelp = false;                   // 1008 "Cacher le bouton aide"
   bool randomDraw = false;                 // 1030 "Tirage aléatoire dans la liste"
@@ -36,7 +39,10 @@ class COpenList2 {
   void LoadList(const std::string& path);
 
  private:
-  app::CScribixView& view_;
+  ports::DialogHost& host_;
+  WordList& list_;
+  base::RandomGenerator& random_;
+  ports::Clock& clock_;
 };
 
 }  // namespace exercises

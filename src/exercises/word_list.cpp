@@ -28,7 +28,7 @@ std::vector<std::string> ParseListFile(std::string_view fileText) {
   return entries;
 }
 
-void ApplyDraw(WordList& list, bool shuffle, app::RandomGenerator& random,
+void ApplyDraw(WordList& list, bool shuffle, base::RandomGenerator& random,
                std::int64_t calendarSeconds) {
   random.Seed(static_cast<std::uint32_t>(calendarSeconds));
   const int count = list.listCount();

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/random_generator.h"
+#include "base/random.h"
 
 namespace exercises {
 
@@ -27,7 +27,7 @@ std::vector<std::string> ParseListFile(std::string_view fileText);
 
 // The draw: file order, or a shuffle of the current working order. The generator is seeded
 // with the time in seconds every time, so two draws in the same second shuffle alike.
-void ApplyDraw(WordList& list, bool shuffle, app::RandomGenerator& random,
+void ApplyDraw(WordList& list, bool shuffle, base::RandomGenerator& random,
                std::int64_t calendarSeconds);
 
 }  // namespace exercises

@@ -1,99 +1,110 @@
-// The writing grid: plain cells in the first shade of the background, and the red cursor frame
-// while automatic placement is on.
+#include "keyboard/grid_drawing.h"
+
 #include <algorithm>
 
-#include "app/scribix_view.h"
-
-namespace app {
+namespace keyboard {
 
 namespace {
 
 constexpr gfx::Colour kCursorFrame = gfx::Rgb(255, 0, 0);
 
+int Columns(const base::AppState& state) {
+  return std::clamp(state.gridColumns, 0, WritingGrid::kColumns);
+}
+
+int Lines(const base::AppState& state) {
+  return std::clamp(state.gridLines, 0, WritingGrid::kLines);
+}
+
+bool IsCursor(const WritingGrid& grid, int c, int l) {
+  return c == grid.cursorCol && l == grid.cursorRow;
+}
+
+bool Enabled(const WritingGrid& grid, int c, int l) {
+  return grid.enabled[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] != 0;
+}
+
 }  // namespace
 
-void CScribixView::DrawGrid(gfx::Canvas& canvas) {
-  using keyboard::WritingGrid;
-  const int columns = std::clamp(state.gridColumns, 0, WritingGrid::kColumns);
-  const int lines = std::clamp(state.gridLines, 0, WritingGrid::kLines);
-  auto plain = [&](const gfx::Rect& cell) {
-    canvas.Fill(cell, state.backgroundShade1);
-    canvas.Edge(cell, gfx::EdgeStyle::kRaisedInner);
-  };
-  auto isCursor = [&](int c, int l) { return c == grid.cursorCol && l == grid.cursorRow; };
-  const bool cursorShown = autoPlace != 0;
+void DrawPlainCell(gfx::Canvas& canvas, const base::AppState& state, const gfx::Rect& cell) {
+  canvas.Fill(cell, state.backgroundShade1);
+  canvas.Edge(cell, gfx::EdgeStyle::kRaisedInner);
+}
 
-  if (state.InPuzzle()) {
-    for (int c = 0; c < columns; ++c) {
-      for (int l = 0; l < lines; ++l) plain(CellRect(c, l));
-    }
-    return;
-  }
-
-  if (state.InList()) {
-    auto enabled = [&](int c, int l) {
-      return grid.enabled[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] != 0;
-    };
-    if (grid.pendingWord != 0) {
-      // A new word: the cursor goes to its first cell.
-      for (int c = 0; c < columns && grid.pendingWord != 0; ++c) {
-        for (int l = 0; l < lines; ++l) {
-          if (enabled(c, l)) {
-            grid.cursorCol = c;
-            grid.cursorRow = l;
-            grid.pendingWord = 0;
-            break;
-          }
-        }
+void DrawFreeGrid(gfx::Canvas& canvas, const base::AppState& state, const WritingGrid& grid,
+                  bool cursorShown) {
+  for (int c = 0; c < Columns(state); ++c) {
+    for (int l = 0; l < Lines(state); ++l) {
+      const gfx::Rect cell = base::CellRect(state, c, l);
+      if (IsCursor(grid, c, l) && cursorShown) {
+        canvas.Frame(cell, kCursorFrame);
+      } else {
+        DrawPlainCell(canvas, state, cell);
       }
-      grid.pendingWord = 0;
-    }
-    gfx::Rect bounds;
-    for (int c = 0; c < columns; ++c) {
-      for (int l = 0; l < lines; ++l) {
-        if (!enabled(c, l)) continue;
-        const gfx::Rect cell = CellRect(c, l);
-        plain(cell);
-        bounds = bounds.Union(cell);
-        if (isCursor(c, l)) {
-          grid.cursorRect = cell;
-          if (cursorShown) canvas.Frame(cell, kCursorFrame);
-        }
-      }
-    }
-    grid.gridBounds = bounds;
-    return;
-  }
-
-  if (editorDialog.fixed) {
-    for (int c = 0; c < columns; ++c) {
-      for (int l = 0; l < lines; ++l) {
-        if (grid.fixedText[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] == ' ')
-          continue;
-        const gfx::Rect cell = CellRect(c, l);
-        if (isCursor(c, l) && cursorShown) {
-          canvas.Frame(cell, kCursorFrame, 2);
-        } else {
-          plain(cell);
-        }
-      }
-    }
-    return;
-  }
-
-  for (int c = 0; c < columns; ++c) {
-    for (int l = 0; l < lines; ++l) {
-      const gfx::Rect cell = CellRect(c, l);
-      if (isCursor(c, l)) {
-        grid.cursorRect = cell;
-        if (cursorShown) {
-          canvas.Frame(cell, kCursorFrame);
-          continue;
-        }
-      }
-      plain(cell);
     }
   }
 }
 
-}  // namespace app
+void DrawFixedGrid(gfx::Canvas& canvas, const base::AppState& state, const WritingGrid& grid,
+                   bool cursorShown) {
+  for (int c = 0; c < Columns(state); ++c) {
+    for (int l = 0; l < Lines(state); ++l) {
+      if (grid.fixedText[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] == ' ') continue;
+      const gfx::Rect cell = base::CellRect(state, c, l);
+      if (IsCursor(grid, c, l) && cursorShown) {
+        canvas.Frame(cell, kCursorFrame, 2);
+      } else {
+        DrawPlainCell(canvas, state, cell);
+      }
+    }
+  }
+}
+
+void DrawListGrid(gfx::Canvas& canvas, const base::AppState& state, const WritingGrid& grid,
+                  bool cursorShown) {
+  for (int c = 0; c < Columns(state); ++c) {
+    for (int l = 0; l < Lines(state); ++l) {
+      if (!Enabled(grid, c, l)) continue;
+      const gfx::Rect cell = base::CellRect(state, c, l);
+      DrawPlainCell(canvas, state, cell);
+      if (IsCursor(grid, c, l) && cursorShown) canvas.Frame(cell, kCursorFrame);
+    }
+  }
+}
+
+void PlaceCursorOnNewWord(WritingGrid& grid, const base::AppState& state) {
+  if (grid.pendingWord == 0) return;
+  for (int c = 0; c < Columns(state); ++c) {
+    for (int l = 0; l < Lines(state); ++l) {
+      if (Enabled(grid, c, l)) {
+        grid.cursorCol = c;
+        grid.cursorRow = l;
+        grid.pendingWord = 0;
+        return;
+      }
+    }
+  }
+  grid.pendingWord = 0;
+}
+
+void RecordCursorCell(WritingGrid& grid, const base::AppState& state) {
+  if (grid.cursorCol >= 0 && grid.cursorCol < Columns(state) && grid.cursorRow >= 0 &&
+      grid.cursorRow < Lines(state)) {
+    grid.cursorRect = base::CellRect(state, grid.cursorCol, grid.cursorRow);
+  }
+}
+
+void RecordListCells(WritingGrid& grid, const base::AppState& state) {
+  gfx::Rect bounds;
+  for (int c = 0; c < Columns(state); ++c) {
+    for (int l = 0; l < Lines(state); ++l) {
+      if (!Enabled(grid, c, l)) continue;
+      const gfx::Rect cell = base::CellRect(state, c, l);
+      bounds = bounds.Union(cell);
+      if (IsCursor(grid, c, l)) grid.cursorRect = cell;
+    }
+  }
+  grid.gridBounds = bounds;
+}
+
+}  // namespace keyboard

@@ -48,8 +48,8 @@ gfx::Rect KeyBounds(const CellTable& table, int count) {
 }
 
 // Steps common to layout and move: positions, faces, sizes and kinds of the 41 keys.
-void PlaceLetterKeys(app::AppState& state, CellTable& table, KeyboardState& keys) {
-  const float zoom = state.keyboardZoom;
+void PlaceLetterKeys(const KeyGeometry& g, CellTable& table, KeyboardState& keys) {
+  const float zoom = g.zoom;
   const float pitch = static_cast<float>(kKeyPitch) * zoom;
   int y = keys.firstRowY;
   for (int row = 0; row < kLetterRows; ++row) {
@@ -65,13 +65,13 @@ void PlaceLetterKeys(app::AppState& state, CellTable& table, KeyboardState& keys
       CellRecord& r = table[row * kLetterColumns + column];
       r.homeX = x;
       r.homeY = y;
-      r.posX = r.startX = x + state.keyboardLeft;
-      r.posY = r.startY = y + state.keyboardTop;
+      r.posX = r.startX = x + g.origin.x;
+      r.posY = r.startY = y + g.origin.y;
       r.srcX = srcX;
-      r.srcY = row * state.cellHeight;
+      r.srcY = row * g.cellHeight;
       r.kind = LetterKeyKind(row, column);
-      r.width = r.kind == KindPlain ? state.cellWidth : LetterKeyWidth(row, column, zoom);
-      r.height = state.cellHeight;
+      r.width = r.kind == KindPlain ? g.cellWidth : LetterKeyWidth(row, column, zoom);
+      r.height = g.cellHeight;
       srcX += r.width;
     }
     y = Trunc(static_cast<float>(y) + pitch);
@@ -79,8 +79,8 @@ void PlaceLetterKeys(app::AppState& state, CellTable& table, KeyboardState& keys
   keys.keyboardFrame = KeyBounds(table, kLetterKeys).Inflated(kFrameMargin, kFrameMargin);
 }
 
-void PlaceKeypadKeys(app::AppState& state, CellTable& table, KeyboardState& keys) {
-  const float pitch = static_cast<float>(kKeyPitch) * state.keyboardZoom;
+void PlaceKeypadKeys(const KeyGeometry& g, CellTable& table, KeyboardState& keys) {
+  const float pitch = static_cast<float>(kKeyPitch) * g.zoom;
   int y = keys.firstRowY;
   for (int row = 0; row < kKeypadRows; ++row) {
     int x = 0;
@@ -89,12 +89,12 @@ void PlaceKeypadKeys(app::AppState& state, CellTable& table, KeyboardState& keys
       CellRecord& r = table[row * kKeypadColumns + column];
       r.homeX = x;
       r.homeY = y;
-      r.posX = r.startX = x + state.keyboardLeft;
-      r.posY = r.startY = y + state.keyboardTop;
-      r.srcX = column * state.cellWidth;
-      r.srcY = row * state.cellHeight;
-      r.width = state.cellWidth;
-      r.height = state.cellHeight;
+      r.posX = r.startX = x + g.origin.x;
+      r.posY = r.startY = y + g.origin.y;
+      r.srcX = column * g.cellWidth;
+      r.srcY = row * g.cellHeight;
+      r.width = g.cellWidth;
+      r.height = g.cellHeight;
       r.kind = column == 3 ? KindBlank : KindPlain;
     }
     y = Trunc(static_cast<float>(y) + pitch);
@@ -104,48 +104,37 @@ void PlaceKeypadKeys(app::AppState& state, CellTable& table, KeyboardState& keys
 
 }  // namespace
 
-void LayoutLetterKeyboard(app::AppState& state, CellTable& table, KeyboardState& keys,
-                          bool resetCounts) {
-  state.keysPerRow = kLetterColumns;
-  state.keyRows = kLetterRows;
-  if (resetCounts) state.keyCount = state.itemCount = kLetterKeys;
+KeyCounts LayoutLetterKeyboard(const KeyGeometry& geometry, CellTable& table, KeyboardState& keys) {
   ResetRecords(table, true);
   for (int i = 0; i < kLetterKeys; ++i) {
     CellRecord& r = table[i];
     r.glyph = r.glyphAlt = 0;
     r.sourceKey = i;
   }
-  PlaceLetterKeys(state, table, keys);
+  PlaceLetterKeys(geometry, table, keys);
+  return {kLetterColumns, kLetterRows, kLetterKeys};
 }
 
-void LayoutKeypad(app::AppState& state, CellTable& table, KeyboardState& keys, bool resetCounts) {
-  state.keysPerRow = kKeypadColumns;
-  state.keyRows = kKeypadRows;
-  if (resetCounts) state.keyCount = state.itemCount = kKeypadKeys;
+KeyCounts LayoutKeypad(const KeyGeometry& geometry, CellTable& table, KeyboardState& keys) {
   ResetRecords(table, false);
   for (int i = 0; i < kKeypadKeys; ++i) {
     CellRecord& r = table[i];
     r.glyph = r.glyphAlt = 0;
     r.sourceKey = i;
   }
-  PlaceKeypadKeys(state, table, keys);
+  PlaceKeypadKeys(geometry, table, keys);
+  return {kKeypadColumns, kKeypadRows, kKeypadKeys};
 }
 
-void MoveLetterKeyboard(app::AppState& state, CellTable& table, KeyboardState& keys, int x, int y) {
-  state.keysPerRow = kLetterColumns;
-  state.keyRows = kLetterRows;
-  state.keyboardLeft = x;
-  state.keyboardTop = y;
-  PlaceLetterKeys(state, table, keys);
+KeyCounts MoveLetterKeyboard(const KeyGeometry& geometry, CellTable& table, KeyboardState& keys) {
+  PlaceLetterKeys(geometry, table, keys);
+  return {kLetterColumns, kLetterRows, kLetterKeys};
 }
 
-void MoveKeypad(app::AppState& state, CellTable& table, KeyboardState& keys, int x, int y) {
-  state.keysPerRow = kKeypadColumns;
-  state.keyRows = kKeypadRows;
-  state.keyboardLeft = x;
-  state.keyboardTop = y;
-  PlaceKeypadKeys(state, table, keys);
+KeyCounts MoveKeypad(const KeyGeometry& geometry, CellTable& table, KeyboardState& keys) {
+  PlaceKeypadKeys(geometry, table, keys);
   keys.keyboardFrame = keys.keyboardFrame.Inflated(kFrameMargin, kFrameMargin);
+  return {kKeypadColumns, kKeypadRows, kKeypadKeys};
 }
 
 void WriteKeyLabels(CellTable& table, int page) {

@@ -1,7 +1,8 @@
 #include "keyboard/keyboard_pictures.h"
 
-#include "app/picture_helpers.h"
+#include "gfx/picture_drawing.h"
 #include "keyboard/keyboard_layout.h"
+#include "ports/picture_loading.h"
 #include "text/cp1252.h"
 
 namespace keyboard {
@@ -11,9 +12,40 @@ std::int32_t GlyphStore::AddView(gfx::ImageView view) {
   return static_cast<std::int32_t>(views_.size());
 }
 
-std::int32_t GlyphStore::AddImage(gfx::Image image) {
-  owned_.push_back(std::move(image));
-  return AddView(gfx::ViewOf(owned_.back()));
+gfx::Image GlyphStore::MakeTurned(std::int32_t source, int turns) const {
+  const gfx::ImageView glyph = Get(source);
+  if (glyph.IsNull()) return {};
+  gfx::Image image = gfx::Crop(*glyph.image, glyph.area);
+  for (int i = 0; i < turns; ++i) image = gfx::TurnBitmap(image);
+  return image;
+}
+
+std::int32_t GlyphStore::Turned(std::int32_t handle) {
+  std::int32_t source = handle;
+  int turns = 0;
+  for (const TurnedGlyph& t : turned_) {
+    if (t.handle == handle) {
+      source = t.source;
+      turns = t.turns;
+      break;
+    }
+  }
+  turns = (turns + 1) % 4;
+  if (turns == 0) return source;
+  for (const TurnedGlyph& t : turned_) {
+    if (t.source == source && t.turns == turns) return t.handle;
+  }
+  owned_.push_back(MakeTurned(source, turns));
+  const std::int32_t made = AddView(gfx::ViewOf(owned_.back()));
+  turned_.push_back({source, turns, made});
+  return made;
+}
+
+void GlyphStore::RefreshTurned() {
+  for (std::size_t k = 0; k < turned_.size(); ++k) {
+    owned_[k] = MakeTurned(turned_[k].source, turned_[k].turns);
+    Set(turned_[k].handle, gfx::ViewOf(owned_[k]));
+  }
 }
 
 void GlyphStore::Set(std::int32_t handle, gfx::ImageView view) {
@@ -65,12 +97,12 @@ void KeyboardPictures::UseZoom(int zoom) {
   zoom_ = zoom;
   const float factor = kZoomFactors[static_cast<std::size_t>(zoom)];
   for (std::size_t k = 0; k < keypadSources_.size(); ++k) {
-    keypadBitmaps_[k] = app::ScalePicture(*pictures_, keypadSources_[k].get(), factor);
+    keypadBitmaps_[k] = ports::ScalePicture(*pictures_, keypadSources_[k].get(), factor);
   }
   for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
     for (int page = 0; page < kLetterPageCount; ++page) {
       keyboardBitmaps_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)] =
-          app::ScalePicture(
+          ports::ScalePicture(
               *pictures_,
               letterSources_[static_cast<std::size_t>(scheme)][static_cast<std::size_t>(page)]
                   .get(),
@@ -78,6 +110,7 @@ void KeyboardPictures::UseZoom(int zoom) {
       CutKeyGlyphs(page, scheme);
     }
   }
+  glyphs_.RefreshTurned();
 }
 
 void KeyboardPictures::CutKeyGlyphs(int page, int scheme) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -17,18 +18,30 @@ namespace keyboard {
 
 // Small pictures that tiles carry, addressed by a handle (0 for none) so that a cell record
 // can hold them. A glyph is a view into a keyboard picture; a turned glyph is a picture of its
-// own.
+// own, made once per glyph and turn and kept for the run.
 class GlyphStore {
  public:
   std::int32_t AddView(gfx::ImageView view);
-  std::int32_t AddImage(gfx::Image image);
   void Set(std::int32_t handle, gfx::ImageView view);
   gfx::ImageView Get(std::int32_t handle) const;
+  // The glyph a quarter turn further; turning a glyph four times gives it back.
+  std::int32_t Turned(std::int32_t handle);
+  // The turned glyphs made again from their glyphs, after the pictures changed.
+  void RefreshTurned();
   std::size_t OwnedBytes() const;
+  std::size_t TurnedCount() const { return turned_.size(); }
 
  private:
+  struct TurnedGlyph {
+    std::int32_t source = 0;  // the glyph as the keyboard shows it
+    int turns = 0;            // 1 to 3 quarter turns
+    std::int32_t handle = 0;
+  };
+  gfx::Image MakeTurned(std::int32_t source, int turns) const;
+
   std::vector<gfx::ImageView> views_;
-  std::deque<gfx::Image> owned_;  // a deque keeps the images where they are as it grows
+  std::deque<gfx::Image> owned_;     // a deque keeps the images where they are as it grows
+  std::vector<TurnedGlyph> turned_;  // turned_[k] owns owned_[k]
 };
 
 // The keyboard and keypad pictures, decoded once at start-up and scaled to the zoom in use; the

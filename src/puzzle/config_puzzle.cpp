@@ -1,6 +1,6 @@
 #include "puzzle/config_puzzle.h"
 
-#include "app/scribix_view.h"
+#include <string>
 
 namespace puzzle {
 
@@ -9,7 +9,7 @@ void CConfigPuzzle::ShowValues(std::int32_t puzzleZoomIndex, std::int32_t modelZ
   puzzleZoomSelection = puzzleZoomIndex;
   modelZoomSelection = modelZoomIndex;
   piecesText = std::to_string(requestedPieces);
-  view_.platform.dialogHost.Refresh(ports::DialogId::kPuzzleSettings);
+  host_.Refresh(ports::DialogId::kPuzzleSettings);
 }
 
 }  // namespace puzzle

@@ -4,9 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace app {
-class CScribixView;
-}
+#include "ports/dialog_host.h"
 
 namespace puzzle {
 
@@ -20,7 +18,7 @@ class CConfigPuzzle {
                                                          0.7f, 0.8f,  0.9f,  1.0f, 1.1f, 1.2f,
                                                          1.3f, 1.5f,  1.75f, 2.0f};
 
-  explicit CConfigPuzzle(app::CScribixView& view) : view_(view) {}
+  explicit CConfigPuzzle(ports::DialogHost& host) : host_(host) {}
 
   bool noSounds = false;     // 1003 "Supprimer les bruitages"
   bool noAutoPlace = false;  // 1004 "Placement automatique des pièces sur double clic desactivé  "
@@ -35,7 +33,7 @@ class CConfigPuzzle {
                   std::int32_t requestedPieces);
 
  private:
-  app::CScribixView& view_;
+  ports::DialogHost& host_;
 };
 
 }  // namespace puzzle

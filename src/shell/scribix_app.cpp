@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-#include "app/file_io.h"
 #include "app/scribix_view.h"
+#include "base/files.h"
 #include "platform/voice_backend.h"
 #include "shell/main_frame.h"
 #include "shell/qt_text.h"
@@ -29,7 +29,7 @@ Folders CScribixApp::DefaultFolders() {
   Folders folders;
   folders.program = PathFromQt(QCoreApplication::applicationDirPath());
   const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  folders.data = app::ChooseDataFolder(folders.program, PathFromQt(perUser));
+  folders.data = base::ChooseDataFolder(folders.program, PathFromQt(perUser));
   return folders;
 }
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace app {
-class CScribixView;
-}
+#include "base/trace.h"
+#include "ports/voice.h"
+#include "speech/speech_engine.h"
 
 namespace speech {
 
@@ -23,11 +23,23 @@ struct VoiceTable {
   std::int32_t voiceCount() const { return static_cast<std::int32_t>(voiceNames.size()); }
 };
 
-// Lists the installed voices into the settings dialog's voice list and applies the default one.
-void DiscoverVoices(app::CScribixView& view);
-// Applies voice `index` with the start-up rate and volume, or the dialog's.
-void SelectVoice(app::CScribixView& view, std::int32_t index, bool useStartupLevels);
+// What the discovery found: the voices and the one to use by default (-1 when there is none).
+struct FoundVoices {
+  VoiceTable table;
+  std::int32_t defaultVoice = -1;
+};
+
+// The speech rate and volume a voice gets when it is chosen at start-up.
+inline constexpr int kStartupRate = -4;
+inline constexpr int kStartupVolume = 60;
+
+// Lists the installed voices, sources in their order, at most a hundred, and picks the default:
+// the last whose name holds "irgin", else the last with "ortense", else the first.
+FoundVoices DiscoverVoices(ports::VoiceCatalog& catalog, base::Trace& trace);
+// Hands voice `index` to the engine with a rate and a volume.
+void SelectVoice(VoiceTable& table, SpeechEngine& engine, base::Trace& trace, std::int32_t index,
+                 int rate, int volume);
 // Some voices speak slowly: they get two steps more.
-void SetSpeechRate(app::CScribixView& view, std::int32_t rate);
+void SetSpeechRate(const VoiceTable& table, SpeechEngine& engine, std::int32_t rate);
 
 }  // namespace speech

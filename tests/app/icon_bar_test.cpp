@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/view_harness.h"
 
 namespace {
@@ -10,32 +12,32 @@ using testing_support::ViewHarness;
 TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  EXPECT_EQ(view.state.iconSize, 36);
-  EXPECT_EQ(view.icons[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
-  EXPECT_EQ(view.icons[app::IconModuleMath].left, 90);
-  EXPECT_EQ(view.icons[app::IconModuleList].left, 135);
-  EXPECT_EQ(view.icons[app::IconModulePuzzle].left, 180);
-  EXPECT_EQ(view.icons[app::IconQuit], gfx::Rect::FromSize(1200 - 36 - 5, 5, 36, 36));
-  EXPECT_EQ(view.icons[app::IconClear], gfx::Rect::FromSize(1200 - 41, 850 - 41, 36, 36));
-  EXPECT_EQ(view.icons[app::IconSound].left, 1200 - 361 - 36);
-  EXPECT_EQ(view.icons.Bitmap(app::PictureAbc).Width(), 36);
+  EXPECT_EQ(view.State().iconSize, 36);
+  EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
+  EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 90);
+  EXPECT_EQ(view.Icons()[app::IconModuleList].left, 135);
+  EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 180);
+  EXPECT_EQ(view.Icons()[app::IconQuit], gfx::Rect::FromSize(1200 - 36 - 5, 5, 36, 36));
+  EXPECT_EQ(view.Icons()[app::IconClear], gfx::Rect::FromSize(1200 - 41, 850 - 41, 36, 36));
+  EXPECT_EQ(view.Icons()[app::IconSound].left, 1200 - 361 - 36);
+  EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 36);
 
-  view.settingsDialog.OnZoomChanged(4);
-  EXPECT_EQ(view.state.iconSize, 48);
-  EXPECT_EQ(view.icons[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
-  EXPECT_EQ(view.icons[app::IconModuleMath].left, 107);
-  EXPECT_EQ(view.icons[app::IconModuleList].left, 167);
-  EXPECT_EQ(view.icons[app::IconModulePuzzle].left, 227);
-  EXPECT_EQ(view.icons.Bitmap(app::PictureAbc).Width(), 48);
-  view.settingsDialog.OnZoomChanged(1);
-  EXPECT_EQ(view.state.iconSize, 45);
+  view.SettingsDialog().OnZoomChanged(4);
+  EXPECT_EQ(view.State().iconSize, 48);
+  EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
+  EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 107);
+  EXPECT_EQ(view.Icons()[app::IconModuleList].left, 167);
+  EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 227);
+  EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 48);
+  view.SettingsDialog().OnZoomChanged(1);
+  EXPECT_EQ(view.State().iconSize, 45);
 }
 
 TEST(IconBar, EachModuleDrawsItsIcons) {
   ViewHarness harness;
   auto& view = harness.Create();
   auto shows = [&](IconId id, int picture) {
-    const gfx::Rect r = view.icons[id];
+    const gfx::Rect r = view.Icons()[id];
     return view.BackBuffer().Pixel(r.left + 3, r.top + 3) == testing_support::IconColour(picture);
   };
   harness.Paint();
@@ -45,17 +47,16 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconKeyboard, app::PictureKeyboardOn));
   EXPECT_FALSE(shows(app::IconNextWord, app::PictureNextWord));
 
-  view.state.listMode = 1;
-  view.listDialog.hideHelp = true;
+  view.SetActiveModule(app::ModuleId::kListe);
+  view.ListDialog().hideHelp = true;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconNextWord, app::PictureNextWord));
   EXPECT_TRUE(shows(app::IconSolution, app::PictureSolution));
   EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
 
-  view.state.listMode = 0;
-  view.state.puzzleMode = 1;
-  view.state.soundOn = 0;
+  view.SetActiveModule(app::ModuleId::kPuzzle);
+  view.State().soundOn = 0;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconScatter, app::PictureScatter));
   EXPECT_TRUE(shows(app::IconSound, app::PictureSoundOff));
@@ -67,9 +68,13 @@ TEST(Tooltips, TextDependsOnTheModule) {
   ViewHarness harness;
   auto& view = harness.Create();
   // Near the right edge: at the smallest size "Mot ou phrase suivante" overlaps "Module Puzzle".
+  auto tipAt = [&](gfx::Point p) {
+    view.OnMouseMove(0, p);
+    return view.Tips().wantedTip;
+  };
   auto at = [&](IconId id) {
-    const gfx::Rect r = view.icons[id];
-    return view.TooltipTextAt({r.right - 2, r.top + 2});
+    const gfx::Rect r = view.Icons()[id];
+    return tipAt({r.right - 2, r.top + 2});
   };
   EXPECT_EQ(at(app::IconModuleFrench),
             "Module Fran\xE7"
@@ -78,17 +83,16 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconSound), "Couper le son");
   EXPECT_EQ(at(app::IconKeyboard), "Masquer le clavier");
   EXPECT_EQ(at(app::IconNextWord), "");
-  EXPECT_EQ(view.TooltipTextAt({600, 400}), "");
+  EXPECT_EQ(tipAt({600, 400}), "");
 
-  view.state.listMode = 1;
-  view.listDialog.hideHelp = true;  // hidden, but its tooltip stays
+  view.SetActiveModule(app::ModuleId::kListe);
+  view.ListDialog().hideHelp = true;  // hidden, but its tooltip stays
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
 
-  view.state.listMode = 0;
-  view.state.puzzleMode = 1;
-  view.state.soundOn = 0;
+  view.SetActiveModule(app::ModuleId::kPuzzle);
+  view.State().soundOn = 0;
   EXPECT_EQ(at(app::IconModuleList), "Module Liste ");
   EXPECT_EQ(at(app::IconModuleFrench), "");
   EXPECT_EQ(at(app::IconModuleMath), "Charger un puzzle");  // the load icon lies over it
@@ -101,28 +105,28 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   ViewHarness harness;
   auto& view = harness.Create();
   auto& tips = harness.fake.window.tips;
-  const gfx::Rect french = view.icons[app::IconModuleFrench];
-  const gfx::Rect math = view.icons[app::IconModuleMath];
+  const gfx::Rect french = view.Icons()[app::IconModuleFrench];
+  const gfx::Rect math = view.Icons()[app::IconModuleMath];
 
   view.OnMouseMove(0, {french.left + 4, french.top + 4});
-  view.OnTimer(app::kTimerTooltip);  // first tick: not yet
+  view.OnTimer(base::kTimerTooltip);  // first tick: not yet
   EXPECT_TRUE(tips.empty());
-  view.OnTimer(app::kTimerTooltip);  // second tick at rest: shown, 18 pixels lower in the window
+  view.OnTimer(base::kTimerTooltip);  // second tick at rest: shown, 18 pixels lower in the window
   ASSERT_EQ(tips.size(), 1u);
   EXPECT_EQ(tips.back().second,
             "Module Fran\xE7"
             "ais");
   EXPECT_EQ(tips.back().first, (gfx::Point{french.left + 4 + 100, french.top + 4 + 50}));
-  view.OnTimer(app::kTimerTooltip);  // shown again while the mouse stays
+  view.OnTimer(base::kTimerTooltip);  // shown again while the mouse stays
   EXPECT_EQ(tips.size(), 2u);
 
   // To another icon: nothing hidden, the tick clears, the next tick shows the new one.
   view.OnMouseMove(0, {math.left + 4, math.top + 4});
   EXPECT_EQ(tips.size(), 2u);
-  view.OnTimer(app::kTimerTooltip);
-  EXPECT_EQ(view.tips.shownTip, "");
+  view.OnTimer(base::kTimerTooltip);
+  EXPECT_EQ(view.Tips().shownTip, "");
   EXPECT_EQ(tips.size(), 2u);
-  view.OnTimer(app::kTimerTooltip);
+  view.OnTimer(base::kTimerTooltip);
   EXPECT_EQ(tips.back().second, "Module Math\xE9matique");
 
   // Off every icon: hidden at once.
@@ -132,10 +136,31 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   // A visible dialog keeps tooltips away.
   harness.fake.dialogHost.visible[ports::DialogId::kEditor] = true;
   view.OnMouseMove(0, {french.left + 4, french.top + 4});
-  view.OnTimer(app::kTimerTooltip);
-  view.OnTimer(app::kTimerTooltip);
+  view.OnTimer(base::kTimerTooltip);
+  view.OnTimer(base::kTimerTooltip);
   EXPECT_EQ(tips.back().second, "");
-  EXPECT_EQ(view.tips.wantedTip, "");
+  EXPECT_EQ(view.Tips().wantedTip, "");
+}
+
+TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  for (const auto module :
+       {app::ModuleId::kFrancais, app::ModuleId::kListe, app::ModuleId::kMathematique}) {
+    view.SetActiveModule(module);
+    const auto tips = view.IconTips();
+    for (const app::IconShown& icon : view.IconsShown()) {
+      const bool found = std::any_of(tips.begin(), tips.end(),
+                                     [&](const app::IconTip& t) { return t.icon == icon.icon; });
+      EXPECT_TRUE(found) << "module " << static_cast<int>(module) << " icon " << icon.icon;
+    }
+  }
+  // The puzzle names only its own icons and the list module's.
+  view.SetActiveModule(app::ModuleId::kPuzzle);
+  for (const app::IconTip& tip : view.IconTips()) {
+    EXPECT_NE(tip.icon, app::IconModuleFrench);
+    EXPECT_NE(tip.icon, app::IconModuleMath);
+  }
 }
 
 TEST(IconBar, TheManualOpensFromTheProgramFolder) {

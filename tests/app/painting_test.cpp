@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/picture_helpers.h"
+#include "gfx/picture_drawing.h"
+#include "ports/picture_loading.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -11,7 +12,6 @@ TEST(PictureHelpers, FitPictureFillsTheBoxKeepingProportions) {
   testing_support::FakePictures pictures;
   pictures.files["wide"] = gfx::Image(1000, 500);
   pictures.files["small"] = gfx::Image(300, 200);
-  app::AppState state;
   struct Case {
     const char* file;
     float zoom;
@@ -19,15 +19,15 @@ TEST(PictureHelpers, FitPictureFillsTheBoxKeepingProportions) {
   };
   for (const Case c : {Case{"wide", 1.0f, 600, 300}, Case{"small", 1.0f, 600, 400},
                        Case{"wide", 0.4f, 240, 120}, Case{"small", 2.0f, 1200, 800}}) {
-    const auto picture = app::LoadPicture(pictures, c.file);
-    const gfx::Image fitted = app::FitPicture(pictures, picture.get(), 600, 400, c.zoom, state);
-    EXPECT_EQ(fitted.Width(), c.width) << c.file << " " << c.zoom;
-    EXPECT_EQ(fitted.Height(), c.height) << c.file << " " << c.zoom;
-    EXPECT_EQ(state.lastFitWidth, c.width);
-    EXPECT_EQ(state.lastFitHeight, c.height);
+    const auto picture = ports::LoadPicture(pictures, c.file);
+    const ports::FittedPicture fitted =
+        ports::FitPicture(pictures, picture.get(), 600, 400, c.zoom);
+    EXPECT_EQ(fitted.bitmap.Width(), c.width) << c.file << " " << c.zoom;
+    EXPECT_EQ(fitted.bitmap.Height(), c.height) << c.file << " " << c.zoom;
+    EXPECT_EQ(fitted.size, (gfx::Size{c.width, c.height}));
   }
-  EXPECT_TRUE(app::FitPicture(pictures, nullptr, 600, 400, 1.0f, state).IsNull());
-  EXPECT_TRUE(app::LoadPicture(pictures, "missing") == nullptr);
+  EXPECT_TRUE(ports::FitPicture(pictures, nullptr, 600, 400, 1.0f).bitmap.IsNull());
+  EXPECT_TRUE(ports::LoadPicture(pictures, "missing") == nullptr);
 }
 
 TEST(PictureHelpers, DrawBitmapCentredCutsWithoutStretchAndShrinksWithIt) {
@@ -38,7 +38,7 @@ TEST(PictureHelpers, DrawBitmapCentredCutsWithoutStretchAndShrinksWithIt) {
   gfx::Image screen(100, 100, 0);
   gfx::Canvas canvas(screen);
   const gfx::Rect covered =
-      app::DrawBitmapCentred(canvas, gfx::ViewOf(bitmap), gfx::Rect{10, 10, 46, 46}, false);
+      gfx::DrawBitmapCentred(canvas, gfx::ViewOf(bitmap), gfx::Rect{10, 10, 46, 46}, false);
   EXPECT_EQ(covered, (gfx::Rect{10, 10, 46, 46}));
   // The top-left quarter of the bitmap, pixel for pixel.
   for (int y = 0; y < 36; ++y) {
@@ -48,13 +48,13 @@ TEST(PictureHelpers, DrawBitmapCentredCutsWithoutStretchAndShrinksWithIt) {
 
   gfx::Image shrunk(100, 100, 0);
   gfx::Canvas shrinkCanvas(shrunk);
-  app::DrawBitmapCentred(shrinkCanvas, gfx::ViewOf(bitmap), gfx::Rect{0, 0, 36, 36}, true);
+  gfx::DrawBitmapCentred(shrinkCanvas, gfx::ViewOf(bitmap), gfx::Rect{0, 0, 36, 36}, true);
   // The whole bitmap in half the size: its far corner lands at the corner of the rectangle.
   EXPECT_GT(gfx::Red(shrunk.Pixel(35, 35)), 60);
 
   // A small bitmap is centred: (left + right - w) / 2.
   gfx::Image small(10, 10, gfx::Rgb(5, 5, 5));
-  EXPECT_EQ(app::DrawBitmapCentred(canvas, gfx::ViewOf(small), gfx::Rect{0, 0, 25, 25}, false),
+  EXPECT_EQ(gfx::DrawBitmapCentred(canvas, gfx::ViewOf(small), gfx::Rect{0, 0, 25, 25}, false),
             (gfx::Rect{7, 7, 17, 17}));
 }
 
@@ -84,15 +84,15 @@ TEST(Painting, TheFirstPaintFillsTheBackgroundAndLoadsTheFrenchText) {
   testing_support::WriteBytes(harness.data / "defautabc",
                               "$1\r\n$X10\r\n$Y5\r\n#0\r\n\"Ecris\"\r\r\nle chat");
   auto& view = harness.Create();
-  EXPECT_EQ(view.state.frenchTextPending, 1);
+  EXPECT_EQ(view.State().frenchTextPending, 1);
   const gfx::Image& screen = harness.Paint();
-  EXPECT_EQ(view.state.frenchTextPending, 0);
-  EXPECT_EQ(view.editorDialog.text, "\"Ecris\"\r\nle chat");
+  EXPECT_EQ(view.State().frenchTextPending, 0);
+  EXPECT_EQ(view.EditorDialog().text, "\"Ecris\"\r\nle chat");
   EXPECT_EQ(screen.GetSize(), (gfx::Size{1200, 850}));
   EXPECT_EQ(screen.Pixel(2, 2), gfx::Rgb(77, 228, 223));
   EXPECT_EQ(screen.Pixel(1199, 849 - 60), gfx::Rgb(77, 228, 223));
   // A grid cell in the first shade, under its light edge.
-  const gfx::Rect cell = view.CellRect(3, 2);
+  const gfx::Rect cell = base::CellRect(view.State(), 3, 2);
   EXPECT_EQ(screen.Pixel(cell.left + 5, cell.top + 5), gfx::Rgb(57, 208, 203));
   EXPECT_EQ(screen.Pixel(cell.left, cell.top + 5), gfx::kEdgeHighlight);
 }
@@ -101,7 +101,7 @@ TEST(Painting, APaintRecomposesOnlyTheClipUntilTheWindowIsResized) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.Paint();
-  view.state.backgroundColour = gfx::Rgb(1, 2, 3);
+  view.State().backgroundColour = gfx::Rgb(1, 2, 3);
   view.OnDraw(gfx::Rect{0, 0, 10, 10});
   EXPECT_EQ(view.BackBuffer().Pixel(5, 5), gfx::Rgb(1, 2, 3));
   EXPECT_EQ(view.BackBuffer().Pixel(20, 5), gfx::Rgb(77, 228, 223));

@@ -16,7 +16,7 @@ TEST(ViewLife, TraceHoldsTheStartUpStepsInOrder) {
             "dlgconfigP\nInitBitmap\nOpenB\nInitialiseKey\nChangeFontZ\nOnReadDefaut\n");
 
   harness.fake.voices.sources = {{{"Hortense", "h"}}};
-  view.OnTimer(app::kTimerFirstRun);
+  view.OnTimer(base::kTimerFirstRun);
   const std::string trace = ReadBytes(harness.data / "debug.txt");
   const auto init = trace.find("Init populate voice\n");
   const auto voice = trace.find("szSubKeyName2 : NA: 1 NI :0 Hortense\n");
@@ -31,7 +31,7 @@ TEST(ViewLife, AnUnwritableTraceIsDroppedSilently) {
   testing_support::WriteBytes(harness.data / "x", "");
   std::filesystem::create_directory(harness.data / "debug.txt");  // cannot be opened as a file
   auto& view = harness.Create();
-  view.TraceLine("more\n");
+  view.StartupTrace().Line("more\n");
   EXPECT_TRUE(std::filesystem::is_directory(harness.data / "debug.txt"));
 }
 
@@ -39,9 +39,9 @@ TEST(ViewLife, WindowCreationStartsTheThreeTimers) {
   ViewHarness harness;
   harness.Create();
   const auto& timers = harness.fake.timers.running;
-  EXPECT_EQ(timers.at(app::kTimerAnimation), 50);
-  EXPECT_EQ(timers.at(app::kTimerTooltip), 500);
-  EXPECT_EQ(timers.at(app::kTimerFirstRun), 600);
+  EXPECT_EQ(timers.at(base::kTimerAnimation), 50);
+  EXPECT_EQ(timers.at(base::kTimerTooltip), 500);
+  EXPECT_EQ(timers.at(base::kTimerFirstRun), 600);
   EXPECT_EQ(timers.size(), 3u);
 }
 
@@ -49,21 +49,21 @@ TEST(ViewLife, TheFirstRunTimerRunsOnceThenStops) {
   ViewHarness harness;
   harness.fake.voices.sources = {{{"Alpha", "a"}, {"Beta", "b"}}};
   auto& view = harness.Create();
-  view.OnTimer(app::kTimerFirstRun);
-  EXPECT_FALSE(harness.fake.timers.IsRunning(app::kTimerFirstRun));
-  EXPECT_EQ(view.settingsDialog.voiceItems.size(), 2u);
+  view.OnTimer(base::kTimerFirstRun);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFirstRun));
+  EXPECT_EQ(view.SettingsDialog().voiceItems.size(), 2u);
   EXPECT_EQ(harness.fake.window.resizes.size(), 1u);
   // A late tick already queued does not list the voices a second time.
-  view.OnTimer(app::kTimerFirstRun);
-  EXPECT_EQ(view.settingsDialog.voiceItems.size(), 2u);
+  view.OnTimer(base::kTimerFirstRun);
+  EXPECT_EQ(view.SettingsDialog().voiceItems.size(), 2u);
   EXPECT_EQ(harness.fake.window.resizes.size(), 1u);
-  EXPECT_EQ(view.settingsLoading, 0);
+  EXPECT_EQ(view.SettingsLoading(), 0);
 }
 
 TEST(ViewLife, DefaultSettingsFitTheWindowTo1200By840) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.OnTimer(app::kTimerFirstRun);
+  view.OnTimer(base::kTimerFirstRun);
   ASSERT_EQ(harness.fake.window.resizes.size(), 1u);
   EXPECT_EQ(harness.fake.window.resizes[0], (gfx::Size{1200, 840}));
 }
@@ -71,19 +71,19 @@ TEST(ViewLife, DefaultSettingsFitTheWindowTo1200By840) {
 TEST(ViewLife, FittingFollowsTheGridAndTheKeyboard) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.settingsDialog.OnCellsChanged(19);  // 40 cells
-  view.settingsDialog.OnLinesChanged(7);   // 8 lines
+  view.SettingsDialog().OnCellsChanged(19);  // 40 cells
+  view.SettingsDialog().OnLinesChanged(7);   // 8 lines
   EXPECT_EQ(harness.fake.window.resizes.back(),
             (gfx::Size{40 * 40 + 200, 90 + 65 * 8 + 65 * 4 + 100}));
 
-  view.settingsDialog.OnZoomChanged(4);  // keys of 80
-  view.FitWindowToContent();
+  view.SettingsDialog().OnZoomChanged(4);  // keys of 80
+  view.SettingsDialog().OnLinesChanged(7);
   EXPECT_EQ(harness.fake.window.resizes.back(),
             (gfx::Size{80 * 40 + 200, 90 + 105 * 8 + 105 * 4 + 100}));
 
   harness.fake.window.maximised = true;
   const auto count = harness.fake.window.resizes.size();
-  view.FitWindowToContent();
+  view.SettingsDialog().OnLinesChanged(7);
   EXPECT_EQ(harness.fake.window.resizes.size(), count);
 }
 
@@ -99,10 +99,10 @@ TEST(ViewLife, ANarrowWindowPutsGridAndKeyboardAt100) {
     ViewHarness harness;
     harness.fake.window.clientSize = {c.clientWidth, 850};
     auto& view = harness.Create();
-    EXPECT_EQ(view.state.gridLeft, c.gridLeft) << c.clientWidth;
-    EXPECT_EQ(view.state.keyboardLeft, c.keyboardLeft) << c.clientWidth;
-    EXPECT_EQ(view.state.keyboardTop, 90 + 409) << c.clientWidth;  // 65 × 6.3 truncated
-    EXPECT_EQ(view.cells[0].posX, view.state.keyboardLeft);
+    EXPECT_EQ(view.State().gridLeft, c.gridLeft) << c.clientWidth;
+    EXPECT_EQ(view.State().keyboardLeft, c.keyboardLeft) << c.clientWidth;
+    EXPECT_EQ(view.State().keyboardTop, 90 + 409) << c.clientWidth;  // 65 × 6.3 truncated
+    EXPECT_EQ(view.Cells()[0].posX, view.State().keyboardLeft);
   }
 }
 
@@ -116,23 +116,25 @@ TEST(ViewLife, DelaySleepsTheTimeAskedFor) {
 TEST(ViewLife, OneListItemIsCelebratedOnce) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.wordList.listFileOrder = view.wordList.listEntries = {"chat", "chien"};
-  view.wordList.currentEntry = 0;
-  view.grid.gridBounds = {100, 100, 200, 140};
-  harness.fake.timers.Start(app::kTimerWordSuccess, 50);
-  view.OnTimer(app::kTimerWordSuccess);
-  EXPECT_EQ(view.lastCelebratedText, "chat");
-  EXPECT_EQ(view.lastCelebratedIndex, 0);
+  view.Words().listFileOrder = view.Words().listEntries = {"chat", "chien"};
+  view.Words().currentEntry = 0;
+  view.Grid().gridBounds = {100, 100, 200, 140};
+  harness.fake.timers.Start(base::kTimerWordSuccess, 50);
+  view.OnTimer(base::kTimerWordSuccess);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerWordSuccess));
 
-  harness.fake.timers.Start(app::kTimerBlink, 50);
-  harness.fake.timers.Start(app::kTimerFixedSuccess, 1500);
-  view.OnTimer(app::kTimerWordSuccess);
-  EXPECT_FALSE(harness.fake.timers.IsRunning(app::kTimerBlink));
-  EXPECT_FALSE(harness.fake.timers.IsRunning(app::kTimerFixedSuccess));
+  // The same item again: every celebration stops.
+  harness.fake.timers.Start(base::kTimerBlink, 50);
+  harness.fake.timers.Start(base::kTimerFixedSuccess, 1500);
+  view.OnTimer(base::kTimerWordSuccess);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerBlink));
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
 
-  view.wordList.currentEntry = 1;
-  view.OnTimer(app::kTimerWordSuccess);
-  EXPECT_EQ(view.lastCelebratedText, "chien");
+  // The next item is celebrated: only its own timer stops.
+  view.Words().currentEntry = 1;
+  harness.fake.timers.Start(base::kTimerBlink, 50);
+  view.OnTimer(base::kTimerWordSuccess);
+  EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerBlink));
 }
 
 }  // namespace

@@ -38,7 +38,7 @@ TEST(WordListDraw, ShufflesAlikeInTheSameSecondAndRestoresTheFileOrder) {
   exercises::WordList list;
   list.listFileOrder = {"un", "deux", "trois", "quatre", "cinq", "six"};
   list.listEntries = list.listFileOrder;
-  app::RandomGenerator random;
+  base::RandomGenerator random;
   exercises::ApplyDraw(list, true, random, 1000);
   const V once = list.listEntries;
   EXPECT_NE(once, list.listFileOrder);
@@ -55,7 +55,7 @@ TEST(WordListDraw, ShufflesAlikeInTheSameSecondAndRestoresTheFileOrder) {
 }
 
 TEST(RandomGenerator, HasTheClassicRange) {
-  app::RandomGenerator random;
+  base::RandomGenerator random;
   random.Seed(1);
   // The classic sequence for seed 1.
   EXPECT_EQ(random.Next(), 41);
@@ -64,7 +64,7 @@ TEST(RandomGenerator, HasTheClassicRange) {
   for (int i = 0; i < 10000; ++i) {
     const int v = random.Next();
     ASSERT_GE(v, 0);
-    ASSERT_LE(v, app::RandomGenerator::kMax);
+    ASSERT_LE(v, base::RandomGenerator::kMax);
   }
 }
 
@@ -72,14 +72,14 @@ TEST(ListDialog, LoadingAListFillsTheBoxAndResetsTheCurrentEntry) {
   testing_support::ViewHarness harness(false);
   auto& view = harness.Create();
   testing_support::WriteBytes(harness.data / "animaux.txt", "chat\n  chien \n");
-  view.wordList.currentEntry = 3;
-  view.listDialog.LoadList((harness.data / "animaux.txt").string());
-  EXPECT_EQ(view.wordList.currentEntry, -1);
-  EXPECT_EQ(view.wordList.listCount(), 2);
-  EXPECT_EQ(view.listDialog.listText, "chat\r\nchien\r\n");
-  view.listDialog.LoadList((harness.data / "missing.txt").string());
-  EXPECT_EQ(view.wordList.listCount(), 0);
-  EXPECT_EQ(view.listDialog.listText, "");
+  view.Words().currentEntry = 3;
+  view.ListDialog().LoadList((harness.data / "animaux.txt").string());
+  EXPECT_EQ(view.Words().currentEntry, -1);
+  EXPECT_EQ(view.Words().listCount(), 2);
+  EXPECT_EQ(view.ListDialog().listText, "chat\r\nchien\r\n");
+  view.ListDialog().LoadList((harness.data / "missing.txt").string());
+  EXPECT_EQ(view.Words().listCount(), 0);
+  EXPECT_EQ(view.ListDialog().listText, "");
 }
 
 }  // namespace

@@ -13,10 +13,10 @@ constexpr gfx::Colour kRed = gfx::Rgb(255, 0, 0);
 
 // A tile made from key `key` of page 0, resting in grid cell (column, line).
 int AddTile(app::CScribixView& view, int key, int column, int line) {
-  const int i = view.state.itemCount++;
-  keyboard::CellRecord& tile = view.cells[i];
-  tile = view.cells[key];
-  const gfx::Rect cell = view.CellRect(column, line);
+  const int i = view.State().itemCount++;
+  base::CellRecord& tile = view.Cells()[i];
+  tile = view.Cells()[key];
+  const gfx::Rect cell = base::CellRect(view.State(), column, line);
   tile.posX = cell.left;
   tile.posY = cell.top;
   tile.gridCol = column;
@@ -24,22 +24,22 @@ int AddTile(app::CScribixView& view, int key, int column, int line) {
   tile.kind = keyboard::KindPlain;
   tile.sourceKey = key;
   tile.glyph =
-      view.keyboardPictures.Glyph(view.state.keyboardZoomIndex, view.state.keyboardColours, 0, key);
+      view.Pictures().Glyph(view.State().keyboardZoomIndex, view.State().keyboardColours, 0, key);
   tile.glyphAlt = tile.glyph;
   return i;
 }
 
-gfx::Point Centre(const keyboard::CellRecord& r) {
+gfx::Point Centre(const base::CellRecord& r) {
   return {r.posX + r.width / 2, r.posY + r.height / 2};
 }
 
 TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const auto& pictures = view.keyboardPictures;
+  const auto& pictures = view.Pictures();
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.settingsDialog.OnZoomChanged(zoom);
-    const int d = view.state.cellWidth;
+    view.SettingsDialog().OnZoomChanged(zoom);
+    const int d = view.State().cellWidth;
     for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
       for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
         const gfx::Image* picture = pictures.LetterPicture(zoom, scheme, page);
@@ -60,9 +60,9 @@ TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
   }
   // Scheme 2 at zoom 2.0: glyphs of 80, the space bar a 340-wide face whose glyph is its left
   // square.
-  view.settingsDialog.OnColoursChanged(2);
+  view.SettingsDialog().OnColoursChanged(2);
   EXPECT_EQ(pictures.LetterPicture(4, 2, 0)->GetSize(), (gfx::Size{930, 320}));
-  const keyboard::CellRecord& space = view.cells[36];
+  const base::CellRecord& space = view.Cells()[36];
   EXPECT_EQ(space.width, 340);
   EXPECT_EQ(space.srcX, 110 + 80 + 80);
   const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 36));
@@ -77,11 +77,11 @@ TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
 TEST(KeyboardPictures, AZoomChangeKeepsGlyphHandlesValid) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const std::int32_t handle = view.keyboardPictures.Glyph(0, 0, 0, 3);
-  view.settingsDialog.OnZoomChanged(2);
-  EXPECT_EQ(view.keyboardPictures.Glyph(2, 0, 0, 3), handle);
-  EXPECT_EQ(view.keyboardPictures.Glyphs().Get(handle).Width(), 60);
-  EXPECT_EQ(view.keyboardPictures.Glyph(0, 0, 0, 3), 0);
+  const std::int32_t handle = view.Pictures().Glyph(0, 0, 0, 3);
+  view.SettingsDialog().OnZoomChanged(2);
+  EXPECT_EQ(view.Pictures().Glyph(2, 0, 0, 3), handle);
+  EXPECT_EQ(view.Pictures().Glyphs().Get(handle).Width(), 60);
+  EXPECT_EQ(view.Pictures().Glyph(0, 0, 0, 3), 0);
 }
 
 TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever) {
@@ -93,11 +93,11 @@ TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever
   ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
   EXPECT_EQ(harness.fake.dialogs.messages[0].text,
             " Probl\xE8me d'ouverture du fichier : " + (resb / "ArialMCV.bmp").string());
-  EXPECT_EQ(view.keyboardPictures.LetterPicture(0, 1, 1), nullptr);
-  EXPECT_NE(view.keyboardPictures.LetterPicture(0, 1, 0), nullptr);
-  EXPECT_EQ(view.keyboardPictures.KeypadPicture(0, 0), nullptr);
-  EXPECT_NE(view.keyboardPictures.KeypadPicture(0, 2), nullptr);
-  EXPECT_EQ(view.keyboardPictures.Glyph(0, 1, 1, 3), 0);
+  EXPECT_EQ(view.Pictures().LetterPicture(0, 1, 1), nullptr);
+  EXPECT_NE(view.Pictures().LetterPicture(0, 1, 0), nullptr);
+  EXPECT_EQ(view.Pictures().KeypadPicture(0, 0), nullptr);
+  EXPECT_NE(view.Pictures().KeypadPicture(0, 2), nullptr);
+  EXPECT_EQ(view.Pictures().Glyph(0, 1, 1, 3), 0);
 }
 
 TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
@@ -105,14 +105,15 @@ TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
   auto& view = harness.Create();
   const gfx::Image& screen = harness.Paint();
   for (int i : {0, 10, 22, 36, 40}) {
-    const auto& key = view.cells[i];
+    const auto& key = view.Cells()[i];
     const gfx::Point c = Centre(key);
     EXPECT_EQ(screen.Pixel(c.x, c.y), FaceColour(0, 0, i / 11, i % 11)) << i;
   }
   // Between two keys: the panel in the second shade, with its raised edge around.
-  const auto& first = view.cells[0];
+  const auto& first = view.Cells()[0];
   EXPECT_EQ(screen.Pixel(first.posX + first.width + 3, first.posY + 5), gfx::Rgb(37, 188, 183));
-  EXPECT_EQ(screen.Pixel(view.state.keyboardLeft - 11, view.state.keyboardTop), gfx::kEdgeLight);
+  EXPECT_EQ(screen.Pixel(view.State().keyboardLeft - 11, view.State().keyboardTop),
+            gfx::kEdgeLight);
 }
 
 TEST(KeyDrawing, ThePanelHoldsTheWidestRowAtEveryZoom) {
@@ -120,9 +121,9 @@ TEST(KeyDrawing, ThePanelHoldsTheWidestRowAtEveryZoom) {
   harness.fake.window.clientSize = {2400, 1400};
   auto& view = harness.Create();
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.settingsDialog.OnZoomChanged(zoom);
+    view.SettingsDialog().OnZoomChanged(zoom);
     const gfx::Image& screen = harness.Paint();
-    const auto& erase = view.cells[10];
+    const auto& erase = view.Cells()[10];
     EXPECT_EQ(screen.Pixel(erase.posX + erase.width + 2, erase.posY + 5), gfx::Rgb(37, 188, 183))
         << zoom;
   }
@@ -132,11 +133,11 @@ TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
   ViewHarness harness;
   auto& view = harness.Create();
   const int tile = AddTile(view, 4, 2, 1);  // "t"
-  view.state.keyboardShown = 0;
+  view.State().keyboardShown = 0;
   const gfx::Image& screen = harness.Paint();
-  const gfx::Point key = Centre(view.cells[4]);
+  const gfx::Point key = Centre(view.Cells()[4]);
   EXPECT_EQ(screen.Pixel(key.x, key.y), kBackground);
-  const gfx::Point placed = Centre(view.cells[tile]);
+  const gfx::Point placed = Centre(view.Cells()[tile]);
   EXPECT_EQ(screen.Pixel(placed.x, placed.y), FaceColour(0, 0, 0, 4));
 }
 
@@ -144,27 +145,26 @@ TEST(KeyDrawing, HiddenAndMarkedTilesAreFramed) {
   ViewHarness harness;
   auto& view = harness.Create();
   const int hidden = AddTile(view, 1, 0, 0);
-  view.cells[hidden].visible = 0;
+  view.Cells()[hidden].visible = 0;
   const int marked = AddTile(view, 2, 5, 0);
-  view.grid.marks[0][5] = 1;
+  view.Grid().marks[0][5] = 1;
   const gfx::Image& screen = harness.Paint();
-  const auto& h = view.cells[hidden];
+  const auto& h = view.Cells()[hidden];
   EXPECT_EQ(screen.Pixel(h.posX, h.posY + 10), gfx::Rgb(0, 0, 255));
   EXPECT_EQ(screen.Pixel(h.posX + 10, h.posY + 10), kCellShade);  // no fill, no letter
-  const auto& m = view.cells[marked];
+  const auto& m = view.Cells()[marked];
   EXPECT_EQ(screen.Pixel(Centre(m).x, Centre(m).y), FaceColour(0, 0, 0, 2));
 }
 
 TEST(KeyDrawing, AKeypadTileIsCopiedFromTheKeypadPicture) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.state.mathMode = 1;
-  view.BuildKeyboard();
-  view.SetKeypadLabels();
-  const int tile = view.state.itemCount++;
-  view.cells[tile] = view.cells[7];  // "8"
-  view.cells[tile].posX = 300;
-  view.cells[tile].posY = 100;
+  view.SetActiveModule(app::ModuleId::kMathematique);
+  view.SettingsDialog().OnColoursChanged(0);  // the keypad and its picture
+  const int tile = view.State().itemCount++;
+  view.Cells()[tile] = view.Cells()[7];  // "8"
+  view.Cells()[tile].posX = 300;
+  view.Cells()[tile].posY = 100;
   const gfx::Image& screen = harness.Paint();
   EXPECT_EQ(screen.Pixel(320, 120), testing_support::KeypadFaceColour(0, 1, 2));
 }
@@ -174,36 +174,36 @@ TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
   auto& view = harness.Create();
   const int under = AddTile(view, 0, 0, 0);
   const int over = AddTile(view, 3, 0, 0);
-  view.selectedPiece = under;
+  view.Held().selectedPiece = under;
   harness.Paint();
-  EXPECT_EQ(view.cells.drawOrder[static_cast<std::size_t>(view.state.itemCount - 1)], under);
-  EXPECT_EQ(view.BackBuffer().Pixel(Centre(view.cells[0]).x, 0), kBackground);
+  EXPECT_EQ(view.Cells().drawOrder[static_cast<std::size_t>(view.State().itemCount - 1)], under);
+  EXPECT_EQ(view.BackBuffer().Pixel(Centre(view.Cells()[0]).x, 0), kBackground);
 
   // A released tile: out of the grid, marked to turn.
-  view.selectedPiece = -1;
-  auto& t = view.cells[over];
+  view.Held().selectedPiece = -1;
+  auto& t = view.Cells()[over];
   t.gridCol = t.gridRow = -1;
   t.solvedMark = 1;
-  gfx::Image glyph = gfx::Crop(*view.keyboardPictures.Glyphs().Get(t.glyph).image,
-                               view.keyboardPictures.Glyphs().Get(t.glyph).area);
+  gfx::Image glyph = gfx::Crop(*view.Pictures().Glyphs().Get(t.glyph).image,
+                               view.Pictures().Glyphs().Get(t.glyph).area);
   const std::int32_t before = t.glyph;
   harness.Paint();
   EXPECT_NE(t.glyph, before);
   EXPECT_EQ(t.solvedMark, 0);
-  const gfx::ImageView turned = view.keyboardPictures.Glyphs().Get(t.glyph);
+  const gfx::ImageView turned = view.Pictures().Glyphs().Get(t.glyph);
   EXPECT_EQ(turned.Width(), glyph.Height());
   harness.Paint();
-  EXPECT_EQ(view.keyboardPictures.Glyphs().Get(t.glyph).image, turned.image);  // turned once
+  EXPECT_EQ(view.Pictures().Glyphs().Get(t.glyph).image, turned.image);  // turned once
 }
 
 TEST(GridDrawing, EachModuleHasItsPainter) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.autoPlace = 1;
-  view.grid.cursorCol = 2;
-  view.grid.cursorRow = 1;
+  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Grid().cursorCol = 2;
+  view.Grid().cursorRow = 1;
   auto pixelAt = [&](int c, int l, int dx, int dy) {
-    const gfx::Rect cell = view.CellRect(c, l);
+    const gfx::Rect cell = base::CellRect(view.State(), c, l);
     return view.BackBuffer().Pixel(cell.left + dx, cell.top + dy);
   };
 
@@ -213,42 +213,42 @@ TEST(GridDrawing, EachModuleHasItsPainter) {
   EXPECT_EQ(pixelAt(21, 5, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(2, 1, 0, 10), kRed);
   EXPECT_EQ(pixelAt(2, 1, 1, 10), kBackground);
-  EXPECT_EQ(view.grid.cursorRect, view.CellRect(2, 1));
+  EXPECT_EQ(view.Grid().cursorRect, base::CellRect(view.State(), 2, 1));
 
   // Without automatic placement the cursor cell is a plain cell.
-  view.autoPlace = 0;
+  view.SettingsDialog().OnAutoPlaceClicked(false);
   harness.Paint();
   EXPECT_EQ(pixelAt(2, 1, 10, 10), kCellShade);
-  view.autoPlace = 1;
+  view.SettingsDialog().OnAutoPlaceClicked(true);
 
   // Fixed exercise: only the cells of the fixed text; the cursor two pixels wide.
-  view.editorDialog.fixed = true;
-  view.grid.fixedText[1][2] = 'a';
-  view.grid.fixedText[0][4] = 'b';
+  view.EditorDialog().fixed = true;
+  view.Grid().fixedText[1][2] = 'a';
+  view.Grid().fixedText[0][4] = 'b';
   harness.Paint();
   EXPECT_EQ(pixelAt(4, 0, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
   EXPECT_EQ(pixelAt(2, 1, 1, 10), kRed);
   EXPECT_EQ(pixelAt(2, 1, 2, 10), kBackground);
-  view.editorDialog.fixed = false;
+  view.EditorDialog().fixed = false;
 
   // List: the word's cells only; a new word brings the cursor to its first cell.
-  view.state.listMode = 1;
-  view.grid.enabled[3][6] = view.grid.enabled[3][7] = view.grid.enabled[4][6] = 1;
-  view.grid.pendingWord = 1;
+  view.SetActiveModule(app::ModuleId::kListe);
+  view.Grid().enabled[3][6] = view.Grid().enabled[3][7] = view.Grid().enabled[4][6] = 1;
+  view.Grid().pendingWord = 1;
   harness.Paint();
-  EXPECT_EQ(view.grid.pendingWord, 0);
-  EXPECT_EQ(view.grid.cursorCol, 6);
-  EXPECT_EQ(view.grid.cursorRow, 3);
+  EXPECT_EQ(view.Grid().pendingWord, 0);
+  EXPECT_EQ(view.Grid().cursorCol, 6);
+  EXPECT_EQ(view.Grid().cursorRow, 3);
   EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
   EXPECT_EQ(pixelAt(7, 3, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(6, 3, 0, 10), kRed);
   EXPECT_EQ(pixelAt(6, 3, 10, 10), kCellShade);
-  EXPECT_EQ(view.grid.gridBounds, view.CellRect(6, 3).Union(view.CellRect(7, 4)));
-  view.state.listMode = 0;
+  EXPECT_EQ(view.Grid().gridBounds,
+            base::CellRect(view.State(), 6, 3).Union(base::CellRect(view.State(), 7, 4)));
 
   // Puzzle: every cell plain, no cursor.
-  view.state.puzzleMode = 1;
+  view.SetActiveModule(app::ModuleId::kPuzzle);
   harness.Paint();
   EXPECT_EQ(pixelAt(2, 1, 0, 10), gfx::kEdgeHighlight);
   EXPECT_EQ(pixelAt(2, 1, 10, 10), kCellShade);

@@ -6,7 +6,7 @@
 
 namespace {
 
-using keyboard::CellRecord;
+using base::CellRecord;
 using testing_support::ViewHarness;
 
 struct KeyCase {
@@ -22,17 +22,17 @@ TEST_P(LetterGeometry, KeysSitOnTheirPitchWithTheirWidths) {
   const KeyCase c = GetParam();
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.settingsDialog.OnZoomChanged(c.zoomIndex);
-  const CellRecord& key = view.cells[c.index];
+  view.SettingsDialog().OnZoomChanged(c.zoomIndex);
+  const CellRecord& key = view.Cells()[c.index];
   EXPECT_EQ(key.homeX, c.homeX);
   EXPECT_EQ(key.homeY, c.homeY);
   EXPECT_EQ(key.width, c.width);
   EXPECT_EQ(key.srcX, c.srcX);
-  EXPECT_EQ(key.srcY, (c.index / 11) * view.state.cellHeight);
+  EXPECT_EQ(key.srcY, (c.index / 11) * view.State().cellHeight);
   EXPECT_EQ(key.kind, c.kind);
-  EXPECT_EQ(key.height, view.state.cellHeight);
-  EXPECT_EQ(key.posX, view.state.keyboardLeft + key.homeX);
-  EXPECT_EQ(key.startY, view.state.keyboardTop + key.homeY);
+  EXPECT_EQ(key.height, view.State().cellHeight);
+  EXPECT_EQ(key.posX, view.State().keyboardLeft + key.homeX);
+  EXPECT_EQ(key.startY, view.State().keyboardTop + key.homeY);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom1And175, LetterGeometry,
@@ -62,31 +62,30 @@ INSTANTIATE_TEST_SUITE_P(Zoom1And175, LetterGeometry,
 TEST(KeyboardLayout, FortyOneKeysThenTheFirstTileSlot) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  EXPECT_EQ(view.state.keyCount, 41);
-  EXPECT_EQ(view.state.itemCount, 41);
-  EXPECT_EQ(view.cells[40].sourceKey, 40);
+  EXPECT_EQ(view.State().keyCount, 41);
+  EXPECT_EQ(view.State().itemCount, 41);
+  EXPECT_EQ(view.Cells()[40].sourceKey, 40);
   // The frame holds every key with 30 pixels around: the erase key reaches 535.
-  const gfx::Rect frame = view.keys.keyboardFrame;
-  EXPECT_EQ(frame.left, view.state.keyboardLeft - 30);
-  EXPECT_EQ(frame.right, view.state.keyboardLeft + 535 + 30);
-  EXPECT_EQ(frame.top, view.state.keyboardTop + 8 - 30);
-  EXPECT_EQ(frame.bottom, view.state.keyboardTop + 149 + 40 + 30);
-  for (int i = 0; i < keyboard::kMaxItems; ++i) {
-    ASSERT_EQ(view.cells.drawOrder[static_cast<std::size_t>(i)], i);
-    ASSERT_EQ(view.cells[i].gridCol, -1);
+  const gfx::Rect frame = view.Keys().keyboardFrame;
+  EXPECT_EQ(frame.left, view.State().keyboardLeft - 30);
+  EXPECT_EQ(frame.right, view.State().keyboardLeft + 535 + 30);
+  EXPECT_EQ(frame.top, view.State().keyboardTop + 8 - 30);
+  EXPECT_EQ(frame.bottom, view.State().keyboardTop + 149 + 40 + 30);
+  for (int i = 0; i < base::kMaxItems; ++i) {
+    ASSERT_EQ(view.Cells().drawOrder[static_cast<std::size_t>(i)], i);
+    ASSERT_EQ(view.Cells()[i].gridCol, -1);
   }
 }
 
 TEST(KeyboardLayout, TheKeypadHasFiveColumnsWithAnInertFourth) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.state.mathMode = 1;
-  view.BuildKeyboard();
-  view.SetKeypadLabels();
-  EXPECT_EQ(view.state.keyCount, 20);
-  EXPECT_EQ(view.state.keysPerRow, 5);
+  view.SetActiveModule(app::ModuleId::kMathematique);
+  view.SettingsDialog().OnColoursChanged(0);  // the keyboard made again, for this module
+  EXPECT_EQ(view.State().keyCount, 20);
+  EXPECT_EQ(view.State().keysPerRow, 5);
   for (int i = 0; i < 20; ++i) {
-    const CellRecord& key = view.cells[i];
+    const CellRecord& key = view.Cells()[i];
     const int row = i / 5;
     const int column = i % 5;
     EXPECT_EQ(key.homeX, column * 47);
@@ -95,37 +94,47 @@ TEST(KeyboardLayout, TheKeypadHasFiveColumnsWithAnInertFourth) {
     EXPECT_EQ(key.kind, column == 3 ? keyboard::KindBlank : keyboard::KindPlain);
     EXPECT_EQ(key.Letter(), keyboard::kKeypadLabels[static_cast<std::size_t>(i)]);
   }
-  EXPECT_EQ(view.cells[4].Letter(), '+');
-  EXPECT_EQ(view.cells[15].Letter(), '0');
+  EXPECT_EQ(view.Cells()[4].Letter(), '+');
+  EXPECT_EQ(view.Cells()[15].Letter(), '0');
   // Centred as if 235 wide. The layout frames the keys closely; moving the keypad adds the
   // 30-pixel margin.
-  EXPECT_EQ(view.state.keyboardLeft, (1200 - 235) / 2);
-  EXPECT_EQ(view.keys.keyboardFrame.left, view.state.keyboardLeft);
-  EXPECT_EQ(view.keys.keyboardFrame.right, view.state.keyboardLeft + 4 * 47 + 40);
+  EXPECT_EQ(view.State().keyboardLeft, (1200 - 235) / 2);
+  EXPECT_EQ(view.Keys().keyboardFrame.left, view.State().keyboardLeft);
+  EXPECT_EQ(view.Keys().keyboardFrame.right, view.State().keyboardLeft + 4 * 47 + 40);
   view.OnSize();
-  EXPECT_EQ(view.keys.keyboardFrame.left, view.state.keyboardLeft - 30);
-  EXPECT_EQ(view.keys.keyboardFrame.right, view.state.keyboardLeft + 4 * 47 + 40 + 30);
+  EXPECT_EQ(view.Keys().keyboardFrame.left, view.State().keyboardLeft - 30);
+  EXPECT_EQ(view.Keys().keyboardFrame.right, view.State().keyboardLeft + 4 * 47 + 40 + 30);
 }
 
 TEST(KeyboardLayout, EveryKeyOfEveryPageHasALabelAndAFace) {
-  ViewHarness harness;
-  auto& view = harness.Create();
+  testing_support::FakePictures fakePictures;
+  testing_support::FakeUserDialogs dialogs;
+  testing_support::TempFolder program;
+  testing_support::AddProgramPictures(fakePictures, program.Path());
+  keyboard::KeyboardPictures pictures;
+  pictures.Load(fakePictures, dialogs, program.Path(), 0);
+  base::CellTable cells;
+  keyboard::KeyboardState keys;
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.settingsDialog.OnZoomChanged(zoom);
+    const float factor = keyboard::kZoomFactors[static_cast<std::size_t>(zoom)];
+    const int side = static_cast<int>(40 * factor);
+    pictures.UseZoom(zoom);
+    keyboard::LayoutLetterKeyboard({factor, side, side, {300, 400}}, cells, keys);
     for (int page = 0; page < 4; ++page) {
-      view.SetKeyLabels(page & 1, page & 2);
-      ASSERT_NE(view.puzzleBitmap, nullptr);
+      keyboard::WriteKeyLabels(cells, page);
+      const gfx::Image* picture = pictures.LetterPicture(zoom, 0, page);
+      ASSERT_NE(picture, nullptr);
       for (int i = 0; i < keyboard::kLetterKeys; ++i) {
-        const CellRecord& key = view.cells[i];
+        const CellRecord& key = cells[i];
         const int row = i / 11;
         const int column = i % 11;
         // Special keys carry no label; on the signs pages the last key of row 2 is blank too.
         const bool blank = key.kind != keyboard::KindPlain || (page >= 2 && i == 32);
         EXPECT_EQ(key.Letter() == ' ', blank) << page << " " << i;
         // The face lies inside the picture and shows the colour of this key.
-        ASSERT_LE(key.srcX + key.width, view.puzzleBitmap->Width());
-        ASSERT_LE(key.srcY + key.height, view.puzzleBitmap->Height());
-        EXPECT_EQ(view.puzzleBitmap->Pixel(key.srcX + key.width / 2, key.srcY + key.height / 2),
+        ASSERT_LE(key.srcX + key.width, picture->Width());
+        ASSERT_LE(key.srcY + key.height, picture->Height());
+        EXPECT_EQ(picture->Pixel(key.srcX + key.width / 2, key.srcY + key.height / 2),
                   testing_support::FaceColour(0, page, row, column))
             << zoom << " " << page << " " << i;
       }
@@ -146,13 +155,12 @@ TEST(KeyboardLayout, PageOfCharacter) {
 TEST(KeyboardLayout, AResizeMovesTheKeysAndKeepsTheLabels) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.SetKeyLabels(true, false);
-  const int before = view.cells[5].posX;
+  const int before = view.Cells()[5].posX;
   harness.fake.window.clientSize = {1600, 900};
   view.OnSize();
-  EXPECT_EQ(view.state.keyboardLeft, (1600 - 517) / 2);
-  EXPECT_EQ(view.cells[5].posX, before + (1600 - 1200) / 2);
-  EXPECT_EQ(view.cells[5].Letter(), 'Y');
+  EXPECT_EQ(view.State().keyboardLeft, (1600 - 517) / 2);
+  EXPECT_EQ(view.Cells()[5].posX, before + (1600 - 1200) / 2);
+  EXPECT_EQ(view.Cells()[5].Letter(), 'y');
 }
 
 }  // namespace

@@ -46,9 +46,9 @@ TEST_F(Shell, TheFrameStartsWithItsTitleSizeAndTimers) {
   frame->setWindowTitle(QStringLiteral("Sans titre - Scribix"));
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Scribix"));
 
-  EXPECT_EQ(scribix.Timers()->Interval(app::kTimerAnimation), 50);
-  EXPECT_EQ(scribix.Timers()->Interval(app::kTimerTooltip), 500);
-  EXPECT_TRUE(scribix.Timers()->IsRunning(app::kTimerFirstRun));
+  EXPECT_EQ(scribix.Timers()->Interval(base::kTimerAnimation), 50);
+  EXPECT_EQ(scribix.Timers()->Interval(base::kTimerTooltip), 500);
+  EXPECT_TRUE(scribix.Timers()->IsRunning(base::kTimerFirstRun));
 }
 
 TEST_F(Shell, TheFirstPaintShowsTheBackgroundAndTheFirstRunFitsTheWindow) {
@@ -61,7 +61,7 @@ TEST_F(Shell, TheFirstPaintShowsTheBackgroundAndTheFirstRunFitsTheWindow) {
 
   // The first-run timer fires after 600 ms and fits the window to the grid and keyboard.
   QTest::qWait(900);
-  EXPECT_FALSE(scribix.Timers()->IsRunning(app::kTimerFirstRun));
+  EXPECT_FALSE(scribix.Timers()->IsRunning(base::kTimerFirstRun));
   EXPECT_EQ(scribix.Frame()->size(), QSize(1200, 840));
   EXPECT_EQ(scribix.ViewWidget()->size(), QSize(1200, 840));
 }

@@ -18,9 +18,9 @@ Chosen Discover(std::vector<std::vector<ports::VoiceInfo>> sources) {
   ViewHarness harness(false);
   harness.fake.voices.sources = std::move(sources);
   auto& view = harness.Create();
-  speech::DiscoverVoices(view);
-  if (harness.fake.voice.selected.empty()) return {view.settingsDialog.voiceSelection, "", 0};
-  return {view.settingsDialog.voiceSelection, harness.fake.voice.selected.back(),
+  view.OnTimer(base::kTimerFirstRun);
+  if (harness.fake.voice.selected.empty()) return {view.SettingsDialog().voiceSelection, "", 0};
+  return {view.SettingsDialog().voiceSelection, harness.fake.voice.selected.back(),
           harness.fake.voice.rates.back()};
 }
 
@@ -48,23 +48,23 @@ TEST(Voices, AtMostAHundredVoicesAreListedDesktopVoicesFirst) {
   for (int i = 0; i < 50; ++i) second.push_back({std::string("s").append(std::to_string(i)), "s"});
   harness.fake.voices.sources = {first, second};
   auto& view = harness.Create();
-  speech::DiscoverVoices(view);
-  ASSERT_EQ(view.settingsDialog.voiceItems.size(), 100u);
-  EXPECT_EQ(view.settingsDialog.voiceItems.front(), "d0");
-  EXPECT_EQ(view.settingsDialog.voiceItems.back(), "s29");
+  view.OnTimer(base::kTimerFirstRun);
+  ASSERT_EQ(view.SettingsDialog().voiceItems.size(), 100u);
+  EXPECT_EQ(view.SettingsDialog().voiceItems.front(), "d0");
+  EXPECT_EQ(view.SettingsDialog().voiceItems.back(), "s29");
 }
 
 TEST(Voices, ChoosingTheSameVoiceAgainDoesNothing) {
   ViewHarness harness(false);
   harness.fake.voices.sources = {{{"A", "a"}, {"B", "b"}}};
   auto& view = harness.Create();
-  view.OnTimer(app::kTimerFirstRun);
+  view.OnTimer(base::kTimerFirstRun);
   const auto selections = harness.fake.voice.selected.size();
-  view.settingsDialog.OnVoiceChanged(1);
+  view.SettingsDialog().OnVoiceChanged(1);
   EXPECT_EQ(harness.fake.voice.selected.size(), selections + 1);
   EXPECT_TRUE(std::filesystem::exists(harness.data / "defaut"));
   std::filesystem::remove(harness.data / "defaut");
-  view.settingsDialog.OnVoiceChanged(1);
+  view.SettingsDialog().OnVoiceChanged(1);
   EXPECT_EQ(harness.fake.voice.selected.size(), selections + 1);
   EXPECT_FALSE(std::filesystem::exists(harness.data / "defaut"));
 }
@@ -73,12 +73,12 @@ TEST(Voices, TheRateSliderMapsToTheVoiceRate) {
   ViewHarness harness(false);
   harness.fake.voices.sources = {{{"Hortense", "x\\Hortense"}}};
   auto& view = harness.Create();
-  view.OnTimer(app::kTimerFirstRun);
-  view.settingsDialog.OnRateMoved(0);
-  EXPECT_EQ(view.settingsDialog.speechRate, -10);
+  view.OnTimer(base::kTimerFirstRun);
+  view.SettingsDialog().OnRateMoved(0);
+  EXPECT_EQ(view.SettingsDialog().speechRate, -10);
   EXPECT_EQ(harness.fake.voice.rates.back(), -8);
-  view.settingsDialog.OnRateMoved(20);
-  EXPECT_EQ(view.settingsDialog.speechRate, 10);
+  view.SettingsDialog().OnRateMoved(20);
+  EXPECT_EQ(view.SettingsDialog().speechRate, 10);
   EXPECT_EQ(harness.fake.voice.rates.back(), 12);
 }
 

@@ -72,6 +72,10 @@ ViewHarness::ViewHarness(bool withPictures) {
   if (withPictures) AddProgramPictures(fake.pictures, program.Path());
 }
 
+ViewHarness::ViewHarness(std::vector<std::vector<ports::VoiceInfo>> voices) : ViewHarness(true) {
+  fake.voices.sources = std::move(voices);
+}
+
 app::CScribixView& ViewHarness::Create() {
   view = std::make_unique<app::CScribixView>(fake.platform, program.Path(), data.Path());
   view->OnCreate();

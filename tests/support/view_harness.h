@@ -20,6 +20,8 @@ void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& pro
 // A view on fake ports with its own program and data folders.
 struct ViewHarness {
   explicit ViewHarness(bool withPictures = true);
+  // With the program pictures and these voices installed.
+  explicit ViewHarness(std::vector<std::vector<ports::VoiceInfo>> voices);
 
   // Constructs the view and its window (timers started).
   app::CScribixView& Create();

@@ -4,17 +4,13 @@
 #include <filesystem>
 
 #include "gfx/colour.h"
+#include "gfx/geometry.h"
 
-namespace app {
+namespace base {
 
 // The state that several parts of the program share. Everything else lives with the part that
-// owns it.
+// owns it; the active module is held by the view.
 struct AppState {
-  // Active module: at most one flag is 1; all 0 is the Français module.
-  std::int32_t mathMode = 0;
-  std::int32_t puzzleMode = 0;
-  std::int32_t listMode = 0;
-
   std::int32_t soundOn = 1;
   std::int32_t keyboardShown = 1;
   std::int32_t mouseDown = 0;
@@ -23,8 +19,6 @@ struct AppState {
   // folder (the program folder itself when it is writable).
   std::filesystem::path programFolder;
   std::filesystem::path dataFolder;
-  std::int32_t traceEnabled = 1;
-  std::filesystem::path tracePath;
   std::filesystem::path settingsPath;
   std::filesystem::path frenchTextPath;
   std::filesystem::path mathTextPath;
@@ -70,10 +64,13 @@ struct AppState {
   // Size of the bitmap made by the last FitPicture.
   std::int32_t lastFitWidth = 0;
   std::int32_t lastFitHeight = 0;
-
-  bool InPuzzle() const { return puzzleMode == 1; }
-  bool InMath() const { return mathMode == 1; }
-  bool InList() const { return listMode == 1; }
 };
 
-}  // namespace app
+// The cell of the writing grid at a column and line, on screen.
+inline gfx::Rect CellRect(const AppState& state, int column, int line) {
+  return gfx::Rect::FromSize(state.gridLeft + column * (state.cellWidth + state.columnGap),
+                             state.gridTop + line * (state.cellHeight + state.lineGap),
+                             state.cellWidth, state.cellHeight);
+}
+
+}  // namespace base

@@ -5,11 +5,10 @@
 #include <string>
 #include <vector>
 
-namespace app {
-class CScribixView;
-}
+#include "app/settings_actions.h"
+#include "ports/dialog_host.h"
 
-namespace speech {
+namespace app {
 
 // The settings dialog of the writing modules: keyboard look, grid size, placement, effects and
 // the voice. Every change acts at once and is saved at once.
@@ -22,7 +21,7 @@ class CConfigABC {
   static constexpr int kLineItems = 8;   // "1" to "8"
   static constexpr int kCellItems = 20;  // "2" to "40" in steps of 2
 
-  explicit CConfigABC(app::CScribixView& view) : view_(view) {}
+  CConfigABC(ports::DialogHost& host, SettingsActions& actions) : host_(host), actions_(actions) {}
 
   // The selections, -1 when none.
   std::int32_t colourSelection = -1;  // 1011 "Couleurs du clavier"
@@ -43,6 +42,8 @@ class CConfigABC {
 
   // The selections the main view gives the dialog when it is made.
   void SetDefaults();
+  // The voices found at start-up, and the one chosen for them.
+  void SetVoices(std::vector<std::string> names, std::int32_t chosen);
   // A selection that the list does not have leaves it without one.
   static std::int32_t ValidSelection(std::int32_t item, int itemCount);
 
@@ -62,9 +63,11 @@ class CConfigABC {
   std::int32_t lastAppliedZoom = 0;
 
  private:
+  void SaveUnlessLoading();
   void AfterGridSizeChange();
 
-  app::CScribixView& view_;
+  ports::DialogHost& host_;
+  SettingsActions& actions_;
 };
 
-}  // namespace speech
+}  // namespace app

@@ -1,10 +1,10 @@
-#include "app/file_io.h"
+#include "base/files.h"
 
 #include <fstream>
 #include <random>
 #include <system_error>
 
-namespace app {
+namespace base {
 
 namespace fs = std::filesystem;
 
@@ -55,6 +55,16 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBy
   return data;
 }
 
+std::optional<std::string> ReadFileStart(const fs::path& path, std::size_t maxBytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string data(maxBytes, '\0');
+  in.read(data.data(), static_cast<std::streamsize>(maxBytes));
+  if (in.bad()) return std::nullopt;
+  data.resize(static_cast<std::size_t>(in.gcount()));
+  return data;
+}
+
 bool IsWritableFolder(const fs::path& folder) {
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) return false;
@@ -74,4 +84,4 @@ fs::path ChooseDataFolder(const fs::path& programFolder, const fs::path& perUser
   return perUserFolder;
 }
 
-}  // namespace app
+}  // namespace base

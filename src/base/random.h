@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace app {
+namespace base {
 
 // The program's one random generator, with the classic srand/rand contract and a range of
 // 0 to 32767 on every platform: list shuffles and the scattering of pieces compute with it.
@@ -20,4 +20,4 @@ class RandomGenerator {
   std::uint32_t state_ = 1;
 };
 
-}  // namespace app
+}  // namespace base

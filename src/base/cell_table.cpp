@@ -1,6 +1,6 @@
-#include "keyboard/cell_table.h"
+#include "base/cell_table.h"
 
-namespace keyboard {
+namespace base {
 
 void BuildDrawOrder(CellTable& table, int itemCount, int heldItem) {
   if (itemCount <= 0) return;
@@ -17,4 +17,4 @@ void BuildDrawOrder(CellTable& table, int itemCount, int heldItem) {
   }
 }
 
-}  // namespace keyboard
+}  // namespace base

@@ -1,4 +1,4 @@
-#include "app/file_io.h"
+#include "base/files.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -36,8 +36,8 @@ class FileSizeLimit {
 TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
   TempFolder folder;
   const auto path = folder / "defaut";
-  ASSERT_TRUE(app::WriteFileAtomically(path, "first"));
-  ASSERT_TRUE(app::WriteFileAtomically(path, "second, longer"));
+  ASSERT_TRUE(base::WriteFileAtomically(path, "first"));
+  ASSERT_TRUE(base::WriteFileAtomically(path, "second, longer"));
   EXPECT_EQ(ReadBytes(path), "second, longer");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
 }
@@ -48,7 +48,7 @@ TEST(AtomicWrite, AFullDiskKeepsTheOldFile) {
   WriteBytes(path, "the child's text");
   {
     FileSizeLimit limit(64);
-    EXPECT_FALSE(app::WriteFileAtomically(path, std::string(4176, 'x')));
+    EXPECT_FALSE(base::WriteFileAtomically(path, std::string(4176, 'x')));
   }
   EXPECT_EQ(ReadBytes(path), "the child's text");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
@@ -57,18 +57,18 @@ TEST(AtomicWrite, AFullDiskKeepsTheOldFile) {
 TEST(AtomicWrite, AFolderThatCannotExistFailsQuietly) {
   TempFolder folder;
   WriteBytes(folder / "plain", "x");
-  EXPECT_FALSE(app::WriteFileAtomically(folder / "plain" / "defaut", "data"));
-  EXPECT_FALSE(app::ReadWholeFile(folder / "missing").has_value());
+  EXPECT_FALSE(base::WriteFileAtomically(folder / "plain" / "defaut", "data"));
+  EXPECT_FALSE(base::ReadWholeFile(folder / "missing").has_value());
 }
 
 TEST(DataFolder, IsTheProgramFolderWhenWritableElseThePerUserFolder) {
   TempFolder program;
   TempFolder user;
-  EXPECT_EQ(app::ChooseDataFolder(program.Path(), user / "Scribix"), program.Path());
+  EXPECT_EQ(base::ChooseDataFolder(program.Path(), user / "Scribix"), program.Path());
 
   WriteBytes(program / "file", "x");
   const auto unwritable = program / "file" / "folder";
-  EXPECT_EQ(app::ChooseDataFolder(unwritable, user / "Scribix"), user / "Scribix");
+  EXPECT_EQ(base::ChooseDataFolder(unwritable, user / "Scribix"), user / "Scribix");
   EXPECT_TRUE(std::filesystem::is_directory(user / "Scribix"));
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace app {
+namespace base {
 
 // Replaces a file as a whole: the bytes go to a temporary file in the same folder, which is
 // flushed and renamed over the old one. On any failure the old file stays as it was and the
@@ -16,6 +16,9 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path,
                                          std::size_t maxBytes = 64u << 20);
 
+// The first maxBytes bytes of a file (all of a shorter one), or nothing when it cannot be read.
+std::optional<std::string> ReadFileStart(const std::filesystem::path& path, std::size_t maxBytes);
+
 // True when a file can be created in the folder (tried, then removed).
 bool IsWritableFolder(const std::filesystem::path& folder);
 
@@ -24,4 +27,4 @@ bool IsWritableFolder(const std::filesystem::path& folder);
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolder,
                                        const std::filesystem::path& perUserFolder);
 
-}  // namespace app
+}  // namespace base

@@ -3,9 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "keyboard/key_table.h"
-
-namespace keyboard {
+namespace base {
 
 // One key, letter tile or puzzle piece: 27 32-bit words.
 struct CellRecord {
@@ -20,7 +18,7 @@ struct CellRecord {
   std::int32_t gridCol = -1, gridRow = -1;
   std::int32_t width = 0, height = 0;
   std::int32_t page = 0;
-  std::int32_t kind = KindPlain;
+  std::int32_t kind = 0;  // a key kind of the keyboard; 0 for a plain key
   std::int32_t linkGroup = -1;
   std::int32_t glyph = 0, glyphAlt = 0;  // glyph handles (0 for none)
   std::int32_t solvedMark = 0;           // tiles: turn the glyph at the next paint
@@ -49,4 +47,4 @@ struct CellTable {
 // last one) last of its group.
 void BuildDrawOrder(CellTable& table, int itemCount, int heldItem);
 
-}  // namespace keyboard
+}  // namespace base

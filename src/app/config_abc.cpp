@@ -1,11 +1,8 @@
-#include "speech/config_abc.h"
+#include "app/config_abc.h"
 
 #include <cstdio>
 
-#include "app/scribix_view.h"
-#include "speech/voices.h"
-
-namespace speech {
+namespace app {
 
 void CConfigABC::SetDefaults() {
   colourSelection = 0;
@@ -16,66 +13,60 @@ void CConfigABC::SetDefaults() {
   speechRate = -2;
   volumeSlider = 60;
   speechVolume = 60;
-  view_.platform.dialogHost.Refresh(ports::DialogId::kSettings);
+  host_.Refresh(ports::DialogId::kSettings);
+}
+
+void CConfigABC::SetVoices(std::vector<std::string> names, std::int32_t chosen) {
+  for (auto& name : names) voiceItems.push_back(std::move(name));
+  if (!voiceItems.empty()) voiceSelection = chosen;
+  host_.Refresh(ports::DialogId::kSettings);
 }
 
 std::int32_t CConfigABC::ValidSelection(std::int32_t item, int itemCount) {
   return item >= 0 && item < itemCount ? item : -1;
 }
 
+void CConfigABC::SaveUnlessLoading() {
+  if (!actions_.SettingsLoading()) actions_.SaveSettings();
+}
+
 void CConfigABC::OnColoursChanged(std::int32_t item) {
   colourSelection = ValidSelection(item, static_cast<int>(kColourItems.size()));
   if (colourSelection < 0) return;
-  view_.ApplyKeyboardLook(colourSelection, zoomSelection);
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  actions_.KeyboardLookChanged(colourSelection, zoomSelection);
+  SaveUnlessLoading();
 }
 
 void CConfigABC::OnZoomChanged(std::int32_t item) {
   zoomSelection = ValidSelection(item, static_cast<int>(kZoomItems.size()));
   if (zoomSelection < 0) return;
-  auto& state = view_.state;
-  if (colourSelection >= 0) state.keyboardColours = colourSelection;
-  state.keyboardZoomIndex = zoomSelection;
-  if (!state.InPuzzle()) {
-    view_.SetKeyboardZoom(zoomSelection);
-    lastAppliedZoom = zoomSelection;
-    view_.LayoutView();
-    view_.ApplyKeyboardLook(colourSelection, zoomSelection);
-  }
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  if (actions_.KeyboardZoomChanged(colourSelection, zoomSelection)) lastAppliedZoom = zoomSelection;
+  SaveUnlessLoading();
 }
 
 void CConfigABC::OnLinesChanged(std::int32_t item) {
   linesSelection = ValidSelection(item, kLineItems);
   if (linesSelection < 0) return;
-  auto& state = view_.state;
-  state.gridLines = linesSelection + 1;
-  view_.LayoutView();
-  if (!state.InList() && zoomSelection != lastAppliedZoom) {
+  if (actions_.GridLinesChanged(linesSelection + 1, zoomSelection != lastAppliedZoom)) {
     lastAppliedZoom = zoomSelection;
-    view_.BuildKeyboard();
   }
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  if (actions_.SettingsLoading()) return;
+  actions_.SaveSettings();
   AfterGridSizeChange();
 }
 
 void CConfigABC::OnCellsChanged(std::int32_t item) {
   cellsSelection = ValidSelection(item, kCellItems);
   if (cellsSelection < 0) return;
-  view_.state.gridColumns = cellsSelection * 2 + 2;
-  view_.LayoutView();
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  actions_.GridColumnsChanged(cellsSelection * 2 + 2);
+  if (actions_.SettingsLoading()) return;
+  actions_.SaveSettings();
   AfterGridSizeChange();
 }
 
 void CConfigABC::AfterGridSizeChange() {
-  view_.platform.window.InvalidateAll(true);
-  view_.FitWindowToContent();
-  view_.platform.dialogHost.Raise(ports::DialogId::kSettings);
+  actions_.GridSizeSettled();
+  host_.Raise(ports::DialogId::kSettings);
 }
 
 void CConfigABC::OnVoiceChanged(std::int32_t item) {
@@ -84,45 +75,37 @@ void CConfigABC::OnVoiceChanged(std::int32_t item) {
   lastAppliedVoice = voiceSelection;
   char line[64];
   std::snprintf(line, sizeof line, "combo voice %d\n", voiceSelection);
-  view_.TraceLine(line);
-  SelectVoice(view_, voiceSelection, false);
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  actions_.Trace(line);
+  actions_.VoiceChanged(voiceSelection);
+  SaveUnlessLoading();
 }
 
 void CConfigABC::OnRateMoved(std::int32_t position) {
   rateSlider = position < 0 ? 0 : (position > 20 ? 20 : position);
   speechRate = rateSlider - 10;
-  SetSpeechRate(view_, speechRate);
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  actions_.RateChanged(speechRate);
+  SaveUnlessLoading();
 }
 
 void CConfigABC::OnVolumeMoved(std::int32_t position) {
   volumeSlider = position < 0 ? 0 : (position > 100 ? 100 : position);
   speechVolume = volumeSlider;
-  view_.speech.SetVolume(speechVolume);
+  actions_.VolumeChanged(speechVolume);
 }
 
 void CConfigABC::OnAutoPlaceClicked(bool ticked) {
   autoPlace = ticked;
-  view_.autoPlace = ticked ? 1 : 0;
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
-  view_.platform.window.InvalidateAll(true);
-  view_.grid.cursorRect = {};
+  actions_.AutoPlaceChanged(ticked);
 }
 
 void CConfigABC::OnNoSoundsClicked(bool ticked) {
   noSounds = ticked;
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  SaveUnlessLoading();
 }
 
 void CConfigABC::OnNoEffectsClicked(bool ticked) {
   noEffects = ticked;
-  if (view_.settingsLoading != 0) return;
-  view_.WriteSettings();
+  SaveUnlessLoading();
 }
 
-}  // namespace speech
+}  // namespace app

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "base/icon_ids.h"
+#include "gfx/canvas.h"
+#include "gfx/geometry.h"
+
+namespace app {
+
+// The four exercise screens; exactly one is active.
+enum class ModuleId { kFrancais, kListe, kMathematique, kPuzzle };
+
+// The item the mouse holds, a tile or a puzzle piece, and how it was taken.
+struct HeldRecord {
+  std::int32_t selectedPiece = -1;
+  gfx::Point grabOffset;
+  gfx::Rect dragRect;
+  std::int32_t pickFlags = 0;
+};
+
+// An icon a module shows, with the picture it shows it with.
+struct IconShown {
+  base::icons::IconId icon;
+  base::icons::IconPicture picture;
+};
+
+// The tooltip of an icon (Windows-1252).
+struct IconTip {
+  base::icons::IconId icon;
+  const char* text;
+};
+
+// One exercise screen. The view hands it what it receives after the icons had their turn, asks
+// it to lay out its keyboard, and paints through it.
+class Module {
+ public:
+  virtual ~Module() = default;
+  virtual ModuleId Id() const = 0;
+
+  // The keys at the keyboard's origin, once the view has placed the grid.
+  virtual void MoveKeyboard() = 0;
+  // The keys made anew for this module's keyboard.
+  virtual void BuildKeys() = 0;
+  // A new keyboard look: the keys' labels and picture, then the module's text again.
+  virtual void ApplyKeyboardLook() = 0;
+
+  // The steps the program takes before a paint; the paint itself only draws.
+  virtual void PreparePaint() = 0;
+  virtual void PaintGrid(gfx::Canvas& canvas) const = 0;
+  // The keyboard, the tiles or the pieces.
+  virtual void PaintItems(gfx::Canvas& canvas) const = 0;
+
+  // The module's icons after the ones every module shows, in drawing order, and their tooltips
+  // in the order they are tested (the last one holding the mouse wins).
+  virtual void AddIcons(std::vector<IconShown>& icons) const = 0;
+  virtual void AddTips(std::vector<IconTip>& tips) const = 0;
+};
+
+}  // namespace app

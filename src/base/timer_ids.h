@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+// Every timer of the view, declared once with the one part of the program that owns it. The
+// view's timer message hands each id to its owner.
+namespace base {
+
+enum TimerId : int {
+  kTimerAnimation = 1,   // 50 ms: tiles and pieces move a step
+  kTimerTooltip = 2,     // 500 ms: the tooltip of the icon under the mouse
+  kTimerNextWord = 3,    // the dictation moves on by itself
+  kTimerLongPress = 25,  // a tile held down: its word moves with it
+  kTimerFirstRun = 222,  // once, 600 ms after start: voices, settings, window size
+  kTimerBlink = 997,     // celebrations
+  kTimerFixedSuccess = 998,
+  kTimerWordSuccess = 999,
+};
+
+enum class TimerOwner {
+  kView,         // the first-run initialisation
+  kAnimation,    // the active module's per-tick step
+  kTooltips,     // the icon bar's tooltips
+  kDictation,    // the Liste module
+  kTileInput,    // the writing modules' tiles
+  kCelebration,  // the rewards for a solved word or text
+};
+
+struct TimerUse {
+  TimerId id;
+  TimerOwner owner;
+};
+
+inline constexpr std::array<TimerUse, 8> kTimers = {{
+    {kTimerAnimation, TimerOwner::kAnimation},
+    {kTimerTooltip, TimerOwner::kTooltips},
+    {kTimerNextWord, TimerOwner::kDictation},
+    {kTimerLongPress, TimerOwner::kTileInput},
+    {kTimerFirstRun, TimerOwner::kView},
+    {kTimerBlink, TimerOwner::kCelebration},
+    {kTimerFixedSuccess, TimerOwner::kCelebration},
+    {kTimerWordSuccess, TimerOwner::kCelebration},
+}};
+
+constexpr std::optional<TimerOwner> OwnerOf(int id) {
+  for (const TimerUse& use : kTimers) {
+    if (use.id == id) return use.owner;
+  }
+  return std::nullopt;
+}
+
+}  // namespace base

@@ -1,0 +1,159 @@
+#include "exercises/writing_module.h"
+
+#include <algorithm>
+
+#include "keyboard/grid_drawing.h"
+
+namespace exercises {
+
+using namespace base::icons;
+
+keyboard::KeyGeometry WritingModule::Geometry() const {
+  const base::AppState& s = ctx_.state;
+  return {s.keyboardZoom, s.cellWidth, s.cellHeight, {s.keyboardLeft, s.keyboardTop}};
+}
+
+void WritingModule::TakeCounts(const keyboard::KeyCounts& counts) {
+  ctx_.state.keysPerRow = counts.keysPerRow;
+  ctx_.state.keyRows = counts.keyRows;
+}
+
+void WritingModule::MoveKeyboard() {
+  TakeCounts(UsesKeypad() ? keyboard::MoveKeypad(Geometry(), ctx_.cells, ctx_.keys)
+                          : keyboard::MoveLetterKeyboard(Geometry(), ctx_.cells, ctx_.keys));
+}
+
+void WritingModule::BuildKeys() {
+  const keyboard::KeyCounts counts =
+      UsesKeypad() ? keyboard::LayoutKeypad(Geometry(), ctx_.cells, ctx_.keys)
+                   : keyboard::LayoutLetterKeyboard(Geometry(), ctx_.cells, ctx_.keys);
+  TakeCounts(counts);
+  ctx_.state.keyCount = ctx_.state.itemCount = counts.keyCount;
+}
+
+void WritingModule::SetKeyLabels(bool shift, bool signs) {
+  const int page = keyboard::LetterPage(shift, signs);
+  keyboard::WriteKeyLabels(ctx_.cells, page);
+  const int zoom = ctx_.state.keyboardZoomIndex;
+  ctx_.pictures.UseZoom(zoom);
+  ctx_.keys.facePicture = ctx_.pictures.LetterPicture(zoom, ctx_.state.keyboardColours, page);
+}
+
+void WritingModule::SetKeypadLabels() {
+  ctx_.state.keysPerRow = keyboard::kKeypadColumns;
+  ctx_.state.keyRows = keyboard::kKeypadRows;
+  keyboard::WriteKeyLabels(ctx_.cells, keyboard::PageKeypad);
+  const int zoom = ctx_.state.keyboardZoomIndex;
+  ctx_.pictures.UseZoom(zoom);
+  ctx_.keys.facePicture = ctx_.pictures.KeypadPicture(zoom, ctx_.state.keyboardColours);
+}
+
+void WritingModule::ApplyLabels(bool shift, bool signs) {
+  if (UsesKeypad()) {
+    SetKeypadLabels();
+  } else {
+    SetKeyLabels(shift, signs);
+  }
+}
+
+void WritingModule::ApplyKeyboardLook() {
+  ApplyLabels(ctx_.keys.shiftOn != 0, ctx_.keys.signsPageOn != 0);
+  ctx_.editor.LoadExerciseFile(TextFile());
+}
+
+keyboard::ItemScene WritingModule::Scene() const {
+  keyboard::ItemScene scene;
+  scene.facePicture = ctx_.keys.facePicture;
+  scene.glyphs = &ctx_.pictures.Glyphs();
+  scene.firstItem = ctx_.state.keyboardShown == 1 ? 0 : ctx_.state.keyCount;
+  scene.itemCount = ctx_.state.itemCount;
+  scene.keyCount = ctx_.state.keyCount;
+  scene.heldItem = ctx_.held.selectedPiece;
+  scene.mouseDown = ctx_.state.mouseDown == 1;
+  scene.selection = &ctx_.selection;
+  return scene;
+}
+
+void WritingModule::PreparePaint() {
+  // Without its picture the keyboard tries again with the first page (or the keypad).
+  if (ctx_.keys.facePicture == nullptr) ApplyLabels(false, false);
+
+  if (IsDictation()) {
+    keyboard::PlaceCursorOnNewWord(ctx_.grid, ctx_.state);
+    keyboard::RecordListCells(ctx_.grid, ctx_.state);
+  } else if (!ctx_.editor.fixed) {
+    keyboard::RecordCursorCell(ctx_.grid, ctx_.state);
+  }
+  if (ctx_.keys.facePicture != nullptr) {
+    keyboard::TurnReleasedTiles(ctx_.cells, Scene(), ctx_.pictures.Glyphs());
+  }
+}
+
+void WritingModule::PaintGrid(gfx::Canvas& canvas) const {
+  const bool cursorShown = ctx_.autoPlace != 0;
+  if (IsDictation()) {
+    keyboard::DrawListGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+  } else if (ctx_.editor.fixed) {
+    keyboard::DrawFixedGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+  } else {
+    keyboard::DrawFreeGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+  }
+}
+
+void WritingModule::PaintItems(gfx::Canvas& canvas) const {
+  if (ctx_.keys.facePicture == nullptr) return;
+  const base::AppState& s = ctx_.state;
+  if (s.keyboardShown == 1) keyboard::DrawKeyboardPanel(canvas, s, ctx_.cells, UsesKeypad());
+  for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
+    keyboard::FrameMarkedTile(canvas, ctx_.cells[i], ctx_.grid);
+  }
+  keyboard::DrawItems(canvas, ctx_.cells, Scene());
+  keyboard::DrawSelectionFrame(canvas, ctx_.cells, ctx_.selection, s.cellWidth, s.cellHeight);
+}
+
+void WritingModule::AddIcons(std::vector<app::IconShown>& icons) const {
+  icons.push_back({IconReadText, PicturePlay});
+  icons.push_back({IconStopReading, PictureStop});
+  icons.push_back({IconClear, PictureTrash});
+  icons.push_back({IconSettings, PictureSettings});
+  if (!IsDictation()) {
+    icons.push_back({IconRepeat, PictureRepeat});
+    icons.push_back({IconModuleEdit, PictureEdit});
+  }
+  icons.push_back(
+      {IconKeyboard, ctx_.state.keyboardShown == 1 ? PictureKeyboardOn : PictureKeyboardOff});
+  if (IsDictation()) {
+    icons.push_back({IconWordLists, PictureListSettings});
+    icons.push_back({IconNextWord, PictureNextWord});
+    icons.push_back({IconRepeatWord, PictureRepeatWord});
+    if (!ctx_.listDialog.hideHelp) icons.push_back({IconHelp, PictureWizard});
+    if (!ctx_.listDialog.hideSolution) icons.push_back({IconSolution, PictureSolution});
+  }
+}
+
+void WritingModule::AddTips(std::vector<app::IconTip>& tips) const {
+  tips.push_back({IconClear, "Effacer tout"});
+  tips.push_back({IconModuleFrench,
+                  "Module Fran\xE7"
+                  "ais"});
+  tips.push_back({IconModuleMath, "Module Math\xE9matique"});
+  tips.push_back({IconModuleEdit,
+                  "Module d'\xE9"
+                  "dition"});
+  tips.push_back({IconModulePuzzle, "Module Puzzle"});
+  tips.push_back({IconModuleList, "Module Liste"});
+  if (IsDictation()) tips.push_back({IconWordLists, "Gestion des listes de mots"});
+  tips.push_back(
+      {IconKeyboard, ctx_.state.keyboardShown == 1 ? "Masquer le clavier" : "Afficher le clavier"});
+  tips.push_back({IconRepeat, "R\xE9p\xE9ter la consigne"});
+  tips.push_back({IconReadText, "Lecture vocale du texte"});
+  tips.push_back({IconStopReading, "Stopper la lecture vocale"});
+  if (IsDictation()) {
+    tips.push_back({IconNextWord, "Mot ou phrase suivante"});
+    tips.push_back({IconRepeatWord, "Repeter la consigne"});
+    tips.push_back({IconHelp, "Aide"});
+    tips.push_back({IconSolution, "Affiche la solution"});
+  }
+}
+
+}  // namespace exercises
