@@ -6,7 +6,7 @@
 #include "app/scribix_view.h"
 #include "ports/null_ports.h"
 #include "ports/system_clock.h"
-#include "shell/qt_ports.h"
+#include "shell/qt_pictures.h"
 
 namespace bench {
 
