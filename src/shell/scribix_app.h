@@ -4,7 +4,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "ports/null_ports.h"
+#include "ports/null_dialog_host.h"
+#include "ports/platform.h"
 #include "ports/system_clock.h"
 #include "shell/qt_desktop.h"
 #include "shell/qt_pictures.h"
