@@ -4,9 +4,18 @@
 #include <memory>
 
 #include "app/scribix_view.h"
-#include "ports/null_ports.h"
+#include "ports/null_desktop.h"
+#include "ports/null_dialog_host.h"
+#include "ports/null_sound_player.h"
+#include "ports/null_text_painter.h"
+#include "ports/null_timers.h"
+#include "ports/null_user_dialogs.h"
+#include "ports/null_voice.h"
+#include "ports/null_voice_catalog.h"
+#include "ports/null_window.h"
+#include "ports/platform.h"
 #include "ports/system_clock.h"
-#include "shell/qt_ports.h"
+#include "shell/qt_pictures.h"
 
 namespace bench {
 

@@ -4,9 +4,15 @@
 #include <filesystem>
 #include <memory>
 
-#include "ports/null_ports.h"
+#include "ports/null_dialog_host.h"
+#include "ports/platform.h"
 #include "ports/system_clock.h"
-#include "shell/qt_ports.h"
+#include "shell/qt_desktop.h"
+#include "shell/qt_pictures.h"
+#include "shell/qt_sound_player.h"
+#include "shell/qt_text_painter.h"
+#include "shell/qt_timers.h"
+#include "shell/qt_user_dialogs.h"
 
 namespace app {
 class CScribixView;

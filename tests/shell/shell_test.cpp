@@ -8,7 +8,8 @@
 
 #include "app/scribix_view.h"
 #include "shell/main_frame.h"
-#include "shell/qt_ports.h"
+#include "shell/qt_pictures.h"
+#include "shell/qt_user_dialogs.h"
 #include "shell/scribix_app.h"
 #include "shell/tip_window.h"
 #include "shell/view_widget.h"

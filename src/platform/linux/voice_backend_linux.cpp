@@ -1,5 +1,6 @@
 #include "platform/voice_backend.h"
-#include "ports/null_ports.h"
+#include "ports/null_voice.h"
+#include "ports/null_voice_catalog.h"
 
 namespace platform {
 
