@@ -42,6 +42,8 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string data;
@@ -56,6 +58,8 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBy
 }
 
 std::optional<std::string> ReadFileStart(const fs::path& path, std::size_t maxBytes) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string data(maxBytes, '\0');

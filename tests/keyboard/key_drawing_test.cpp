@@ -196,6 +196,54 @@ TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
   EXPECT_EQ(view.Pictures().Glyphs().Get(t.glyph).image, turned.image);  // turned once
 }
 
+TEST(KeyDrawing, TurnedTilesAreMadeOncePerGlyphHoweverOftenTheGridIsCleared) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.SettingsDialog().OnZoomChanged(4);
+  const std::size_t before = view.Pictures().Glyphs().OwnedBytes();
+  // A full grid of 40 tiles released 100 times over.
+  for (int clear = 0; clear < 100; ++clear) {
+    view.State().itemCount = view.State().keyCount;
+    for (int k = 0; k < 40; ++k) {
+      const int key = k % 10 + 11 * (k / 10 % 2);
+      auto& t = view.Cells()[AddTile(view, key, k % 20, k / 20)];
+      t.gridCol = t.gridRow = -1;
+      t.solvedMark = 1;
+    }
+    harness.Paint();
+    for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
+      ASSERT_EQ(view.Cells()[i].solvedMark, 0);
+      ASSERT_NE(view.Cells()[i].glyph, view.Cells()[view.Cells()[i].sourceKey].glyph);
+    }
+  }
+  // Twenty different letters: twenty turned pictures of 80 × 80.
+  EXPECT_EQ(view.Pictures().Glyphs().TurnedCount(), 20u);
+  EXPECT_LE(view.Pictures().Glyphs().OwnedBytes() - before, 20u * 80 * 80 * 4);
+
+  // A zoom change makes them again at the new size, under the same handles.
+  const std::int32_t turned = view.Cells()[view.State().itemCount - 1].glyph;
+  view.SettingsDialog().OnZoomChanged(0);
+  EXPECT_EQ(view.Pictures().Glyphs().Get(turned).Width(), 40);
+}
+
+TEST(KeyDrawing, WithoutItsPictureTheKeypadKeepsItsLabels) {
+  ViewHarness harness;
+  harness.fake.pictures.files.erase(harness.program / "resb" / "Math.bmp");
+  auto& view = harness.Create();
+  view.SetActiveModule(app::ModuleId::kMathematique);
+  view.SettingsDialog().OnColoursChanged(0);
+  EXPECT_EQ(view.Keys().facePicture, nullptr);
+  const gfx::Image& screen = harness.Paint();
+  harness.Paint();
+  for (int i = 0; i < 20; ++i) {
+    EXPECT_EQ(view.Cells()[i].Letter(), keyboard::kKeypadLabels[static_cast<std::size_t>(i)]) << i;
+  }
+  EXPECT_EQ(view.Keys().facePicture, nullptr);
+  // No letter faces where the keys are.
+  const gfx::Point key = Centre(view.Cells()[6]);
+  EXPECT_EQ(screen.Pixel(key.x, key.y), kBackground);
+}
+
 TEST(GridDrawing, EachModuleHasItsPainter) {
   ViewHarness harness;
   auto& view = harness.Create();
