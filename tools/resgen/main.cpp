@@ -11,7 +11,7 @@
 #include "art.h"
 #include "fireworks_art.h"
 #include "icon_art.h"
-#include "keyboard/keyboard_pictures.h"
+#include "keyboard/picture_names.h"
 #include "keyboard_art.h"
 #include "manual_pdf.h"
 #include "puzzle_art.h"
