@@ -3,6 +3,8 @@
 
 #include "app/picture_helpers.h"
 #include "app/scribix_view.h"
+#include "effects/fireworks_names.h"
+#include "puzzle/default_picture.h"
 #include "text/cp1252.h"
 
 namespace app {
@@ -28,7 +30,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   state.frenchTextPath = state.dataFolder / "defautabc";
   state.mathTextPath = state.dataFolder / "defautm";
   state.puzzleStatePath = state.dataFolder / "defautpuz";
-  state.picturePath = state.programFolder / "Puzzles" / "marsupilami.jpg";
+  state.picturePath = state.programFolder / puzzle::kPictureFolder / puzzle::kDefaultPictureFile;
 
   TraceLine("dlgopenlist2\n");
   listDialog.autoAdvanceSelection = 0;
@@ -95,9 +97,9 @@ void CScribixView::TraceLine(std::string_view text) {
 }
 
 void CScribixView::LoadFireworks() {
-  fireworksFrames.assign(11, gfx::Image{});
-  for (int i = 0; i <= 10; ++i) {
-    const fs::path path = state.programFolder / "resb" / ("feu-artifice.bmp" + std::to_string(i));
+  fireworksFrames.assign(effects::kFireworksFrameCount, gfx::Image{});
+  for (int i = 0; i < effects::kFireworksFrameCount; ++i) {
+    const fs::path path = state.programFolder / "resb" / effects::FireworksFrameFile(i);
     const auto picture = LoadPicture(platform.pictures, path);
     if (!picture) continue;
     fireworksFrames[static_cast<std::size_t>(i)] =
