@@ -18,6 +18,7 @@
 #include "puzzle/default_picture.h"
 #include "puzzle_art.h"
 #include "sound_synth.h"
+#include "text/cp1252.h"
 
 int main(int argc, char** argv) {
   // Qt walks some of its hash tables (the fonts of a PDF, for one) in an order that depends on a
@@ -70,7 +71,9 @@ int main(int argc, char** argv) {
   if (!frames.empty()) shown.insert(QStringLiteral("feu-artifice"), frames[frames.size() / 2]);
 
   for (const resgen::Sound& sound : resgen::SynthesiseSounds()) {
-    ok &= resgen::SaveBytes(sound.wav, sons + sound.name);
+    // The program names its files in Windows-1252, Qt in Unicode.
+    const QString name = QString::fromStdString(text::ToUtf8(sound.name));
+    ok &= resgen::SaveBytes(sound.wav, sons + name);
   }
 
   ok &= resgen::WriteManual(manualFolder, folder + QStringLiteral("/Documentation-Scribix.pdf"),
