@@ -1,7 +1,8 @@
 // resgen <program folder> <manual folder>
 // Draws the keyboard, keypad and icon pictures, the fireworks frames and the default puzzle
-// picture, synthesises the sound effects and writes the user manual into the program folder.
-// Every run writes the same bytes.
+// picture, synthesises the sound effects and writes the user manual into the program folder,
+// under the names of the program's own tables. Every run writes the same bytes; without the fonts
+// it draws with, it writes nothing.
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -35,6 +36,8 @@ int main(int argc, char** argv) {
   const QString sons = folder + QStringLiteral("/sons/");
   const QString puzzleFolder = QString::fromLatin1(puzzle::kPictureFolder);
   const QString puzzles = folder + QLatin1Char('/') + puzzleFolder + QLatin1Char('/');
+  // Before anything is written, so that a folder drawn with the wrong letters never looks done.
+  if (!resgen::FontsInstalled()) return 1;
   bool ok = resgen::MakeFolder(resb) && resgen::MakeFolder(sons) && resgen::MakeFolder(puzzles);
   if (!ok) return 1;
 
