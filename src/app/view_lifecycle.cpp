@@ -2,7 +2,9 @@
 #include <string>
 
 #include "app/scribix_view.h"
+#include "effects/fireworks_names.h"
 #include "ports/picture_loading.h"
+#include "puzzle/default_picture.h"
 
 namespace app {
 
@@ -34,7 +36,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   state_.frenchTextPath = state_.dataFolder / "defautabc";
   state_.mathTextPath = state_.dataFolder / "defautm";
   state_.puzzleStatePath = state_.dataFolder / "defautpuz";
-  state_.picturePath = state_.programFolder / "Puzzles" / "marsupilami.jpg";
+  state_.picturePath = state_.programFolder / puzzle::kPictureFolder / puzzle::kDefaultPictureFile;
 
   trace_.Line("dlgopenlist2\n");
   listDialog_.autoAdvanceSelection = 0;
@@ -89,9 +91,9 @@ CScribixView::~CScribixView() {
 }
 
 void CScribixView::LoadFireworks() {
-  fireworksFrames_.assign(11, gfx::Image{});
-  for (int i = 0; i <= 10; ++i) {
-    const fs::path path = state_.programFolder / "resb" / ("feu-artifice.bmp" + std::to_string(i));
+  fireworksFrames_.assign(effects::kFireworksFrameCount, gfx::Image{});
+  for (int i = 0; i < effects::kFireworksFrameCount; ++i) {
+    const fs::path path = state_.programFolder / "resb" / effects::FireworksFrameFile(i);
     const auto picture = ports::LoadPicture(platform_.pictures, path);
     if (!picture) continue;
     fireworksFrames_[static_cast<std::size_t>(i)] =

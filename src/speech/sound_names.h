@@ -11,8 +11,11 @@ namespace speech {
 inline constexpr std::array<const char*, 5> kSoundEffectFiles = {
     "trash.wav", "applaud.wav", "cassepuzzle.wav", "clavier.wav", "musiquepuzzle.wav"};
 
-// The sounds of the visual rewards (Windows-1252 names): fire, ripples, mist.
-inline constexpr const char* kFireSound = "chemin\xE9e.wav";
+// The sounds of the visual rewards (Windows-1252 names): fire, ripples, mist. A hex escape runs
+// on through every hex digit, so the "e" after "\xE9" is a literal of its own.
+inline constexpr const char* kFireSound =
+    "chemin\xE9"
+    "e.wav";
 inline constexpr const char* kRipplesSound = "caillou.wav";
 inline constexpr const char* kMistSound = "brume.wav";
 

@@ -2,23 +2,32 @@
 
 #include <QColor>
 #include <QImage>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "keyboard/keyboard_layout.h"
+#include "effects/fireworks_names.h"
+#include "keyboard/key_table.h"
+#include "keyboard/picture_names.h"
 #include "program_folder.h"
+#include "puzzle/default_picture.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-using resources_test::KeyboardName;
+using keyboard::KeypadPictureName;
+using keyboard::kLetterPageCount;
+using keyboard::kSchemeCount;
+using keyboard::LetterPictureName;
 using resources_test::ProgramFolder;
 using resources_test::ReadPicture;
 
 const std::filesystem::path kResb = ProgramFolder() / "resb";
+// The keypad's colour schemes: blue (which the vowels scheme shares) and black.
+const std::string kKeypads[] = {KeypadPictureName(0), KeypadPictureName(2)};
 
 // Widths of the key faces of each row at zoom 1.0, left to right.
 const std::array<std::vector<int>, 4> kRowWidths = {{
@@ -78,30 +87,32 @@ QColor InkColour(const QImage& image, int left, int top) {
 }
 
 TEST(Pictures, EveryPictureHasTheSizeTheProgramCutsItWith) {
-  for (int scheme = 0; scheme < 3; ++scheme) {
-    for (int page = 0; page < 4; ++page) {
-      const QImage image = ReadPicture(kResb / KeyboardName(scheme, page));
-      EXPECT_EQ(image.size(), QSize(465, 160)) << KeyboardName(scheme, page);
+  for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
+    for (int page = 0; page < kLetterPageCount; ++page) {
+      const QImage image = ReadPicture(kResb / LetterPictureName(scheme, page));
+      EXPECT_EQ(image.size(), QSize(465, 160)) << LetterPictureName(scheme, page);
     }
   }
-  for (const char* keypad : {"Math.bmp", "MathN.bmp"}) {
+  for (const std::string& keypad : kKeypads) {
     EXPECT_EQ(ReadPicture(kResb / keypad).size(), QSize(200, 160)) << keypad;
   }
   for (const std::string& icon : resources_test::IconNames()) {
     EXPECT_EQ(ReadPicture(kResb / icon).size(), QSize(72, 72)) << icon;
   }
-  EXPECT_EQ(ReadPicture(ProgramFolder() / "Puzzles" / "marsupilami.jpg").size(), QSize(800, 600));
+  EXPECT_EQ(
+      ReadPicture(ProgramFolder() / puzzle::kPictureFolder / puzzle::kDefaultPictureFile).size(),
+      QSize(800, 600));
 }
 
 TEST(Pictures, FireworksAreElevenFramesOfOneModestSize) {
   // The program keeps the eleven frames decoded side by side.
-  const QImage first = ReadPicture(kResb / "feu-artifice.bmp0");
+  const QImage first = ReadPicture(kResb / effects::FireworksFrameFile(0));
   ASSERT_FALSE(first.isNull());
   EXPECT_LE(first.width(), 640);
   EXPECT_LE(first.height(), 480);
   QImage previous = first;
-  for (int i = 1; i <= 10; ++i) {
-    const QImage frame = ReadPicture(kResb / ("feu-artifice.bmp" + std::to_string(i)));
+  for (int i = 1; i < effects::kFireworksFrameCount; ++i) {
+    const QImage frame = ReadPicture(kResb / effects::FireworksFrameFile(i));
     EXPECT_EQ(frame.size(), first.size()) << "frame " << i;
     EXPECT_NE(frame, previous) << "frame " << i << " does not move";
     previous = frame;
@@ -109,9 +120,9 @@ TEST(Pictures, FireworksAreElevenFramesOfOneModestSize) {
 }
 
 TEST(Pictures, LetterKeyFacesLineUpWithTheKeyWidths) {
-  for (int scheme = 0; scheme < 3; ++scheme) {
-    for (int page = 0; page < 4; ++page) {
-      const std::string name = KeyboardName(scheme, page);
+  for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
+    for (int page = 0; page < kLetterPageCount; ++page) {
+      const std::string name = LetterPictureName(scheme, page);
       const QImage image = ReadPicture(kResb / name);
       ASSERT_FALSE(image.isNull()) << name;
       for (int row = 0; row < 4; ++row) {
@@ -126,12 +137,12 @@ TEST(Pictures, LetterKeyFacesLineUpWithTheKeyWidths) {
     }
   }
   // The erase key is the last face of the first row.
-  const QImage lower = ReadPicture(kResb / "Arial.bmp");
+  const QImage lower = ReadPicture(kResb / LetterPictureName(0, keyboard::PageLower));
   ExpectFace(lower, 465 - 65, 0, 65, "erase key");
 }
 
 TEST(Pictures, KeypadFacesAreFortyPixelSquares) {
-  for (const char* name : {"Math.bmp", "MathN.bmp"}) {
+  for (const std::string& name : kKeypads) {
     const QImage image = ReadPicture(kResb / name);
     ASSERT_FALSE(image.isNull()) << name;
     for (int row = 0; row < 4; ++row) {
@@ -142,9 +153,9 @@ TEST(Pictures, KeypadFacesAreFortyPixelSquares) {
 
 // A label shows ink; an inert key and a key without a label show none.
 TEST(Pictures, EveryKeyShowsItsLabelAndInertKeysShowNothing) {
-  for (int scheme = 0; scheme < 3; ++scheme) {
-    for (int page = 0; page < 4; ++page) {
-      const std::string name = KeyboardName(scheme, page);
+  for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
+    for (int page = 0; page < kLetterPageCount; ++page) {
+      const std::string name = LetterPictureName(scheme, page);
       const QImage image = ReadPicture(kResb / name);
       ASSERT_FALSE(image.isNull()) << name;
       for (int row = 0; row < 4; ++row) {
@@ -167,7 +178,7 @@ TEST(Pictures, EveryKeyShowsItsLabelAndInertKeysShowNothing) {
       }
     }
   }
-  for (const char* name : {"Math.bmp", "MathN.bmp"}) {
+  for (const std::string& name : kKeypads) {
     const QImage image = ReadPicture(kResb / name);
     for (int row = 0; row < 4; ++row) {
       for (int column = 0; column < 5; ++column) {
@@ -193,10 +204,10 @@ TEST(Pictures, ColourSchemesColourTheLetters) {
   };
   const auto isBlack = [](const QColor& c) { return c.lightness() < 60 && c.saturation() < 60; };
   // Row 0 starts "a z e": a vowel, a consonant, a vowel; row 2 ends "é à è ê" on the lower page.
-  const QImage blue = ReadPicture(kResb / "Arial.bmp");
-  const QImage vowels = ReadPicture(kResb / "ArialCV.bmp");
-  const QImage capitals = ReadPicture(kResb / "ArialMCV.bmp");
-  const QImage black = ReadPicture(kResb / "ArialN.bmp");
+  const QImage blue = ReadPicture(kResb / LetterPictureName(0, keyboard::PageLower));
+  const QImage vowels = ReadPicture(kResb / LetterPictureName(1, keyboard::PageLower));
+  const QImage capitals = ReadPicture(kResb / LetterPictureName(1, keyboard::PageUpper));
+  const QImage black = ReadPicture(kResb / LetterPictureName(2, keyboard::PageLower));
   for (int column : {0, 1, 2}) {
     EXPECT_TRUE(isBlue(InkColour(blue, column * 40, 0))) << "blue scheme, key " << column;
     EXPECT_TRUE(isBlack(InkColour(black, column * 40, 0))) << "black scheme, key " << column;
@@ -216,7 +227,12 @@ TEST(Pictures, BitmapsArePlainTwentyFourBitFiles) {
   std::vector<std::filesystem::path> files;
   for (const auto& entry : std::filesystem::directory_iterator(kResb))
     files.push_back(entry.path());
-  EXPECT_EQ(files.size(), 12u + 2 + 25 + 11);
+  // Nothing else lies in resb/: every file there is one the program loads.
+  const auto& generated = resources_test::GeneratedFiles();
+  const auto inResb = static_cast<std::size_t>(
+      std::count_if(generated.begin(), generated.end(),
+                    [](const auto& name) { return name.starts_with("resb/"); }));
+  EXPECT_EQ(files.size(), inResb);
   for (const auto& path : files) {
     const std::string b = testing_support::ReadBytes(path);
     ASSERT_GE(b.size(), 54u) << path;

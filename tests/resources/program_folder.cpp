@@ -1,7 +1,10 @@
 #include "program_folder.h"
 
 #include <QImageReader>
+#include <algorithm>
+#include <fstream>
 
+#include "base/icon_ids.h"
 #include "shell/qt_text.h"
 
 namespace resources_test {
@@ -14,24 +17,28 @@ std::filesystem::path SourceFolder() {
 }
 
 const std::vector<std::string>& IconNames() {
-  static const std::vector<std::string> names = {
-      "abc.bmp",          "123.bmp",         "List.bmp",           "iconraz36.bmp",
-      "openP2.bmp",       "saveP2.bmp",      "icondisperse36.bmp", "oeil36.bmp",
-      "motsuivant.bmp",   "play.bmp",        "stop.bmp",           "consigne36.bmp",
-      "wizard.bmp",       "Solution.bmp",    "Listconfig.bmp",     "Hpon36.bmp",
-      "Hpoff36.bmp",      "clavieron36.bmp", "clavieroff36.bmp",   "icondedit36.bmp",
-      "configpuzzle.bmp", "couleur36.bmp",   "help.bmp",           "iconquit36.bmp",
-      "trash2.bmp"};
+  static const std::vector<std::string> names = [] {
+    std::vector<std::string> files;
+    for (int i = 0; i < base::icons::kIconPictureCount; ++i) {
+      const std::string file =
+          base::icons::IconPictureFile(static_cast<base::icons::IconPicture>(i));
+      if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(file);
+    }
+    return files;
+  }();
   return names;
 }
 
-std::string KeyboardName(int scheme, int page) {
-  static const char* const kNames[3][4] = {
-      {"Arial.bmp", "ArialM.bmp", "CArial.bmp", "CArialM.bmp"},
-      {"ArialCV.bmp", "ArialMCV.bmp", "CArialCV.bmp", "CArialMCV.bmp"},
-      {"ArialN.bmp", "ArialMN.bmp", "CArialN.bmp", "CArialMN.bmp"},
-  };
-  return kNames[scheme][page];
+const std::vector<std::string>& GeneratedFiles() {
+  static const std::vector<std::string> files = [] {
+    std::vector<std::string> lines;
+    std::ifstream in(SCRIBIX_GENERATED_LIST, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+      if (!line.empty()) lines.push_back(line);
+    }
+    return lines;
+  }();
+  return files;
 }
 
 QImage ReadPicture(const std::filesystem::path& path) {

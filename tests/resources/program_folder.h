@@ -10,10 +10,11 @@ namespace resources_test {
 std::filesystem::path ProgramFolder();
 std::filesystem::path SourceFolder();
 
-// The picture files of the icon bar, as the program names them.
+// The picture files of the icon bar, each once, from the program's table.
 const std::vector<std::string>& IconNames();
-// The letter keyboard pictures, by colour scheme and page.
-std::string KeyboardName(int scheme, int page);
+// The files the build expects resgen to write, relative to the program folder ('/' between
+// folders, UTF-8).
+const std::vector<std::string>& GeneratedFiles();
 
 // A picture decoded the way the program decodes it (Qt's readers); null when it cannot be read.
 QImage ReadPicture(const std::filesystem::path& path);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "program_folder.h"
+#include "speech/sound_names.h"
 #include "support/temp_folder.h"
 #include "text/cp1252.h"
 
@@ -58,19 +59,18 @@ std::optional<Wave> ParseWave(const std::string& b) {
   return {};
 }
 
-// The file names as the program spells them (Windows-1252).
-const char* const kSounds[] = {"trash.wav",
-                               "applaud.wav",
-                               "cassepuzzle.wav",
-                               "clavier.wav",
-                               "musiquepuzzle.wav",
-                               "chemin\xE9"
-                               "e.wav",
-                               "caillou.wav",
-                               "brume.wav"};
+// Every sound the program plays, by its name in the program's table (Windows-1252).
+std::vector<const char*> Sounds() {
+  std::vector<const char*> names(speech::kSoundEffectFiles.begin(),
+                                 speech::kSoundEffectFiles.end());
+  for (const char* reward : {speech::kFireSound, speech::kRipplesSound, speech::kMistSound}) {
+    names.push_back(reward);
+  }
+  return names;
+}
 
 TEST(Sounds, EverySoundIsShortAudibleAndFarFromClipping) {
-  for (const char* name : kSounds) {
+  for (const char* name : Sounds()) {
     // The program turns its name into a path of the file system; the file must be found by it.
     const std::filesystem::path path =
         resources_test::ProgramFolder() / "sons" / text::PathFromText(name);

@@ -4,19 +4,44 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QSaveFile>
+#include <algorithm>
 #include <cstdio>
 
 namespace resgen {
 
 QString LetterFamily() {
-  static const QString family = [] {
-    const QStringList families = QFontDatabase::families();
-    for (const char* name : {"Andika", "Liberation Sans"}) {
-      if (families.contains(QString::fromLatin1(name))) return QString::fromLatin1(name);
+  return QString::fromLatin1(kLetterFamily);
+}
+
+bool FontsInstalled() {
+  struct Needed {
+    const char* family;
+    const char* package;
+    bool bold;  // drawn in bold as well
+  };
+  static constexpr Needed kNeeded[] = {{kLetterFamily, "fonts-sil-andika", true},
+                                       {kCodeFamily, "fonts-liberation2", false}};
+  const QStringList families = QFontDatabase::families();
+  bool ok = true;
+  for (const Needed& font : kNeeded) {
+    const QString family = QString::fromLatin1(font.family);
+    if (!families.contains(family)) {
+      std::fprintf(stderr, "resgen: the font %s is not installed; install the Debian package %s\n",
+                   font.family, font.package);
+      ok = false;
+      continue;
     }
-    return QStringLiteral("Sans Serif");
-  }();
-  return family;
+    const QStringList styles = QFontDatabase::styles(family);
+    const auto isBold = [&family](const QString& style) {
+      return QFontDatabase::weight(family, style) >= QFont::Bold;
+    };
+    if (font.bold && std::none_of(styles.begin(), styles.end(), isBold)) {
+      std::fprintf(stderr, "resgen: the font %s has no bold face; install the Debian package %s\n",
+                   font.family, font.package);
+      ok = false;
+    }
+  }
+  return ok;
 }
 
 QFont LetterFont(int pixelSize, bool bold) {

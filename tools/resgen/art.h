@@ -9,10 +9,18 @@
 // Shared tools of the generator: fonts, a repeatable random generator and file output.
 namespace resgen {
 
-// The letters of the program: Andika (single-storey a and g, b/d/p/q that are not mirror images),
-// or Liberation Sans on a machine without it.
+// The letters of the program: Andika (single-storey a and g, b/d/p/q that are not mirror images).
+inline constexpr const char* kLetterFamily = "Andika";
+// The examples of files in the manual.
+inline constexpr const char* kCodeFamily = "Liberation Mono";
+
 QString LetterFamily();
 QFont LetterFont(int pixelSize, bool bold);
+
+// True when every font the pictures and the manual are drawn with is installed. Otherwise says on
+// stderr which font is missing and which Debian package brings it: another font in its place
+// would draw other pictures, so there is no fallback.
+bool FontsInstalled();
 
 // The same numbers at every run, on every platform (std:: distributions differ between libraries).
 class Random {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "art.h"
+#include "effects/fireworks_names.h"
 
 namespace resgen {
 
@@ -174,7 +175,7 @@ void DrawBurst(QPainter& p, const Rocket& r, double age) {
 std::vector<QImage> DrawFireworks() {
   const QImage sky = NightSky();
   std::vector<QImage> frames;
-  for (int frame = 0; frame < kFireworksFrames; ++frame) {
+  for (int frame = 0; frame < effects::kFireworksFrameCount; ++frame) {
     QImage image = sky;
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

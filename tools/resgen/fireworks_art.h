@@ -7,9 +7,9 @@ namespace resgen {
 
 inline constexpr int kFireworksWidth = 400;
 inline constexpr int kFireworksHeight = 300;
-inline constexpr int kFireworksFrames = 11;
 
-// A rocket rising, bursting and fading on a night sky, frame by frame.
+// A rocket rising, bursting and fading on a night sky, frame by frame: as many frames as the
+// program plays.
 std::vector<QImage> DrawFireworks();
 
 }  // namespace resgen

@@ -3,14 +3,18 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
 #include "art.h"
+#include "base/icon_ids.h"
 
 namespace resgen {
 
 namespace {
+
+using namespace base::icons;
 
 // Every icon is a square button of one colour, lit from the top, with a bold white pictogram and
 // a few touches of colour: it is shown at half size and must read at a glance.
@@ -232,303 +236,335 @@ void DrawFolder(QPainter& p, bool open) {
 }
 
 struct IconDrawing {
-  const char* name;
   QColor tile;
   std::function<void(QPainter&)> draw;
 };
 
-std::vector<IconDrawing> Drawings() {
-  std::vector<IconDrawing> drawings;
-
-  drawings.push_back({"abc.bmp", kBlueTile, [](QPainter& p) {
-                        DrawShape(p, Text(QStringLiteral("abc"), 33, QPointF(36, 37)), kWhite);
-                      }});
-  drawings.push_back({"123.bmp", kOrangeTile, [](QPainter& p) {
-                        DrawShape(p, Text(QStringLiteral("123"), 33, QPointF(36, 37)), kWhite);
-                      }});
-  drawings.push_back({"List.bmp", kGreenTile, [](QPainter& p) {
-                        const QRectF sheet(15, 10, 42, 52);
-                        DrawShape(p, Sheet(sheet), kWhite);
-                        DrawListLines(p, sheet.adjusted(0, 4, 0, 0), 4, kGreenTile);
-                      }});
-  // The puzzle module and the puzzle's solution share this picture.
-  drawings.push_back({"iconraz36.bmp", kPurpleTile,
-                      [](QPainter& p) { DrawShape(p, PuzzlePiece(QPointF(34, 38), 32), kWhite); }});
-  drawings.push_back({"openP2.bmp", kSkyTile, [](QPainter& p) {
-                        DrawFolder(p, true);
-                        DrawShape(p, Arrow(QPointF(37, 34), QPointF(37, 6), 9, 13), kGreen);
-                        p.setPen(QPen(kWhite, 2));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawPath(Arrow(QPointF(37, 34), QPointF(37, 6), 9, 13));
-                      }});
-  drawings.push_back({"saveP2.bmp", kSkyTile, [](QPainter& p) {
-                        DrawFolder(p, false);
-                        const QPainterPath arrow = Arrow(QPointF(36, 6), QPointF(36, 47), 9, 15);
-                        DrawShape(p, arrow, kGreen);
-                        p.setPen(QPen(kWhite, 2));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawPath(arrow);
-                      }});
-  drawings.push_back(
-      {"icondisperse36.bmp", kPurpleTile, [](QPainter& p) {
-         // Pieces flying apart from the middle.
-         p.setPen(QPen(QColor(255, 255, 255, 150), 2.5, Qt::SolidLine, Qt::RoundCap));
-         for (const QPointF& d : {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)}) {
-           p.drawLine(QPointF(36, 36) + d * 4, QPointF(36, 36) + d * 11);
-         }
-         const QPointF places[] = {{18, 18}, {54, 17}, {17, 54}, {53, 53}};
-         const double turns[] = {-20, 15, 30, -10};
-         for (int i = 0; i < 4; ++i) {
-           QTransform t;
-           t.translate(places[i].x(), places[i].y());
-           t.rotate(turns[i]);
-           DrawShape(p, t.map(PuzzlePiece(QPointF(0, 0), 15)), i % 2 == 0 ? kWhite : kYellow);
-         }
-       }});
-  drawings.push_back({"oeil36.bmp", kTealTile, [](QPainter& p) {
-                        QPainterPath eye;
-                        eye.moveTo(7, 36);
-                        eye.quadTo(36, 6, 65, 36);
-                        eye.quadTo(36, 66, 7, 36);
-                        DrawShape(p, eye, kWhite);
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(QColor(0x2B, 0x7F, 0xD8));
-                        p.drawEllipse(QPointF(36, 36), 13, 13);
-                        p.setBrush(kInk);
-                        p.drawEllipse(QPointF(36, 36), 6.5, 6.5);
-                        p.setBrush(kWhite);
-                        p.drawEllipse(QPointF(40, 32), 3, 3);
-                      }});
-  drawings.push_back({"motsuivant.bmp", kGreenTile, [](QPainter& p) {
-                        DrawShape(p, Text(QStringLiteral("abc"), 20, QPointF(28, 22)), kWhite);
-                        DrawShape(p, Arrow(QPointF(10, 47), QPointF(63, 47), 11, 20), kYellow);
-                      }});
-  drawings.push_back({"play.bmp", kGreenTile, [](QPainter& p) {
-                        QPainterPath triangle;
-                        triangle.moveTo(25, 15);
-                        triangle.lineTo(57, 36);
-                        triangle.lineTo(25, 57);
-                        triangle.closeSubpath();
-                        DrawShape(p, triangle, kWhite);
-                      }});
-  drawings.push_back({"stop.bmp", kRedTile, [](QPainter& p) {
-                        QPainterPath square;
-                        square.addRoundedRect(QRectF(19, 19, 34, 34), 4, 4);
-                        DrawShape(p, square, kWhite);
-                      }});
-  drawings.push_back({"consigne36.bmp", kOrangeTile, [](QPainter& p) {
-                        // A speech bubble with a "say it again" arrow.
-                        QPainterPath bubble;
-                        bubble.addRoundedRect(QRectF(8, 10, 56, 40), 14, 14);
-                        QPainterPath tail;
-                        tail.moveTo(19, 44);
-                        tail.lineTo(15, 63);
-                        tail.lineTo(33, 47);
-                        tail.closeSubpath();
-                        DrawShape(p, bubble.united(tail), kWhite);
-                        QPainterPath arc;
-                        arc.arcMoveTo(QRectF(25, 18, 22, 22), 110);
-                        arc.arcTo(QRectF(25, 18, 22, 22), 110, 280);
-                        p.setPen(QPen(kOrangeTile.darker(115), 4.2, Qt::SolidLine, Qt::RoundCap));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawPath(arc);
-                        QPainterPath head;
-                        head.moveTo(22, 19);
-                        head.lineTo(34, 16);
-                        head.lineTo(28, 27);
-                        head.closeSubpath();
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(kOrangeTile.darker(115));
-                        p.drawPath(head);
-                      }});
-  drawings.push_back({"wizard.bmp", kIndigoTile, [](QPainter& p) {
-                        // A magic wand with sparkles.
-                        p.setPen(QPen(QColor(0, 0, 0, 55), 7, Qt::SolidLine, Qt::RoundCap));
-                        p.drawLine(QPointF(15.5, 60), QPointF(41.5, 34));
-                        p.setPen(QPen(kInk, 7, Qt::SolidLine, Qt::RoundCap));
-                        p.drawLine(QPointF(14, 58), QPointF(40, 32));
-                        p.setPen(QPen(kWhite, 7, Qt::SolidLine, Qt::RoundCap));
-                        p.drawLine(QPointF(35, 37), QPointF(40, 32));
-                        DrawShape(p, Star(QPointF(47, 24), 15, 6.5), kYellow);
-                        DrawShape(p, Star(QPointF(20, 20), 7, 3), kWhite);
-                        DrawShape(p, Star(QPointF(59, 48), 6, 2.6), kWhite);
-                      }});
-  drawings.push_back({"Solution.bmp", kTealTile, [](QPainter& p) {
-                        // A lit bulb: the answer.
-                        p.setPen(QPen(kYellow, 3, Qt::SolidLine, Qt::RoundCap));
-                        for (int i = 0; i < 7; ++i) {
-                          const double a = kPi + kPi * i / 6;
-                          const QPointF d(std::cos(a), std::sin(a));
-                          p.drawLine(QPointF(36, 30) + d * 22, QPointF(36, 30) + d * 29);
-                        }
-                        QPainterPath bulb;
-                        bulb.addEllipse(QPointF(36, 30), 15, 15);
-                        QPainterPath neck;
-                        neck.moveTo(27, 40);
-                        neck.lineTo(45, 40);
-                        neck.lineTo(43, 52);
-                        neck.lineTo(29, 52);
-                        neck.closeSubpath();
-                        DrawShape(p, bulb.united(neck), kYellow);
-                        QPainterPath base;
-                        base.addRoundedRect(QRectF(28, 52, 16, 11), 3, 3);
-                        DrawShape(p, base, kWhite);
-                        p.setPen(QPen(kGreyTile, 2));
-                        p.drawLine(QPointF(29, 57.5), QPointF(43, 57.5));
-                        p.setPen(QPen(kWhite, 3, Qt::SolidLine, Qt::RoundCap));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawArc(QRectF(27, 21, 18, 18), 100 * 16, 70 * 16);
-                      }});
-  drawings.push_back({"Listconfig.bmp", kGreenTile, [](QPainter& p) {
-                        const QRectF sheet(9, 8, 38, 48);
-                        DrawShape(p, Sheet(sheet), kWhite);
-                        DrawListLines(p, sheet.adjusted(0, 4, 0, 0), 4, kGreenTile);
-                        const QPainterPath gear = Gear(QPointF(50, 50), 16, 8);
-                        DrawShape(p, gear, kOrangeTile);
-                        p.setPen(QPen(kWhite, 1.5));
-                        p.setBrush(Qt::NoBrush);
-                        p.drawPath(gear);
-                      }});
-  drawings.push_back({"Hpon36.bmp", kSkyTile, [](QPainter& p) {
-                        DrawShape(p, Speaker(), kWhite);
-                        for (int i = 0; i < 3; ++i) {
-                          QPainterPath wave;
-                          const double r = 8 + i * 7.5;
-                          wave.arcMoveTo(QRectF(34 - r, 36 - r, 2 * r, 2 * r), -50);
-                          wave.arcTo(QRectF(34 - r, 36 - r, 2 * r, 2 * r), -50, 100);
-                          DrawStroke(p, wave, kWhite, 4);
-                        }
-                      }});
-  drawings.push_back({"Hpoff36.bmp", kGreyTile, [](QPainter& p) {
-                        DrawShape(p, Speaker(), kWhite);
-                        DrawCross(p, QPointF(51, 36), 8.5, 5);
-                      }});
-  drawings.push_back(
-      {"clavieron36.bmp", kIndigoTile, [](QPainter& p) { DrawKeyboard(p, kIndigoTile, 0); }});
-  drawings.push_back({"clavieroff36.bmp", kGreyTile, [](QPainter& p) {
-                        DrawKeyboard(p, kGreyTile, 0.15);
-                        DrawSlash(p, QPointF(12, 60), QPointF(60, 12), 5);
-                      }});
-  drawings.push_back({"icondedit36.bmp", kPinkTile, [](QPainter& p) {
-                        // A pencil writing on a sheet.
-                        const QRectF sheet(10, 9, 40, 52);
-                        DrawShape(p, Sheet(sheet), kWhite);
-                        p.setPen(QPen(QColor(0xC9, 0xD3, 0xE0), 2.5, Qt::SolidLine, Qt::RoundCap));
-                        for (int i = 0; i < 3; ++i)
-                          p.drawLine(QPointF(16, 26 + i * 9), QPointF(38, 26 + i * 9));
-                        QTransform t;
-                        t.translate(43, 40);
-                        t.rotate(-45);
-                        QPainterPath body;
-                        body.addRect(QRectF(-18, -6, 30, 12));
-                        QPainterPath eraser;
-                        eraser.addRoundedRect(QRectF(-26, -6, 9, 12), 2.5, 2.5);
-                        QPainterPath tip;
-                        tip.moveTo(12, -6);
-                        tip.lineTo(25, 0);
-                        tip.lineTo(12, 6);
-                        tip.closeSubpath();
-                        DrawShape(p, t.map(body.united(eraser).united(tip)), kYellow);
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(QColor(0xF4, 0x8F, 0xB1));
-                        p.drawPath(t.map(eraser));
-                        p.setBrush(QColor(0xF2, 0xD2, 0xA9));
-                        p.drawPath(t.map(tip));
-                        QPainterPath lead;
-                        lead.moveTo(20, -2.5);
-                        lead.lineTo(25, 0);
-                        lead.lineTo(20, 2.5);
-                        lead.closeSubpath();
-                        p.setBrush(kInk);
-                        p.drawPath(t.map(lead));
-                        p.setBrush(QColor(0xE8, 0xA8, 0x10));
-                        p.drawPath(t.map([] {
-                          QPainterPath band;
-                          band.addRect(QRectF(-18, 1.5, 30, 4.5));
-                          return band;
-                        }()));
-                      }});
-  drawings.push_back({"configpuzzle.bmp", kSlateTile,
-                      [](QPainter& p) { DrawShape(p, Gear(QPointF(36, 36), 26, 9), kWhite); }});
-  drawings.push_back({"couleur36.bmp", kTealTile, [](QPainter& p) {
-                        // A painter's palette with its paints.
-                        QPainterPath palette;
-                        palette.addEllipse(QRectF(7, 12, 58, 48));
-                        QPainterPath thumb;
-                        thumb.addEllipse(QPointF(24, 47), 6, 6);
-                        QPainterPath notch;
-                        notch.addEllipse(QPointF(12, 52), 9, 8);
-                        DrawShape(p, palette.subtracted(thumb).subtracted(notch),
-                                  QColor(0xF6, 0xE3, 0xC0));
-                        const QColor paints[] = {kRed, kYellow, kGreen, QColor(0x2B, 0x6C, 0xE8),
-                                                 QColor(0xA4, 0x4B, 0xD6)};
-                        const QPointF places[] = {{22, 27}, {36, 21}, {50, 25}, {56, 38}, {45, 48}};
-                        p.setPen(Qt::NoPen);
-                        for (int i = 0; i < 5; ++i) {
-                          p.setBrush(paints[i]);
-                          p.drawEllipse(places[i], 5.5, 5.5);
-                        }
-                      }});
-  drawings.push_back({"help.bmp", kBlueTile, [](QPainter& p) {
-                        // The manual: a book with a question mark.
-                        QPainterPath book;
-                        book.addRoundedRect(QRectF(15, 9, 42, 54), 4, 4);
-                        DrawShape(p, book, kWhite);
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(QColor(0xC9, 0xD8, 0xF4));
-                        p.drawRect(QRectF(15, 9, 7, 54));
-                        p.setBrush(kBlueTile);
-                        p.drawPath(Text(QStringLiteral("?"), 38, QPointF(40, 36)));
-                      }});
-  drawings.push_back({"iconquit36.bmp", kRedTile, [](QPainter& p) {
-                        // A door left open, and the way out.
-                        QPainterPath frame;
-                        frame.addRect(QRectF(12, 10, 28, 52));
-                        frame.addRect(QRectF(17, 15, 18, 47));
-                        DrawShape(p, frame, kWhite);
-                        QPainterPath leaf;
-                        leaf.moveTo(17, 15);
-                        leaf.lineTo(30, 20);
-                        leaf.lineTo(30, 66);
-                        leaf.lineTo(17, 62);
-                        leaf.closeSubpath();
-                        DrawShape(p, leaf, kWhite);
-                        p.setPen(Qt::NoPen);
-                        p.setBrush(kRedTile);
-                        p.drawEllipse(QPointF(27, 42), 2, 2);
-                        DrawShape(p, Arrow(QPointF(34, 37), QPointF(66, 37), 9, 16), kYellow);
-                      }});
-  drawings.push_back({"trash2.bmp", kOrangeTile.darker(112), [](QPainter& p) {
-                        QPainterPath lid;
-                        lid.addRoundedRect(QRectF(12, 15, 48, 7), 2, 2);
-                        lid.addRoundedRect(QRectF(28, 9, 16, 8), 3, 3);
-                        QPainterPath bin;
-                        bin.moveTo(16, 25);
-                        bin.lineTo(56, 25);
-                        bin.lineTo(52, 63);
-                        bin.lineTo(20, 63);
-                        bin.closeSubpath();
-                        DrawShape(p, lid.united(bin), kWhite);
-                        p.setPen(QPen(kOrangeTile.darker(112), 3.5, Qt::SolidLine, Qt::RoundCap));
-                        for (double x : {27.0, 36.0, 45.0}) {
-                          p.drawLine(QPointF(x, 31), QPointF(x + (x - 36) * 0.08, 57));
-                        }
-                      }});
-  return drawings;
+// A drawing for every picture the program loads: the compiler reports a picture without one.
+IconDrawing DrawingOf(IconPicture picture) {
+  switch (picture) {
+    case PictureAbc:
+      return {kBlueTile, [](QPainter& p) {
+                DrawShape(p, Text(QStringLiteral("abc"), 33, QPointF(36, 37)), kWhite);
+              }};
+    case Picture123:
+      return {kOrangeTile, [](QPainter& p) {
+                DrawShape(p, Text(QStringLiteral("123"), 33, QPointF(36, 37)), kWhite);
+              }};
+    case PictureList:
+      return {kGreenTile, [](QPainter& p) {
+                const QRectF sheet(15, 10, 42, 52);
+                DrawShape(p, Sheet(sheet), kWhite);
+                DrawListLines(p, sheet.adjusted(0, 4, 0, 0), 4, kGreenTile);
+              }};
+      // The puzzle module and the puzzle's solution share this picture.
+    case PicturePuzzle:
+      return {kPurpleTile,
+              [](QPainter& p) { DrawShape(p, PuzzlePiece(QPointF(34, 38), 32), kWhite); }};
+    case PictureOpenPuzzle:
+      return {kSkyTile, [](QPainter& p) {
+                DrawFolder(p, true);
+                DrawShape(p, Arrow(QPointF(37, 34), QPointF(37, 6), 9, 13), kGreen);
+                p.setPen(QPen(kWhite, 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(Arrow(QPointF(37, 34), QPointF(37, 6), 9, 13));
+              }};
+    case PictureSavePuzzle:
+      return {kSkyTile, [](QPainter& p) {
+                DrawFolder(p, false);
+                const QPainterPath arrow = Arrow(QPointF(36, 6), QPointF(36, 47), 9, 15);
+                DrawShape(p, arrow, kGreen);
+                p.setPen(QPen(kWhite, 2));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(arrow);
+              }};
+    case PictureScatter:
+      return {kPurpleTile, [](QPainter& p) {
+                // Pieces flying apart from the middle.
+                p.setPen(QPen(QColor(255, 255, 255, 150), 2.5, Qt::SolidLine, Qt::RoundCap));
+                for (const QPointF& d :
+                     {QPointF(-1, -1), QPointF(1, -1), QPointF(-1, 1), QPointF(1, 1)}) {
+                  p.drawLine(QPointF(36, 36) + d * 4, QPointF(36, 36) + d * 11);
+                }
+                const QPointF places[] = {{18, 18}, {54, 17}, {17, 54}, {53, 53}};
+                const double turns[] = {-20, 15, 30, -10};
+                for (int i = 0; i < 4; ++i) {
+                  QTransform t;
+                  t.translate(places[i].x(), places[i].y());
+                  t.rotate(turns[i]);
+                  DrawShape(p, t.map(PuzzlePiece(QPointF(0, 0), 15)),
+                            i % 2 == 0 ? kWhite : kYellow);
+                }
+              }};
+    case PictureEye:
+      return {kTealTile, [](QPainter& p) {
+                QPainterPath eye;
+                eye.moveTo(7, 36);
+                eye.quadTo(36, 6, 65, 36);
+                eye.quadTo(36, 66, 7, 36);
+                DrawShape(p, eye, kWhite);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(0x2B, 0x7F, 0xD8));
+                p.drawEllipse(QPointF(36, 36), 13, 13);
+                p.setBrush(kInk);
+                p.drawEllipse(QPointF(36, 36), 6.5, 6.5);
+                p.setBrush(kWhite);
+                p.drawEllipse(QPointF(40, 32), 3, 3);
+              }};
+    case PictureNextWord:
+      return {kGreenTile, [](QPainter& p) {
+                DrawShape(p, Text(QStringLiteral("abc"), 20, QPointF(28, 22)), kWhite);
+                DrawShape(p, Arrow(QPointF(10, 47), QPointF(63, 47), 11, 20), kYellow);
+              }};
+    case PicturePlay:
+      return {kGreenTile, [](QPainter& p) {
+                QPainterPath triangle;
+                triangle.moveTo(25, 15);
+                triangle.lineTo(57, 36);
+                triangle.lineTo(25, 57);
+                triangle.closeSubpath();
+                DrawShape(p, triangle, kWhite);
+              }};
+    case PictureStop:
+      return {kRedTile, [](QPainter& p) {
+                QPainterPath square;
+                square.addRoundedRect(QRectF(19, 19, 34, 34), 4, 4);
+                DrawShape(p, square, kWhite);
+              }};
+    case PictureRepeat:
+    case PictureRepeatWord:
+      return {kOrangeTile, [](QPainter& p) {
+                // A speech bubble with a "say it again" arrow.
+                QPainterPath bubble;
+                bubble.addRoundedRect(QRectF(8, 10, 56, 40), 14, 14);
+                QPainterPath tail;
+                tail.moveTo(19, 44);
+                tail.lineTo(15, 63);
+                tail.lineTo(33, 47);
+                tail.closeSubpath();
+                DrawShape(p, bubble.united(tail), kWhite);
+                QPainterPath arc;
+                arc.arcMoveTo(QRectF(25, 18, 22, 22), 110);
+                arc.arcTo(QRectF(25, 18, 22, 22), 110, 280);
+                p.setPen(QPen(kOrangeTile.darker(115), 4.2, Qt::SolidLine, Qt::RoundCap));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(arc);
+                QPainterPath head;
+                head.moveTo(22, 19);
+                head.lineTo(34, 16);
+                head.lineTo(28, 27);
+                head.closeSubpath();
+                p.setPen(Qt::NoPen);
+                p.setBrush(kOrangeTile.darker(115));
+                p.drawPath(head);
+              }};
+    case PictureWizard:
+      return {kIndigoTile, [](QPainter& p) {
+                // A magic wand with sparkles.
+                p.setPen(QPen(QColor(0, 0, 0, 55), 7, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(15.5, 60), QPointF(41.5, 34));
+                p.setPen(QPen(kInk, 7, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(14, 58), QPointF(40, 32));
+                p.setPen(QPen(kWhite, 7, Qt::SolidLine, Qt::RoundCap));
+                p.drawLine(QPointF(35, 37), QPointF(40, 32));
+                DrawShape(p, Star(QPointF(47, 24), 15, 6.5), kYellow);
+                DrawShape(p, Star(QPointF(20, 20), 7, 3), kWhite);
+                DrawShape(p, Star(QPointF(59, 48), 6, 2.6), kWhite);
+              }};
+    case PictureSolution:
+      return {kTealTile, [](QPainter& p) {
+                // A lit bulb: the answer.
+                p.setPen(QPen(kYellow, 3, Qt::SolidLine, Qt::RoundCap));
+                for (int i = 0; i < 7; ++i) {
+                  const double a = kPi + kPi * i / 6;
+                  const QPointF d(std::cos(a), std::sin(a));
+                  p.drawLine(QPointF(36, 30) + d * 22, QPointF(36, 30) + d * 29);
+                }
+                QPainterPath bulb;
+                bulb.addEllipse(QPointF(36, 30), 15, 15);
+                QPainterPath neck;
+                neck.moveTo(27, 40);
+                neck.lineTo(45, 40);
+                neck.lineTo(43, 52);
+                neck.lineTo(29, 52);
+                neck.closeSubpath();
+                DrawShape(p, bulb.united(neck), kYellow);
+                QPainterPath base;
+                base.addRoundedRect(QRectF(28, 52, 16, 11), 3, 3);
+                DrawShape(p, base, kWhite);
+                p.setPen(QPen(kGreyTile, 2));
+                p.drawLine(QPointF(29, 57.5), QPointF(43, 57.5));
+                p.setPen(QPen(kWhite, 3, Qt::SolidLine, Qt::RoundCap));
+                p.setBrush(Qt::NoBrush);
+                p.drawArc(QRectF(27, 21, 18, 18), 100 * 16, 70 * 16);
+              }};
+    case PictureListSettings:
+      return {kGreenTile, [](QPainter& p) {
+                const QRectF sheet(9, 8, 38, 48);
+                DrawShape(p, Sheet(sheet), kWhite);
+                DrawListLines(p, sheet.adjusted(0, 4, 0, 0), 4, kGreenTile);
+                const QPainterPath gear = Gear(QPointF(50, 50), 16, 8);
+                DrawShape(p, gear, kOrangeTile);
+                p.setPen(QPen(kWhite, 1.5));
+                p.setBrush(Qt::NoBrush);
+                p.drawPath(gear);
+              }};
+    case PictureSoundOn:
+      return {kSkyTile, [](QPainter& p) {
+                DrawShape(p, Speaker(), kWhite);
+                for (int i = 0; i < 3; ++i) {
+                  QPainterPath wave;
+                  const double r = 8 + i * 7.5;
+                  wave.arcMoveTo(QRectF(34 - r, 36 - r, 2 * r, 2 * r), -50);
+                  wave.arcTo(QRectF(34 - r, 36 - r, 2 * r, 2 * r), -50, 100);
+                  DrawStroke(p, wave, kWhite, 4);
+                }
+              }};
+    case PictureSoundOff:
+      return {kGreyTile, [](QPainter& p) {
+                DrawShape(p, Speaker(), kWhite);
+                DrawCross(p, QPointF(51, 36), 8.5, 5);
+              }};
+    case PictureKeyboardOn:
+      return {kIndigoTile, [](QPainter& p) { DrawKeyboard(p, kIndigoTile, 0); }};
+    case PictureKeyboardOff:
+      return {kGreyTile, [](QPainter& p) {
+                DrawKeyboard(p, kGreyTile, 0.15);
+                DrawSlash(p, QPointF(12, 60), QPointF(60, 12), 5);
+              }};
+    case PictureEdit:
+      return {kPinkTile, [](QPainter& p) {
+                // A pencil writing on a sheet.
+                const QRectF sheet(10, 9, 40, 52);
+                DrawShape(p, Sheet(sheet), kWhite);
+                p.setPen(QPen(QColor(0xC9, 0xD3, 0xE0), 2.5, Qt::SolidLine, Qt::RoundCap));
+                for (int i = 0; i < 3; ++i)
+                  p.drawLine(QPointF(16, 26 + i * 9), QPointF(38, 26 + i * 9));
+                QTransform t;
+                t.translate(43, 40);
+                t.rotate(-45);
+                QPainterPath body;
+                body.addRect(QRectF(-18, -6, 30, 12));
+                QPainterPath eraser;
+                eraser.addRoundedRect(QRectF(-26, -6, 9, 12), 2.5, 2.5);
+                QPainterPath tip;
+                tip.moveTo(12, -6);
+                tip.lineTo(25, 0);
+                tip.lineTo(12, 6);
+                tip.closeSubpath();
+                DrawShape(p, t.map(body.united(eraser).united(tip)), kYellow);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(0xF4, 0x8F, 0xB1));
+                p.drawPath(t.map(eraser));
+                p.setBrush(QColor(0xF2, 0xD2, 0xA9));
+                p.drawPath(t.map(tip));
+                QPainterPath lead;
+                lead.moveTo(20, -2.5);
+                lead.lineTo(25, 0);
+                lead.lineTo(20, 2.5);
+                lead.closeSubpath();
+                p.setBrush(kInk);
+                p.drawPath(t.map(lead));
+                p.setBrush(QColor(0xE8, 0xA8, 0x10));
+                p.drawPath(t.map([] {
+                  QPainterPath band;
+                  band.addRect(QRectF(-18, 1.5, 30, 4.5));
+                  return band;
+                }()));
+              }};
+    case PictureSettings:
+      return {kSlateTile, [](QPainter& p) { DrawShape(p, Gear(QPointF(36, 36), 26, 9), kWhite); }};
+    case PictureColour:
+      return {kTealTile, [](QPainter& p) {
+                // A painter's palette with its paints.
+                QPainterPath palette;
+                palette.addEllipse(QRectF(7, 12, 58, 48));
+                QPainterPath thumb;
+                thumb.addEllipse(QPointF(24, 47), 6, 6);
+                QPainterPath notch;
+                notch.addEllipse(QPointF(12, 52), 9, 8);
+                DrawShape(p, palette.subtracted(thumb).subtracted(notch), QColor(0xF6, 0xE3, 0xC0));
+                const QColor paints[] = {kRed, kYellow, kGreen, QColor(0x2B, 0x6C, 0xE8),
+                                         QColor(0xA4, 0x4B, 0xD6)};
+                const QPointF places[] = {{22, 27}, {36, 21}, {50, 25}, {56, 38}, {45, 48}};
+                p.setPen(Qt::NoPen);
+                for (int i = 0; i < 5; ++i) {
+                  p.setBrush(paints[i]);
+                  p.drawEllipse(places[i], 5.5, 5.5);
+                }
+              }};
+    case PictureHelp:
+      return {kBlueTile, [](QPainter& p) {
+                // The manual: a book with a question mark.
+                QPainterPath book;
+                book.addRoundedRect(QRectF(15, 9, 42, 54), 4, 4);
+                DrawShape(p, book, kWhite);
+                p.setPen(Qt::NoPen);
+                p.setBrush(QColor(0xC9, 0xD8, 0xF4));
+                p.drawRect(QRectF(15, 9, 7, 54));
+                p.setBrush(kBlueTile);
+                p.drawPath(Text(QStringLiteral("?"), 38, QPointF(40, 36)));
+              }};
+    case PictureQuit:
+      return {kRedTile, [](QPainter& p) {
+                // A door left open, and the way out.
+                QPainterPath frame;
+                frame.addRect(QRectF(12, 10, 28, 52));
+                frame.addRect(QRectF(17, 15, 18, 47));
+                DrawShape(p, frame, kWhite);
+                QPainterPath leaf;
+                leaf.moveTo(17, 15);
+                leaf.lineTo(30, 20);
+                leaf.lineTo(30, 66);
+                leaf.lineTo(17, 62);
+                leaf.closeSubpath();
+                DrawShape(p, leaf, kWhite);
+                p.setPen(Qt::NoPen);
+                p.setBrush(kRedTile);
+                p.drawEllipse(QPointF(27, 42), 2, 2);
+                DrawShape(p, Arrow(QPointF(34, 37), QPointF(66, 37), 9, 16), kYellow);
+              }};
+    case PictureTrash:
+      return {kOrangeTile.darker(112), [](QPainter& p) {
+                QPainterPath lid;
+                lid.addRoundedRect(QRectF(12, 15, 48, 7), 2, 2);
+                lid.addRoundedRect(QRectF(28, 9, 16, 8), 3, 3);
+                QPainterPath bin;
+                bin.moveTo(16, 25);
+                bin.lineTo(56, 25);
+                bin.lineTo(52, 63);
+                bin.lineTo(20, 63);
+                bin.closeSubpath();
+                DrawShape(p, lid.united(bin), kWhite);
+                p.setPen(QPen(kOrangeTile.darker(112), 3.5, Qt::SolidLine, Qt::RoundCap));
+                for (double x : {27.0, 36.0, 45.0}) {
+                  p.drawLine(QPointF(x, 31), QPointF(x + (x - 36) * 0.08, 57));
+                }
+              }};
+    case kIconPictureCount:
+      break;
+  }
+  return {};
 }
 
 }  // namespace
 
 std::vector<NamedPicture> DrawIcons() {
   std::vector<NamedPicture> icons;
-  for (const IconDrawing& drawing : Drawings()) {
+  for (int id = 0; id < kIconPictureCount; ++id) {
+    const auto picture = static_cast<IconPicture>(id);
+    const QString name = QString::fromLatin1(base::icons::IconPictureFile(picture));
+    // Icons that show one picture load one file.
+    const auto drawn = [&name](const NamedPicture& icon) { return icon.name == name; };
+    if (std::any_of(icons.begin(), icons.end(), drawn)) continue;
+    const IconDrawing drawing = DrawingOf(picture);
     QImage image(kIconSide, kIconSide, QImage::Format_RGB32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     DrawTile(p, drawing.tile);
     drawing.draw(p);
     p.end();
-    icons.push_back({QString::fromLatin1(drawing.name), image});
+    icons.push_back({name, image});
   }
   return icons;
 }

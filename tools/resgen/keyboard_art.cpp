@@ -5,14 +5,14 @@
 #include <cstddef>
 
 #include "art.h"
-#include "keyboard/keyboard_layout.h"
+#include "keyboard/key_table.h"
 #include "text/cp1252.h"
 
 namespace resgen {
 
 namespace {
 
-constexpr int kSide = 40;
+constexpr int kSide = keyboard::kKeySide;
 
 const QColor kBlue(0x1A, 0x56, 0xDB);
 const QColor kRed(0xD7, 0x26, 0x1E);

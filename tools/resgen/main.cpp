@@ -1,7 +1,8 @@
 // resgen <program folder> <manual folder>
 // Draws the keyboard, keypad and icon pictures, the fireworks frames and the default puzzle
-// picture, synthesises the sound effects and writes the user manual into the program folder.
-// Every run writes the same bytes.
+// picture, synthesises the sound effects and writes the user manual into the program folder,
+// under the names of the program's own tables. Every run writes the same bytes; without the fonts
+// it draws with, it writes nothing.
 
 #include <QGuiApplication>
 #include <QHashFunctions>
@@ -9,13 +10,16 @@
 #include <cstdio>
 
 #include "art.h"
+#include "effects/fireworks_names.h"
 #include "fireworks_art.h"
 #include "icon_art.h"
-#include "keyboard/keyboard_pictures.h"
+#include "keyboard/picture_names.h"
 #include "keyboard_art.h"
 #include "manual_pdf.h"
+#include "puzzle/default_picture.h"
 #include "puzzle_art.h"
 #include "sound_synth.h"
+#include "text/cp1252.h"
 
 int main(int argc, char** argv) {
   // Qt walks some of its hash tables (the fonts of a PDF, for one) in an order that depends on a
@@ -30,7 +34,10 @@ int main(int argc, char** argv) {
   const QString manualFolder = QString::fromLocal8Bit(argv[2]);
   const QString resb = folder + QStringLiteral("/resb/");
   const QString sons = folder + QStringLiteral("/sons/");
-  const QString puzzles = folder + QStringLiteral("/Puzzles/");
+  const QString puzzleFolder = QString::fromLatin1(puzzle::kPictureFolder);
+  const QString puzzles = folder + QLatin1Char('/') + puzzleFolder + QLatin1Char('/');
+  // Before anything is written, so that a folder drawn with the wrong letters never looks done.
+  if (!resgen::FontsInstalled()) return 1;
   bool ok = resgen::MakeFolder(resb) && resgen::MakeFolder(sons) && resgen::MakeFolder(puzzles);
   if (!ok) return 1;
 
@@ -56,16 +63,20 @@ int main(int argc, char** argv) {
     shown.insert(QStringLiteral("resb/") + icon.name, icon.image);
   }
   const std::vector<QImage> frames = resgen::DrawFireworks();
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    ok &= resgen::SavePicture(frames[i], resb + QStringLiteral("feu-artifice.bmp%1").arg(i), "BMP");
+  for (int i = 0; i < static_cast<int>(frames.size()); ++i) {
+    const QString name = QString::fromLatin1(effects::FireworksFrameFile(i));
+    ok &= resgen::SavePicture(frames[static_cast<std::size_t>(i)], resb + name, "BMP");
   }
   const QImage puzzle = resgen::DrawPuzzlePicture();
-  ok &= resgen::SavePicture(puzzle, puzzles + QStringLiteral("marsupilami.jpg"), "JPG", 92);
-  shown.insert(QStringLiteral("Puzzles/marsupilami.jpg"), puzzle);
+  const QString puzzleName = QString::fromLatin1(puzzle::kDefaultPictureFile);
+  ok &= resgen::SavePicture(puzzle, puzzles + puzzleName, "JPG", 92);
+  shown.insert(puzzleFolder + QLatin1Char('/') + puzzleName, puzzle);
   if (!frames.empty()) shown.insert(QStringLiteral("feu-artifice"), frames[frames.size() / 2]);
 
   for (const resgen::Sound& sound : resgen::SynthesiseSounds()) {
-    ok &= resgen::SaveBytes(sound.wav, sons + sound.name);
+    // The program names its files in Windows-1252, Qt in Unicode.
+    const QString name = QString::fromStdString(text::ToUtf8(sound.name));
+    ok &= resgen::SaveBytes(sound.wav, sons + name);
   }
 
   ok &= resgen::WriteManual(manualFolder, folder + QStringLiteral("/Documentation-Scribix.pdf"),

@@ -94,7 +94,7 @@ QFont BodyFont(double points, bool bold) {
 }
 
 QFont CodeFont() {
-  QFont font(QStringLiteral("Liberation Mono"));
+  QFont font(QString::fromLatin1(kCodeFamily));
   font.setStyleHint(QFont::Monospace);
   font.setPointSizeF(10);
   return font;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "art.h"
+#include "speech/sound_names.h"
 
 namespace resgen {
 
@@ -389,15 +390,17 @@ Samples Wind() {
 }  // namespace
 
 std::vector<Sound> SynthesiseSounds() {
+  using speech::kSoundEffectFiles;
+  static_assert(kSoundEffectFiles.size() == 5, "a sound to synthesise for every kind");
   return {
-      {QStringLiteral("trash.wav"), Wave(CrumpledPaper())},
-      {QStringLiteral("applaud.wav"), Wave(Applause())},
-      {QStringLiteral("cassepuzzle.wav"), Wave(Breaking())},
-      {QStringLiteral("clavier.wav"), Wave(KeyClick())},
-      {QStringLiteral("musiquepuzzle.wav"), Wave(Tune())},
-      {QStringLiteral("chemin\u00E9e.wav"), Wave(Fire())},
-      {QStringLiteral("caillou.wav"), Wave(Pebble())},
-      {QStringLiteral("brume.wav"), Wave(Wind())},
+      {kSoundEffectFiles[0], Wave(CrumpledPaper())},  // the grid cleared
+      {kSoundEffectFiles[1], Wave(Applause())},       // the puzzle finished
+      {kSoundEffectFiles[2], Wave(Breaking())},       // the puzzle scattered
+      {kSoundEffectFiles[3], Wave(KeyClick())},       // a key click
+      {kSoundEffectFiles[4], Wave(Tune())},           // the puzzle opened
+      {speech::kFireSound, Wave(Fire())},
+      {speech::kRipplesSound, Wave(Pebble())},
+      {speech::kMistSound, Wave(Wind())},
   };
 }
 

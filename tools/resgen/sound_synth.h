@@ -1,14 +1,13 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 #include <vector>
 
 namespace resgen {
 
 struct Sound {
-  QString name;    // file name in sons/
-  QByteArray wav;  // PCM 16-bit mono wave file
+  const char* name;  // file name in sons/, in Windows-1252 as the program names it
+  QByteArray wav;    // PCM 16-bit mono wave file
 };
 
 inline constexpr int kSampleRate = 22050;
