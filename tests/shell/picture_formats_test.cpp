@@ -6,7 +6,7 @@
 #include <string>
 
 #include "gfx/colour.h"
-#include "shell/qt_ports.h"
+#include "shell/qt_pictures.h"
 #include "shell/qt_text.h"
 #include "support/temp_folder.h"
 
