@@ -20,13 +20,55 @@ std::string AsTextStream(std::string_view bytes) {
   return out;
 }
 
-int Digits(std::string_view s) {
+// A number of one or two digits, the whole of s; -1 otherwise.
+int SmallNumber(std::string_view s) {
+  if (s.empty() || s.size() > 2) return -1;
   int value = 0;
   for (char c : s) {
-    if (!std::isdigit(static_cast<unsigned char>(c))) break;
+    if (!std::isdigit(static_cast<unsigned char>(c))) return -1;
     value = value * 10 + (c - '0');
   }
   return value;
+}
+
+constexpr int kCellsChoices = 20;  // 2 to 40 cells per line
+constexpr int kLinesChoices = 8;
+
+// One header line ("$1", "$2", "$X<n>", "$Y<n>", "#0", "#1") read into the exercise. False when
+// the line is no header line, or says again what an earlier one said: the text starts there.
+bool ReadHeaderLine(std::string_view line, TextExercise& exercise, unsigned& seen) {
+  enum : unsigned { kModule = 1, kCells = 2, kLines = 4, kFixed = 8 };
+  unsigned kind = 0;
+  if (line == "$1" || line == "$2") {
+    kind = kModule;
+  } else if (line == "#0" || line == "#1") {
+    kind = kFixed;
+  } else if (line.size() > 2 && line[0] == '$' && (line[1] == 'X' || line[1] == 'Y')) {
+    if (SmallNumber(line.substr(2)) < 0) return false;
+    kind = line[1] == 'X' ? kCells : kLines;
+  }
+  if (kind == 0 || (seen & kind) != 0) return false;
+  seen |= kind;
+  const int number = kind == kCells || kind == kLines ? SmallNumber(line.substr(2)) : 0;
+  switch (kind) {
+    case kModule:
+      exercise.moduleMark = line[1] - '0';
+      break;
+    case kFixed:
+      exercise.fixed = line[1] == '1';
+      break;
+    case kCells:
+      // A choice the settings do not have is left unsaid.
+      if (number < kCellsChoices) exercise.cellsIndex = number;
+      break;
+    default:
+      if (number < kLinesChoices) {
+        exercise.linesIndex = number;
+        exercise.ySeen = true;
+      }
+      break;
+  }
+  return true;
 }
 
 // The editor keeps CR LF between lines, whatever the file used.
@@ -51,38 +93,22 @@ std::string EditorLineBreaks(std::string_view s) {
 
 TextExercise ParseTextExercise(std::string_view fileBytes) {
   const std::string textRead = AsTextStream(text::DecodeFileText(fileBytes));
+  const std::string_view all(textRead);
   TextExercise result;
+  // The header lines stand first, each on its own line, in any order; a "$" or "#" further on is
+  // the exercise's own text.
   std::size_t bodyStart = 0;
-  const std::size_t n = textRead.size();
-  for (std::size_t p = 0; p < n; ++p) {
-    const char c = textRead[p];
-    const char next = p + 1 < n ? textRead[p + 1] : '\0';
-    if (c == '$') {
-      bodyStart = std::max(bodyStart, p + 3);
-      if (next == '1' || next == '2') {
-        result.moduleMark = next - '0';
-      } else if (next == 'X') {
-        result.cellsIndex = Digits(std::string_view(textRead).substr(std::min(n, p + 2), 2));
-        const std::size_t s = p + 3;
-        bodyStart = std::max(bodyStart, s + 2);
-        p = std::min(s, n);
-      } else if (next == 'Y') {
-        result.linesIndex = Digits(std::string_view(textRead).substr(std::min(n, p + 2), 1));
-        result.ySeen = true;
-        const std::size_t s = p + 2;
-        bodyStart = std::max(bodyStart, s + 2);
-        p = std::min(s, n);
-      }
-    } else if (c == '#') {
-      if (next == '1') result.fixed = true;
-      bodyStart = std::max(bodyStart, p + 3);
-    }
+  unsigned seen = 0;
+  for (;;) {
+    const std::size_t lineEnd = all.find('\n', bodyStart);
+    if (lineEnd == std::string_view::npos) break;
+    std::string_view line = all.substr(bodyStart, lineEnd - bodyStart);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!ReadHeaderLine(line, result, seen)) break;
+    bodyStart = lineEnd + 1;
   }
-  if (bodyStart < n) {
-    const std::size_t end = std::min(n, kMaxExerciseText);
-    if (bodyStart < end)
-      result.body = EditorLineBreaks(textRead.substr(bodyStart, end - bodyStart));
-  }
+  const std::size_t end = std::min(all.size(), kMaxExerciseText);
+  if (bodyStart < end) result.body = EditorLineBreaks(all.substr(bodyStart, end - bodyStart));
   return result;
 }
 

@@ -17,8 +17,9 @@ struct TextExercise {
 
 inline constexpr std::size_t kMaxExerciseText = 32600;
 
-// Reads the header marks wherever they stand (a "$" or "#" inside the text moves the start of the
-// text past it) and keeps at most 32,600 characters. A plain text without header is all body.
+// Reads the header lines at the start of the file; everything after them is the text, "$" and
+// "#" included. Keeps at most 32,600 characters of the file. A plain text without header is all
+// body.
 TextExercise ParseTextExercise(std::string_view fileBytes);
 
 // The bytes of a text-exercise file as the program writes them: header lines, then the

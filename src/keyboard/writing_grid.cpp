@@ -4,9 +4,9 @@ namespace keyboard {
 
 namespace {
 
-template <typename LayerT>
-void FillLayer(LayerT& layer, std::uint8_t value) {
-  for (auto& line : layer) line.fill(value);
+template <typename LayerT, typename T>
+void FillLayer(LayerT& layer, T value) {
+  for (auto& line : layer) line.fill(static_cast<typename LayerT::value_type::value_type>(value));
 }
 
 }  // namespace

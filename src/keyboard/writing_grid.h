@@ -14,17 +14,19 @@ struct WritingGrid {
   static constexpr int kColumns = 40;
   static constexpr int kListColumns = 50;
 
-  template <int Columns>
-  using Layer = std::array<std::array<std::uint8_t, Columns>, kLines>;
+  template <int Columns, typename T = std::uint8_t>
+  using Layer = std::array<std::array<T, Columns>, kLines>;
 
   Layer<kColumns> text{};        // the character in the cell, blank when empty
   Layer<kColumns> visibility{};  // 1 visible, 0 hidden letter
-  Layer<kColumns> links{};       // group of linked letters, 0 for none
-  Layer<kColumns> marks{};       // 1 for a letter laid down while the exercise was fixed
-  Layer<kColumns> fixedText{};   // the fixed exercise's text
-  Layer<kColumns> hidden{};      // 1 where the fixed exercise hides a letter
-  Layer<kColumns> occupancy{};   // 1 where a tile has been placed
-  Layer<kColumns> solution{};    // what the list module's help and solution lay down
+  // Group of linked letters, 0 for none. A tile made on the keyboard carries -1, and a long text
+  // can number more groups than a byte holds.
+  Layer<kColumns, std::int32_t> links{};
+  Layer<kColumns> marks{};      // 1 for a letter laid down while the exercise was fixed
+  Layer<kColumns> fixedText{};  // the fixed exercise's text
+  Layer<kColumns> hidden{};     // 1 where the fixed exercise hides a letter
+  Layer<kColumns> occupancy{};  // 1 where a tile has been placed
+  Layer<kColumns> solution{};   // what the list module's help and solution lay down
   Layer<kColumns> textSnapshot{};
   Layer<kColumns> visibilitySnapshot{};
   Layer<kListColumns> enabled{};   // list module: the cells of the current word
