@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/held_record.h"
 #include "base/icon_ids.h"
 #include "gfx/canvas.h"
 #include "gfx/geometry.h"
@@ -12,13 +13,7 @@ namespace app {
 // The four exercise screens; exactly one is active.
 enum class ModuleId { kFrancais, kListe, kMathematique, kPuzzle };
 
-// The item the mouse holds, a tile or a puzzle piece, and how it was taken.
-struct HeldRecord {
-  std::int32_t selectedPiece = -1;
-  gfx::Point grabOffset;
-  gfx::Rect dragRect;
-  std::int32_t pickFlags = 0;
-};
+using base::HeldRecord;
 
 // An icon a module shows, with the picture it shows it with.
 struct IconShown {
@@ -45,6 +40,16 @@ class Module {
   virtual void BuildKeys() = 0;
   // A new keyboard look: the keys' labels and picture, then the module's text again.
   virtual void ApplyKeyboardLook() = 0;
+
+  // The mouse, after the icons had their turn: a press on record `hit` (the record under the
+  // point, -1 for none), a move and a release. Each gives the area to repaint.
+  virtual gfx::Rect OnLButtonDown(std::uint32_t flags, gfx::Point point, int hit) = 0;
+  virtual gfx::Rect OnMouseMove(std::uint32_t flags, gfx::Point point) = 0;
+  virtual void OnLButtonUp(std::uint32_t flags, gfx::Point point) = 0;
+  // The module's own timers.
+  virtual void OnTimer(int id) = 0;
+  // The step every timer message takes: what moves by itself moves on.
+  virtual void Tick() = 0;
 
   // The steps the program takes before a paint; the paint itself only draws.
   virtual void PreparePaint() = 0;

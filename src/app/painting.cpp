@@ -20,7 +20,7 @@ void CScribixView::OnDraw(gfx::Rect clip) {
 
 void CScribixView::PreparePaint() {
   if (state_.frenchTextPending == 1) {
-    editorDialog_.LoadExerciseFile(state_.frenchTextPath);
+    french_.LoadText();
     state_.frenchTextPending = 0;
   }
   icons_.UpdateRects(platform_.window.ClientSize());

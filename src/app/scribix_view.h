@@ -30,6 +30,7 @@
 #include "ports/platform.h"
 #include "puzzle/config_puzzle.h"
 #include "puzzle/puzzle_module.h"
+#include "speech/sound_effects.h"
 #include "speech/speech_engine.h"
 #include "speech/voices.h"
 
@@ -51,6 +52,9 @@ class CScribixView : private SettingsActions {
   void OnSize();
   void OnTimer(int id);
   void OnMouseMove(unsigned flags, gfx::Point point);
+  void OnLButtonDown(unsigned flags, gfx::Point point);
+  void OnLButtonUp(unsigned flags, gfx::Point point);
+  void OnLButtonDblClk(unsigned flags, gfx::Point point);
   // Composes the invalidated area into the back buffer; the window then copies that area.
   void OnDraw(gfx::Rect clip);
   const gfx::Image& BackBuffer() const { return backBuffer_; }
@@ -87,6 +91,7 @@ class CScribixView : private SettingsActions {
   const speech::VoiceTable& Voices() const { return voices_; }
   const std::vector<gfx::Image>& FireworksFrames() const { return fireworksFrames_; }
   base::Trace& StartupTrace() { return trace_; }
+  speech::SpeechEngine& Speech() { return speech_; }
   exercises::COpenList2& ListDialog() { return listDialog_; }
   exercises::CCEdit& EditorDialog() { return editorDialog_; }
   CConfigABC& SettingsDialog() { return settingsDialog_; }
@@ -100,6 +105,21 @@ class CScribixView : private SettingsActions {
 
  private:
   Module& Active() const { return *modules_[static_cast<std::size_t>(module_)]; }
+  // The active writing module; null in the puzzle.
+  exercises::WritingModule* Writing();
+
+  // The mouse: the icons first, then the module switch, then the active module.
+  void PressFeedback(gfx::Point point);
+  gfx::Rect HandleClick(unsigned flags, gfx::Point point);
+  // An area of the screen composed and shown at once, outside a paint.
+  void DrawNow(const gfx::Rect& area);
+
+  // The module switch.
+  void SaveModuleText();
+  // Saves the module's work and asks; true when the program ends.
+  bool QuitProgram();
+  void RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list);
+  void RepaintModuleIcons(ModuleId module);
 
   // Life, layout and timers.
   void FirstRunInit();
@@ -112,7 +132,8 @@ class CScribixView : private SettingsActions {
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
   void ApplyKeyboardColours(std::int32_t colourIndex);
   void LoadFireworks();
-  void OnCelebrationTimer(int id);
+  // False when the message ends with the celebration guard.
+  bool OnCelebrationTimer(int id);
   void TooltipTick();
   void ShowTip(int x, int y, const std::string& text);
   bool IsAnyDialogVisible() const;
@@ -124,6 +145,9 @@ class CScribixView : private SettingsActions {
   // Painting: the state steps first, then the painters, which only draw.
   void PreparePaint();
   void PaintScreen(gfx::Canvas& canvas) const;
+
+  // What the writing modules work on.
+  exercises::WritingContext WritingParts();
 
   // What the settings dialog sets off.
   void SaveSettings() override { WriteSettings(); }
@@ -143,6 +167,7 @@ class CScribixView : private SettingsActions {
   base::Trace trace_;
   base::RandomGenerator random_;
   speech::SpeechEngine speech_;
+  speech::SoundEffects sounds_;
   speech::VoiceTable voices_;
 
   // Back buffer; dropped at each resize and made again by the next paint.

@@ -24,7 +24,10 @@ void CScribixView::LayoutView() {
 
   Active().MoveKeyboard();
   icons_.UpdateRects(client);
-  // The editor's text goes into the grid again once the writing grid can take it.
+  // The grid shows the editor's text again at its new size.
+  if (platform_.window.IsVisible()) {
+    if (exercises::WritingModule* writing = Writing()) writing->ImportEditorText();
+  }
 }
 
 void CScribixView::FitWindowToContent() {

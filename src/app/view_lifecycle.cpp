@@ -14,16 +14,14 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
                            fs::path dataFolder)
     : platform_(platformPorts),
       speech_(platformPorts.voice),
+      sounds_(platformPorts.sound, programFolder),
       listDialog_(platformPorts.dialogHost, wordList_, random_, platformPorts.clock),
       editorDialog_(platformPorts.dialogHost),
       settingsDialog_(platformPorts.dialogHost, *this),
       puzzleDialog_(platformPorts.dialogHost),
-      french_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
-               listDialog_, held_, autoPlace_}),
-      list_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
-             listDialog_, held_, autoPlace_}),
-      math_({state_, cells_, keys_, keyboardPictures_, grid_, selection_, editorDialog_,
-             listDialog_, held_, autoPlace_}),
+      french_(WritingParts()),
+      list_(WritingParts()),
+      math_(WritingParts()),
       puzzle_({state_, cells_, keys_.facePicture, puzzleDialog_}) {
   modules_ = {&french_, &list_, &math_, &puzzle_};
   speech_.Start();
@@ -134,6 +132,38 @@ void CScribixView::FirstRunInit() {
   settingsLoading_ = remembered;
 
   FitWindowToContent();
+}
+
+exercises::WritingContext CScribixView::WritingParts() {
+  return {state_,
+          cells_,
+          keys_,
+          keyboardPictures_,
+          grid_,
+          selection_,
+          editorDialog_,
+          listDialog_,
+          held_,
+          autoPlace_,
+          settingsDialog_.noSounds,
+          platform_,
+          speech_,
+          sounds_,
+          [this](const gfx::Rect& area) { DrawNow(area); }};
+}
+
+exercises::WritingModule* CScribixView::Writing() {
+  switch (module_) {
+    case ModuleId::kFrancais:
+      return &french_;
+    case ModuleId::kListe:
+      return &list_;
+    case ModuleId::kMathematique:
+      return &math_;
+    case ModuleId::kPuzzle:
+      break;
+  }
+  return nullptr;
 }
 
 void CScribixView::SetActiveModule(ModuleId id) {

@@ -5,29 +5,35 @@ namespace app {
 
 void CScribixView::OnTimer(int id) {
   const auto owner = base::OwnerOf(id);
-  if (!owner) return;
-  switch (*owner) {
-    case base::TimerOwner::kView:
-      platform_.timers.Kill(id);
-      FirstRunInit();
-      break;
-    case base::TimerOwner::kCelebration:
-      OnCelebrationTimer(id);
-      break;
-    case base::TimerOwner::kDictation:
-    case base::TimerOwner::kTileInput:
-      // One-shot timers; what they start comes with the dictation and the tile input.
-      platform_.timers.Kill(id);
-      break;
-    case base::TimerOwner::kTooltips:
-      TooltipTick();
-      break;
-    case base::TimerOwner::kAnimation:
-      break;
+  if (owner) {
+    switch (*owner) {
+      case base::TimerOwner::kView:
+        platform_.timers.Kill(id);
+        FirstRunInit();
+        break;
+      case base::TimerOwner::kCelebration:
+        // A success signalled twice for the same word, or with no word on screen, ends here.
+        if (!OnCelebrationTimer(id)) return;
+        break;
+      case base::TimerOwner::kDictation:
+        // The next word of the dictation comes with the dictation itself.
+        platform_.timers.Kill(id);
+        break;
+      case base::TimerOwner::kTileInput:
+        Active().OnTimer(id);
+        break;
+      case base::TimerOwner::kTooltips:
+        TooltipTick();
+        break;
+      case base::TimerOwner::kAnimation:
+        break;
+    }
   }
+  // Every timer message moves on what moves by itself.
+  Active().Tick();
 }
 
-void CScribixView::OnCelebrationTimer(int id) {
+bool CScribixView::OnCelebrationTimer(int id) {
   // One list item is celebrated once, however often its success is signalled.
   const std::int32_t current = wordList_.currentEntry;
   if (current >= 0 && static_cast<std::size_t>(current) < wordList_.listEntries.size()) {
@@ -36,15 +42,16 @@ void CScribixView::OnCelebrationTimer(int id) {
       platform_.timers.Kill(base::kTimerBlink);
       platform_.timers.Kill(base::kTimerFixedSuccess);
       platform_.timers.Kill(base::kTimerWordSuccess);
-      return;
+      return false;
     }
     lastCelebratedText_ = item;
     lastCelebratedIndex_ = current;
   }
   platform_.timers.Kill(id);
+  return !(id == base::kTimerWordSuccess && grid_.gridBounds.IsEmpty());
 }
 
-void CScribixView::OnMouseMove(unsigned /*flags*/, gfx::Point point) {
+void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
   tips_.tipX = point.x;
   tips_.tipY = point.y;
   tips_.wantedTip = TooltipTextAt(icons_, IconTips(), point);
@@ -52,6 +59,9 @@ void CScribixView::OnMouseMove(unsigned /*flags*/, gfx::Point point) {
     tips_.shownTip.clear();
     ShowTip(tips_.tipX, tips_.tipY, {});
   }
+  if (held_.selectedPiece == -1 || module_ == ModuleId::kPuzzle) return;
+  const gfx::Rect moved = Active().OnMouseMove(flags, point);
+  if (!moved.IsEmpty()) platform_.window.Invalidate(moved, true);
 }
 
 void CScribixView::TooltipTick() {

@@ -16,12 +16,13 @@ void CCEdit::SetFixedFromProgram(bool on) {
   host_.Refresh(ports::DialogId::kEditor);
 }
 
-void CCEdit::LoadExerciseFile(const std::filesystem::path& path) {
+bool CCEdit::LoadExerciseFile(const std::filesystem::path& path) {
   const auto bytes = base::ReadWholeFile(path);
-  if (!bytes) return;
+  if (!bytes) return false;
   const TextExercise exercise = ParseTextExercise(*bytes);
   SetTextFromProgram(exercise.body);
   SetFixedFromProgram(exercise.fixed);
+  return true;
 }
 
 bool CCEdit::SaveExerciseFile(const std::filesystem::path& path, bool mathModule, int cellsIndex,

@@ -21,8 +21,8 @@ class CCEdit {
   void SetFixedFromProgram(bool on);
 
   // The text kept in a text-exercise file, when there is one: the editor shows it and whether it
-  // was fixed. Without a readable file the editor stays as it is.
-  void LoadExerciseFile(const std::filesystem::path& path);
+  // was fixed. Without a readable file the editor stays as it is and the answer is false.
+  bool LoadExerciseFile(const std::filesystem::path& path);
   // The editor's text into a text-exercise file, replaced as a whole; false when it could not be
   // written.
   bool SaveExerciseFile(const std::filesystem::path& path, bool mathModule, int cellsIndex,

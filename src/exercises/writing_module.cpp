@@ -58,7 +58,7 @@ void WritingModule::ApplyLabels(bool shift, bool signs) {
 
 void WritingModule::ApplyKeyboardLook() {
   ApplyLabels(ctx_.keys.shiftOn != 0, ctx_.keys.signsPageOn != 0);
-  ctx_.editor.LoadExerciseFile(TextFile());
+  LoadText();
 }
 
 keyboard::ItemScene WritingModule::Scene() const {

@@ -1,17 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "app/module.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
+#include "keyboard/grid_text.h"
 #include "keyboard/key_drawing.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
+#include "keyboard/tile_input.h"
 #include "keyboard/tile_selection.h"
 #include "keyboard/writing_grid.h"
+#include "ports/platform.h"
+#include "speech/sound_effects.h"
+#include "speech/speech_engine.h"
 
 namespace exercises {
 
@@ -25,8 +31,14 @@ struct WritingContext {
   keyboard::TileSelection& selection;
   CCEdit& editor;
   const COpenList2& listDialog;
-  const app::HeldRecord& held;
+  base::HeldRecord& held;
   const std::int32_t& autoPlace;  // the settings' "Placement automatique sur clic"
+  const bool& noSounds;           // the settings' "Supprimer les bruitages"
+  ports::Platform& platform;
+  speech::SpeechEngine& speech;
+  speech::SoundEffects& sounds;
+  // Draws an area of the screen at once, outside a paint (a tile just made or picked up).
+  std::function<void(const gfx::Rect&)> showNow;
 };
 
 // The screens where the child writes with the keyboard's tiles: Français, Liste and
@@ -42,10 +54,34 @@ class WritingModule : public app::Module {
   void AddIcons(std::vector<app::IconShown>& icons) const override;
   void AddTips(std::vector<app::IconTip>& tips) const override;
 
+  gfx::Rect OnLButtonDown(std::uint32_t flags, gfx::Point point, int hit) override;
+  gfx::Rect OnMouseMove(std::uint32_t flags, gfx::Point point) override;
+  void OnLButtonUp(std::uint32_t flags, gfx::Point point) override;
+  void OnTimer(int id) override;
+  void Tick() override;
+
   // The labels of a page of the letter keyboard and its picture.
   void SetKeyLabels(bool shift, bool signs);
   // The keypad's labels and picture.
   void SetKeypadLabels();
+
+  // The module's text: from its file into the editor and the grid, and back.
+  void LoadText();
+  bool SaveText(int cellsIndex, int linesIndex) const;
+  // The editor's text laid down in the grid as tiles.
+  void ImportEditorText();
+  // The grid written back into the editor (not while the exercise is fixed or being cleared).
+  void MirrorToEditor();
+  // The icons' commands.
+  void ClearGrid();
+  void ReadTextAloud();
+  void RepeatInstruction();
+  // A new grid for another module: every layer and tile gone.
+  void ClearForModuleChange();
+  // "Fixer l'exercice" unticked by the program.
+  void UntickFixed();
+  // Set when a drop completed the list word.
+  std::int32_t wordDone = 0;
 
  protected:
   explicit WritingModule(WritingContext context) : ctx_(context) {}
@@ -61,6 +97,21 @@ class WritingModule : public app::Module {
   void TakeCounts(const keyboard::KeyCounts& counts);
   // The labels and picture of the keyboard this module shows, at its current page.
   void ApplyLabels(bool shift, bool signs);
+
+  keyboard::TileInput Tiles();
+  keyboard::GridTiles GridText();
+  void Invalidate(const gfx::Rect& area, bool erase = true);
+  bool SoundOn() const { return ctx_.state.soundOn == 1; }
+  // The word holding a letter just laid down is spoken.
+  void SpeakWordAt(int column, int line);
+  gfx::Rect PressKey(int key, std::uint32_t flags);
+  gfx::Rect PickUpTile(int tile, gfx::Point point, std::uint32_t flags);
+  gfx::Rect PressCell(gfx::Point point);
+  void OnTileArrived(int tile);
+
+  // The cell of the tile under a long press.
+  int longPressColumn_ = -1;
+  int longPressLine_ = -1;
 
   WritingContext ctx_;
 };

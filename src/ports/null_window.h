@@ -16,6 +16,7 @@ class NullWindow : public Window {
   void ResizeMainWindow(int width, int height) override { size_ = {width, height}; }
   gfx::Point ClientToScreen(gfx::Point client) const override { return client; }
   void ShowTip(gfx::Point, const std::string&) override {}
+  void EndProgram() override {}
 
  private:
   gfx::Size size_{1200, 850};

@@ -25,6 +25,8 @@ class Window {
   virtual gfx::Point ClientToScreen(gfx::Point client) const = 0;
   // The tooltip window: shown with its text at a screen point, hidden when the text is empty.
   virtual void ShowTip(gfx::Point screen, const std::string& text) = 0;
+  // The program ends at once (the quit icon, answered Yes).
+  virtual void EndProgram() = 0;
 };
 
 }  // namespace ports

@@ -29,6 +29,11 @@ class PuzzleModule : public app::Module {
   void MoveKeyboard() override {}
   void BuildKeys() override {}
   void ApplyKeyboardLook() override {}
+  gfx::Rect OnLButtonDown(std::uint32_t, gfx::Point, int) override { return {}; }
+  gfx::Rect OnMouseMove(std::uint32_t, gfx::Point) override { return {}; }
+  void OnLButtonUp(std::uint32_t, gfx::Point) override {}
+  void OnTimer(int) override {}
+  void Tick() override {}
   void PreparePaint() override {}
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;

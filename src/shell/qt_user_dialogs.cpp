@@ -30,6 +30,7 @@ ports::MessageAnswer QtUserDialogs::MessageBox(const std::string& text, const st
   }
   if (buttons == ports::MessageButtons::kYesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? ports::MessageAnswer::kYes : ports::MessageAnswer::kNo;
   }
   box.setStandardButtons(QMessageBox::Ok);

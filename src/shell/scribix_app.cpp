@@ -18,6 +18,8 @@ namespace shell {
 
 CScribixApp::CScribixApp() = default;
 
+CScribixApp::CScribixApp(std::unique_ptr<ports::Voice> voice) : voice_(std::move(voice)) {}
+
 CScribixApp::~CScribixApp() {
   // The view goes first: its destructor stops the speech engine. Nothing is saved on this path.
   if (widget_ != nullptr) widget_->Attach(nullptr);
@@ -53,7 +55,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
     if (view_) view_->OnTimer(id);
   });
   dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
-  voice_ = platform::MakeVoice();
+  if (!voice_) voice_ = platform::MakeVoice();
   voices_ = platform::MakeVoiceCatalog();
   platform_ = std::make_unique<ports::Platform>(
       ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,

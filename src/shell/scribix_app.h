@@ -33,6 +33,8 @@ struct Folders {
 class CScribixApp {
  public:
   CScribixApp();
+  // With a voice of its own instead of the system's (a test listens to what it is given).
+  explicit CScribixApp(std::unique_ptr<ports::Voice> voice);
   ~CScribixApp();
 
   // Frame, then the view's construction, then its window and timers, then the frame shown.

@@ -1,5 +1,6 @@
 #include "shell/view_widget.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -85,10 +86,51 @@ void ScribixViewWidget::resizeEvent(QResizeEvent* event) {
   if (view_ != nullptr) view_->OnSize();
 }
 
-void ScribixViewWidget::mouseMoveEvent(QMouseEvent* event) {
-  if (view_ == nullptr) return;
+namespace {
+
+// The mouse-key flags of a window message: buttons held and the shift and control keys.
+unsigned MouseKeyFlags(const QMouseEvent* event) {
+  unsigned flags = 0;
+  const Qt::MouseButtons buttons = event->buttons();
+  if (buttons & Qt::LeftButton) flags |= 0x0001;
+  if (buttons & Qt::RightButton) flags |= 0x0002;
+  if (event->modifiers() & Qt::ShiftModifier) flags |= 0x0004;
+  if (event->modifiers() & Qt::ControlModifier) flags |= 0x0008;
+  if (buttons & Qt::MiddleButton) flags |= 0x0010;
+  return flags;
+}
+
+gfx::Point PointOf(const QMouseEvent* event) {
   const QPoint p = event->position().toPoint();
-  view_->OnMouseMove(0, {p.x(), p.y()});
+  return {p.x(), p.y()};
+}
+
+}  // namespace
+
+void ScribixViewWidget::mouseMoveEvent(QMouseEvent* event) {
+  if (view_ != nullptr) view_->OnMouseMove(MouseKeyFlags(event), PointOf(event));
+}
+
+void ScribixViewWidget::mousePressEvent(QMouseEvent* event) {
+  if (view_ != nullptr && event->button() == Qt::LeftButton) {
+    view_->OnLButtonDown(MouseKeyFlags(event), PointOf(event));
+  }
+}
+
+void ScribixViewWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (view_ != nullptr && event->button() == Qt::LeftButton) {
+    view_->OnLButtonUp(MouseKeyFlags(event), PointOf(event));
+  }
+}
+
+void ScribixViewWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (view_ != nullptr && event->button() == Qt::LeftButton) {
+    view_->OnLButtonDblClk(MouseKeyFlags(event), PointOf(event));
+  }
+}
+
+void ScribixViewWidget::EndProgram() {
+  QCoreApplication::exit(0);
 }
 
 }  // namespace shell

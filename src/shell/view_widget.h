@@ -35,11 +35,15 @@ class ScribixViewWidget : public QWidget, public ports::Window {
   void ResizeMainWindow(int width, int height) override;
   gfx::Point ClientToScreen(gfx::Point client) const override;
   void ShowTip(gfx::Point screen, const std::string& text) override;
+  void EndProgram() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
   app::CScribixView* view_ = nullptr;

@@ -66,6 +66,11 @@ std::size_t SpeechEngine::PendingCount() {
   return pending_.size();
 }
 
+bool SpeechEngine::Idle() {
+  std::lock_guard guard(lock_);
+  return pending_.empty() && !handing_;
+}
+
 void SpeechEngine::Work() {
   for (;;) {
     std::string text;
@@ -75,9 +80,12 @@ void SpeechEngine::Work() {
       if (pending_.empty()) return;  // stopping, nothing left
       text = std::move(pending_.front());
       pending_.pop_front();
+      handing_ = true;
     }
     // The lock is never held while the voice works.
     if (!text.empty()) voice_.Speak(text::ToUtf16(text));
+    std::lock_guard guard(lock_);
+    handing_ = false;
   }
 }
 

@@ -42,6 +42,8 @@ class SpeechEngine {
 
   bool HasVoice() const { return voice_.IsAvailable(); }
   std::size_t PendingCount();
+  // Nothing waits and the worker is not handing a text to the voice.
+  bool Idle();
 
  private:
   void Work();
@@ -52,6 +54,7 @@ class SpeechEngine {
   std::condition_variable wake_;
   std::thread worker_;
   bool stopping_ = false;
+  bool handing_ = false;  // the worker holds a text it has not handed over yet
 };
 
 }  // namespace speech

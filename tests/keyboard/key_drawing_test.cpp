@@ -132,6 +132,7 @@ TEST(KeyDrawing, ThePanelHoldsTheWidestRowAtEveryZoom) {
 TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
   ViewHarness harness;
   auto& view = harness.Create();
+  harness.Paint();                          // the first paint lays the kept text down
   const int tile = AddTile(view, 4, 2, 1);  // "t"
   view.State().keyboardShown = 0;
   const gfx::Image& screen = harness.Paint();
@@ -144,6 +145,7 @@ TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
 TEST(KeyDrawing, HiddenAndMarkedTilesAreFramed) {
   ViewHarness harness;
   auto& view = harness.Create();
+  harness.Paint();  // the first paint lays the kept text down
   const int hidden = AddTile(view, 1, 0, 0);
   view.Cells()[hidden].visible = 0;
   const int marked = AddTile(view, 2, 5, 0);
@@ -159,19 +161,19 @@ TEST(KeyDrawing, HiddenAndMarkedTilesAreFramed) {
 TEST(KeyDrawing, AKeypadTileIsCopiedFromTheKeypadPicture) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SetActiveModule(app::ModuleId::kMathematique);
-  view.SettingsDialog().OnColoursChanged(0);  // the keypad and its picture
-  const int tile = view.State().itemCount++;
-  view.Cells()[tile] = view.Cells()[7];  // "8"
-  view.Cells()[tile].posX = 300;
-  view.Cells()[tile].posY = 100;
+  harness.Paint();
+  harness.ClickIcon(app::IconModuleMath);
+  harness.WriteKeyInto(7, 3, 1);  // "8"
+  const gfx::Rect cell = base::CellRect(view.State(), 3, 1);
   const gfx::Image& screen = harness.Paint();
-  EXPECT_EQ(screen.Pixel(320, 120), testing_support::KeypadFaceColour(0, 1, 2));
+  EXPECT_EQ(screen.Pixel(cell.left + 20, cell.top + 20),
+            testing_support::KeypadFaceColour(0, 1, 2));
 }
 
 TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
   ViewHarness harness;
   auto& view = harness.Create();
+  harness.Paint();  // the first paint lays the kept text down
   const int under = AddTile(view, 0, 0, 0);
   const int over = AddTile(view, 3, 0, 0);
   view.Held().selectedPiece = under;
@@ -199,6 +201,7 @@ TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
 TEST(KeyDrawing, TurnedTilesAreMadeOncePerGlyphHoweverOftenTheGridIsCleared) {
   ViewHarness harness;
   auto& view = harness.Create();
+  harness.Paint();  // the first paint lays the kept text down
   view.SettingsDialog().OnZoomChanged(4);
   const std::size_t before = view.Pictures().Glyphs().OwnedBytes();
   // A full grid of 40 tiles released 100 times over.

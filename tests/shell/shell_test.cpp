@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <mutex>
 
 #include "app/scribix_view.h"
 #include "shell/main_frame.h"
@@ -14,6 +16,7 @@
 #include "shell/tip_window.h"
 #include "shell/view_widget.h"
 #include "support/temp_folder.h"
+#include "text/cp1252.h"
 
 namespace {
 
@@ -114,6 +117,76 @@ TEST_F(Shell, FileFiltersAndPicturesReachQt) {
   EXPECT_EQ(rendered.Pixel(0, 0), gfx::Rgb(255, 255, 255));
   EXPECT_EQ(rendered.Pixel(3, 1), gfx::Rgb(10, 20, 30));
   EXPECT_EQ(pictures.Load(data.Path() / "missing.bmp"), nullptr);
+}
+
+// A voice that keeps what it is given.
+class ListeningVoice : public ports::Voice {
+ public:
+  bool IsAvailable() const override { return true; }
+  void Speak(const std::u16string& text) override {
+    std::lock_guard guard(mutex_);
+    heard_.push_back(text::FromUtf16(text));
+  }
+  void Purge() override {}
+  void WaitUntilDone() override {}
+  void SelectVoice(const std::string&) override {}
+  void SetRate(int) override {}
+  void SetVolume(int) override {}
+  std::vector<std::string> Heard() {
+    std::lock_guard guard(mutex_);
+    return heard_;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::vector<std::string> heard_;
+};
+
+TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting) {
+  auto voice = std::make_unique<ListeningVoice>();
+  ListeningVoice* listening = voice.get();
+  shell::CScribixApp scribix(std::move(voice));
+  ASSERT_TRUE(scribix.InitInstance(TestFolders()));
+  QTest::qWait(900);  // the first run fits the window
+  auto* widget = scribix.ViewWidget();
+  app::CScribixView& view = *scribix.View();
+
+  // The "c" key, dragged in steps onto the first cell.
+  const auto& key = view.Cells()[25];
+  const QPoint from(key.posX + key.width / 2, key.posY + key.height / 2);
+  const gfx::Rect cell = base::CellRect(view.State(), 0, 0);
+  const QPoint to(cell.left + key.width / 2, cell.top + key.height / 2);
+  QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
+  for (int i = 1; i <= 8; ++i) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(from + (to - from) * i / 8),
+                     widget->mapToGlobal(QPointF(from + (to - from) * i / 8)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+  }
+  QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
+  QTest::qWait(50);
+
+  EXPECT_EQ(view.Grid().text[0][0], 'c');
+  const QImage shot = widget->grab().toImage();
+  EXPECT_NE(QColor(shot.pixel(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2)),
+            QColor(57, 208, 203));  // the tile covers the cell
+  for (int i = 0; i < 100 && listening->Heard().empty(); ++i) QTest::qWait(10);
+  EXPECT_EQ(listening->Heard(), std::vector<std::string>{"c"});
+
+  // The quit icon, answered "Oui".
+  QTimer::singleShot(300, [] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible()) {
+        box->button(QMessageBox::Yes)->click();
+      }
+    }
+  });
+  const gfx::Rect quit = view.Icons()[app::IconQuit];
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
+                    QPoint((quit.left + quit.right) / 2, (quit.top + quit.bottom) / 2));
+  const std::string saved = testing_support::ReadBytes(data / "defautabc");
+  EXPECT_EQ(saved.substr(0, 19), "$1\r\n$X10\r\n$Y5\r\n#0\r\n");
+  EXPECT_EQ(saved.substr(19, 2), "c ");
 }
 
 }  // namespace

@@ -42,6 +42,8 @@ class FakeWindow : public ports::Window {
   void ShowTip(gfx::Point screen, const std::string& text) override {
     tips.emplace_back(screen, text);
   }
+  void EndProgram() override { ended = true; }
+  bool ended = false;
 };
 
 class FakeTimers : public ports::Timers {

@@ -1,7 +1,11 @@
 #include "support/view_harness.h"
 
+#include <chrono>
+#include <thread>
+
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
+#include "text/cp1252.h"
 
 namespace testing_support {
 
@@ -86,6 +90,55 @@ app::CScribixView& ViewHarness::Create() {
 const gfx::Image& ViewHarness::Paint() {
   view->OnDraw(gfx::Rect{0, 0, fake.window.clientSize.width, fake.window.clientSize.height});
   return view->BackBuffer();
+}
+
+std::vector<std::string> ViewHarness::Spoken() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (!view->Speech().Idle() && std::chrono::steady_clock::now() < deadline) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  std::vector<std::string> texts;
+  for (const auto& text : fake.voice.Spoken()) texts.push_back(text::FromUtf16(text));
+  return texts;
+}
+
+void ViewHarness::Press(gfx::Point point) {
+  view->OnLButtonDown(0x0001, point);
+}
+
+void ViewHarness::MoveTo(gfx::Point from, gfx::Point to, int steps) {
+  for (int i = 1; i <= steps; ++i) {
+    view->OnMouseMove(0x0001,
+                      {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  }
+}
+
+void ViewHarness::Release(gfx::Point point) {
+  view->OnLButtonUp(0, point);
+}
+
+void ViewHarness::Click(gfx::Point point) {
+  Press(point);
+  Release(point);
+}
+
+void ViewHarness::WriteKeyInto(int key, int column, int line) {
+  const base::CellRecord& k = view->Cells()[key];
+  const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
+  Press(from);
+  const gfx::Rect cell = base::CellRect(view->State(), column, line);
+  const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
+  MoveTo(from, to);
+  Release(to);
+}
+
+void ViewHarness::ClickIcon(base::icons::IconId icon) {
+  const gfx::Rect r = view->Icons()[icon];
+  Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void ViewHarness::Tick(int count) {
+  for (int i = 0; i < count; ++i) view->OnTimer(base::kTimerAnimation);
 }
 
 }  // namespace testing_support

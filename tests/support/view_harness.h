@@ -28,6 +28,20 @@ struct ViewHarness {
   app::CScribixView& View() { return *view; }
   // Composes the whole screen.
   const gfx::Image& Paint();
+  // What the voice was given so far (Windows-1252), once the speech worker has handed it over.
+  std::vector<std::string> Spoken();
+
+  // The child's mouse: a press, moves in steps, a release. Points in the view.
+  void Press(gfx::Point point);
+  void MoveTo(gfx::Point from, gfx::Point to, int steps = 5);
+  void Release(gfx::Point point);
+  void Click(gfx::Point point);
+  // Presses key `key`, drags the new tile onto cell (column, line) and lets it go.
+  void WriteKeyInto(int key, int column, int line);
+  // A press on the middle of an icon.
+  void ClickIcon(base::icons::IconId icon);
+  // Timer 1 ticks `count` times.
+  void Tick(int count = 1);
 
   TempFolder program;
   TempFolder data;

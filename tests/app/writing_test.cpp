@@ -1,0 +1,336 @@
+// A child writing with the mouse, switching modules and quitting: driven through the view's
+// mouse messages and timers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/view_harness.h"
+
+namespace {
+
+using app::ModuleId;
+using testing_support::ReadBytes;
+using testing_support::ViewHarness;
+
+// Keys of the first page: a z e r t y u i o p ⌫ / q s d f g h j k l m ↵ / ⇧ w x c v b n …
+constexpr int kA = 0, kE = 2, kT = 4, kErase = 10, kH = 16, kC = 25;
+constexpr int kKeypad1 = 0, kKeypadPlus = 4, kKeypad2 = 1;
+
+std::string Line(app::CScribixView& view, int line) {
+  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
+  return std::string(text.begin(), text.begin() + view.State().gridColumns);
+}
+
+int TileAt(app::CScribixView& view, int column, int line) {
+  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
+    if (view.Cells()[i].gridCol == column && view.Cells()[i].gridRow == line) return i;
+  }
+  return -1;
+}
+
+std::string Trimmed(const std::string& s) {
+  return s.substr(0, s.find_last_not_of(' ') + 1);
+}
+
+TEST(Writing, AChildWritesAWordLetterByLetterAndHearsItGrow) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.WriteKeyInto(kH, 1, 0);
+  harness.WriteKeyInto(kA, 2, 0);
+  harness.WriteKeyInto(kT, 3, 0);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "chat");
+  EXPECT_EQ(view.State().itemCount, view.State().keyCount + 4);
+  EXPECT_EQ(view.Cells()[TileAt(view, 3, 0)].Letter(), 't');
+  // The editor holds what the grid shows.
+  EXPECT_EQ(view.EditorDialog().text.substr(0, 6), "chat  ");
+  EXPECT_EQ(harness.Spoken(), (std::vector<std::string>{"c", "ch", "cha", "chat"}));
+  EXPECT_EQ(view.Held().selectedPiece, -1);
+}
+
+TEST(Writing, ATileLetGoOutsideTheGridOrOnAKeyIsRemoved) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const auto& key = view.Cells()[kE];
+  harness.Click({key.posX + 5, key.posY + 5});
+  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_TRUE(harness.Spoken().empty());
+}
+
+TEST(Writing, TheEraseKeyTakesBackTheLetterBeforeTheCursor) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.WriteKeyInto(kA, 1, 0);  // the cursor stays on the cell of the last drop
+  const auto& erase = view.Cells()[kErase];
+  harness.Click({erase.posX + 5, erase.posY + 5});
+  EXPECT_EQ(Trimmed(Line(view, 0)), " a");  // the "c" before the cursor went
+  EXPECT_EQ(view.Grid().cursorCol, 0);
+  harness.Click({erase.posX + 5, erase.posY + 5});  // at (0, 0): nothing more
+  EXPECT_EQ(Trimmed(Line(view, 0)), " a");
+  EXPECT_EQ(view.EditorDialog().text.substr(0, 2), " a");
+}
+
+TEST(Writing, ADroppedTileGoesToTheNearestCellTiesToTheFirstScanned) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const auto& key = view.Cells()[kE];
+  const gfx::Point from{key.posX + 10, key.posY + 10};
+  // Half way between cells (4, 1) and (5, 1): the lower column wins.
+  const gfx::Rect left = base::CellRect(view.State(), 4, 1);
+  const gfx::Point to{left.left + 20 + 10, left.top + 10};
+  harness.Press(from);
+  harness.MoveTo(from, to);
+  harness.Release(to);
+  EXPECT_EQ(TileAt(view, 4, 1), view.State().keyCount);
+  EXPECT_EQ(view.Grid().cursorCol, 4);
+  EXPECT_EQ(view.Grid().cursorRow, 1);
+}
+
+TEST(Writing, ALetterDroppedOnAnotherPushesItBackToItsKey) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 2, 0);
+  harness.WriteKeyInto(kH, 2, 0);
+  EXPECT_EQ(view.Grid().text[0][2], 'h');
+  const int pushed = view.State().keyCount;  // the "c"
+  EXPECT_EQ(view.Cells()[pushed].settled, 0);
+  EXPECT_EQ(view.Cells()[pushed].gridCol, -1);
+  // It travels home on the timer, then rests there.
+  harness.Tick(60);
+  const auto& c = view.Cells()[pushed];
+  EXPECT_EQ(c.settled, 1);
+  EXPECT_EQ(c.posX, c.homeX + view.State().keyboardLeft);
+  EXPECT_EQ(c.posY, c.homeY + view.State().keyboardTop);
+}
+
+TEST(Writing, WithAutomaticPlacementATileFliesToTheCursorThirtyPixelsATick) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Grid().cursorCol = 3;
+  view.Grid().cursorRow = 1;
+  const auto& key = view.Cells()[kT];
+  const gfx::Rect target = base::CellRect(view.State(), 3, 1);
+  const double distance = std::hypot(key.startX - target.left, key.startY - target.top);
+  harness.Click({key.posX + 5, key.posY + 5});
+  const int tile = view.State().keyCount;
+  ASSERT_EQ(view.State().itemCount, tile + 1);
+  const int moves = static_cast<int>(std::ceil(distance / 30.0));
+  harness.Tick(moves);
+  EXPECT_EQ(view.Cells()[tile].posX, target.left);
+  EXPECT_EQ(view.Cells()[tile].posY, target.top);
+  EXPECT_EQ(view.Cells()[tile].gridCol, -1);  // there, but not yet laid down
+  harness.Tick();
+  EXPECT_EQ(view.Cells()[tile].gridCol, 3);
+  EXPECT_EQ(view.Grid().text[1][3], 't');
+  EXPECT_EQ(view.Grid().cursorCol, 4);  // on to the next cell
+  EXPECT_EQ(harness.Spoken(), std::vector<std::string>{"t"});
+}
+
+TEST(Writing, ALongPressTakesTheWholeWordUnlessTheTileWasDraggedAway) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 2);
+  harness.WriteKeyInto(kH, 1, 2);
+  harness.WriteKeyInto(kA, 2, 2);
+  harness.WriteKeyInto(kT, 3, 2);
+  const gfx::Rect cell = base::CellRect(view.State(), 1, 2);
+  const gfx::Point from{cell.left + 10, cell.top + 10};
+  harness.Press(from);
+  EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerLongPress));
+  view.OnTimer(base::kTimerLongPress);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerLongPress));
+  // The four letters move together to line 4 and land side by side.
+  const gfx::Rect down = base::CellRect(view.State(), 6, 4);
+  harness.MoveTo(from, {down.left + 10, down.top + 10});
+  harness.Release({down.left + 10, down.top + 10});
+  EXPECT_EQ(Trimmed(Line(view, 2)), "");
+  EXPECT_EQ(Trimmed(Line(view, 4)), "     chat");
+
+  // Dragged more than 0.3 of its diagonal before the timer: only that tile moves.
+  const gfx::Rect h = base::CellRect(view.State(), 6, 4);
+  const gfx::Point grab{h.left + 10, h.top + 10};
+  harness.Press(grab);
+  harness.MoveTo(grab, {grab.x + 30, grab.y});
+  view.OnTimer(base::kTimerLongPress);
+  EXPECT_EQ(view.Tips().wantedTip, "");
+  const gfx::Rect away = base::CellRect(view.State(), 10, 5);
+  harness.MoveTo({grab.x + 30, grab.y}, {away.left + 10, away.top + 10});
+  harness.Release({away.left + 10, away.top + 10});
+  EXPECT_EQ(Trimmed(Line(view, 4)), "     c at");
+  EXPECT_EQ(view.Grid().text[5][10], 'h');
+}
+
+TEST(Writing, WithTheKeyboardHiddenAKeyMakesNoTile) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.ClickIcon(app::IconKeyboard);
+  EXPECT_EQ(view.State().keyboardShown, 0);
+  const auto& key = view.Cells()[kA];
+  harness.Press({key.posX + 5, key.posY + 5});
+  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  harness.Release({key.posX + 5, key.posY + 5});
+}
+
+TEST(Writing, TheSoundIconSilencesTheVoiceAndNothingIsSaidWhileItIsOff) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.ClickIcon(app::IconSound);
+  EXPECT_EQ(view.State().soundOn, 0);
+  EXPECT_EQ(harness.fake.voice.purges, 1);
+  EXPECT_EQ(harness.fake.clock.sleeps.back(), 200);  // the icon sinks for a moment
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.ClickIcon(app::IconReadText);
+  EXPECT_TRUE(harness.Spoken().empty());
+  harness.ClickIcon(app::IconSound);
+  harness.ClickIcon(app::IconReadText);
+  ASSERT_FALSE(harness.Spoken().empty());
+  EXPECT_EQ(harness.Spoken().back().substr(0, 1), "c");
+}
+
+TEST(Writing, ClearingTurnsTheTilesAndCarriesThemHome) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.WriteKeyInto(kA, 1, 0);
+  harness.ClickIcon(app::IconClear);
+  ASSERT_EQ(harness.fake.sound.played.size(), 1u);
+  EXPECT_EQ(harness.fake.sound.played[0], harness.program / "sons" / "trash.wav");
+  EXPECT_EQ(Trimmed(Line(view, 0)), "");
+  const int first = view.State().keyCount;
+  EXPECT_EQ(view.Cells()[first].solvedMark, 1);
+  EXPECT_EQ(view.Grid().clearing, 1);
+  harness.Tick(80);
+  EXPECT_EQ(view.Grid().clearing, 0);
+  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_EQ(view.EditorDialog().text.find_first_not_of(" \r\n"), std::string::npos);
+
+  // With "Supprimer les bruitages" the grid clears silently.
+  view.SettingsDialog().OnNoSoundsClicked(true);
+  harness.ClickIcon(app::IconClear);
+  EXPECT_EQ(harness.fake.sound.played.size(), 1u);
+}
+
+TEST(Writing, AFullTableRefusesTheTile) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.State().itemCount = base::kMaxItems;
+  const auto& key = view.Cells()[kA];
+  harness.Press({key.posX + 5, key.posY + 5});
+  EXPECT_EQ(view.State().itemCount, base::kMaxItems);
+  EXPECT_EQ(view.Held().selectedPiece, -1);
+  harness.Release({key.posX + 5, key.posY + 5});
+}
+
+TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.ClickIcon(app::IconModuleMath);
+  EXPECT_EQ(view.ActiveModule(), ModuleId::kMathematique);
+  EXPECT_EQ(view.State().keyCount, 20);
+  EXPECT_EQ(harness.fake.clock.sleeps.back(), 200);
+  EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "");
+
+  harness.WriteKeyInto(kKeypad1, 0, 0);
+  harness.WriteKeyInto(kKeypadPlus, 1, 0);
+  harness.WriteKeyInto(kKeypad2, 2, 0);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
+  // Keypad tiles have no glyph: they show their key's face.
+  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].glyph, 0);
+  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].page, 4);
+
+  harness.ClickIcon(app::IconModuleFrench);
+  EXPECT_EQ(view.ActiveModule(), ModuleId::kFrancais);
+  EXPECT_EQ(view.State().keyCount, 41);
+  EXPECT_NE(ReadBytes(harness.data / "defautm").find("$2"), std::string::npos);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "c");
+  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].Letter(), 'c');
+
+  harness.ClickIcon(app::IconModuleMath);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
+}
+
+TEST(ModuleSwitch, ClickingTheActiveModuleChangesNothingButUnfixesTheExercise) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  view.EditorDialog().fixed = true;
+  harness.ClickIcon(app::IconModuleFrench);
+  EXPECT_FALSE(view.EditorDialog().fixed);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "c");
+  EXPECT_FALSE(std::filesystem::exists(harness.data / "defautabc"));
+  EXPECT_TRUE(harness.fake.clock.sleeps.empty() || harness.fake.clock.sleeps.back() == 200);
+}
+
+TEST(ModuleSwitch, LeavingTheListForTheArithmeticSavesTheListGridAsTheFrenchText) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.ClickIcon(app::IconModuleList);
+  EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
+  EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
+  EXPECT_EQ(view.EditorDialog().text, "");
+  harness.ClickIcon(app::IconModuleMath);
+  // The list's grid (empty here) is now the Français text.
+  EXPECT_EQ(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
+}
+
+TEST(ModuleSwitch, QuittingSavesFirstAndNoKeepsTheProgramRunning) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.fake.dialogs.answers.push_back(ports::MessageAnswer::kNo);
+  harness.ClickIcon(app::IconQuit);
+  ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
+  const auto& asked = harness.fake.dialogs.messages[0];
+  EXPECT_EQ(asked.text, "Voulez-vous quitter Scribix ?");
+  EXPECT_EQ(asked.caption, "Confirmation");
+  EXPECT_EQ(asked.buttons, ports::MessageButtons::kYesNo);
+  EXPECT_EQ(asked.icon, ports::MessageIcon::kInformation);
+  EXPECT_FALSE(harness.fake.window.ended);
+  EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
+
+  harness.fake.dialogs.answers.push_back(ports::MessageAnswer::kYes);
+  harness.ClickIcon(app::IconQuit);
+  EXPECT_TRUE(harness.fake.window.ended);
+
+  // The next start finds the work again.
+  ViewHarness next;
+  testing_support::WriteBytes(next.data / "defautabc", ReadBytes(harness.data / "defautabc"));
+  auto& again = next.Create();
+  next.Paint();
+  EXPECT_EQ(Trimmed(Line(again, 0)), "c");
+  (void)view;
+}
+
+TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  // "Module Puzzle" lies over "Mot ou phrase suivante": the puzzle icon is tested first, and it
+  // does nothing yet.
+  view.SetActiveModule(ModuleId::kListe);
+  const gfx::Rect puzzle = view.Icons()[app::IconModulePuzzle];
+  harness.Click({puzzle.right - 2, puzzle.top + 5});
+  EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
+
+  // The manual goes on to the tests below it; the settings end the click.
+  view.SetActiveModule(ModuleId::kFrancais);
+  harness.ClickIcon(app::IconManual);
+  EXPECT_EQ(harness.fake.desktop.opened.size(), 1u);
+  harness.ClickIcon(app::IconSettings);
+  EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kSettings));
+  harness.ClickIcon(app::IconModuleEdit);
+  EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kEditor));
+
+  // A click on an empty cell moves the cursor there.
+  const gfx::Rect cell = base::CellRect(view.State(), 7, 3);
+  harness.Click({cell.left + 3, cell.top + 3});
+  EXPECT_EQ(view.Grid().cursorCol, 7);
+  EXPECT_EQ(view.Grid().cursorRow, 3);
+  EXPECT_EQ(view.Held().pickFlags, 0xFFFFu);
+}
+
+}  // namespace
