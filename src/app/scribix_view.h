@@ -32,6 +32,7 @@
 #include "puzzle/puzzle_module.h"
 #include "speech/sound_effects.h"
 #include "speech/speech_engine.h"
+#include "speech/voice_warning.h"
 #include "speech/voices.h"
 
 namespace app {
@@ -96,6 +97,7 @@ class CScribixView : private SettingsActions {
   exercises::CCEdit& EditorDialog() { return editorDialog_; }
   CConfigABC& SettingsDialog() { return settingsDialog_; }
   puzzle::CConfigPuzzle& PuzzleDialog() { return puzzleDialog_; }
+  speech::CAvert2& VoiceWarning() { return voiceWarning_; }
   bool SettingsLoading() const override { return settingsLoading_ != 0; }
   std::int32_t AutoPlace() const { return autoPlace_; }
   std::int32_t AutoAdvanceSeconds() const { return autoAdvanceSeconds_; }
@@ -189,6 +191,7 @@ class CScribixView : private SettingsActions {
   exercises::CCEdit editorDialog_;
   CConfigABC settingsDialog_;
   puzzle::CConfigPuzzle puzzleDialog_;
+  speech::CAvert2 voiceWarning_;
 
   float puzzleZoom_ = 1.0f;
   float modelZoom_ = 0.4f;

@@ -98,6 +98,8 @@ void CScribixView::ResetGrid() {
 }
 
 void CScribixView::KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zoomIndex) {
+  // The keyboard is made again from the module's file: what the child wrote is kept there first.
+  if (!SettingsLoading()) SaveModuleText();
   ApplyKeyboardLook(colourIndex, zoomIndex);
 }
 
@@ -105,6 +107,7 @@ bool CScribixView::KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zo
   if (colourIndex >= 0) state_.keyboardColours = colourIndex;
   state_.keyboardZoomIndex = zoomIndex;
   if (puzzleMode() == 1) return false;
+  if (!SettingsLoading()) SaveModuleText();
   SetKeyboardZoom(zoomIndex);
   LayoutView();
   ApplyKeyboardLook(colourIndex, zoomIndex);

@@ -19,6 +19,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       editorDialog_(platformPorts.dialogHost),
       settingsDialog_(platformPorts.dialogHost, *this),
       puzzleDialog_(platformPorts.dialogHost),
+      voiceWarning_(programFolder, dataFolder),
       french_(WritingParts()),
       list_(WritingParts()),
       math_(WritingParts()),
@@ -124,6 +125,9 @@ void CScribixView::FirstRunInit() {
                         speech::kStartupVolume);
   }
   trace_.Line("END List desc3\n");
+  if (voiceWarning_.ShouldOffer(voices_.voiceCount())) {
+    platform_.dialogHost.RunModal(ports::DialogId::kVoiceWarning);
+  }
   trace_.Line("End populate voice\n");
 
   const std::int32_t remembered = settingsLoading_;

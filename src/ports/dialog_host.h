@@ -2,8 +2,8 @@
 
 namespace ports {
 
-// The four modeless dialogs of the program.
-enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings };
+// The four modeless dialogs of the program, and the voice warning shown at start-up.
+enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings, kVoiceWarning };
 
 // The windows of the modeless dialogs; their state lives in the program's models.
 class DialogHost {
@@ -15,6 +15,8 @@ class DialogHost {
   virtual bool IsVisible(DialogId id) const = 0;
   // The program changed the model: show its new state without calling its handlers.
   virtual void Refresh(DialogId id) = 0;
+  // Shows a dialog and waits until it is closed (the voice warning).
+  virtual void RunModal(DialogId id) = 0;
 };
 
 }  // namespace ports

@@ -12,6 +12,7 @@ class NullDialogHost : public DialogHost {
   void Raise(DialogId) override {}
   bool IsVisible(DialogId) const override { return false; }
   void Refresh(DialogId) override {}
+  void RunModal(DialogId) override {}
 };
 
 }  // namespace ports

@@ -69,7 +69,13 @@ void SelectVoice(VoiceTable& table, SpeechEngine& engine, base::Trace& trace, st
   table.voiceRateBoost =
       id.find("ortense") != std::string::npos || id.find("armonie") != std::string::npos ? 1 : 0;
   trace.Line(Format("combo voice 2 Win %d %s\n", index, id));
+  trace.Line("combo voice3 " + id + "\n");
+  trace.Line("combo voice4 " + id + "\n");
+  trace.Line("combo voice5 " + id + "\n");
+  trace.Line("combo voice6 " + id + "\n");
+  trace.Line("combo voice9 " + id + "\n");
   engine.SetVoice(id);
+  trace.Line("combo voice10 " + id + "\n");
   SetSpeechRate(table, engine, rate);
   engine.SetVolume(volume);
 }

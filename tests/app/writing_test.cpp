@@ -212,6 +212,23 @@ TEST(Writing, ClearingTurnsTheTilesAndCarriesThemHome) {
   EXPECT_EQ(harness.fake.sound.played.size(), 1u);
 }
 
+TEST(Writing, ANewKeyboardLookKeepsWhatTheChildWrote) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.Paint();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.WriteKeyInto(kA, 1, 0);
+  view.SettingsDialog().OnColoursChanged(2);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
+  view.SettingsDialog().OnZoomChanged(2);
+  EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
+  EXPECT_EQ(view.State().cellWidth, 60);
+  // The tiles are made again at the new size, in their cells.
+  const auto& tile = view.Cells()[TileAt(view, 1, 0)];
+  EXPECT_EQ(tile.width, 60);
+  EXPECT_EQ(tile.posX, base::CellRect(view.State(), 1, 0).left);
+}
+
 TEST(Writing, AFullTableRefusesTheTile) {
   ViewHarness harness;
   auto& view = harness.Create();

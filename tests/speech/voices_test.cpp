@@ -82,4 +82,65 @@ TEST(Voices, TheRateSliderMapsToTheVoiceRate) {
   EXPECT_EQ(harness.fake.voice.rates.back(), 12);
 }
 
+TEST(Voices, ChoosingAVoiceLeavesItsStepsInTheTrace) {
+  ViewHarness harness(false);
+  harness.fake.voices.sources = {
+      {{"Fran\xE7"
+        "ais (France)",
+        "fr"}}};
+  auto& view = harness.Create();
+  view.OnTimer(base::kTimerFirstRun);
+  const std::string trace = testing_support::ReadBytes(harness.data / "debug.txt");
+  std::size_t at = 0;
+  for (const char* line :
+       {"start populate voice\n", "End Registry \n", "END List desc\n",
+        "Change Voice ulNumTokens : 1 Fran\xE7"
+        "ais (France)  \n",
+        "combo voice 2 Win 0 fr\n", "combo voice3 fr\n", "combo voice4 fr\n", "combo voice5 fr\n",
+        "combo voice6 fr\n", "combo voice9 fr\n", "combo voice10 fr\n", "END List desc3\n"}) {
+    const auto found = trace.find(line, at);
+    ASSERT_NE(found, std::string::npos) << line;
+    at = found;
+  }
+}
+
+TEST(VoiceWarning, IsOfferedOnlyWithoutAnyVoiceAndUntilAskedNotTo) {
+  {
+    ViewHarness harness(false);
+    harness.fake.voices.sources = {{{"Fr", "fr"}}};
+    harness.Create().OnTimer(base::kTimerFirstRun);
+    EXPECT_TRUE(harness.fake.dialogHost.modal.empty());
+  }
+  ViewHarness harness(false);
+  harness.fake.dialogHost.whileModal = [&](ports::DialogId id) {
+    ASSERT_EQ(id, ports::DialogId::kVoiceWarning);
+    harness.View().VoiceWarning().OnDontShowAgainClicked();
+    harness.View().VoiceWarning().OnDontShowAgainClicked();  // unticked again: still never again
+  };
+  harness.Create().OnTimer(base::kTimerFirstRun);
+  EXPECT_EQ(harness.fake.dialogHost.modal.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(harness.data / "noavertv"));
+
+  ViewHarness next(false);
+  testing_support::WriteBytes(next.data / "noavertv", "");
+  next.Create().OnTimer(base::kTimerFirstRun);
+  EXPECT_TRUE(next.fake.dialogHost.modal.empty());
+  // A marker left in the program folder counts too.
+  ViewHarness copy(false);
+  testing_support::WriteBytes(copy.program / "noavertv", "");
+  copy.Create().OnTimer(base::kTimerFirstRun);
+  EXPECT_TRUE(copy.fake.dialogHost.modal.empty());
+}
+
+TEST(VoiceWarning, InstallingOpensTheHelpPageAndEndsTheProgram) {
+  ViewHarness harness(false);
+  auto& view = harness.Create();
+  view.VoiceWarning().OnInstallClicked(harness.fake.desktop, harness.fake.clock,
+                                       harness.fake.window);
+  ASSERT_EQ(harness.fake.desktop.opened.size(), 1u);
+  EXPECT_EQ(harness.fake.desktop.opened[0], harness.program / "installer-voix.html");
+  EXPECT_EQ(harness.fake.clock.sleeps.back(), 500);
+  EXPECT_TRUE(harness.fake.window.ended);
+}
+
 }  // namespace

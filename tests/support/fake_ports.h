@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -180,6 +181,13 @@ class FakeDialogHost : public ports::DialogHost {
     return it != visible.end() && it->second;
   }
   void Refresh(ports::DialogId id) override { ++refreshes[id]; }
+  // The modal dialogs shown, and what the user does in one while it is open.
+  std::vector<ports::DialogId> modal;
+  std::function<void(ports::DialogId)> whileModal;
+  void RunModal(ports::DialogId id) override {
+    modal.push_back(id);
+    if (whileModal) whileModal(id);
+  }
 };
 
 // Every fake, bundled as the program's platform.
