@@ -1,0 +1,73 @@
+// Writing with the mouse: a drag step and a drop, with 200 tiles on the screen.
+#include <benchmark/benchmark.h>
+
+#include "bench_support.h"
+
+namespace {
+
+struct WritingView {
+  bench::BenchPlatform p;
+  app::CScribixView view{p.platform, bench::ProgramFolder(), bench::ScratchFolder()};
+
+  WritingView() {
+    view.OnCreate();
+    view.OnDraw({0, 0, 1200, 850});
+    // 200 tiles lying about the screen, made from the keys as a child would leave them.
+    auto& s = view.State();
+    for (int i = 0; i < 200; ++i) {
+      base::CellRecord& tile = view.Cells()[s.itemCount];
+      tile = view.Cells()[i % 30];
+      tile.posX = 20 + (i * 37) % 1100;
+      tile.posY = 100 + (i * 53) % 350;
+      tile.sourceKey = i % 30;
+      ++s.itemCount;
+    }
+  }
+
+  gfx::Point KeyCentre(int key) {
+    const auto& k = view.Cells()[key];
+    return {k.posX + k.width / 2, k.posY + k.height / 2};
+  }
+};
+
+void DragStepWith200Tiles(benchmark::State& state) {
+  WritingView w;
+  const gfx::Point from = w.KeyCentre(4);
+  w.view.OnLButtonDown(1, from);
+  int step = 0;
+  for (auto _ : state) {
+    const gfx::Point to{300 + (step % 40) * 3, 200 + (step % 17)};
+    const int held = w.view.Held().selectedPiece;
+    const auto& tile = w.view.Cells()[held];
+    const gfx::Rect before = gfx::Rect::FromSize(tile.posX, tile.posY, tile.width, tile.height);
+    w.view.OnMouseMove(1, to);
+    const gfx::Rect after = gfx::Rect::FromSize(tile.posX, tile.posY, tile.width, tile.height);
+    w.view.OnDraw(before.Union(after).Inflated(5, 5));
+    benchmark::DoNotOptimize(w.view.BackBuffer().Data());
+    ++step;
+  }
+}
+BENCHMARK(DragStepWith200Tiles)->Unit(benchmark::kMicrosecond);
+
+void DropWithChecksAndMirror(benchmark::State& state) {
+  WritingView w;
+  const int tiles = w.view.State().itemCount;
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.view.State().itemCount = tiles;
+    const gfx::Point from = w.KeyCentre(2);
+    w.view.OnLButtonDown(1, from);
+    const gfx::Rect cell = base::CellRect(w.view.State(), n % 22, (n / 22) % 6);
+    const auto& k = w.view.Cells()[2];
+    const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
+    w.view.OnMouseMove(1, to);
+    state.ResumeTiming();
+    w.view.OnLButtonUp(0, to);
+    benchmark::DoNotOptimize(w.view.EditorDialog().text.data());
+    ++n;
+  }
+}
+BENCHMARK(DropWithChecksAndMirror)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
