@@ -17,6 +17,8 @@ constexpr int kModuleSwitchPauseMs = 200;
 
 void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   state_.mouseDown = 1;
+  // A press puts the tooltip away; it comes back once the mouse rests again.
+  if (!tips_.shownTip.empty()) ShowTip(tips_.tipX, tips_.tipY, {});
   PressFeedback(point);
   if (module_ == ModuleId::kPuzzle) return;  // the puzzle takes its own clicks
   const gfx::Rect area = HandleClick(flags, point);

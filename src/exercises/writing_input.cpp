@@ -268,6 +268,17 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
     MirrorToEditor();
     if (wordDone != 0) ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
   }
+  if (ctx_.selection.selectionCount > 1) {
+    // The frame around the word goes with the selection.
+    gfx::Rect frame;
+    for (int i = 0;
+         i < ctx_.selection.selectionCount && i < static_cast<int>(ctx_.selection.selection.size());
+         ++i) {
+      const int k = ctx_.selection.selection[static_cast<std::size_t>(i)];
+      if (k >= 0 && k < base::kMaxItems) frame = frame.Union(TileRect(ctx_.cells[k]));
+    }
+    Invalidate(frame.Inflated(5, 5));
+  }
   ctx_.selection.selectionCount = 0;
 }
 

@@ -41,12 +41,12 @@ void DrawKeyboardPanel(gfx::Canvas& canvas, const base::AppState& state,
       state.keyboardLeft, state.keyboardTop,
       state.keyboardLeft + static_cast<int>(static_cast<float>(state.keysPerRow) * pitch),
       state.keyboardTop + static_cast<int>(static_cast<float>(state.keyRows) * pitch)};
+  panel.left -= 11;
+  panel.top -= 4;
   if (keypad) {
     panel.right -= 8;
     panel.bottom += 2;
   } else {
-    panel.left -= 11;
-    panel.top -= 4;
     panel.right += 7;
     panel.bottom += 4;
     // From zoom 1.75 the erase key and the end of row 2 reach past the pitch: the panel still

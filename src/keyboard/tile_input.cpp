@@ -329,6 +329,7 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
       const int m = selected[static_cast<std::size_t>(i)];
       if (m == k || !IsTile(t, m)) continue;
       base::CellRecord& other = t.cells[m];
+      AskRepaint(o.repaint, TileRect(other).Inflated(5, 5));
       other.posX += dx;
       other.posY += dy;
       if (wasInGrid) {
@@ -342,6 +343,7 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
       // Lined up beside the dropped tile, on its line.
       other.posY = dropped.posY;
       other.posX = dropped.posX + (i - p) * pitch;
+      AskRepaint(o.repaint, TileRect(other).Inflated(5, 5));
     }
   }
 
