@@ -10,6 +10,7 @@
 #include "app/scribix_view.h"
 #include "base/files.h"
 #include "platform/voice_backend.h"
+#include "shell/config_abc_window.h"
 #include "shell/main_frame.h"
 #include "shell/qt_text.h"
 #include "shell/view_widget.h"
@@ -18,11 +19,16 @@ namespace shell {
 
 CScribixApp::CScribixApp() = default;
 
-CScribixApp::CScribixApp(std::unique_ptr<ports::Voice> voice) : voice_(std::move(voice)) {}
+CScribixApp::CScribixApp(std::unique_ptr<ports::Voice> voice,
+                         std::unique_ptr<ports::VoiceCatalog> catalog)
+    : voice_(std::move(voice)), voices_(std::move(catalog)) {}
 
 CScribixApp::~CScribixApp() {
-  // The view goes first: its destructor stops the speech engine. Nothing is saved on this path.
+  // The dialogs' windows go first (they show the view's models, and the frame would otherwise
+  // delete them as its children), then the view: its destructor stops the speech engine.
+  // Nothing is saved on this path.
   if (widget_ != nullptr) widget_->Attach(nullptr);
+  settingsWindow_.reset();
   view_.reset();
   frame_.reset();
 }
@@ -56,13 +62,16 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   });
   dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
   if (!voice_) voice_ = platform::MakeVoice();
-  voices_ = platform::MakeVoiceCatalog();
+  if (!voices_) voices_ = platform::MakeVoiceCatalog();
   platform_ = std::make_unique<ports::Platform>(
       ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,
                       *voices_, textPainter_, dialogHost_});
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
+  // Hidden until the "Configuration" icon shows it.
+  settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
+                                                       desktop_, folders.program, frame_.get());
   if (view_->OnCreate() != 0) return false;
   view_->OnSize();
 

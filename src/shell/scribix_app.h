@@ -4,10 +4,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "ports/null_dialog_host.h"
 #include "ports/platform.h"
 #include "ports/system_clock.h"
 #include "shell/qt_desktop.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_pictures.h"
 #include "shell/qt_sound_player.h"
 #include "shell/qt_text_painter.h"
@@ -20,6 +20,7 @@ class CScribixView;
 
 namespace shell {
 
+class CConfigABCWindow;
 class CMainFrame;
 class ScribixViewWidget;
 
@@ -33,8 +34,10 @@ struct Folders {
 class CScribixApp {
  public:
   CScribixApp();
-  // With a voice of its own instead of the system's (a test listens to what it is given).
-  explicit CScribixApp(std::unique_ptr<ports::Voice> voice);
+  // With a voice of its own instead of the system's (a test listens to what it is given), and
+  // the voices it lists when one is given.
+  explicit CScribixApp(std::unique_ptr<ports::Voice> voice,
+                       std::unique_ptr<ports::VoiceCatalog> catalog = nullptr);
   ~CScribixApp();
 
   // Frame, then the view's construction, then its window and timers, then the frame shown.
@@ -44,6 +47,8 @@ class CScribixApp {
   ScribixViewWidget* ViewWidget() const { return widget_; }
   app::CScribixView* View() const { return view_.get(); }
   QtTimers* Timers() const { return timers_.get(); }
+  QtDialogHost& Dialogs() { return dialogHost_; }
+  CConfigABCWindow* SettingsWindow() const { return settingsWindow_.get(); }
 
   static Folders DefaultFolders();
   static void LoadFrenchTranslations(QApplication& application);
@@ -60,9 +65,11 @@ class CScribixApp {
   std::unique_ptr<ports::Voice> voice_;
   std::unique_ptr<ports::VoiceCatalog> voices_;
   QtTextPainter textPainter_;
-  ports::NullDialogHost dialogHost_;
+  QtDialogHost dialogHost_;
   std::unique_ptr<ports::Platform> platform_;
   std::unique_ptr<app::CScribixView> view_;
+  // The dialogs' windows show models that live in the view: they go before it.
+  std::unique_ptr<CConfigABCWindow> settingsWindow_;
 };
 
 }  // namespace shell

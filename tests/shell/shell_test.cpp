@@ -15,26 +15,15 @@
 #include "shell/scribix_app.h"
 #include "shell/tip_window.h"
 #include "shell/view_widget.h"
+#include "shell_application.h"
 #include "support/temp_folder.h"
 #include "text/cp1252.h"
 
 namespace {
 
-QApplication& Application() {
-  static int argc = 1;
-  static char name[] = "shell_tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* application = [] {
-    auto* a = new QApplication(argc, argv);
-    shell::CScribixApp::LoadFrenchTranslations(*a);
-    return a;
-  }();
-  return *application;
-}
-
 class Shell : public ::testing::Test {
  protected:
-  void SetUp() override { Application(); }
+  void SetUp() override { testing_support::ShellApplication(); }
   // The program folder of the build holds the generated pictures.
   shell::Folders TestFolders() { return {SCRIBIX_PROGRAM_FOLDER, data.Path()}; }
   testing_support::TempFolder data;

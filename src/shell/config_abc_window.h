@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+
+#include "ports/desktop.h"
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QSlider;
+
+namespace app {
+class CConfigABC;
+}
+
+namespace shell {
+
+class QtDialogHost;
+
+// The window of the settings dialog: keyboard look, grid size, placement, effects and the voice.
+// It shows its model and hands every change of a control to the model's handler; closing it only
+// hides it.
+class CConfigABCWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The page that tells how to install the French voices, in the program folder.
+  static constexpr const char* kVoiceInstallerPage = "installer-voix.html";
+
+  // Registers itself with the host, hidden.
+  CConfigABCWindow(app::CConfigABC& model, QtDialogHost& host, ports::Desktop& desktop,
+                   std::filesystem::path programFolder, QWidget* parent);
+
+  // The model's state in the controls, without calling its handlers.
+  void ShowModel();
+
+  QComboBox* Colours() const { return colours_; }
+  QComboBox* Zoom() const { return zoom_; }
+  QComboBox* Lines() const { return lines_; }
+  QComboBox* Cells() const { return cells_; }
+  QComboBox* Voice() const { return voice_; }
+  QSlider* Rate() const { return rate_; }
+  QSlider* Volume() const { return volume_; }
+  QCheckBox* AutoPlace() const { return autoPlace_; }
+  QCheckBox* NoSounds() const { return noSounds_; }
+  QCheckBox* NoEffects() const { return noEffects_; }
+  QPushButton* InstallVoices() const { return installVoices_; }
+  QPushButton* Ok() const { return ok_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void ConnectControls();
+  // A control's change went to the model: show what the model made of it.
+  template <typename Handler>
+  void Apply(Handler handler);
+  void OpenVoiceInstaller();
+
+  app::CConfigABC& model_;
+  ports::Desktop& desktop_;
+  std::filesystem::path programFolder_;
+
+  QComboBox* colours_ = nullptr;
+  QComboBox* zoom_ = nullptr;
+  QComboBox* lines_ = nullptr;
+  QComboBox* cells_ = nullptr;
+  QComboBox* voice_ = nullptr;
+  QSlider* rate_ = nullptr;
+  QSlider* volume_ = nullptr;
+  QCheckBox* autoPlace_ = nullptr;
+  QCheckBox* noSounds_ = nullptr;
+  QCheckBox* noEffects_ = nullptr;
+  QPushButton* installVoices_ = nullptr;
+  QPushButton* ok_ = nullptr;
+};
+
+}  // namespace shell

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QApplication>
+
+namespace testing_support {
+
+// The one application object of the shell tests, in French.
+QApplication& ShellApplication();
+
+}  // namespace testing_support
