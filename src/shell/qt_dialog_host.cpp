@@ -34,6 +34,16 @@ bool QtDialogHost::IsVisible(ports::DialogId id) const {
   return window != nullptr && window->isVisible();
 }
 
+void QtDialogHost::RegisterModal(ports::DialogId id, std::function<void()> run) {
+  entries_[Index(id)].runModal = std::move(run);
+}
+
+void QtDialogHost::RunModal(ports::DialogId id) {
+  // Copied: the dialog may register again while it runs.
+  const std::function<void()> run = entries_[Index(id)].runModal;
+  if (run) run();
+}
+
 void QtDialogHost::Refresh(ports::DialogId id) {
   const Entry& entry = entries_[Index(id)];
   if (entry.window != nullptr && entry.refresh) entry.refresh();

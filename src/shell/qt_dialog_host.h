@@ -22,13 +22,17 @@ class QtDialogHost : public ports::DialogHost {
   void Raise(ports::DialogId id) override;
   bool IsVisible(ports::DialogId id) const override;
   void Refresh(ports::DialogId id) override;
+  // A modal dialog is made when it is shown and gone once closed: run makes and runs it.
+  void RegisterModal(ports::DialogId id, std::function<void()> run);
+  void RunModal(ports::DialogId id) override;
 
  private:
   struct Entry {
     QPointer<QWidget> window;
     std::function<void()> refresh;
+    std::function<void()> runModal;
   };
-  static constexpr std::size_t kDialogs = 4;
+  static constexpr std::size_t kDialogs = 5;
   static std::size_t Index(ports::DialogId id) { return static_cast<std::size_t>(id); }
 
   std::array<Entry, kDialogs> entries_;

@@ -14,6 +14,7 @@
 #include "shell/main_frame.h"
 #include "shell/qt_text.h"
 #include "shell/view_widget.h"
+#include "shell/voice_warning_window.h"
 
 namespace shell {
 
@@ -72,6 +73,10 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        desktop_, folders.program, frame_.get());
+  dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
+    CAvert2Window warning(view_->VoiceWarning(), desktop_, clock_, *widget_, frame_.get());
+    warning.exec();
+  });
   if (view_->OnCreate() != 0) return false;
   view_->OnSize();
 

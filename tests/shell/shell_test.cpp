@@ -2,19 +2,24 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <mutex>
 
 #include "app/scribix_view.h"
+#include "ports/null_voice.h"
 #include "shell/main_frame.h"
 #include "shell/qt_pictures.h"
 #include "shell/qt_user_dialogs.h"
 #include "shell/scribix_app.h"
 #include "shell/tip_window.h"
 #include "shell/view_widget.h"
+#include "shell/voice_warning_window.h"
 #include "shell_application.h"
 #include "support/temp_folder.h"
 #include "text/cp1252.h"
@@ -23,7 +28,11 @@ namespace {
 
 class Shell : public ::testing::Test {
  protected:
-  void SetUp() override { testing_support::ShellApplication(); }
+  void SetUp() override {
+    testing_support::ShellApplication();
+    // The null voice of these tests finds no French voice: the warning is asked not to show.
+    testing_support::WriteBytes(data / "noavertv", "");
+  }
   // The program folder of the build holds the generated pictures.
   shell::Folders TestFolders() { return {SCRIBIX_PROGRAM_FOLDER, data.Path()}; }
   testing_support::TempFolder data;
@@ -176,6 +185,31 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
   const std::string saved = testing_support::ReadBytes(data / "defautabc");
   EXPECT_EQ(saved.substr(0, 19), "$1\r\n$X10\r\n$Y5\r\n#0\r\n");
   EXPECT_EQ(saved.substr(19, 2), "c ");
+}
+
+TEST_F(Shell, WithoutAFrenchVoiceTheWarningSaysWhatToInstallUntilAskedNotTo) {
+  std::filesystem::remove(data / "noavertv");
+  shell::CScribixApp scribix(std::make_unique<ports::NullVoice>());
+  ASSERT_TRUE(scribix.InitInstance(TestFolders()));
+  QString shownText;
+  QTimer::singleShot(800, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* warning = qobject_cast<shell::CAvert2Window*>(w);
+      if (warning == nullptr || !warning->isVisible()) continue;
+      shownText = warning->windowTitle();
+      for (auto* label : warning->findChildren<QLabel*>()) shownText += "|" + label->text();
+      for (auto* box : warning->findChildren<QCheckBox*>()) box->click();
+      for (auto* button : warning->findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Fermer")) button->click();
+      }
+    }
+  });
+  for (int i = 0; i < 200 && scribix.Timers()->IsRunning(base::kTimerFirstRun); ++i) {
+    QTest::qWait(10);
+  }
+  EXPECT_TRUE(shownText.startsWith(QStringLiteral("Installation des voix de synthèse vocale")));
+  EXPECT_TRUE(shownText.contains(QStringLiteral("espeak-ng-data")));
+  EXPECT_TRUE(std::filesystem::exists(data / "noavertv"));
 }
 
 }  // namespace
