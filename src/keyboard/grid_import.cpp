@@ -145,14 +145,7 @@ bool LoadTextIntoGrid(GridTiles& g, std::string_view editorText, bool fixedOn, b
   WritingGrid& grid = g.grid;
   if (grid.clearing != 0) return false;
   grid.linkCounter = 1;
-  Fill(grid.text, kBlank);
-  Fill(grid.solution, kBlank);
-  Fill(grid.visibility, 1);
-  Fill(grid.links, 0);
-  Fill(grid.occupancy, 0);
-  Fill(grid.marks, 0);
-  grid.TakeSnapshots();
-  grid.instructionText.clear();
+  grid.EmptyWriting();
   DropTiles(g, repaint);
 
   // The title is the first line's text between double quotes; a quote further down is text.

@@ -116,18 +116,11 @@ void ClearGrid(GridTiles& g, int settledValue, bool inPuzzle) {
   WritingGrid& grid = g.grid;
   grid.clearing = 1;
   grid.cursorCol = grid.cursorRow = 0;
-  Fill(grid.text, kBlank);
-  Fill(grid.solution, kBlank);
-  Fill(grid.visibility, 1);
-  Fill(grid.links, 0);
-  Fill(grid.occupancy, 0);
-  // Left set, a mark would frame the next tile dropped in its cell.
-  Fill(grid.marks, 0);
+  // Marks left set would frame the next tile dropped in their cells; the editor's text goes with
+  // the grid, and its instruction with it.
+  grid.EmptyWriting();
   Fill(grid.fixedText, kBlank);
   Fill(grid.hidden, 0);
-  grid.TakeSnapshots();
-  // The editor's text goes with the grid, and its instruction with it.
-  grid.instructionText.clear();
   if (inPuzzle) return;
   const auto tiles = cells::Tiles(g.state.keyCount, g.state.itemCount);
   for (int i = tiles.first; i < tiles.end; ++i) {

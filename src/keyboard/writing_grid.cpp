@@ -34,6 +34,17 @@ void WritingGrid::ResetTextLayers() {
   TakeSnapshots();
 }
 
+void WritingGrid::EmptyWriting() {
+  FillLayer(text, ' ');
+  FillLayer(solution, ' ');
+  FillLayer(visibility, 1);
+  FillLayer(links, 0);
+  FillLayer(occupancy, 0);
+  FillLayer(marks, 0);
+  TakeSnapshots();
+  instructionText.clear();
+}
+
 void WritingGrid::TakeSnapshots() {
   textSnapshot = text;
   visibilitySnapshot = visibility;

@@ -47,6 +47,9 @@ struct WritingGrid {
   void ResetAll();
   // The text, visibility, solution and link layers emptied; snapshots follow without a repaint.
   void ResetTextLayers();
+  // What the child wrote gone: text, solution, links, occupancy and marks emptied, the snapshots
+  // taken and the instruction forgotten. The fixed exercise stays.
+  void EmptyWriting();
   void TakeSnapshots();
 };
 
