@@ -6,6 +6,7 @@ SCRIBIX_PACKAGES=(
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fontconfig
+  libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
 )
 
 scribix_install_missing() {

@@ -1,21 +1,25 @@
+#include "platform/linux/espeak_library.h"
+#include "platform/linux/espeak_voice.h"
+#include "platform/linux/espeak_voice_catalog.h"
 #include "platform/voice_backend.h"
 #include "ports/null_voice.h"
 #include "ports/null_voice_catalog.h"
 
 namespace platform {
 
-// Until the espeak-ng voice is wired in, Linux runs silent through the null voice.
-std::unique_ptr<ports::Voice> MakeVoice() {
-  return std::make_unique<ports::NullVoice>();
+std::unique_ptr<ports::Voice> MakeVoice(std::string* startupNote) {
+  std::string note;
+  std::unique_ptr<ports::Voice> voice = EspeakVoice::Open(note);
+  if (startupNote != nullptr) *startupNote = note;
+  if (!voice) return std::make_unique<ports::NullVoice>();
+  return voice;
 }
 
 std::unique_ptr<ports::VoiceCatalog> MakeVoiceCatalog() {
-  return std::make_unique<ports::NullVoiceCatalog>();
+  EspeakLibrary& library = EspeakLibrary::Shared();
+  if (!library.Ready()) return std::make_unique<ports::NullVoiceCatalog>();
+  return std::make_unique<EspeakVoiceCatalog>(library);
 }
-
-}  // namespace platform
-
-namespace platform {
 
 // espeak-ng needs no registration.
 void RegisterPhoneConverters() {}

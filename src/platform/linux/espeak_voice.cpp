@@ -1,0 +1,127 @@
+#include "platform/linux/espeak_voice.h"
+
+#include <utility>
+
+namespace platform {
+
+EspeakVoice::EspeakVoice(EspeakLibrary& library, std::unique_ptr<AudioOutput> output,
+                         std::string startupNote)
+    : library_(library), output_(std::move(output)), startupNote_(std::move(startupNote)) {
+  settings_.voiceId = kDefaultVoiceId;
+  worker_ = std::thread([this] { Work(); });
+}
+
+EspeakVoice::~EspeakVoice() {
+  {
+    std::lock_guard guard(lock_);
+    stopping_ = true;
+    queue_.clear();
+    ++generation_;
+  }
+  wake_.notify_all();
+  done_.notify_all();
+  worker_.join();
+  output_->Close();
+}
+
+std::unique_ptr<EspeakVoice> EspeakVoice::Open(std::string& note) {
+  EspeakLibrary& library = EspeakLibrary::Shared();
+  if (!library.Ready()) {
+    note = library.Description() + "; speech is silent";
+    return nullptr;
+  }
+  auto output = MakeSoundServerOutput();
+  const int rate = library.DefaultSampleRate();
+  if (!output->Open(rate)) {
+    note = library.Description() + "; neither the sound server nor ALSA can be opened (" +
+           output->Problem() + "); speech is silent";
+    return nullptr;
+  }
+  note = library.Description() + "; audio output open at " + std::to_string(rate) + " Hz";
+  return std::make_unique<EspeakVoice>(library, std::move(output), note);
+}
+
+void EspeakVoice::Speak(const std::u16string& text) {
+  if (text.empty()) return;
+  std::lock_guard guard(lock_);
+  if (stopping_) return;
+  queue_.push_back({text, generation_.load()});
+  wake_.notify_one();
+}
+
+void EspeakVoice::Purge() {
+  std::lock_guard guard(lock_);
+  queue_.clear();
+  ++generation_;
+}
+
+void EspeakVoice::WaitUntilDone() {
+  std::unique_lock guard(lock_);
+  done_.wait(guard, [this] { return stopping_ || (!busy_ && queue_.empty()); });
+}
+
+void EspeakVoice::SelectVoice(const std::string& id) {
+  std::lock_guard guard(lock_);
+  settings_.voiceId = id;
+}
+
+void EspeakVoice::SetRate(int rate) {
+  std::lock_guard guard(lock_);
+  settings_.rate = rate;
+}
+
+void EspeakVoice::SetVolume(int volume) {
+  std::lock_guard guard(lock_);
+  settings_.volume = volume;
+}
+
+void EspeakVoice::Work() {
+  std::unique_lock guard(lock_);
+  for (;;) {
+    wake_.wait(guard, [this] { return stopping_ || !queue_.empty(); });
+    if (stopping_) break;
+    const Request request = std::move(queue_.front());
+    queue_.pop_front();
+    const SynthesisSettings settings = settings_;
+    busy_ = true;
+    guard.unlock();
+    const bool whole = Say(request, settings);
+    guard.lock();
+    if (whole && queue_.empty()) {
+      // Done means heard: the last pieces are still in the device.
+      guard.unlock();
+      output_->Drain();
+      guard.lock();
+    }
+    if (queue_.empty()) {
+      busy_ = false;
+      done_.notify_all();
+    }
+  }
+  busy_ = false;
+  done_.notify_all();
+}
+
+bool EspeakVoice::Say(const Request& request, const SynthesisSettings& settings) {
+  auto current = [&] { return generation_.load() == request.generation; };
+  if (!current()) return false;
+  bool heard = true;
+  library_.Synthesise(request.text, settings,
+                      [&](std::span<const std::int16_t> samples, int sampleRate) {
+                        if (!current()) return false;
+                        if (!output_->Open(sampleRate) || !output_->Write(samples)) {
+                          heard = false;
+                          return false;
+                        }
+                        return current();
+                      });
+  if (!current()) {
+    output_->Flush();
+    return false;
+  }
+  // The device went away: this text is lost, the next one opens it again.
+  if (!heard) output_->Close();
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "platform/linux/audio_output.h"
+#include "platform/linux/espeak_library.h"
+#include "ports/voice.h"
+
+namespace platform {
+
+// The voice of espeak-ng. Texts wait in its own queue; its worker says them one after the other,
+// synthesising a piece at a time into the audio output, so a purge cuts the voice within a piece
+// and waiting until done means until the last sample has been heard. The settings are taken by
+// the worker at the start of each text, so the user-interface thread never waits for espeak-ng.
+class EspeakVoice final : public ports::Voice {
+ public:
+  EspeakVoice(EspeakLibrary& library, std::unique_ptr<AudioOutput> output,
+              std::string startupNote = {});
+  ~EspeakVoice() override;
+  EspeakVoice(const EspeakVoice&) = delete;
+  EspeakVoice& operator=(const EspeakVoice&) = delete;
+
+  // An espeak-ng voice on the sound server, or nothing when espeak-ng or the audio output cannot
+  // be had; `note` says which, for the start-up trace.
+  static std::unique_ptr<EspeakVoice> Open(std::string& note);
+
+  bool IsAvailable() const override { return true; }
+  void Speak(const std::u16string& text) override;
+  void Purge() override;
+  void WaitUntilDone() override;
+  void SelectVoice(const std::string& id) override;
+  void SetRate(int rate) override;
+  void SetVolume(int volume) override;
+
+  // What the voice found when it started: espeak-ng's version and data, the audio output.
+  std::string StartupNote() const { return startupNote_; }
+
+ private:
+  struct Request {
+    std::u16string text;
+    std::uint64_t generation = 0;
+  };
+
+  void Work();
+  // Says one text; false when a purge cut it.
+  bool Say(const Request& request, const SynthesisSettings& settings);
+
+  EspeakLibrary& library_;
+  std::unique_ptr<AudioOutput> output_;  // the worker's alone once it runs
+  std::string startupNote_;
+
+  std::mutex lock_;  // guards what follows
+  std::condition_variable wake_;
+  std::condition_variable done_;
+  std::deque<Request> queue_;
+  SynthesisSettings settings_;
+  bool busy_ = false;
+  bool stopping_ = false;
+  // Each purge starts a new generation; the worker drops what belongs to an older one.
+  std::atomic<std::uint64_t> generation_ = 0;
+
+  std::thread worker_;
+};
+
+}  // namespace platform

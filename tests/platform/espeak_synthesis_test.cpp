@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "platform/linux/espeak_library.h"
+#include "platform/linux/espeak_recording.h"
+
+namespace {
+
+using platform::EspeakLibrary;
+
+TEST(EspeakSettings, RateStepsAreAFactorOfTheCubeRootOfThreeTenthsAroundTheNormalRate) {
+  struct Case {
+    int rate;
+    int wordsPerMinute;
+  };
+  const Case cases[] = {
+      {-10, 80},  // 58, below espeak-ng's slowest
+      {-7, 81},  {-4, 113}, {-2, 140}, {0, 175},
+      {4, 272},  {8, 421},  {9, 450},  // 459, above its fastest
+      {10, 450}, {12, 450}, {-15, 80}, {-2000000000, 80},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(platform::WordsPerMinute(c.rate), c.wordsPerMinute) << c.rate;
+}
+
+TEST(EspeakSettings, VolumeIsEspeakNgsAmplitudeWithLessForMbrolaAndAfterClipping) {
+  EXPECT_EQ(platform::Amplitude(100, false), 100);
+  EXPECT_EQ(platform::Amplitude(60, false), 60);
+  EXPECT_EQ(platform::Amplitude(0, false), 0);
+  EXPECT_EQ(platform::Amplitude(150, false), 100);
+  EXPECT_EQ(platform::Amplitude(-5, false), 0);
+  EXPECT_EQ(platform::Amplitude(100, true), 70);
+  EXPECT_EQ(platform::Amplitude(60, true), 42);
+  EXPECT_EQ(platform::Amplitude(100, true, 55), 39);
+
+  // A voice heard clipping is lowered step by step, never below 40 %, never raised again.
+  EXPECT_EQ(platform::HeadroomAfter(100, 0), 100);
+  EXPECT_EQ(platform::HeadroomAfter(100, 3), 85);
+  int headroom = 100;
+  for (int i = 0; i < 10; ++i) headroom = platform::HeadroomAfter(headroom, 1);
+  EXPECT_EQ(headroom, 40);
+}
+
+TEST(EspeakSettings, TextReachesEspeakNgAsWholeUtf8) {
+  EXPECT_EQ(platform::Utf8ForEspeak(u"\u00C9cris \u0153uf \u20AC"),
+            "\xC3\x89"
+            "cris \xC5\x93uf \xE2\x82\xAC");
+  EXPECT_EQ(platform::Utf8ForEspeak(u"a\U0001F600b"),
+            "a\xF0\x9F\x98\x80"
+            "b");
+  // A NUL would end the text early; a lone surrogate is no character at all.
+  EXPECT_EQ(platform::Utf8ForEspeak(std::u16string(u"a\0b", 3)), "a b");
+  EXPECT_EQ(platform::Utf8ForEspeak(u"x\xD800y\xDC00"), "x\xEF\xBF\xBDy\xEF\xBF\xBD");
+}
+
+EspeakLibrary& Library() {
+  return EspeakLibrary::Shared();
+}
+
+#define SKIP_WITHOUT_ESPEAK_DATA() \
+  if (!Library().Ready()) GTEST_SKIP() << "espeak-ng's data is missing: " << Library().Description()
+
+TEST(EspeakSynthesis, TheDictationInstructionComesOutAsOneToFourSecondsOfSpeech) {
+  SKIP_WITHOUT_ESPEAK_DATA();
+  const auto r = platform::RecordSpeech(Library(), u"Ecris le mot : chat!", {"fr", 0, 100});
+  EXPECT_TRUE(r.result.ok);
+  EXPECT_EQ(r.result.voiceId, "fr");
+  EXPECT_EQ(r.result.sampleRate, 22050);
+  EXPECT_EQ(static_cast<std::size_t>(r.result.samples), r.samples.size());
+  EXPECT_GT(r.Seconds(), 1.0);
+  EXPECT_LT(r.Seconds(), 4.0);
+  EXPECT_GT(r.Rms(), 0.02);  // speech, not silence
+  EXPECT_LT(r.Peak(), 32767);
+  EXPECT_EQ(r.result.saturatedSamples, 0);
+}
+
+TEST(EspeakSynthesis, RateAndVolumeReachTheVoice) {
+  SKIP_WITHOUT_ESPEAK_DATA();
+  const std::u16string text = u"Ecris la phrase : le chat boit du lait.";
+  const auto slow = platform::RecordSpeech(Library(), text, {"fr", -4, 100});
+  const auto fast = platform::RecordSpeech(Library(), text, {"fr", 10, 100});
+  const auto quiet = platform::RecordSpeech(Library(), text, {"fr", -4, 50});
+  // 113 against 450 words a minute; pauses do not shrink as much as words.
+  EXPECT_GT(slow.Seconds(), 2.0 * fast.Seconds());
+  EXPECT_NEAR(quiet.Rms() / slow.Rms(), 0.5, 0.1);
+  EXPECT_NEAR(quiet.Seconds(), slow.Seconds(), 0.05);
+}
+
+TEST(EspeakSynthesis, UnknownMissingOrUnsafeVoicesSpeakWithTheDefaultVoice) {
+  SKIP_WITHOUT_ESPEAK_DATA();
+  const auto belgian = platform::RecordSpeech(Library(), u"septante", {"fr-be", 0, 100});
+  EXPECT_EQ(belgian.result.voiceId, "fr-be");
+  // espeak-ng knows Klingon and English, but they are not voices of this program.
+  for (const std::string id : {"", "klingon", "en", "../../../etc/passwd", "mb-zz9", "FR"}) {
+    const auto r = platform::RecordSpeech(Library(), u"chat", {id, 0, 100});
+    EXPECT_EQ(r.result.voiceId, "fr") << id;
+    EXPECT_TRUE(r.result.ok) << id;
+    EXPECT_GT(r.Rms(), 0.02) << id;
+  }
+}
+
+}  // namespace

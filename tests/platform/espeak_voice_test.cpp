@@ -1,0 +1,171 @@
+#include "platform/linux/espeak_voice.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "platform/linux/espeak_recording.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using platform::EspeakLibrary;
+
+EspeakLibrary& Library() {
+  return EspeakLibrary::Shared();
+}
+
+#define SKIP_WITHOUT_ESPEAK_DATA() \
+  if (!Library().Ready()) GTEST_SKIP() << "espeak-ng's data is missing: " << Library().Description()
+
+// An audio device that takes samples at `speed` times real time and keeps them.
+class FakeOutput : public platform::AudioOutput {
+ public:
+  struct Log {
+    std::mutex lock;
+    std::vector<std::int16_t> heard;
+    std::vector<int> opens;
+    int writes = 0;
+    int drains = 0;
+    int flushes = 0;
+    bool failOpen = false;
+    double speed = 1000;
+  };
+  explicit FakeOutput(std::shared_ptr<Log> log) : log_(std::move(log)) {}
+
+  bool Open(int sampleRate) override {
+    std::lock_guard guard(log_->lock);
+    if (log_->failOpen) return false;
+    if (rate_ != sampleRate) log_->opens.push_back(sampleRate);
+    rate_ = sampleRate;
+    return true;
+  }
+  bool Write(std::span<const std::int16_t> samples) override {
+    double speed;
+    {
+      std::lock_guard guard(log_->lock);
+      log_->heard.insert(log_->heard.end(), samples.begin(), samples.end());
+      ++log_->writes;
+      speed = log_->speed;
+    }
+    std::this_thread::sleep_for(std::chrono::duration<double>(samples.size() / (rate_ * speed)));
+    return true;
+  }
+  void Drain() override {
+    std::lock_guard guard(log_->lock);
+    ++log_->drains;
+  }
+  void Flush() override {
+    std::lock_guard guard(log_->lock);
+    ++log_->flushes;
+  }
+  void Close() override { rate_ = 0; }
+  std::string Problem() const override { return "fake"; }
+
+ private:
+  std::shared_ptr<Log> log_;
+  int rate_ = 0;
+};
+
+class EspeakVoiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SKIP_WITHOUT_ESPEAK_DATA();
+    voice = std::make_unique<platform::EspeakVoice>(Library(), std::make_unique<FakeOutput>(log));
+  }
+  std::size_t Heard() {
+    std::lock_guard guard(log->lock);
+    return log->heard.size();
+  }
+  std::shared_ptr<FakeOutput::Log> log = std::make_shared<FakeOutput::Log>();
+  std::unique_ptr<platform::EspeakVoice> voice;
+};
+
+TEST_F(EspeakVoiceTest, SpeakReturnsAtOnceAndWaitUntilDoneWaitsForEverySampleHeard) {
+  const auto alone = platform::RecordSpeech(Library(), u"Ecris le mot : chat!", {"fr", 0, 100});
+  const auto word = platform::RecordSpeech(Library(), u"chat", {"fr", 0, 100});
+  log->speed = 4;  // the 1.2 s instruction takes 0.3 s
+  const auto start = std::chrono::steady_clock::now();
+  voice->Speak(u"Ecris le mot : chat!");
+  voice->Speak(u"");
+  voice->Speak(u"chat");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
+  voice->WaitUntilDone();
+  EXPECT_GT(std::chrono::steady_clock::now() - start, 250ms);
+  std::lock_guard guard(log->lock);
+  // espeak-ng varies a text by a few samples from one time to the next.
+  EXPECT_NEAR(log->heard.size(), alone.samples.size() + word.samples.size(), 200);
+  EXPECT_EQ(log->drains, 1);  // once, after the last text
+  EXPECT_EQ(log->opens, std::vector<int>{22050});
+}
+
+TEST_F(EspeakVoiceTest, PurgeCutsTheTextBeingSaidAndDropsTheQueuedOnes) {
+  log->speed = 1;
+  voice->Speak(u"Il \u00E9tait une fois un petit chat qui buvait du lait dans la cuisine.");
+  voice->Speak(u"Ce texte ne doit jamais \u00EAtre dit.");
+  while (Heard() < 4410) std::this_thread::sleep_for(1ms);  // 0.2 s into the first text
+  const auto purged = std::chrono::steady_clock::now();
+  voice->Purge();
+  voice->WaitUntilDone();
+  EXPECT_LT(std::chrono::steady_clock::now() - purged, 150ms);
+  const std::size_t cut = Heard();
+  EXPECT_LT(cut, 22050u);
+  {
+    std::lock_guard guard(log->lock);
+    EXPECT_EQ(log->flushes, 1);
+    EXPECT_EQ(log->drains, 0);
+  }
+
+  // Purge then Speak, as the dictation does: only the new text, and all of it.
+  const auto word = platform::RecordSpeech(Library(), u"chat", {"fr", 0, 100});
+  log->speed = 1000;
+  voice->Purge();
+  voice->Speak(u"chat");
+  voice->WaitUntilDone();
+  EXPECT_NEAR(Heard() - cut, word.samples.size(), 100);
+}
+
+TEST_F(EspeakVoiceTest, SettingsApplyFromTheNextText) {
+  const std::u16string text = u"Ecris la phrase : le chat boit du lait.";
+  const auto usual = platform::RecordSpeech(Library(), text, {"fr", 0, 100});
+  voice->SelectVoice("fr-ch");
+  voice->SetRate(10);
+  voice->SetVolume(30);
+  voice->Speak(text);
+  voice->WaitUntilDone();
+  platform::Recording heard;
+  {
+    std::lock_guard guard(log->lock);
+    heard.samples = log->heard;
+  }
+  heard.result.sampleRate = 22050;
+  const auto expected = platform::RecordSpeech(Library(), text, {"fr-ch", 10, 30});
+  EXPECT_NEAR(heard.Seconds(), expected.Seconds(), 0.05);
+  EXPECT_NEAR(heard.Rms(), expected.Rms(), expected.Rms() * 0.1);
+  EXPECT_LT(heard.Seconds(), usual.Seconds() * 0.6);
+  EXPECT_LT(heard.Rms(), usual.Rms() * 0.4);
+}
+
+TEST_F(EspeakVoiceTest, WithoutAnAudioDeviceTextsAreLostAndNothingHangs) {
+  log->failOpen = true;
+  voice->Speak(u"chat");
+  voice->Speak(u"chien");
+  voice->WaitUntilDone();
+  EXPECT_EQ(Heard(), 0u);
+  log->failOpen = false;  // the device comes back
+  voice->Speak(u"chat");
+  voice->WaitUntilDone();
+  EXPECT_GT(Heard(), 0u);
+}
+
+TEST_F(EspeakVoiceTest, DestroyedWhileSpeakingItStopsAtOnce) {
+  log->speed = 1;
+  voice->Speak(u"Il \u00E9tait une fois un petit chat qui buvait du lait dans la cuisine.");
+  while (Heard() == 0) std::this_thread::sleep_for(1ms);
+  const auto start = std::chrono::steady_clock::now();
+  voice.reset();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 150ms);
+}
+
+}  // namespace
