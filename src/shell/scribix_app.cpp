@@ -62,7 +62,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
     if (view_) view_->OnTimer(id);
   });
   dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
-  if (!voice_) voice_ = platform::MakeVoice();
+  std::string voiceNote;
+  if (!voice_) voice_ = platform::MakeVoice(&voiceNote);
   if (!voices_) voices_ = platform::MakeVoiceCatalog();
   platform_ = std::make_unique<ports::Platform>(
       ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,
@@ -70,6 +71,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
+  // Why the program speaks or stays silent goes into the start-up trace.
+  if (!voiceNote.empty()) view_->StartupTrace().Line("Voice: " + voiceNote + "\n");
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        desktop_, folders.program, frame_.get());

@@ -13,6 +13,7 @@
 
 #include "app/scribix_view.h"
 #include "ports/null_voice.h"
+#include "ports/null_voice_catalog.h"
 #include "shell/main_frame.h"
 #include "shell/qt_pictures.h"
 #include "shell/qt_user_dialogs.h"
@@ -189,7 +190,8 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
 
 TEST_F(Shell, WithoutAFrenchVoiceTheWarningSaysWhatToInstallUntilAskedNotTo) {
   std::filesystem::remove(data / "noavertv");
-  shell::CScribixApp scribix(std::make_unique<ports::NullVoice>());
+  shell::CScribixApp scribix(std::make_unique<ports::NullVoice>(),
+                            std::make_unique<ports::NullVoiceCatalog>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QString shownText;
   QTimer::singleShot(800, [&] {
