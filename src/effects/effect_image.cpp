@@ -110,42 +110,67 @@ void EffectImage::InvertColours() {
   for (std::size_t i = 0; i < n; ++i) p[i] = (p[i] ^ 0x00FFFFFFu) & 0x00FFFFFFu;
 }
 
+namespace {
+
+// Weights by (dx, dy): top row 0, -1, -1; middle 1, 0, -1; bottom 1, 1, 0.
+struct Tap {
+  int dx, dy, weight;
+};
+constexpr Tap kEmbossTaps[] = {{0, -1, -1}, {1, -1, -1}, {-1, 0, 1},
+                               {1, 0, -1},  {-1, 1, 1},  {0, 1, 1}};
+
+gfx::Colour EmbossGrey(int r, int g, int b) {
+  r = std::clamp(r + 128, 0, 255);
+  g = std::clamp(g + 128, 0, 255);
+  b = std::clamp(b + 128, 0, 255);
+  // The weights add up to 255, so a grey keeps its value.
+  const int sum = 76 * r + 150 * g + 29 * b;
+  const int grey = (sum + 1 + (sum >> 8)) >> 8;  // sum / 255, exact up to 255 × 255
+  return gfx::Rgb(grey, grey, grey);
+}
+
+// A pixel at the edge: a neighbour beyond it is the centre pixel itself.
+gfx::Colour EmbossEdge(const gfx::Image& in, int x, int y) {
+  const gfx::Colour centre = in.Pixel(x, y);
+  int r = 0, g = 0, b = 0;
+  for (const Tap& t : kEmbossTaps) {
+    const int nx = x + t.dx;
+    const int ny = y + t.dy;
+    const bool inside = nx >= 0 && nx < in.Width() && ny >= 0 && ny < in.Height();
+    const gfx::Colour c = inside ? in.Pixel(nx, ny) : centre;
+    r += t.weight * gfx::Red(c);
+    g += t.weight * gfx::Green(c);
+    b += t.weight * gfx::Blue(c);
+  }
+  return EmbossGrey(r, g, b);
+}
+
+}  // namespace
+
 void EffectImage::Emboss() {
   if (IsEmpty()) return;
   const int w = Width();
   const int h = Height();
   gfx::Image out(w, h);
-  // Weights by (dx, dy): top row 0, -1, -1; middle 1, 0, -1; bottom 1, 1, 0.
-  struct Tap {
-    int dx, dy, weight;
-  };
-  static constexpr Tap kTaps[] = {{0, -1, -1}, {1, -1, -1}, {-1, 0, 1},
-                                  {1, 0, -1},  {-1, 1, 1},  {0, 1, 1}};
   for (int y = 0; y < h; ++y) {
-    const bool innerRow = y > 0 && y < h - 1;
-    for (int x = 0; x < w; ++x) {
-      const gfx::Colour centre = pixels_.Pixel(x, y);
-      int r = 128;
-      int g = 128;
-      int b = 128;
-      const bool inner = innerRow && x > 0 && x < w - 1;
-      for (const Tap& t : kTaps) {
-        const int nx = x + t.dx;
-        const int ny = y + t.dy;
-        // A neighbour beyond the edge is the centre pixel itself.
-        const gfx::Colour c =
-            inner || (nx >= 0 && nx < w && ny >= 0 && ny < h) ? pixels_.Pixel(nx, ny) : centre;
-        r += t.weight * gfx::Red(c);
-        g += t.weight * gfx::Green(c);
-        b += t.weight * gfx::Blue(c);
-      }
-      r = std::clamp(r, 0, 255);
-      g = std::clamp(g, 0, 255);
-      b = std::clamp(b, 0, 255);
-      // The weights add up to 255, so a grey keeps its value.
-      const int grey = (76 * r + 150 * g + 29 * b) / 255;
-      out.SetPixel(x, y, gfx::Rgb(grey, grey, grey));
+    gfx::Colour* o = out.Row(y);
+    if (y == 0 || y == h - 1 || w < 3) {
+      for (int x = 0; x < w; ++x) o[x] = EmbossEdge(pixels_, x, y);
+      continue;
     }
+    const gfx::Colour* up = pixels_.Row(y - 1);
+    const gfx::Colour* mid = pixels_.Row(y);
+    const gfx::Colour* down = pixels_.Row(y + 1);
+    o[0] = EmbossEdge(pixels_, 0, y);
+    for (int x = 1; x < w - 1; ++x) {
+      auto channel = [&](int shift) {
+        auto v = [shift](gfx::Colour c) { return static_cast<int>((c >> shift) & 0xFF); };
+        return v(mid[x - 1]) + v(down[x - 1]) + v(down[x]) - v(up[x]) - v(up[x + 1]) -
+               v(mid[x + 1]);
+      };
+      o[x] = EmbossGrey(channel(16), channel(8), channel(0));
+    }
+    o[w - 1] = EmbossEdge(pixels_, w - 1, y);
   }
   pixels_ = std::move(out);
 }

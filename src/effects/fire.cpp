@@ -22,11 +22,14 @@ void EffectImage::StepFire(int neighbours, int passes, int strength,
                            base::RandomGenerator& random) {
   if (IsEmpty() || heat_.empty()) return;
   const int s = std::clamp(strength, 4, 128);
-  // The four heats summed (at most 4 × 255) give the new heat; a table spares a division a cell.
-  std::array<std::uint8_t, 4 * 255 + 1> cooled{};
-  for (int sum = 0; sum <= 4 * 255; ++sum) {
-    cooled[sum] = static_cast<std::uint8_t>(s * sum / (4 * s + 1));
-  }
+  // The new heat s × sum / (4s + 1), sum being at most 4 × 255, as a multiplication and a shift:
+  // with the factor rounded up at 24 bits the error stays below 1 / (4s + 1) for every sum, so
+  // the quotient is exact, the product fits in 32 bits, and the rows vectorise.
+  const std::uint32_t factor = static_cast<std::uint32_t>(
+      ((static_cast<std::uint64_t>(s) << 24) + 4 * s) / static_cast<std::uint64_t>(4 * s + 1));
+  auto cooled = [factor](std::uint32_t sum) {
+    return static_cast<std::uint8_t>((sum * factor) >> 24);
+  };
   const int w = Width();
   const int h = Height();
   std::uint8_t* heat = heat_.data();
@@ -42,39 +45,45 @@ void EffectImage::StepFire(int neighbours, int passes, int strength,
       const std::uint8_t* r2 = row(r + 2);
       const std::uint8_t* r3 = row(r + 3);
       if (neighbours == 3) {
-        for (int c = 0; c < w; ++c) out[c] = cooled[r1[c] + 2 * r2[c] + r3[c]];
+        for (int c = 0; c < w; ++c) out[c] = cooled(r1[c] + 2u * r2[c] + r3[c]);
         continue;
       }
       if (w == 1) {
-        out[0] = cooled[2 * r1[0] + r2[0] + r3[0]];
+        out[0] = cooled(2u * r1[0] + r2[0] + r3[0]);
         continue;
       }
-      out[0] = cooled[r1[w - 1] + r2[0] + r1[1] + r3[0]];
-      for (int c = 1; c < w - 1; ++c) out[c] = cooled[r1[c - 1] + r2[c] + r1[c + 1] + r3[c]];
-      out[w - 1] = cooled[r1[w - 2] + r2[w - 1] + r1[0] + r3[w - 1]];
+      out[0] = cooled(0u + r1[w - 1] + r2[0] + r1[1] + r3[0]);
+      for (int c = 1; c < w - 1; ++c) out[c] = cooled(0u + r1[c - 1] + r2[c] + r1[c + 1] + r3[c]);
+      out[w - 1] = cooled(0u + r1[w - 2] + r2[w - 1] + r1[0] + r3[w - 1]);
     }
   }
   ComposeFire();
 }
 
 void EffectImage::ComposeFire() {
-  // The fire's brightness a (0..256) decides how much of it covers the picture.
-  std::array<int, 256> cover{};
+  // Each channel is (a × F - (a - 256) × O) / 256, a being the fire's brightness (0..256). Both
+  // terms are below 65536, so red and blue are mixed side by side in one word, green in another;
+  // the fire's share is the same for every pixel of a heat.
+  std::array<std::uint32_t, 256> fireRedBlue{};
+  std::array<std::uint32_t, 256> fireGreen{};
+  std::array<std::uint32_t, 256> keep{};
   for (int i = 0; i < 256; ++i) {
     const gfx::Colour f = firePalette_[i];
-    cover[i] = (76 * gfx::Red(f) + 150 * gfx::Green(f) + 29 * gfx::Blue(f)) * 256 / 65280;
+    const std::uint32_t a = static_cast<std::uint32_t>(
+        (76 * gfx::Red(f) + 150 * gfx::Green(f) + 29 * gfx::Blue(f)) * 256 / 65280);
+    fireRedBlue[i] = a * (f & 0x00FF00FFu);
+    fireGreen[i] = a * (f & 0x0000FF00u);
+    keep[i] = 256 - a;
   }
   const std::size_t n = static_cast<std::size_t>(Width()) * Height();
   const gfx::Colour* under = source_.Data();
   gfx::Colour* out = pixels_.Data();
   for (std::size_t i = 0; i < n; ++i) {
     const int heat = heat_[i];
-    const gfx::Colour f = firePalette_[heat];
     const gfx::Colour o = under[i];
-    const int a = cover[heat];
-    auto mix = [a](int fc, int oc) { return ((a * fc - (a - 256) * oc) / 256) & 0x1FF; };
-    out[i] = gfx::Rgb(mix(gfx::Red(f), gfx::Red(o)), mix(gfx::Green(f), gfx::Green(o)),
-                      mix(gfx::Blue(f), gfx::Blue(o)));
+    const std::uint32_t redBlue = fireRedBlue[heat] + keep[heat] * (o & 0x00FF00FFu);
+    const std::uint32_t green = fireGreen[heat] + keep[heat] * (o & 0x0000FF00u);
+    out[i] = ((redBlue >> 8) & 0x00FF00FFu) | ((green >> 8) & 0x0000FF00u);
   }
 }
 

@@ -211,6 +211,20 @@ TEST(EffectImageFire, HeatClimbsFromTheBottomRowThroughTheWrappedRows) {
   EXPECT_EQ(e.Heat(0, 2), row2);
   EXPECT_EQ(e.Heat(0, 3), row3);
 
+  // The new heat is exact at every strength.
+  for (int strength = 4; strength <= 128; ++strength) {
+    random.Seed(strength);
+    copy = random;
+    const int v = copy.Next() % 256;
+    EffectImage column = Loaded(gfx::Image(1, 4));
+    column.PrepareFire();
+    column.StepFire(3, 1, strength, random);
+    const int d = 4 * strength + 1;
+    const int h0 = strength * v / d;
+    ASSERT_EQ(column.Heat(0, 0), h0) << strength;
+    ASSERT_EQ(column.Heat(0, 1), strength * (2 * v + h0) / d) << strength;
+  }
+
   // Four neighbours on three columns: the corners of the row below wrap around the sides.
   random.Seed(9);
   copy = random;
@@ -254,6 +268,19 @@ TEST(EffectImageFire, StrengthIsKeptInRangeAndColdFireShowsThePicture) {
     }
   }
   EXPECT_GT(burning, 0);
+  // Every pixel is the fire laid over the picture by the fire's brightness.
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 8; ++x) {
+      const gfx::Colour f = e.FirePalette()[e.Heat(x, y)];
+      const gfx::Colour o = pattern.Pixel(x, y);
+      const int a = (76 * gfx::Red(f) + 150 * gfx::Green(f) + 29 * gfx::Blue(f)) * 256 / 65280;
+      auto mix = [a](int fc, int oc) { return (a * fc - (a - 256) * oc) / 256; };
+      EXPECT_EQ(e.Pixels().Pixel(x, y),
+                Rgb(mix(gfx::Red(f), gfx::Red(o)), mix(gfx::Green(f), gfx::Green(o)),
+                    mix(gfx::Blue(f), gfx::Blue(o))))
+          << x << "," << y;
+    }
+  }
   // With no pass the fire is cold everywhere.
   base::RandomGenerator random;
   EffectImage cold = Loaded(pattern);
