@@ -82,7 +82,13 @@ void EffectImage::RenderWater() {
   for (int y = 1; y < h - 1; ++y) {
     const std::int32_t* row = height + static_cast<std::size_t>(y) * w;
     gfx::Colour* out = pixels_.Row(y);
+    const gfx::Colour* still = source_.Row(y);
     for (int x = 1; x < w - 1; ++x) {
+      // Flat water, most of the area while the waves spread, shows the picture as it is.
+      if (row[x] == row[x + 1] && row[x] == row[x + w]) {
+        out[x] = still[x];
+        continue;
+      }
       const int dx = row[x] - row[x + 1];
       const int dy = (row[x] - row[x + w]) >> kRefractionShift;
       const int sx = x + (dx >> kRefractionShift);
