@@ -14,10 +14,12 @@ void CScribixView::OnTimer(int id) {
       case base::TimerOwner::kCelebration:
         // A success signalled twice for the same word, or with no word on screen, ends here.
         if (!OnCelebrationTimer(id)) return;
+        if (id == base::kTimerWordSuccess) list_.Dictation().Reward();
         break;
       case base::TimerOwner::kDictation:
-        // The next word of the dictation comes with the dictation itself.
+        // Killed first: a message shown by the next entry must not let the timer come again.
         platform_.timers.Kill(id);
+        if (module_ == ModuleId::kListe) NextDictationEntry();
         break;
       case base::TimerOwner::kTileInput:
         Active().OnTimer(id);
@@ -31,6 +33,13 @@ void CScribixView::OnTimer(int id) {
   }
   // Every timer message moves on what moves by itself.
   Active().Tick();
+}
+
+void CScribixView::NextDictationEntry() {
+  // A new entry may be rewarded, also when it is the same as the last one (a list of one word).
+  lastCelebratedText_.clear();
+  lastCelebratedIndex_ = -1;
+  list_.Dictation().NextEntry();
 }
 
 bool CScribixView::OnCelebrationTimer(int id) {
