@@ -40,6 +40,11 @@ void CScribixView::NextDictationEntry() {
   lastCelebratedText_.clear();
   lastCelebratedIndex_ = -1;
   list_.Dictation().NextEntry();
+  // The automatic advance can come while the child holds a tile: the tiles are gone with it.
+  if (held_.selectedPiece >= state_.itemCount) {
+    held_.selectedPiece = -1;
+    selection_.selectionCount = 0;
+  }
 }
 
 bool CScribixView::OnCelebrationTimer(int id) {

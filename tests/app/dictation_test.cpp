@@ -304,6 +304,22 @@ TEST(Dictation, AListOfOneWordIsRewardedAtEveryPass) {
   }
 }
 
+TEST(Dictation, TheNextEntryComingWhileATileIsHeldLetsItGo) {
+  Dictating d("chat\nrat\n");
+  d.Next();
+  const auto& key = d.view->Cells()[kC];
+  const gfx::Point from{key.posX + 5, key.posY + 5};
+  d.harness.Press(from);
+  d.harness.MoveTo(from, {from.x, from.y - 100});
+  ASSERT_EQ(d.Tiles(), 1);
+  d.view->OnTimer(base::kTimerNextWord);
+  EXPECT_EQ(d.view->Held().selectedPiece, -1);
+  d.harness.MoveTo({from.x, from.y - 100}, {from.x, from.y - 200});
+  d.harness.Release({from.x, from.y - 200});
+  EXPECT_EQ(d.Tiles(), 0);
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
+}
+
 TEST(Dictation, TheAutomaticAdvanceOnlyActsInTheListModule) {
   Dictating d("chat\nrat\n");
   d.Next();
