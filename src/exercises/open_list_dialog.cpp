@@ -21,8 +21,7 @@ void COpenList2::WarnTooMany(int given) {
       text, sizeof text,
       "La liste compte %d mots ou phrases : seuls les %d premiers ont \xE9t\xE9 gard\xE9s.", given,
       kMaxListEntries);
-  dialogs_.MessageBox(text, "Listes de mots", ports::MessageButtons::kOk,
-                      ports::MessageIcon::kWarning);
+  dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
 }
 
 void COpenList2::LoadList(const std::string& path) {
@@ -84,11 +83,9 @@ void COpenList2::SaveList() {
     }
   }
   if (!base::WriteFileAtomically(*chosen, bytes)) {
-    char text[kListPathCapacity + 64];
-    std::snprintf(text, sizeof text, "probl\xE8me d'ouverture du  fichier %s !",
-                  text::TextFromPath(*chosen).c_str());
-    dialogs_.MessageBox(text, "Listes de mots", ports::MessageButtons::kOk,
-                        ports::MessageIcon::kNone);
+    const std::string text =
+        "probl\xE8me d'ouverture du  fichier " + text::TextFromPath(*chosen) + " !";
+    dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kNone);
   }
 }
 
