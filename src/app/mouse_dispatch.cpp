@@ -109,8 +109,12 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     Delay(kModuleSwitchPauseMs);
   }
 
+  // At the small icon sizes the dictation's "next word" is drawn over most of the puzzle's
+  // icon: a click goes to the icon the child sees there.
+  const bool onPuzzleIcon =
+      in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
   // The puzzle's side of the switch comes with the puzzle itself.
-  if (in(IconModulePuzzle)) return {};
+  if (onPuzzleIcon) return {};
 
   if (target) {
     writing->ClearForModuleChange();
@@ -120,16 +124,25 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   }
 
   // The dictation's own icons: help, solution and the instruction again end the click; the next
-  // word goes on with the tests below.
+  // word goes on with the tests below. A hidden solution button still answers where it stands.
   if (module_ == ModuleId::kListe) {
-    if (in(IconHelp)) return {};
+    exercises::Dictation& dictation = list_.Dictation();
+    if (in(IconHelp)) {
+      if (!listDialog_.hideHelp) dictation.Help();
+      return {};
+    }
     if (in(IconSolution)) {
+      dictation.Solution();
       if (autoAdvanceSeconds_ > 0) {
         platform_.timers.Start(base::kTimerNextWord, autoAdvanceSeconds_ * 1000);
       }
       return {};
     }
-    if (in(IconRepeatWord)) return {};
+    if (in(IconNextWord)) NextDictationEntry();
+    if (in(IconRepeatWord)) {
+      if (wordList_.currentEntry >= 0) dictation.Instruction(wordList_.currentEntry);
+      return {};
+    }
   }
 
   if (in(IconManual)) OpenManual();

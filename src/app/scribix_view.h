@@ -40,7 +40,7 @@ namespace app {
 // The program: the one window the child works in. Built with the platform's ports and driven
 // through its window messages; it owns every part of the program and hands each message to the
 // part that deals with it.
-class CScribixView : private SettingsActions {
+class CScribixView : private SettingsActions, private exercises::ListActions {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
@@ -94,6 +94,7 @@ class CScribixView : private SettingsActions {
   base::Trace& StartupTrace() { return trace_; }
   speech::SpeechEngine& Speech() { return speech_; }
   exercises::COpenList2& ListDialog() { return listDialog_; }
+  exercises::Dictation& Dictation() { return list_.Dictation(); }
   exercises::CCEdit& EditorDialog() { return editorDialog_; }
   CConfigABC& SettingsDialog() { return settingsDialog_; }
   puzzle::CConfigPuzzle& PuzzleDialog() { return puzzleDialog_; }
@@ -134,6 +135,8 @@ class CScribixView : private SettingsActions {
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
   void ApplyKeyboardColours(std::int32_t colourIndex);
   void LoadFireworks();
+  // The dictation's next entry, by the icon or by the automatic advance.
+  void NextDictationEntry();
   // False when the message ends with the celebration guard.
   bool OnCelebrationTimer(int id);
   void TooltipTick();
@@ -163,6 +166,11 @@ class CScribixView : private SettingsActions {
   void RateChanged(std::int32_t rate) override;
   void VolumeChanged(std::int32_t volume) override;
   void AutoPlaceChanged(bool on) override;
+
+  // What the word-list dialog sets off.
+  void AutoAdvanceChanged(std::int32_t seconds) override;
+  void DictationButtonShownChanged(bool helpButton) override;
+  std::filesystem::path ListFolder() const override;
 
   ports::Platform& platform_;
   base::AppState state_;

@@ -15,7 +15,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
     : platform_(platformPorts),
       speech_(platformPorts.voice),
       sounds_(platformPorts.sound, programFolder),
-      listDialog_(platformPorts.dialogHost, wordList_, random_, platformPorts.clock),
+      listDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, wordList_, random_,
+                  platformPorts.clock),
       editorDialog_(platformPorts.dialogHost),
       settingsDialog_(platformPorts.dialogHost, *this),
       puzzleDialog_(platformPorts.dialogHost),
@@ -147,9 +148,12 @@ exercises::WritingContext CScribixView::WritingParts() {
           selection_,
           editorDialog_,
           listDialog_,
+          wordList_,
           held_,
           autoPlace_,
           settingsDialog_.noSounds,
+          settingsDialog_.noEffects,
+          autoAdvanceSeconds_,
           platform_,
           speech_,
           sounds_,
@@ -179,6 +183,19 @@ bool CScribixView::IsAnyDialogVisible() const {
   const auto& host = platform_.dialogHost;
   return host.IsVisible(DialogId::kSettings) || host.IsVisible(DialogId::kPuzzleSettings) ||
          host.IsVisible(DialogId::kEditor) || host.IsVisible(DialogId::kWordLists);
+}
+
+void CScribixView::AutoAdvanceChanged(std::int32_t seconds) {
+  autoAdvanceSeconds_ = seconds;
+}
+
+void CScribixView::DictationButtonShownChanged(bool helpButton) {
+  const gfx::Rect icon = icons_[helpButton ? IconHelp : IconSolution];
+  platform_.window.Invalidate(gfx::Rect::FromSize(icon.left, icon.top, 40, 40), true);
+}
+
+std::filesystem::path CScribixView::ListFolder() const {
+  return state_.programFolder / exercises::COpenList2::kListFolderName;
 }
 
 void CScribixView::OpenManual() {

@@ -14,10 +14,12 @@ void CScribixView::OnTimer(int id) {
       case base::TimerOwner::kCelebration:
         // A success signalled twice for the same word, or with no word on screen, ends here.
         if (!OnCelebrationTimer(id)) return;
+        if (id == base::kTimerWordSuccess) list_.Dictation().Reward();
         break;
       case base::TimerOwner::kDictation:
-        // The next word of the dictation comes with the dictation itself.
+        // Killed first: a message shown by the next entry must not let the timer come again.
         platform_.timers.Kill(id);
+        if (module_ == ModuleId::kListe) NextDictationEntry();
         break;
       case base::TimerOwner::kTileInput:
         Active().OnTimer(id);
@@ -31,6 +33,18 @@ void CScribixView::OnTimer(int id) {
   }
   // Every timer message moves on what moves by itself.
   Active().Tick();
+}
+
+void CScribixView::NextDictationEntry() {
+  // A new entry may be rewarded, also when it is the same as the last one (a list of one word).
+  lastCelebratedText_.clear();
+  lastCelebratedIndex_ = -1;
+  list_.Dictation().NextEntry();
+  // The automatic advance can come while the child holds a tile: the tiles are gone with it.
+  if (held_.selectedPiece >= state_.itemCount) {
+    held_.selectedPiece = -1;
+    selection_.selectionCount = 0;
+  }
 }
 
 bool CScribixView::OnCelebrationTimer(int id) {

@@ -1,5 +1,7 @@
 #include "exercises/open_list_dialog.h"
 
+#include <cstdio>
+
 #include "base/files.h"
 #include "exercises/word_list.h"
 #include "text/cp1252.h"
@@ -13,21 +15,117 @@ void COpenList2::SetListPath(std::string path) {
   listPath = std::move(path);
 }
 
+void COpenList2::WarnTooMany(int given) {
+  char text[200];
+  std::snprintf(
+      text, sizeof text,
+      "La liste compte %d mots ou phrases : seuls les %d premiers ont \xE9t\xE9 gard\xE9s.", given,
+      kMaxListEntries);
+  dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
+}
+
 void COpenList2::LoadList(const std::string& path) {
   WordList& list = list_;
   list.currentEntry = -1;
   list.listEntries.clear();
   list.listFileOrder.clear();
+  int given = 0;
   if (!path.empty()) {
     if (auto bytes = base::ReadWholeFile(text::PathFromText(path))) {
-      list.listFileOrder = ParseListFile(*bytes);
+      list.listFileOrder = ParseListFile(*bytes, &given);
       list.listEntries = list.listFileOrder;
     }
   }
   listText.clear();
   for (const auto& entry : list.listEntries) listText += entry + "\r\n";
   host_.Refresh(ports::DialogId::kWordLists);
-  ApplyDraw(list, randomDraw, random_, clock_.CalendarSeconds());
+  Draw();
+  // At start-up the saved list comes back without a word: the teacher was told when opening it.
+  if (given > kMaxListEntries && !actions_.SettingsLoading()) WarnTooMany(given);
+}
+
+void COpenList2::Draw() {
+  ApplyDraw(list_, randomDraw, random_, clock_.CalendarSeconds());
+}
+
+void COpenList2::OnClose() {
+  host_.Hide(ports::DialogId::kWordLists);
+}
+
+void COpenList2::OpenList() {
+  host_.Hide(ports::DialogId::kWordLists);
+  const auto chosen = dialogs_.OpenFile(kFileFilter, actions_.ListFolder(), {});
+  if (chosen) {
+    SetListPath(text::TextFromPath(*chosen));
+    actions_.SaveSettings();
+    LoadList(listPath);
+  }
+  host_.Show(ports::DialogId::kWordLists);
+}
+
+void COpenList2::SaveList() {
+  host_.Hide(ports::DialogId::kWordLists);
+  const auto chosen = dialogs_.SaveFile(kFileFilter, actions_.ListFolder(), {});
+  host_.Show(ports::DialogId::kWordLists);
+  if (!chosen) return;
+  // A line break of the box reaches the file as CR CR LF, as list files always had it; the
+  // reader takes it as one break.
+  std::string bytes;
+  bytes.reserve(listText.size() + listText.size() / 8);
+  for (std::size_t i = 0; i < listText.size(); ++i) {
+    if (listText[i] == '\r' && i + 1 < listText.size() && listText[i + 1] == '\n') {
+      bytes += "\r\r\n";
+      ++i;
+    } else if (listText[i] == '\n') {
+      bytes += "\r\r\n";
+    } else {
+      bytes += listText[i];
+    }
+  }
+  if (!base::WriteFileAtomically(*chosen, bytes)) {
+    const std::string text =
+        "probl\xE8me d'ouverture du  fichier " + text::TextFromPath(*chosen) + " !";
+    dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kNone);
+  }
+}
+
+void COpenList2::OnListTextEdited(std::string text) {
+  listText = std::move(text);
+  int given = 0;
+  list_.listFileOrder = ParseListBox(listText, &given);
+  list_.listEntries = list_.listFileOrder;
+  const bool overflow = given > kMaxListEntries;
+  if (overflow && !boxOverflowTold_) WarnTooMany(given);
+  boxOverflowTold_ = overflow;
+}
+
+void COpenList2::OnRandomClicked(bool ticked) {
+  if (actions_.SettingsLoading()) return;
+  randomDraw = ticked;
+  Draw();
+  actions_.SaveSettings();
+}
+
+void COpenList2::OnHideHelpClicked(bool ticked) {
+  if (actions_.SettingsLoading()) return;
+  hideHelp = ticked;
+  actions_.SaveSettings();
+  actions_.DictationButtonShownChanged(true);
+}
+
+void COpenList2::OnHideSolutionClicked(bool ticked) {
+  if (actions_.SettingsLoading()) return;
+  hideSolution = ticked;
+  actions_.SaveSettings();
+  actions_.DictationButtonShownChanged(false);
+}
+
+void COpenList2::OnAutoAdvanceChanged(std::int32_t item) {
+  if (actions_.SettingsLoading()) return;
+  if (item < 0 || item >= static_cast<std::int32_t>(kAutoAdvanceItems.size())) return;
+  autoAdvanceSelection = item;
+  actions_.AutoAdvanceChanged(kAutoAdvanceSeconds[static_cast<std::size_t>(item)]);
+  actions_.SaveSettings();
 }
 
 }  // namespace exercises

@@ -6,12 +6,13 @@
 
 namespace exercises {
 
-std::vector<std::string> ParseListFile(std::string_view fileText) {
+std::vector<std::string> ParseListFile(std::string_view fileText, int* entriesGiven) {
   std::vector<std::string> entries;
+  int given = 0;
   const std::string decoded = text::DecodeFileText(fileText);
   // A line ends at a line feed; the line-end bytes are trimmed with the other trailing blanks.
   std::size_t start = 0;
-  while (start <= decoded.size() && static_cast<int>(entries.size()) < kMaxListEntries) {
+  while (start <= decoded.size()) {
     std::size_t end = decoded.find('\n', start);
     const bool last = end == std::string::npos;
     if (last) end = decoded.size();
@@ -20,11 +21,39 @@ std::vector<std::string> ParseListFile(std::string_view fileText) {
     const std::size_t lastChar = line.find_last_not_of(std::string_view(" \t\n\r\0", 5));
     if (lastChar != std::string_view::npos) {
       const std::size_t from = first == std::string_view::npos ? 0 : first;
-      if (from <= lastChar) entries.emplace_back(line.substr(from, lastChar - from + 1));
+      if (from <= lastChar) {
+        ++given;
+        if (static_cast<int>(entries.size()) < kMaxListEntries) {
+          entries.emplace_back(line.substr(from, lastChar - from + 1));
+        }
+      }
     }
     if (last) break;
     start = end + 1;
   }
+  if (entriesGiven != nullptr) *entriesGiven = given;
+  return entries;
+}
+
+std::vector<std::string> ParseListBox(std::string_view boxText, int* entriesGiven) {
+  constexpr std::size_t kMaxLineChars = 80;
+  std::vector<std::string> entries;
+  int given = 0;
+  std::size_t start = 0;
+  while (start < boxText.size()) {
+    std::size_t end = boxText.find('\n', start);
+    if (end == std::string_view::npos) end = boxText.size();
+    std::string_view line = boxText.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty()) {
+      ++given;
+      if (static_cast<int>(entries.size()) < kMaxListEntries) {
+        entries.emplace_back(line.substr(0, kMaxLineChars));
+      }
+    }
+    start = end + 1;
+  }
+  if (entriesGiven != nullptr) *entriesGiven = given;
   return entries;
 }
 

@@ -22,8 +22,12 @@ struct WordList {
 
 // The entries of a list file: one per line, without leading blanks and tabs nor trailing
 // blanks, tabs and line-end bytes; lines with nothing else are skipped. At most 1000 entries:
-// lines beyond are ignored.
-std::vector<std::string> ParseListFile(std::string_view fileText);
+// lines beyond are ignored. entriesGiven, when asked for, counts every entry of the file.
+std::vector<std::string> ParseListFile(std::string_view fileText, int* entriesGiven = nullptr);
+
+// The entries the edit box holds: its lines (CR LF or LF) as typed, not trimmed, each cut to 80
+// characters; empty lines are skipped. At most 1000, counted as above.
+std::vector<std::string> ParseListBox(std::string_view boxText, int* entriesGiven = nullptr);
 
 // The draw: file order, or a shuffle of the current working order. The generator is seeded
 // with the time in seconds every time, so two draws in the same second shuffle alike.

@@ -6,6 +6,7 @@
 #include "app/module.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
+#include "exercises/dictation.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
 #include "keyboard/grid_text.h"
@@ -30,10 +31,13 @@ struct WritingContext {
   keyboard::WritingGrid& grid;
   keyboard::TileSelection& selection;
   CCEdit& editor;
-  const COpenList2& listDialog;
+  COpenList2& listDialog;
+  WordList& words;
   base::HeldRecord& held;
-  const std::int32_t& autoPlace;  // the settings' "Placement automatique sur clic"
-  const bool& noSounds;           // the settings' "Supprimer les bruitages"
+  const std::int32_t& autoPlace;           // the settings' "Placement automatique sur clic"
+  const bool& noSounds;                    // the settings' "Supprimer les bruitages"
+  const bool& noEffects;                   // the settings' "Supprime les effets visuels"
+  const std::int32_t& autoAdvanceSeconds;  // the list's "Passage automatique ..."
   ports::Platform& platform;
   speech::SpeechEngine& speech;
   speech::SoundEffects& sounds;
@@ -124,11 +128,19 @@ class FrenchModule : public WritingModule {
 
 class ListModule : public WritingModule {
  public:
-  explicit ListModule(WritingContext context) : WritingModule(context) {}
+  explicit ListModule(WritingContext context)
+      : WritingModule(context),
+        dictation_({context.state, context.cells, context.grid, context.pictures, context.words,
+                    context.listDialog, context.platform, context.speech,
+                    context.autoAdvanceSeconds, context.noEffects}) {}
   app::ModuleId Id() const override { return app::ModuleId::kListe; }
+  exercises::Dictation& Dictation() { return dictation_; }
 
  protected:
   bool IsDictation() const override { return true; }
+
+ private:
+  exercises::Dictation dictation_;
 };
 
 class MathModule : public WritingModule {

@@ -12,6 +12,7 @@
 #include "platform/voice_backend.h"
 #include "shell/config_abc_window.h"
 #include "shell/main_frame.h"
+#include "shell/open_list_window.h"
 #include "shell/qt_text.h"
 #include "shell/view_widget.h"
 #include "shell/voice_warning_window.h"
@@ -21,8 +22,9 @@ namespace shell {
 CScribixApp::CScribixApp() = default;
 
 CScribixApp::CScribixApp(std::unique_ptr<ports::Voice> voice,
-                         std::unique_ptr<ports::VoiceCatalog> catalog)
-    : voice_(std::move(voice)), voices_(std::move(catalog)) {}
+                         std::unique_ptr<ports::VoiceCatalog> catalog,
+                         std::unique_ptr<ports::UserDialogs> dialogs)
+    : dialogs_(std::move(dialogs)), voice_(std::move(voice)), voices_(std::move(catalog)) {}
 
 CScribixApp::~CScribixApp() {
   // The dialogs' windows go first (they show the view's models, and the frame would otherwise
@@ -30,6 +32,7 @@ CScribixApp::~CScribixApp() {
   // Nothing is saved on this path.
   if (widget_ != nullptr) widget_->Attach(nullptr);
   settingsWindow_.reset();
+  listWindow_.reset();
   view_.reset();
   frame_.reset();
 }
@@ -61,7 +64,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   timers_ = std::make_unique<QtTimers>([this](int id) {
     if (view_) view_->OnTimer(id);
   });
-  dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
+  if (!dialogs_) dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
   std::string voiceNote;
   if (!voice_) voice_ = platform::MakeVoice(&voiceNote);
   if (!voices_) voices_ = platform::MakeVoiceCatalog();
@@ -76,6 +79,9 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        desktop_, folders.program, frame_.get());
+  // Hidden until the "Gestion des listes de mots" icon shows it.
+  listWindow_ = std::make_unique<COpenList2Window>(view_->ListDialog(), dialogHost_,
+                                                   folders.program, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
     CAvert2Window warning(view_->VoiceWarning(), desktop_, clock_, *widget_, frame_.get());
     warning.exec();

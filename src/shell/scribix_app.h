@@ -22,6 +22,7 @@ namespace shell {
 
 class CConfigABCWindow;
 class CMainFrame;
+class COpenList2Window;
 class ScribixViewWidget;
 
 struct Folders {
@@ -35,9 +36,10 @@ class CScribixApp {
  public:
   CScribixApp();
   // With a voice of its own instead of the system's (a test listens to what it is given), and
-  // the voices it lists when one is given.
+  // the voices it lists when one is given, and modal dialogs that answer by themselves.
   explicit CScribixApp(std::unique_ptr<ports::Voice> voice,
-                       std::unique_ptr<ports::VoiceCatalog> catalog = nullptr);
+                       std::unique_ptr<ports::VoiceCatalog> catalog = nullptr,
+                       std::unique_ptr<ports::UserDialogs> dialogs = nullptr);
   ~CScribixApp();
 
   // Frame, then the view's construction, then its window and timers, then the frame shown.
@@ -49,6 +51,7 @@ class CScribixApp {
   QtTimers* Timers() const { return timers_.get(); }
   QtDialogHost& Dialogs() { return dialogHost_; }
   CConfigABCWindow* SettingsWindow() const { return settingsWindow_.get(); }
+  COpenList2Window* ListWindow() const { return listWindow_.get(); }
 
   static Folders DefaultFolders();
   static void LoadFrenchTranslations(QApplication& application);
@@ -58,7 +61,7 @@ class CScribixApp {
   ScribixViewWidget* widget_ = nullptr;
   std::unique_ptr<QtTimers> timers_;
   ports::SystemClock clock_;
-  std::unique_ptr<QtUserDialogs> dialogs_;
+  std::unique_ptr<ports::UserDialogs> dialogs_;
   QtDesktop desktop_;
   QtPictures pictures_;
   QtSoundPlayer sound_;
@@ -70,6 +73,7 @@ class CScribixApp {
   std::unique_ptr<app::CScribixView> view_;
   // The dialogs' windows show models that live in the view: they go before it.
   std::unique_ptr<CConfigABCWindow> settingsWindow_;
+  std::unique_ptr<COpenList2Window> listWindow_;
 };
 
 }  // namespace shell

@@ -93,12 +93,28 @@ class FakeUserDialogs : public ports::UserDialogs {
 
   ports::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                                   ports::MessageButtons buttons, ports::MessageIcon icon) override;
-  std::optional<std::filesystem::path> OpenFile(const std::string&, const std::filesystem::path&,
-                                                const std::string&) override {
+  // What each file dialog was asked with.
+  struct FileRequest {
+    std::string filter;
+    std::filesystem::path initialFolder;
+    std::string proposedName;
+  };
+  std::vector<FileRequest> openRequests, saveRequests;
+  // Runs while a file dialog is open (the test looks at the program then).
+  std::function<void()> whileFileDialog;
+
+  std::optional<std::filesystem::path> OpenFile(const std::string& filter,
+                                                const std::filesystem::path& folder,
+                                                const std::string& name) override {
+    openRequests.push_back({filter, folder, name});
+    if (whileFileDialog) whileFileDialog();
     return openAnswer;
   }
-  std::optional<std::filesystem::path> SaveFile(const std::string&, const std::filesystem::path&,
-                                                const std::string&) override {
+  std::optional<std::filesystem::path> SaveFile(const std::string& filter,
+                                                const std::filesystem::path& folder,
+                                                const std::string& name) override {
+    saveRequests.push_back({filter, folder, name});
+    if (whileFileDialog) whileFileDialog();
     return saveAnswer;
   }
   std::optional<gfx::Colour> ChooseColour(gfx::Colour initial) override {

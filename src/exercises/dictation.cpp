@@ -1,0 +1,302 @@
+#include "exercises/dictation.h"
+
+#include <algorithm>
+
+#include "base/timer_ids.h"
+#include "keyboard/grid_text.h"
+#include "text/cp1252.h"
+
+namespace exercises {
+
+namespace {
+
+constexpr int kSolutionPauseMs = 500;
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+template <typename Layer, typename Value>
+void FillLayer(Layer& layer, Value value) {
+  for (auto& line : layer) line.fill(static_cast<typename Layer::value_type::value_type>(value));
+}
+
+}  // namespace
+
+const std::string* Dictation::EntryAt(std::int32_t index) const {
+  const WordList& words = p_.words;
+  if (index < 0 || index >= words.listCount() ||
+      static_cast<std::size_t>(index) >= words.listEntries.size()) {
+    return nullptr;
+  }
+  return &words.listEntries[static_cast<std::size_t>(index)];
+}
+
+void Dictation::Message(const std::string& text) {
+  p_.platform.dialogs.MessageBox(text, "Scribix", ports::MessageButtons::kOk,
+                                 ports::MessageIcon::kNone);
+}
+
+void Dictation::Repaint(const gfx::Rect& area) {
+  if (!area.IsEmpty()) p_.platform.window.Invalidate(area, true);
+}
+
+void Dictation::ClearAnswerCells() {
+  keyboard::WritingGrid& grid = p_.grid;
+  const int columns = keyboard::GridColumnsInUse(p_.state);
+  const int lines = keyboard::GridLinesInUse(p_.state);
+  for (int c = 0; c < columns; ++c) {
+    for (int l = 0; l < lines; ++l) {
+      const auto line = static_cast<std::size_t>(l);
+      const auto column = static_cast<std::size_t>(c);
+      if (grid.enabled[line][column] != 0) Repaint(base::CellRect(p_.state, c, l));
+      grid.visibility[line][column] = 0;
+      grid.text[line][column] = ' ';
+      grid.solution[line][column] = ' ';
+    }
+  }
+  // Beyond the grid in use too: a grid made smaller since must not keep cells of an old entry.
+  FillLayer(grid.enabled, 0);
+  FillLayer(grid.expected, ' ');
+}
+
+void Dictation::MakeAnswerCell(int column, int line, char expected) {
+  const auto l = static_cast<std::size_t>(line);
+  const auto c = static_cast<std::size_t>(column);
+  p_.grid.enabled[l][c] = 1;
+  p_.grid.expected[l][c] = static_cast<std::uint8_t>(expected);
+  p_.grid.visibility[l][c] = 1;
+  Repaint(base::CellRect(p_.state, column, line));
+}
+
+void Dictation::TooLong(std::string_view word) {
+  std::string shown;
+  for (char c : word) {
+    if (!IsBlank(c)) shown += c;
+  }
+  Message("Le mot " + shown +
+          " est trop long. \nAugmentez le nombre de caract\xE8res/ligne dans le panneau de "
+          "configuration");
+  ClearAnswerCells();
+}
+
+bool Dictation::LayOutOnOneLine(const std::string& entry) {
+  const base::AppState& s = p_.state;
+  const int n = static_cast<int>(entry.size());
+  const int cellWidth = std::max(s.cellWidth, 1);
+  const int w = (p_.platform.window.ClientSize().width - 2 * s.gridLeft) / cellWidth;
+  const int start = std::max(w / 2 - n / 2, 0);
+  if (start + n >= keyboard::GridColumnsInUse(s)) {
+    TooLong(entry);
+    return false;
+  }
+  // The second line leaves a line of air above the entry; a grid of one line has only the first.
+  const int line = keyboard::GridLinesInUse(s) > 1 ? 1 : 0;
+  for (int k = 0; k < n; ++k) {
+    const char c = entry[static_cast<std::size_t>(k)];
+    if (IsBlank(c)) {
+      Repaint(base::CellRect(s, start + k, line));
+    } else {
+      MakeAnswerCell(start + k, line, c);
+    }
+  }
+  return true;
+}
+
+bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
+  const int columns = keyboard::GridColumnsInUse(p_.state);
+  const int lines = keyboard::GridLinesInUse(p_.state);
+  int line = 0;
+  int column = 0;
+  bool wordStart = true;
+  for (std::size_t k = 0; k < entry.size(); ++k) {
+    if (wordStart) {
+      wordStart = false;
+      std::size_t end = k;
+      while (end < entry.size() && !IsBlank(entry[end])) ++end;
+      const int m = static_cast<int>(end - k);
+      // A word never ends in the last column: it goes to the next line instead.
+      if (column + m >= columns) {
+        column = 0;
+        ++line;
+        if (m >= columns) {
+          TooLong(std::string_view(entry).substr(k, end - k));
+          return false;
+        }
+        if (line >= lines) {
+          Message(kTooFewLinesMessage);
+          ClearAnswerCells();
+          return false;
+        }
+      }
+    }
+    if (IsBlank(entry[k])) {
+      wordStart = true;
+    } else {
+      MakeAnswerCell(column, line, entry[k]);
+    }
+    ++column;
+  }
+  return true;
+}
+
+void Dictation::NextEntry() {
+  keyboard::WritingGrid& grid = p_.grid;
+  base::AppState& s = p_.state;
+  WordList& words = p_.words;
+  grid.pendingWord = 1;
+  grid.ResetTextLayers();
+  FillLayer(grid.occupancy, 0);
+  FillLayer(grid.marks, 0);
+
+  if (words.listCount() == 0) {
+    Message(kEmptyListMessage);
+    p_.listDialog.OpenList();
+  }
+  ClearAnswerCells();
+
+  ++words.currentEntry;
+  if (words.currentEntry > words.listCount() - 1) {
+    // Every pass over a list drawn at random is drawn anew.
+    p_.listDialog.Draw();
+    words.currentEntry = words.listCount() == 0 ? -1 : 0;
+  }
+  const std::string* entry = EntryAt(words.currentEntry);
+  if (entry == nullptr) return;
+
+  for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
+    const base::CellRecord& r = p_.cells[i];
+    Repaint(gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height).Inflated(5, 5));
+  }
+  s.itemCount = s.keyCount;
+
+  const std::string current = *entry;
+  const bool laidOut = static_cast<int>(current.size()) < keyboard::GridColumnsInUse(s)
+                           ? LayOutOnOneLine(current)
+                           : LayOutOnSeveralLines(current);
+  if (!laidOut) return;
+  Instruction(words.currentEntry);
+  FillLayer(grid.text, ' ');
+}
+
+void Dictation::Say(std::string_view oneWord, std::string_view severalWords, std::int32_t index) {
+  if (!SoundOn()) return;
+  p_.speech.Silence();
+  const std::string* entry = EntryAt(index);
+  if (entry == nullptr) return;
+  std::string text(keyboard::CountWords(*entry) > 1 ? severalWords : oneWord);
+  text += *entry;
+  text += '!';
+  // "$" stands for a letter the child writes but that is not said.
+  std::erase(text, '$');
+  p_.speech.Speak(text);
+}
+
+void Dictation::Instruction(std::int32_t index) {
+  Say("Ecris le mot : ", "Ecris la phrase : ", index);
+}
+
+void Dictation::Congratulation(std::int32_t index) {
+  Say("Bravo!!! tu as \xE9"
+      "cris le mot ::: ",
+      "Bravo!!! tu as \xE9"
+      "cris la phrase ::: ",
+      index);
+}
+
+void Dictation::Help() {
+  keyboard::WritingGrid& grid = p_.grid;
+  base::AppState& s = p_.state;
+  keyboard::GridTiles g{s, p_.cells, grid, p_.pictures};
+  const int columns = keyboard::GridColumnsInUse(s);
+  const int lines = keyboard::GridLinesInUse(s);
+  auto expectedAt = [&](int column, int line) -> char {
+    if (column < 0 || line < 0 || column >= keyboard::WritingGrid::kColumns ||
+        line >= keyboard::WritingGrid::kLines) {
+      return ' ';
+    }
+    return static_cast<char>(
+        grid.expected[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]);
+  };
+  FillLayer(grid.solution, ' ');
+
+  bool wrongTile = false;
+  int i = s.keyCount;
+  while (i < std::min(s.itemCount, base::kMaxItems)) {
+    const base::CellRecord tile = p_.cells[i];
+    const char letter = tile.Letter();
+    if (text::ToLower(letter) == text::ToLower(expectedAt(tile.gridCol, tile.gridRow))) {
+      ++i;
+      continue;
+    }
+    wrongTile = true;
+    bool hinted = false;
+    for (int l = 0; l < lines && !hinted; ++l) {
+      for (int c = 0; c < columns && !hinted; ++c) {
+        const char expected = expectedAt(c, l);
+        auto& solution = grid.solution[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)];
+        if (text::ToLower(expected) == letter && static_cast<char>(solution) != expected) {
+          solution = static_cast<std::uint8_t>(expected);
+          hinted = true;
+        }
+      }
+    }
+    // The tiles after it move down: the same index holds the next one.
+    keyboard::RemoveTile(g, i);
+    Repaint(gfx::Rect::FromSize(tile.posX, tile.posY, s.cellWidth, s.cellHeight).Inflated(5, 5));
+  }
+
+  bool hintedEmptyCell = false;
+  if (!wrongTile) {
+    auto tileOn = [&](int column, int line) {
+      for (int k = s.keyCount; k < std::min(s.itemCount, base::kMaxItems); ++k) {
+        if (p_.cells[k].gridCol == column && p_.cells[k].gridRow == line) return true;
+      }
+      return false;
+    };
+    for (int l = 0; l < lines && !hintedEmptyCell; ++l) {
+      for (int c = 0; c < columns && !hintedEmptyCell; ++c) {
+        if (grid.enabled[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] == 0 ||
+            tileOn(c, l)) {
+          continue;
+        }
+        grid.solution[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] =
+            static_cast<std::uint8_t>(expectedAt(c, l));
+        hintedEmptyCell = true;
+      }
+    }
+  }
+  if (wrongTile || hintedEmptyCell) {
+    keyboard::PlaceSolutionTiles(g, false, false, false,
+                                 [this](const gfx::Rect& r) { Repaint(r); });
+  }
+}
+
+void Dictation::Solution() {
+  keyboard::WritingGrid& grid = p_.grid;
+  for (std::size_t l = 0; l < keyboard::WritingGrid::kLines; ++l) {
+    for (std::size_t c = 0; c < keyboard::WritingGrid::kColumns; ++c) {
+      grid.solution[l][c] = grid.expected[l][c];
+    }
+  }
+  keyboard::GridTiles g{p_.state, p_.cells, grid, p_.pictures};
+  keyboard::PlaceSolutionTiles(g, true, false, false, [this](const gfx::Rect& r) { Repaint(r); });
+  const std::string* entry = EntryAt(p_.words.currentEntry);
+  if (!SoundOn() || entry == nullptr) return;
+  // A moment for the child to see the tiles before hearing the entry.
+  p_.platform.clock.Sleep(kSolutionPauseMs);
+  // Said as written, "$" included: the letters are all on the screen now.
+  p_.speech.Speak(*entry);
+  p_.speech.WaitUntilQuiet();
+}
+
+void Dictation::Reward() {
+  if (p_.grid.gridBounds.IsEmpty()) return;
+  if (!p_.noEffects && playRewardEffect) playRewardEffect(p_.grid.gridBounds);
+  if (SoundOn()) Congratulation(p_.words.currentEntry);
+  if (p_.autoAdvanceSeconds > 0) {
+    p_.platform.timers.Start(base::kTimerNextWord, p_.autoAdvanceSeconds * 1000);
+  }
+}
+
+}  // namespace exercises

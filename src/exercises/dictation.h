@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "base/app_state.h"
+#include "base/cell_table.h"
+#include "exercises/open_list_dialog.h"
+#include "exercises/word_list.h"
+#include "gfx/geometry.h"
+#include "keyboard/keyboard_pictures.h"
+#include "keyboard/writing_grid.h"
+#include "ports/platform.h"
+#include "speech/speech_engine.h"
+
+namespace exercises {
+
+// What the dictation works on; the view owns all of it.
+struct DictationParts {
+  base::AppState& state;
+  base::CellTable& cells;
+  keyboard::WritingGrid& grid;
+  const keyboard::KeyboardPictures& pictures;
+  WordList& words;
+  COpenList2& listDialog;
+  ports::Platform& platform;
+  speech::SpeechEngine& speech;
+  const std::int32_t& autoAdvanceSeconds;  // 0: the next entry only comes when asked for
+  const bool& noEffects;                   // the settings' "Supprime les effets visuels"
+};
+
+// The Liste module's exercise: an entry of the word list is laid out as answer cells, said
+// aloud, and the child builds it with the keyboard's tiles.
+class Dictation {
+ public:
+  static constexpr const char* kEmptyListMessage =
+      "Ouvrez un fichier de liste de mots ou phrases avant l'utilisation de cette commande ";
+  static constexpr const char* kTooFewLinesMessage =
+      "Le nombre de lignes est insuffisant pour la phrase.\nAugmentez le nombre de lignes dans le "
+      "panneau de configuration";
+
+  explicit Dictation(DictationParts parts) : p_(parts) {}
+
+  // The next entry of the list in the grid, said aloud; past the end the list starts again
+  // (drawn again when it is drawn at random). Without a list the teacher is asked to open one.
+  void NextEntry();
+  // "Ecris le mot : " or "Ecris la phrase : " and the entry, unless the sound is off.
+  void Instruction(std::int32_t index);
+  // "Bravo!!! ..." and the entry, unless the sound is off.
+  void Congratulation(std::int32_t index);
+  // Wrong tiles go and their letters appear where the entry wants them; with no wrong tile the
+  // first empty answer cell gets its letter.
+  void Help();
+  // The whole entry as tiles, then said alone.
+  void Solution();
+  // A solved grid, once its entry has passed the one-reward-per-entry guard.
+  void Reward();
+
+  // Plays the reward's visual effect over the answer cells.
+  std::function<void(const gfx::Rect&)> playRewardEffect;
+
+  // The entry at an index, or nothing when there is none there.
+  const std::string* EntryAt(std::int32_t index) const;
+
+ private:
+  bool SoundOn() const { return p_.state.soundOn == 1; }
+  void Say(std::string_view oneWord, std::string_view severalWords, std::int32_t index);
+  void Message(const std::string& text);
+  void Repaint(const gfx::Rect& area);
+  // The answer cells and the letters of the grid in use emptied (step of every new entry).
+  void ClearAnswerCells();
+  void MakeAnswerCell(int column, int line, char expected);
+  bool LayOutOnOneLine(const std::string& entry);
+  bool LayOutOnSeveralLines(const std::string& entry);
+  void TooLong(std::string_view word);
+
+  DictationParts p_;
+};
+
+}  // namespace exercises

@@ -1,0 +1,351 @@
+// The dictation: a word list opened, its entries laid out as answer cells and said, the child's
+// tiles checked, helped and rewarded; driven through the view's icons, mouse and timers.
+#include <gtest/gtest.h>
+
+#include "support/view_harness.h"
+
+namespace {
+
+using app::ModuleId;
+using testing_support::ViewHarness;
+
+// Keys of the first page: a z e r t y u i o p ⌫ / q s d f g h j k l m ↵ / ⇧ w x c v b n …
+constexpr int kA = 0, kZ = 1, kT = 4, kH = 16, kC = 25;
+
+// A view in the list module with a list opened through the dialog.
+struct Dictating {
+  explicit Dictating(const std::string& listFile) {
+    view = &harness.Create();
+    const auto path = harness.data.Path() / "liste.txt";
+    testing_support::WriteBytes(path, listFile);
+    harness.fake.dialogs.openAnswer = path;
+    view->ListDialog().OpenList();
+    harness.ClickIcon(app::IconModuleList);
+    SetCellsAcross(24);
+  }
+  // The window as wide as the grid's margins and that many cells (and a little more).
+  void SetCellsAcross(int cells) {
+    harness.fake.window.clientSize.width =
+        2 * view->State().gridLeft + cells * view->State().cellWidth + 20;
+  }
+  void Next() { harness.ClickIcon(app::IconNextWord); }
+  // The expected characters of a line of the grid in use, '.' for a cell that expects nothing.
+  std::string Expected(int line) const {
+    std::string shown;
+    for (int c = 0; c < view->State().gridColumns; ++c) {
+      const auto l = static_cast<std::size_t>(line);
+      const auto k = static_cast<std::size_t>(c);
+      shown +=
+          view->Grid().enabled[l][k] != 0 ? static_cast<char>(view->Grid().expected[l][k]) : '.';
+    }
+    return shown;
+  }
+  std::string Spoken() { return harness.Spoken().empty() ? "" : harness.Spoken().back(); }
+  int Tiles() const { return view->State().itemCount - view->State().keyCount; }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts;
+    for (const auto& m : harness.fake.dialogs.messages) texts.push_back(m.text);
+    return texts;
+  }
+
+  ViewHarness harness;
+  app::CScribixView* view = nullptr;
+};
+
+TEST(Dictation, AListIsDictatedInFileOrderAndStartsAgain) {
+  Dictating d("chat\nrat\nzoo\n");
+  EXPECT_EQ(d.view->Words().listCount(), 3);
+  EXPECT_EQ(d.view->ActiveModule(), ModuleId::kListe);
+  EXPECT_EQ(d.view->Words().currentEntry, -1);
+  std::vector<std::string> said;
+  for (int i = 0; i < 4; ++i) {
+    d.Next();
+    said.push_back(d.Spoken());
+  }
+  EXPECT_EQ(said, (std::vector<std::string>{"Ecris le mot : chat!", "Ecris le mot : rat!",
+                                            "Ecris le mot : zoo!", "Ecris le mot : chat!"}));
+  // 22 cells a line, 24 fit the window: centred from column 12 - 2, on the second line.
+  EXPECT_EQ(d.Expected(1), "..........chat........");
+  EXPECT_EQ(d.Expected(0), std::string(22, '.'));
+  EXPECT_EQ(d.view->Grid().pendingWord, 1);
+  d.harness.Paint();
+  EXPECT_EQ(d.view->Grid().cursorCol, 10);  // the cursor waits on the first letter
+  EXPECT_EQ(d.view->Grid().cursorRow, 1);
+}
+
+TEST(Dictation, ARandomListIsDrawnAgainAtEveryPass) {
+  Dictating d("un\ndeux\ntrois\nquatre\ncinq\nsix\nsept\nhuit\n");
+  d.view->ListDialog().OnRandomClicked(true);
+  std::vector<std::vector<std::string>> passes;
+  for (int pass = 0; pass < 3; ++pass) {
+    std::vector<std::string> order;
+    for (int i = 0; i < 8; ++i) {
+      d.Next();
+      order.push_back(
+          d.view->Words().listEntries[static_cast<std::size_t>(d.view->Words().currentEntry)]);
+    }
+    passes.push_back(order);
+    d.harness.fake.clock.calendar += 7;
+  }
+  EXPECT_NE(passes[0], passes[1]);
+  EXPECT_NE(passes[1], passes[2]);
+  for (auto& order : passes) {
+    std::sort(order.begin(), order.end());
+    EXPECT_EQ(order, (std::vector<std::string>{"cinq", "deux", "huit", "quatre", "sept", "six",
+                                               "trois", "un"}));
+  }
+}
+
+TEST(Dictation, WithoutAListTheTeacherIsAskedToOpenOne) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.ClickIcon(app::IconModuleList);
+  bool hiddenWhileChoosing = false;
+  harness.fake.dialogs.whileFileDialog = [&] {
+    hiddenWhileChoosing = !harness.fake.dialogHost.IsVisible(ports::DialogId::kWordLists);
+  };
+  harness.ClickIcon(app::IconNextWord);  // cancelled
+  ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
+  EXPECT_EQ(harness.fake.dialogs.messages[0].text,
+            "Ouvrez un fichier de liste de mots ou phrases avant l'utilisation de cette commande ");
+  EXPECT_EQ(harness.fake.dialogs.messages[0].buttons, ports::MessageButtons::kOk);
+  ASSERT_EQ(harness.fake.dialogs.openRequests.size(), 1u);
+  EXPECT_EQ(harness.fake.dialogs.openRequests[0].filter,
+            "Fichiers TXT  (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||");
+  EXPECT_EQ(harness.fake.dialogs.openRequests[0].initialFolder,
+            harness.program.Path() / "Liste-de-mots");
+  EXPECT_TRUE(hiddenWhileChoosing);
+  EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kWordLists));
+  EXPECT_EQ(view.Words().currentEntry, -1);
+  EXPECT_TRUE(harness.Spoken().empty());
+
+  // Chosen this time: the list starts with its first entry at once.
+  const auto path = harness.data.Path() / "animaux.txt";
+  testing_support::WriteBytes(path, "chat\nchien\n");
+  harness.fake.dialogs.openAnswer = path;
+  harness.ClickIcon(app::IconNextWord);
+  EXPECT_EQ(view.Words().currentEntry, 0);
+  EXPECT_EQ(harness.Spoken().back(), "Ecris le mot : chat!");
+}
+
+TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
+  struct Case {
+    int cellsAcross, columns, lines;
+    std::string entry;
+    std::vector<std::string> expected;  // lines 0, 1, 2
+    std::string message;                // empty: none
+  };
+  const std::string nineteen = "abcdefghijklmnopqrs";
+  const std::string tooLong =
+      "est trop long. \nAugmentez le nombre de caract\xE8res/ligne dans le panneau de "
+      "configuration";
+  const std::string tooFewLines =
+      "Le nombre de lignes est insuffisant pour la phrase.\nAugmentez le nombre de lignes dans "
+      "le panneau de configuration";
+  const std::string none(20, '.');
+  const std::string eighteenLaidOut = std::string(".").append(nineteen, 0, 18).append(".");
+  const std::vector<Case> cases = {
+      // w = 20 cells: 19 letters start at 10 - 9 = 1 and would end on the last column.
+      {20, 20, 6, nineteen, {none, none, none}, "Le mot " + nineteen + " " + tooLong},
+      {20, 20, 6, nineteen.substr(0, 18), {none, eighteenLaidOut, none}, ""},
+      // A short phrase is centred like a word (10 - 7 / 2); its spaces expect nothing.
+      {20, 20, 6, "le chat", {none, ".......le.chat......", none}, ""},
+      // 30 characters wrap before the word that would reach the last column.
+      {20,
+       20,
+       6,
+       "le chat boit du lait dans le b",
+       {"le.chat.boit.du.....", "lait.dans.le.b......", none},
+       ""},
+      {20,
+       20,
+       6,
+       "abcdefghijklmnopqrst",
+       {none, none, none},
+       "Le mot abcdefghijklmnopqrst " + tooLong},
+      {20, 20, 1, "le chat boit du lait dans le b", {none}, tooFewLines},
+      // On a grid of one line the entry stands on that line.
+      {20, 20, 1, "chat", {"........chat........"}, ""},
+  };
+  for (const Case& c : cases) {
+    Dictating d(c.entry + "\n");
+    d.SetCellsAcross(c.cellsAcross);
+    d.view->State().gridColumns = c.columns;
+    d.view->State().gridLines = c.lines;
+    d.Next();
+    for (std::size_t l = 0; l < c.expected.size(); ++l) {
+      EXPECT_EQ(d.Expected(static_cast<int>(l)), c.expected[l]) << c.entry << " line " << l;
+    }
+    EXPECT_EQ(d.Messages(),
+              c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message})
+        << c.entry;
+    // A rejected entry is not said, and the next request goes on to the following entry.
+    EXPECT_EQ(d.harness.Spoken().size(), c.message.empty() ? 1u : 0u) << c.entry;
+    EXPECT_EQ(d.view->Words().currentEntry, 0) << c.entry;
+  }
+}
+
+TEST(Dictation, DollarSignsAreWrittenButNotSaidExceptByTheSolution) {
+  Dictating d("ch$at\nle ch$at\n");
+  d.Next();
+  EXPECT_EQ(d.Expected(1), "..........ch$at.......");
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : chat!");
+  d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.Spoken(), "ch$at");
+  EXPECT_EQ(d.harness.fake.clock.sleeps.back(), 500);
+  d.view->Dictation().Congratulation(0);
+  EXPECT_EQ(d.Spoken(),
+            "Bravo!!! tu as \xE9"
+            "cris le mot ::: chat!");
+  d.Next();
+  EXPECT_EQ(d.Spoken(), "Ecris la phrase : le chat!");
+  d.view->Dictation().Congratulation(1);
+  EXPECT_EQ(d.Spoken(),
+            "Bravo!!! tu as \xE9"
+            "cris la phrase ::: le chat!");
+}
+
+TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
+  Dictating d("chat\n");
+  d.Next();
+  d.harness.WriteKeyInto(kZ, 11, 1);
+  d.harness.ClickIcon(app::IconSolution);
+  ASSERT_EQ(d.Tiles(), 4);
+  std::string letters;
+  for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
+    letters += d.view->Cells()[i].Letter();
+    EXPECT_EQ(d.view->Cells()[i].gridRow, 1);
+  }
+  EXPECT_EQ(letters, "chat");
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));  // no automatic advance
+
+  // With an automatic advance the next entry follows; a hidden button still answers.
+  d.view->ListDialog().OnAutoAdvanceChanged(1);
+  d.view->ListDialog().OnHideSolutionClicked(true);
+  d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.harness.fake.timers.running[base::kTimerNextWord], 3000);
+}
+
+TEST(Dictation, HelpTakesAWrongTileOrShowsTheNextLetter) {
+  Dictating d("chat\n");
+  d.Next();
+  // Only right tiles: the first empty answer cell gets its letter.
+  d.harness.WriteKeyInto(kC, 10, 1);
+  d.harness.ClickIcon(app::IconHelp);
+  ASSERT_EQ(d.Tiles(), 2);
+  EXPECT_EQ(d.view->Cells()[d.view->State().itemCount - 1].Letter(), 'h');
+  EXPECT_EQ(d.view->Cells()[d.view->State().itemCount - 1].gridCol, 11);
+
+  // A "t" where the "a" goes: taken away, and shown where the entry wants a "t".
+  d.harness.WriteKeyInto(kT, 12, 1);
+  d.harness.ClickIcon(app::IconHelp);
+  std::string cells;
+  for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
+    const auto& r = d.view->Cells()[i];
+    cells += r.Letter() + std::to_string(r.gridCol) + " ";
+  }
+  EXPECT_EQ(cells, "c10 h11 t13 ");
+
+  // Hidden by the list dialog, the help button does nothing.
+  d.view->ListDialog().OnHideHelpClicked(true);
+  d.harness.ClickIcon(app::IconHelp);
+  EXPECT_EQ(d.Tiles(), 3);
+}
+
+TEST(Dictation, ASolvedEntryIsRewardedOnceAndTheNextOneFollows) {
+  Dictating d("chat\nrat\n");
+  d.view->ListDialog().OnAutoAdvanceChanged(2);  // after 5 s
+  d.Next();
+  d.harness.Paint();
+  const std::size_t saidBefore = d.harness.Spoken().size();
+  d.harness.WriteKeyInto(kC, 10, 1);
+  d.harness.WriteKeyInto(kH, 11, 1);
+  d.harness.WriteKeyInto(kA, 12, 1);
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerWordSuccess));
+  d.harness.WriteKeyInto(kT, 13, 1);
+  // The last letter is not named: the reward comes instead.
+  EXPECT_EQ(d.harness.Spoken().size(), saidBefore + 3);
+  EXPECT_EQ(d.harness.fake.timers.running[base::kTimerWordSuccess], 50);
+  d.view->OnTimer(base::kTimerWordSuccess);
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerWordSuccess));
+  EXPECT_EQ(d.Spoken(),
+            "Bravo!!! tu as \xE9"
+            "cris le mot ::: chat!");
+  EXPECT_EQ(d.harness.fake.timers.running[base::kTimerNextWord], 5000);
+
+  // Taken out and put back: no second reward.
+  const std::size_t saidAfter = d.harness.Spoken().size();
+  const gfx::Rect cell = base::CellRect(d.view->State(), 13, 1);
+  const gfx::Point on{cell.left + 10, cell.top + 10};
+  d.harness.Press(on);
+  d.harness.MoveTo(on, {on.x, on.y + 200});
+  d.harness.Release({on.x, on.y + 200});
+  d.harness.WriteKeyInto(kT, 13, 1);
+  d.view->OnTimer(base::kTimerWordSuccess);
+  EXPECT_EQ(d.harness.Spoken().size(), saidAfter);
+
+  d.view->OnTimer(base::kTimerNextWord);
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
+  EXPECT_EQ(d.Tiles(), 0);
+}
+
+TEST(Dictation, AListOfOneWordIsRewardedAtEveryPass) {
+  Dictating d("chat\n");
+  for (int pass = 0; pass < 2; ++pass) {
+    d.Next();
+    d.harness.Paint();
+    d.harness.ClickIcon(app::IconSolution);
+    d.view->OnTimer(base::kTimerWordSuccess);
+    EXPECT_EQ(d.Spoken(),
+              "Bravo!!! tu as \xE9"
+              "cris le mot ::: chat!")
+        << pass;
+  }
+}
+
+TEST(Dictation, TheNextEntryComingWhileATileIsHeldLetsItGo) {
+  Dictating d("chat\nrat\n");
+  d.Next();
+  const auto& key = d.view->Cells()[kC];
+  const gfx::Point from{key.posX + 5, key.posY + 5};
+  d.harness.Press(from);
+  d.harness.MoveTo(from, {from.x, from.y - 100});
+  ASSERT_EQ(d.Tiles(), 1);
+  d.view->OnTimer(base::kTimerNextWord);
+  EXPECT_EQ(d.view->Held().selectedPiece, -1);
+  d.harness.MoveTo({from.x, from.y - 100}, {from.x, from.y - 200});
+  d.harness.Release({from.x, from.y - 200});
+  EXPECT_EQ(d.Tiles(), 0);
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
+}
+
+TEST(Dictation, TheAutomaticAdvanceOnlyActsInTheListModule) {
+  Dictating d("chat\nrat\n");
+  d.Next();
+  d.harness.ClickIcon(app::IconModuleFrench);
+  d.harness.fake.timers.Start(base::kTimerNextWord, 3000);
+  d.view->OnTimer(base::kTimerNextWord);
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
+  EXPECT_EQ(d.view->Words().currentEntry, 0);
+}
+
+TEST(Dictation, TheInstructionIsRepeatedOnlyOnceThereIsAnEntryAndSoundIsOn) {
+  Dictating d("chat\n");
+  d.harness.ClickIcon(app::IconRepeatWord);
+  EXPECT_TRUE(d.harness.Spoken().empty());
+  d.Next();
+  d.harness.ClickIcon(app::IconRepeatWord);
+  EXPECT_EQ(d.harness.Spoken(),
+            (std::vector<std::string>{"Ecris le mot : chat!", "Ecris le mot : chat!"}));
+
+  // Silent, the dictation still works.
+  d.harness.ClickIcon(app::IconSound);
+  d.Next();
+  d.harness.ClickIcon(app::IconRepeatWord);
+  d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.harness.Spoken().size(), 2u);
+  EXPECT_EQ(d.Tiles(), 4);
+}
+
+}  // namespace
