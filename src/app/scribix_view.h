@@ -18,6 +18,7 @@
 #include "base/timer_ids.h"
 #include "base/trace.h"
 #include "exercises/edit_dialog.h"
+#include "exercises/editor_actions.h"
 #include "exercises/open_list_dialog.h"
 #include "exercises/word_list.h"
 #include "exercises/writing_module.h"
@@ -40,7 +41,7 @@ namespace app {
 // The program: the one window the child works in. Built with the platform's ports and driven
 // through its window messages; it owns every part of the program and hands each message to the
 // part that deals with it.
-class CScribixView : private SettingsActions {
+class CScribixView : private SettingsActions, private exercises::EditorActions {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
@@ -129,7 +130,6 @@ class CScribixView : private SettingsActions {
   void FitWindowToContent();
   void SetKeyboardZoom(std::int32_t zoomIndex);
   void BuildKeyboard();
-  void ResetGrid();
   void LoadIcons();
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
   void ApplyKeyboardColours(std::int32_t colourIndex);
@@ -163,6 +163,15 @@ class CScribixView : private SettingsActions {
   void RateChanged(std::int32_t rate) override;
   void VolumeChanged(std::int32_t volume) override;
   void AutoPlaceChanged(bool on) override;
+
+  // What the text editor sets off.
+  void ImportIntoGrid(bool fixed) override;
+  bool FixExercise(bool on) override;
+  void ResetGrid() override;
+  void ReapplyGridSize() override;
+  void RelayoutView() override;
+  void ClickModuleIcon(int moduleMark) override;
+  exercises::ExerciseHeader CurrentHeader() const override;
 
   ports::Platform& platform_;
   base::AppState state_;
