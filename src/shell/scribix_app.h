@@ -20,6 +20,7 @@ class CScribixView;
 
 namespace shell {
 
+class CCEditWindow;
 class CConfigABCWindow;
 class CMainFrame;
 class ScribixViewWidget;
@@ -49,6 +50,7 @@ class CScribixApp {
   QtTimers* Timers() const { return timers_.get(); }
   QtDialogHost& Dialogs() { return dialogHost_; }
   CConfigABCWindow* SettingsWindow() const { return settingsWindow_.get(); }
+  CCEditWindow* EditorWindow() const { return editorWindow_.get(); }
 
   static Folders DefaultFolders();
   static void LoadFrenchTranslations(QApplication& application);
@@ -70,6 +72,7 @@ class CScribixApp {
   std::unique_ptr<app::CScribixView> view_;
   // The dialogs' windows show models that live in the view: they go before it.
   std::unique_ptr<CConfigABCWindow> settingsWindow_;
+  std::unique_ptr<CCEditWindow> editorWindow_;
 };
 
 }  // namespace shell
