@@ -224,4 +224,19 @@ TEST(Editor, AFixedExerciseCompletedByDropsIsCelebratedOnce) {
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
 }
 
+TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  exercises::CCEdit& editor = view.EditorDialog();
+  editor.OnTextChanged("u[n]", 0, 0);
+  editor.OnFixClicked(true);
+  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Grid().cursorCol = 1;
+  view.Grid().cursorRow = 0;
+  const auto& key = view.Cells()[KeyFor('n')];
+  harness.Click({key.posX + 5, key.posY + 5});
+  harness.Tick(60);
+  EXPECT_EQ(Started(harness, base::kTimerFixedSuccess), 1);
+}
+
 }  // namespace
