@@ -328,7 +328,8 @@ void WritingModule::Tick() {
   const bool cleared = keyboard::AnimateTilesHome(
       tiles, ctx_.editor.fixed, [this](const gfx::Rect& r) { Invalidate(r, false); });
   if (cleared) {
-    ctx_.editor.SetTextFromProgram({});
+    // The clearing emptied the editor already; what the teacher typed since then is laid down
+    // now, not thrown away.
     ImportEditorText();
     return;
   }

@@ -224,6 +224,22 @@ TEST(Editor, AFixedExerciseCompletedByDropsIsCelebratedOnce) {
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
 }
 
+TEST(Editor, TextTypedWhileTheGridIsClearingIsKeptAndLaidDownAfterwards) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  exercises::CCEdit& editor = view.EditorDialog();
+  editor.OnTextChanged("le chat", 0, 0);
+  harness.ClickIcon(app::IconClear);
+  ASSERT_EQ(view.Grid().clearing, 1);
+  EXPECT_EQ(editor.text, "");
+  editor.OnTextChanged("un loup", 7, 7);
+  EXPECT_EQ(Line(view, 0), "");  // not while the tiles go home
+  harness.Tick(80);
+  ASSERT_EQ(view.Grid().clearing, 0);
+  EXPECT_EQ(editor.text, "un loup");
+  EXPECT_EQ(Line(view, 0), "un loup");
+}
+
 TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {
   ViewHarness harness;
   auto& view = harness.Create();
