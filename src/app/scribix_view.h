@@ -18,6 +18,7 @@
 #include "base/timer_ids.h"
 #include "base/trace.h"
 #include "exercises/edit_dialog.h"
+#include "exercises/editor_actions.h"
 #include "exercises/open_list_dialog.h"
 #include "exercises/word_list.h"
 #include "exercises/writing_module.h"
@@ -40,7 +41,9 @@ namespace app {
 // The program: the one window the child works in. Built with the platform's ports and driven
 // through its window messages; it owns every part of the program and hands each message to the
 // part that deals with it.
-class CScribixView : private SettingsActions, private exercises::ListActions {
+class CScribixView : private SettingsActions,
+                     private exercises::ListActions,
+                     private exercises::EditorActions {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
@@ -130,7 +133,6 @@ class CScribixView : private SettingsActions, private exercises::ListActions {
   void FitWindowToContent();
   void SetKeyboardZoom(std::int32_t zoomIndex);
   void BuildKeyboard();
-  void ResetGrid();
   void LoadIcons();
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
   void ApplyKeyboardColours(std::int32_t colourIndex);
@@ -171,6 +173,15 @@ class CScribixView : private SettingsActions, private exercises::ListActions {
   void AutoAdvanceChanged(std::int32_t seconds) override;
   void DictationButtonShownChanged(bool helpButton) override;
   std::filesystem::path ListFolder() const override;
+
+  // What the text editor sets off.
+  void ImportIntoGrid(bool fixed) override;
+  bool FixExercise(bool on) override;
+  void ResetGrid() override;
+  void ReapplyGridSize() override;
+  void RelayoutView() override;
+  void ClickModuleIcon(int moduleMark) override;
+  exercises::ExerciseHeader CurrentHeader() const override;
 
   ports::Platform& platform_;
   base::AppState state_;

@@ -95,6 +95,9 @@ void CScribixView::ResetGrid() {
   state_.itemCount = state_.keyCount;
   grid_.cursorCol = grid_.cursorRow = 0;
   editorDialog_.SetFixedFromProgram(false);
+  keyboard::FixExercise(grid_, false);
+  // The tiles are gone: the screen must not go on showing them.
+  platform_.window.InvalidateAll(true);
 }
 
 void CScribixView::KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zoomIndex) {

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kPickUpPauseMs = 100;
 constexpr int kLongPressMs = 700;
+constexpr int kFixedSuccessDelayMs = 1500;
 
 gfx::Rect TileRect(const base::CellRecord& r) {
   return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
@@ -41,10 +42,26 @@ bool WritingModule::SaveText(int cellsIndex, int linesIndex) const {
 }
 
 void WritingModule::ImportEditorText() {
+  ImportEditorText(ctx_.editor.fixed);
+}
+
+void WritingModule::ImportEditorText(bool fixedOn) {
   auto g = GridText();
-  keyboard::LoadTextIntoGrid(g, ctx_.editor.text, ctx_.editor.fixed, UsesKeypad(),
+  keyboard::LoadTextIntoGrid(g, ctx_.editor.text, fixedOn, UsesKeypad(),
                              [this](const gfx::Rect& r) { Invalidate(r, false); });
   ctx_.held.selectedPiece = -1;
+  exerciseCelebrated_ = false;
+}
+
+void WritingModule::CelebrateCompleteExercise() {
+  if (!ctx_.editor.fixed) return;
+  const bool complete =
+      keyboard::CheckFixedExercise(ctx_.cells, ctx_.state, ctx_.grid, UsesKeypad()) > 0;
+  // A letter laid again on a finished text does not start the celebration over.
+  if (complete && !exerciseCelebrated_) {
+    ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
+  }
+  exerciseCelebrated_ = complete;
 }
 
 void WritingModule::MirrorToEditor() {
@@ -256,7 +273,6 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
       options.repaint = [this](const gfx::Rect& r) { Invalidate(r); };
       auto tiles = Tiles();
       const keyboard::DropOutcome out = keyboard::DropTile(tiles, options);
-      if (out.exerciseComplete) ctx_.platform.timers.Start(base::kTimerFixedSuccess, 1500);
       if (out.placed) {
         if (out.wordComplete) {
           wordDone = 1;
@@ -265,6 +281,7 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
         }
       }
     }
+    CelebrateCompleteExercise();
     MirrorToEditor();
     if (wordDone != 0) ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
   }
@@ -295,6 +312,7 @@ void WritingModule::OnTileArrived(int tile) {
   const base::CellRecord& r = ctx_.cells[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;
+  CelebrateCompleteExercise();
   MirrorToEditor();
   wordDone = IsDictation() && keyboard::CheckListWord(ctx_.cells, ctx_.state, ctx_.grid) ? 1 : 0;
   if (wordDone != 0) {
@@ -310,7 +328,8 @@ void WritingModule::Tick() {
   const bool cleared = keyboard::AnimateTilesHome(
       tiles, ctx_.editor.fixed, [this](const gfx::Rect& r) { Invalidate(r, false); });
   if (cleared) {
-    ctx_.editor.SetTextFromProgram({});
+    // The clearing emptied the editor already; what the teacher typed since then is laid down
+    // now, not thrown away.
     ImportEditorText();
     return;
   }

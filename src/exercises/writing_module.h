@@ -72,8 +72,9 @@ class WritingModule : public app::Module {
   // The module's text: from its file into the editor and the grid, and back.
   void LoadText();
   bool SaveText(int cellsIndex, int linesIndex) const;
-  // The editor's text laid down in the grid as tiles.
+  // The editor's text laid down in the grid as tiles, fixed as the editor says or as asked.
   void ImportEditorText();
+  void ImportEditorText(bool fixedOn);
   // The grid written back into the editor (not while the exercise is fixed or being cleared).
   void MirrorToEditor();
   // The icons' commands.
@@ -112,10 +113,13 @@ class WritingModule : public app::Module {
   gfx::Rect PickUpTile(int tile, gfx::Point point, std::uint32_t flags);
   gfx::Rect PressCell(gfx::Point point);
   void OnTileArrived(int tile);
+  // A fixed exercise just completed is celebrated, once until it is undone.
+  void CelebrateCompleteExercise();
 
   // The cell of the tile under a long press.
   int longPressColumn_ = -1;
   int longPressLine_ = -1;
+  bool exerciseCelebrated_ = false;
 
   WritingContext ctx_;
 };

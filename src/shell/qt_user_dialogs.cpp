@@ -1,5 +1,6 @@
 #include "shell/qt_user_dialogs.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -54,11 +55,17 @@ QString QtUserDialogs::QtFilter(const std::string& filter) {
   return filters.join(QStringLiteral(";;"));
 }
 
+QWidget* QtUserDialogs::FileDialogOwner() const {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr && active->isVisible() ? active : parent_;
+}
+
 std::optional<std::filesystem::path> QtUserDialogs::OpenFile(
     const std::string& filter, const std::filesystem::path& initialFolder,
     const std::string& proposedName) {
   const QString start = PathToQt(initialFolder / text::PathFromText(proposedName));
-  const QString chosen = QFileDialog::getOpenFileName(parent_, QString(), start, QtFilter(filter));
+  const QString chosen =
+      QFileDialog::getOpenFileName(FileDialogOwner(), QString(), start, QtFilter(filter));
   if (chosen.isEmpty()) return std::nullopt;
   return PathFromQt(chosen);
 }
@@ -67,7 +74,8 @@ std::optional<std::filesystem::path> QtUserDialogs::SaveFile(
     const std::string& filter, const std::filesystem::path& initialFolder,
     const std::string& proposedName) {
   const QString start = PathToQt(initialFolder / text::PathFromText(proposedName));
-  const QString chosen = QFileDialog::getSaveFileName(parent_, QString(), start, QtFilter(filter));
+  const QString chosen =
+      QFileDialog::getSaveFileName(FileDialogOwner(), QString(), start, QtFilter(filter));
   if (chosen.isEmpty()) return std::nullopt;
   return PathFromQt(chosen);
 }

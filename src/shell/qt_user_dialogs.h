@@ -29,6 +29,10 @@ class QtUserDialogs : public ports::UserDialogs {
   static QString QtFilter(const std::string& filter);
 
  private:
+  // A file is chosen over the window that asked for it (an editor's "Ouvrir"), else over the
+  // main window.
+  QWidget* FileDialogOwner() const;
+
   QWidget* parent_;
 };
 

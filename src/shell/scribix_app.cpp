@@ -10,6 +10,7 @@
 #include "app/scribix_view.h"
 #include "base/files.h"
 #include "platform/voice_backend.h"
+#include "shell/cedit_window.h"
 #include "shell/config_abc_window.h"
 #include "shell/main_frame.h"
 #include "shell/open_list_window.h"
@@ -31,6 +32,7 @@ CScribixApp::~CScribixApp() {
   // delete them as its children), then the view: its destructor stops the speech engine.
   // Nothing is saved on this path.
   if (widget_ != nullptr) widget_->Attach(nullptr);
+  editorWindow_.reset();
   settingsWindow_.reset();
   listWindow_.reset();
   view_.reset();
@@ -82,6 +84,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Gestion des listes de mots" icon shows it.
   listWindow_ = std::make_unique<COpenList2Window>(view_->ListDialog(), dialogHost_,
                                                    folders.program, frame_.get());
+  // Hidden until the "Module d'édition" icon shows it.
+  editorWindow_ = std::make_unique<CCEditWindow>(view_->EditorDialog(), dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
     CAvert2Window warning(view_->VoiceWarning(), desktop_, clock_, *widget_, frame_.get());
     warning.exec();

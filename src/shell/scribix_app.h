@@ -20,6 +20,7 @@ class CScribixView;
 
 namespace shell {
 
+class CCEditWindow;
 class CConfigABCWindow;
 class CMainFrame;
 class COpenList2Window;
@@ -52,6 +53,7 @@ class CScribixApp {
   QtDialogHost& Dialogs() { return dialogHost_; }
   CConfigABCWindow* SettingsWindow() const { return settingsWindow_.get(); }
   COpenList2Window* ListWindow() const { return listWindow_.get(); }
+  CCEditWindow* EditorWindow() const { return editorWindow_.get(); }
 
   static Folders DefaultFolders();
   static void LoadFrenchTranslations(QApplication& application);
@@ -74,6 +76,7 @@ class CScribixApp {
   // The dialogs' windows show models that live in the view: they go before it.
   std::unique_ptr<CConfigABCWindow> settingsWindow_;
   std::unique_ptr<COpenList2Window> listWindow_;
+  std::unique_ptr<CCEditWindow> editorWindow_;
 };
 
 }  // namespace shell

@@ -5,7 +5,7 @@ SCRIBIX_PACKAGES=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-translations-l10n qt6-image-formats-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-sil-andika fonts-liberation2 fontconfig
+  fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
 )
 
