@@ -17,6 +17,7 @@
 #include "base/random.h"
 #include "base/timer_ids.h"
 #include "base/trace.h"
+#include "effects/reward_cycle.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/editor_actions.h"
 #include "exercises/open_list_dialog.h"
@@ -141,6 +142,12 @@ class CScribixView : private SettingsActions,
   void NextDictationEntry();
   // False when the message ends with the celebration guard.
   bool OnCelebrationTimer(int id);
+  // The rewards: the next of the cycle over a solved word, the fixed text's reward, the blink
+  // over a found word.
+  void PlayWordReward(const gfx::Rect& gridBounds);
+  void PlayTextReward();
+  void PlayFoundWordBlink();
+  std::filesystem::path RewardSoundFile(effects::RewardSound sound) const;
   void TooltipTick();
   void ShowTip(int x, int y, const std::string& text);
   bool IsAnyDialogVisible() const;
@@ -225,6 +232,8 @@ class CScribixView : private SettingsActions,
   // One list item is celebrated once.
   std::string lastCelebratedText_;
   std::int32_t lastCelebratedIndex_ = -1;
+
+  effects::RewardCycle rewardCycle_;
 
   // Fireworks frames, decoded at their own size; fitted to the screen when they play.
   std::vector<gfx::Image> fireworksFrames_;

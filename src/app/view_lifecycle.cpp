@@ -85,6 +85,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
 
   trace_.Line("OnReadDefaut\n");
   settingsLoading_ = 0;
+  // A solved dictation word plays the next reward of the cycle.
+  list_.Dictation().playRewardEffect = [this](const gfx::Rect& cells) { PlayWordReward(cells); };
 }
 
 CScribixView::~CScribixView() {

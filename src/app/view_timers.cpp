@@ -1,5 +1,8 @@
 // One dispatcher for every timer of the view, and the tooltips it ticks.
 #include "app/scribix_view.h"
+#include "effects/effect_player.h"
+#include "speech/sound_names.h"
+#include "text/cp1252.h"
 
 namespace app {
 
@@ -15,6 +18,8 @@ void CScribixView::OnTimer(int id) {
         // A success signalled twice for the same word, or with no word on screen, ends here.
         if (!OnCelebrationTimer(id)) return;
         if (id == base::kTimerWordSuccess) list_.Dictation().Reward();
+        if (id == base::kTimerFixedSuccess) PlayTextReward();
+        if (id == base::kTimerBlink) PlayFoundWordBlink();
         break;
       case base::TimerOwner::kDictation:
         // Killed first: a message shown by the next entry must not let the timer come again.
@@ -112,6 +117,58 @@ std::vector<IconTip> CScribixView::IconTips() const {
   AddCommonTips(tips, state_.soundOn == 1);
   Active().AddTips(tips);
   return tips;
+}
+
+std::filesystem::path CScribixView::RewardSoundFile(effects::RewardSound sound) const {
+  if (state_.soundOn != 1 || settingsDialog_.noSounds) return {};
+  const char* file = nullptr;
+  switch (sound) {
+    case effects::RewardSound::kFire:
+      file = speech::kFireSound;
+      break;
+    case effects::RewardSound::kRipples:
+      file = speech::kRipplesSound;
+      break;
+    case effects::RewardSound::kMist:
+      file = speech::kMistSound;
+      break;
+    case effects::RewardSound::kNone:
+      return {};
+  }
+  return state_.programFolder / "sons" / text::PathFromText(file);
+}
+
+void CScribixView::PlayWordReward(const gfx::Rect& gridBounds) {
+  if (!backBufferValid_) return;
+  const effects::Reward reward = rewardCycle_.Next();
+  effects::EffectPlayer player(backBuffer_, platform_.window, platform_.clock, platform_.sound,
+                               random_);
+  player.PlayReward(reward, gridBounds, RewardSoundFile(effects::SoundOf(reward)));
+}
+
+void CScribixView::PlayTextReward() {
+  if (settingsDialog_.noEffects || !backBufferValid_) return;
+  const gfx::Size client = platform_.window.ClientSize();
+  const gfx::Rect area{client.width * 25 / 100, client.height * 45 / 100, client.width * 75 / 100,
+                       client.height * 75 / 100};
+  if (exercises::WritingModule* writing = Writing()) writing->effectArea = area;
+  if (area.IsEmpty()) return;
+  random_.Seed(static_cast<std::uint32_t>(platform_.clock.CalendarSeconds()));
+  effects::EffectPlayer player(backBuffer_, platform_.window, platform_.clock, platform_.sound,
+                               random_);
+  if (random_.Next() % 2 == 1) {
+    player.PlayShortFire(area, RewardSoundFile(effects::RewardSound::kFire));
+  } else {
+    player.PlayRipples(area.Inflated(50, 50), RewardSoundFile(effects::RewardSound::kRipples));
+  }
+}
+
+void CScribixView::PlayFoundWordBlink() {
+  exercises::WritingModule* writing = Writing();
+  if (writing == nullptr || !backBufferValid_) return;
+  effects::EffectPlayer player(backBuffer_, platform_.window, platform_.clock, platform_.sound,
+                               random_);
+  player.PlayBlink(writing->effectArea, 1);
 }
 
 }  // namespace app

@@ -117,6 +117,7 @@ void WritingModule::SpeakWordAt(int column, int line) {
       fixedOn && keyboard::CheckFixedExercise(ctx_.cells, ctx_.state, ctx_.grid) > 0;
   const keyboard::WordToSay word = keyboard::WordAt(ctx_.cells, ctx_.state, ctx_.grid, column, line,
                                                     fixedOn, complete, UsesKeypad());
+  if (fixedOn) effectArea = word.area;
   if (word.hiddenWordFound) ctx_.platform.timers.Start(base::kTimerBlink, 50);
   if (!word.text.empty()) ctx_.speech.Speak(word.text);
 }

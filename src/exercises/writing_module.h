@@ -87,6 +87,8 @@ class WritingModule : public app::Module {
   void UntickFixed();
   // Set when a drop completed the list word.
   std::int32_t wordDone = 0;
+  // The cells of the fixed exercise's word spoken last: its reward blinks over them.
+  gfx::Rect effectArea;
 
  protected:
   explicit WritingModule(WritingContext context) : ctx_(context) {}
