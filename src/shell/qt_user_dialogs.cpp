@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -77,7 +78,18 @@ std::optional<std::filesystem::path> QtUserDialogs::SaveFile(
   const QString chosen =
       QFileDialog::getSaveFileName(FileDialogOwner(), QString(), start, QtFilter(filter));
   if (chosen.isEmpty()) return std::nullopt;
-  return PathFromQt(chosen);
+  return PathFromQt(WithDefaultSuffix(chosen, filter));
+}
+
+QString QtUserDialogs::WithDefaultSuffix(const QString& chosen, const std::string& filter) {
+  // A name typed without its extension gets the first pattern's, as the file list shows only
+  // files that have it ("Nom_Fichier" is saved as "Nom_Fichier.txt").
+  if (!QFileInfo(chosen).suffix().isEmpty()) return chosen;
+  const QStringList parts = ToQt(filter).split('|');
+  if (parts.size() < 2) return chosen;
+  const QString pattern = parts[1].trimmed().section(';', 0, 0).trimmed();
+  if (!pattern.startsWith(QStringLiteral("*.")) || pattern.mid(2).contains('*')) return chosen;
+  return chosen + pattern.mid(1);
 }
 
 std::optional<gfx::Colour> QtUserDialogs::ChooseColour(gfx::Colour initial) {

@@ -27,6 +27,8 @@ class QtUserDialogs : public ports::UserDialogs {
 
   // "Name|*.ext|Name|*.*||" in Qt's form "Name (*.ext);;Name (*.*)".
   static QString QtFilter(const std::string& filter);
+  // The chosen name, with the extension of the filter's first pattern when it has none.
+  static QString WithDefaultSuffix(const QString& chosen, const std::string& filter);
 
  private:
   // A file is chosen over the window that asked for it (an editor's "Ouvrir"), else over the

@@ -102,6 +102,14 @@ TEST_F(Shell, FileFiltersAndPicturesReachQt) {
       shell::QtUserDialogs::QtFilter("Fichiers TXT  (*.txt)|*.txt|Tous les fichiers (*.*)|*.*||"),
       QStringLiteral("Fichiers TXT (*.txt);;Tous les fichiers (*.*)"));
   EXPECT_EQ(shell::QtUserDialogs::QtFilter("Puzzle|*.pz||"), QStringLiteral("Puzzle (*.pz)"));
+  // A name typed without extension is saved with the filter's, so that it shows when opening.
+  const std::string texts = "Fichiers Texte ( *.txt ) |*.txt";
+  EXPECT_EQ(shell::QtUserDialogs::WithDefaultSuffix(QStringLiteral("/a/exo-chat"), texts),
+            QStringLiteral("/a/exo-chat.txt"));
+  EXPECT_EQ(shell::QtUserDialogs::WithDefaultSuffix(QStringLiteral("/a/exo.v2.txt"), texts),
+            QStringLiteral("/a/exo.v2.txt"));
+  EXPECT_EQ(shell::QtUserDialogs::WithDefaultSuffix(QStringLiteral("/a/liste"), "Tous|*.*||"),
+            QStringLiteral("/a/liste"));
 
   QImage image(4, 2, QImage::Format_ARGB32);
   image.fill(QColor(10, 20, 30));
@@ -191,7 +199,7 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
 TEST_F(Shell, WithoutAFrenchVoiceTheWarningSaysWhatToInstallUntilAskedNotTo) {
   std::filesystem::remove(data / "noavertv");
   shell::CScribixApp scribix(std::make_unique<ports::NullVoice>(),
-                            std::make_unique<ports::NullVoiceCatalog>());
+                             std::make_unique<ports::NullVoiceCatalog>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QString shownText;
   QTimer::singleShot(800, [&] {
