@@ -123,39 +123,35 @@ void CCEditWindow::ConnectControls() {
   });
 
   // Check boxes that act as push buttons: ticked by the click, unticked again at once.
-  const auto asButton = [this](QCheckBox* box, void (exercises::CCEdit::*handler)()) {
-    connect(box, &QCheckBox::clicked, this, [this, box, handler] {
-      {
-        const QSignalBlocker quiet(box);
-        box->setChecked(false);
-      }
-      const auto [start, end] = Selection();
-      model_.OnSelectionChanged(start, end);
-      (model_.*handler)();
-      ShowModel();
-    });
-  };
-  asButton(link_, &exercises::CCEdit::OnLinkClicked);
-  asButton(unlink_, &exercises::CCEdit::OnUnlinkClicked);
-  asButton(hide_, &exercises::CCEdit::OnHideClicked);
-  asButton(makeVisible_, &exercises::CCEdit::OnMakeVisibleClicked);
-  asButton(linkAll_, &exercises::CCEdit::OnLinkAllClicked);
-  asButton(hideAll_, &exercises::CCEdit::OnHideAllClicked);
+  connect(link_, &QCheckBox::clicked, this,
+          [this] { Command(link_, &exercises::CCEdit::OnLinkClicked); });
+  connect(unlink_, &QCheckBox::clicked, this,
+          [this] { Command(unlink_, &exercises::CCEdit::OnUnlinkClicked); });
+  connect(hide_, &QCheckBox::clicked, this,
+          [this] { Command(hide_, &exercises::CCEdit::OnHideClicked); });
+  connect(makeVisible_, &QCheckBox::clicked, this,
+          [this] { Command(makeVisible_, &exercises::CCEdit::OnMakeVisibleClicked); });
+  connect(linkAll_, &QCheckBox::clicked, this,
+          [this] { Command(linkAll_, &exercises::CCEdit::OnLinkAllClicked); });
+  connect(hideAll_, &QCheckBox::clicked, this,
+          [this] { Command(hideAll_, &exercises::CCEdit::OnHideAllClicked); });
 
   connect(fix_, &QCheckBox::clicked, this, [this](bool ticked) {
     model_.OnFixClicked(ticked);
     ShowModel();
   });
-  const auto onClick = [this](QPushButton* button, auto handler) {
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-      (model_.*handler)();
-      ShowModel();
-    });
-  };
-  onClick(open_, &exercises::CCEdit::OnOpenClicked);
-  onClick(save_, &exercises::CCEdit::OnSaveClicked);
-  onClick(clearAll_, &exercises::CCEdit::OnClearAllClicked);
-  onClick(apply_, &exercises::CCEdit::OnApplyClicked);
+  connect(open_, &QPushButton::clicked, this, [this] {
+    model_.OnOpenClicked();
+    ShowModel();
+  });
+  connect(save_, &QPushButton::clicked, this, [this] {
+    model_.OnSaveClicked();
+    ShowModel();
+  });
+  connect(clearAll_, &QPushButton::clicked, this,
+          [this] { Command(nullptr, &exercises::CCEdit::OnClearAllClicked); });
+  connect(apply_, &QPushButton::clicked, this,
+          [this] { Command(nullptr, &exercises::CCEdit::OnApplyClicked); });
   connect(close_, &QPushButton::clicked, this, [this] { model_.OnCloseClicked(); });
 }
 
@@ -226,6 +222,18 @@ std::size_t CCEditWindow::ModelPosition(const QString& shown, int position) {
 
 int CCEditWindow::ShownPosition(const std::string& text, std::size_t position) {
   return static_cast<int>(ShownText(text.substr(0, std::min(position, text.size()))).size());
+}
+
+void CCEditWindow::Command(QCheckBox* box, void (exercises::CCEdit::*handler)()) {
+  if (box != nullptr) {
+    // A check box that acts as a button does not stay ticked; the command works on the selection.
+    const QSignalBlocker quiet(box);
+    box->setChecked(false);
+    const auto [start, end] = Selection();
+    model_.OnSelectionChanged(start, end);
+  }
+  (model_.*handler)();
+  ShowModel();
 }
 
 }  // namespace shell

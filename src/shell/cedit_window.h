@@ -55,6 +55,9 @@ class CCEditWindow : public QDialog {
   void reject() override;
 
  private:
+  // Runs a command of the model and shows its result; a check box that acts as a button is
+  // unticked first and the selection handed over.
+  void Command(QCheckBox* box, void (exercises::CCEdit::*handler)());
   void BuildControls();
   void ConnectControls();
   // The box's selection as positions in the model's text.

@@ -182,9 +182,11 @@ void CConfigABCWindow::BuildControls() {
 }
 
 void CConfigABCWindow::ConnectControls() {
-  const auto onIndex = [this](QComboBox* box, void (app::CConfigABC::*handler)(std::int32_t)) {
-    connect(box, &QComboBox::currentIndexChanged, this,
-            [this, handler](int item) { Apply([&] { (model_.*handler)(item); }); });
+  // The helpers below make connections that outlive them: they hold the window by name.
+  CConfigABCWindow* const self = this;
+  const auto onIndex = [self](QComboBox* box, void (app::CConfigABC::*handler)(std::int32_t)) {
+    connect(box, &QComboBox::currentIndexChanged, self,
+            [self, handler](int item) { self->Apply([&] { (self->model_.*handler)(item); }); });
   };
   onIndex(colours_, &app::CConfigABC::OnColoursChanged);
   onIndex(zoom_, &app::CConfigABC::OnZoomChanged);
@@ -198,9 +200,10 @@ void CConfigABCWindow::ConnectControls() {
   connect(volume_, &QSlider::valueChanged, this,
           [this](int position) { Apply([&] { model_.OnVolumeMoved(position); }); });
 
-  const auto onTick = [this](QCheckBox* box, void (app::CConfigABC::*handler)(bool)) {
-    connect(box, &QCheckBox::toggled, this,
-            [this, handler](bool ticked) { Apply([&] { (model_.*handler)(ticked); }); });
+  const auto onTick = [self](QCheckBox* box, void (app::CConfigABC::*handler)(bool)) {
+    connect(box, &QCheckBox::toggled, self, [self, handler](bool ticked) {
+      self->Apply([&] { (self->model_.*handler)(ticked); });
+    });
   };
   onTick(autoPlace_, &app::CConfigABC::OnAutoPlaceClicked);
   onTick(noSounds_, &app::CConfigABC::OnNoSoundsClicked);

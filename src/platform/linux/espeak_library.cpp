@@ -208,9 +208,9 @@ std::vector<EspeakVoiceEntry> EspeakLibrary::FrenchVoices() {
 
 std::vector<EspeakVoiceEntry> EspeakLibrary::ListFrenchVoices() {
   std::vector<EspeakVoiceEntry> entries;
-  espeak_VOICE spec = {};
-  spec.languages = "fr";
-  const espeak_VOICE** voices = espeak_ListVoices(&spec);
+  espeak_VOICE wanted = {};
+  wanted.languages = "fr";
+  const espeak_VOICE** voices = espeak_ListVoices(&wanted);
   for (int i = 0; voices != nullptr && voices[i] != nullptr; ++i) {
     const espeak_VOICE& v = *voices[i];
     // languages: a priority byte, then the language, repeated; the first is the voice's own.
