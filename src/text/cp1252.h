@@ -13,6 +13,8 @@ char32_t CodePoint(unsigned char byte);
 // The Windows-1252 byte of a code point, or '?' when the code page has no such character.
 char FromCodePoint(char32_t cp);
 
+// One code point appended to a UTF-8 text.
+void AppendUtf8(std::string& out, char32_t cp);
 std::string ToUtf8(std::string_view cp1252);
 std::string FromUtf8(std::string_view utf8);
 std::u16string ToUtf16(std::string_view cp1252);

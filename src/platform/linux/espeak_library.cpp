@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "text/cp1252.h"
+
 namespace platform {
 
 namespace {
@@ -112,23 +114,7 @@ std::string VoiceIdOfFile(std::string_view file) {
 std::string Utf8ForEspeak(std::u16string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 2);
-  auto put = [&out](char32_t cp) {
-    if (cp < 0x80) {
-      out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-      out += static_cast<char>(0xC0 | (cp >> 6));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-      out += static_cast<char>(0xE0 | (cp >> 12));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (cp >> 18));
-      out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-  };
+  auto put = [&out](char32_t cp) { text::AppendUtf8(out, cp); };
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char32_t unit = text[i];
     if (unit == 0) {
