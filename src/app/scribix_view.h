@@ -78,6 +78,8 @@ class CScribixView : private SettingsActions,
   // Saves the settings file (not in the puzzle, whose settings live in its own file).
   void WriteSettings();
   std::string SettingsBytes() const;
+  // The settings file's bytes, applied field by field as the start-up reads them.
+  void ApplySettingsBytes(std::string_view bytes);
   // Blocks for ms milliseconds; gives the time waited.
   int Delay(int ms);
   static void ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
@@ -154,7 +156,6 @@ class CScribixView : private SettingsActions,
 
   // Settings file.
   void ReadSettings();
-  void ApplySettingsBytes(std::string_view bytes);
 
   // Painting: the state steps first, then the painters, which only draw.
   void PreparePaint();

@@ -1,5 +1,6 @@
 #include "base/files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -10,17 +11,46 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view kTemporaryMark = ".tmp";
+
 fs::path TemporaryBeside(const fs::path& path) {
   static thread_local std::mt19937 generator{std::random_device{}()};
   const auto tag = std::to_string(generator() % 1000000000u);
   fs::path tmp = path;
-  tmp += ".tmp" + tag;
+  tmp += std::string(kTemporaryMark) + tag;
   return tmp;
+}
+
+// A save cut short (the program killed, the machine off) leaves its temporary file behind: the
+// next save of the same file removes them.
+void RemoveLeftoverTemporaries(const fs::path& path) {
+  // Compared in the file system's own encoding, which every name has.
+  fs::path mark = path.filename();
+  mark += std::string(kTemporaryMark);
+  const fs::path::string_type& prefix = mark.native();
+  std::error_code ec;
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::path::string_type& name = it->path().filename().native();
+    if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+    const bool digits = std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()),
+                                    name.end(), [](auto c) { return c >= '0' && c <= '9'; });
+    std::error_code ignored;
+    if (digits && it->is_regular_file(ignored)) fs::remove(it->path(), ignored);
+  }
+}
+
+// Only a regular file (or a link to one) is read: a FIFO would wait for a writer forever and a
+// device may never end.
+bool IsReadableKind(const fs::path& path) {
+  std::error_code ec;
+  return fs::is_regular_file(path, ec);
 }
 
 }  // namespace
 
 bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
+  RemoveLeftoverTemporaries(path);
   const fs::path tmp = TemporaryBeside(path);
   std::error_code ec;
   bool ok = false;
@@ -42,8 +72,11 @@ bool WriteFileAtomically(const fs::path& path, std::string_view bytes) {
 }
 
 std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBytes) {
+  if (!IsReadableKind(path)) return std::nullopt;
+  // A file already too large is refused before any of it is read.
   std::error_code ec;
-  if (fs::is_directory(path, ec)) return std::nullopt;
+  const auto size = fs::file_size(path, ec);
+  if (ec || size > maxBytes) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string data;
@@ -58,8 +91,7 @@ std::optional<std::string> ReadWholeFile(const fs::path& path, std::size_t maxBy
 }
 
 std::optional<std::string> ReadFileStart(const fs::path& path, std::size_t maxBytes) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return std::nullopt;
+  if (!IsReadableKind(path)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::string data(maxBytes, '\0');

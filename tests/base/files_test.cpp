@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <csignal>
+#include <fstream>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -59,6 +63,51 @@ TEST(AtomicWrite, AFolderThatCannotExistFailsQuietly) {
   WriteBytes(folder / "plain", "x");
   EXPECT_FALSE(base::WriteFileAtomically(folder / "plain" / "defaut", "data"));
   EXPECT_FALSE(base::ReadWholeFile(folder / "missing").has_value());
+}
+
+TEST(AtomicWrite, TheNextSaveRemovesTheTemporariesACutSaveOfTheSameFileLeft) {
+  TempFolder folder;
+  WriteBytes(folder / "defaut.tmp123456", "cut short");
+  WriteBytes(folder / "defaut.tmp7", "");
+  WriteBytes(folder / "defaut.tmpx1", "not one of ours");
+  WriteBytes(folder / "defautabc.tmp99", "another file's");
+  ASSERT_TRUE(base::WriteFileAtomically(folder / "defaut", "whole"));
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(folder.Path())) {
+    names.push_back(e.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"defaut", "defaut.tmpx1", "defautabc.tmp99"}));
+}
+
+// Only regular files are read: a FIFO would hold the reader until someone writes to it, and the
+// size of a file is checked before it is read.
+TEST(FileReading, RefusesFoldersFifosDanglingLinksAndOversizedFilesAtOnce) {
+  TempFolder folder;
+  ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder / "folder");
+  std::filesystem::create_symlink(folder / "missing", folder / "dangling");
+  WriteBytes(folder / "real", "chat");
+  std::filesystem::create_symlink(folder / "real", folder / "link");
+  {
+    std::ofstream big(folder / "big", std::ios::binary);
+  }
+  std::filesystem::resize_file(folder / "big", std::uintmax_t{1} << 30);  // sparse
+  for (const char* name : {"fifo", "folder", "dangling"}) {
+    EXPECT_FALSE(base::ReadWholeFile(folder / name).has_value()) << name;
+    EXPECT_FALSE(base::ReadFileStart(folder / name, 16).has_value()) << name;
+  }
+  EXPECT_EQ(base::ReadWholeFile(folder / "link"), "chat");
+  EXPECT_FALSE(base::ReadWholeFile(folder / "big", 1u << 20).has_value());
+  EXPECT_EQ(base::ReadFileStart(folder / "big", 8), std::string(8, '\0'));
+}
+
+TEST(DataFolder, AProgramFolderNobodyCanWriteToSendsTheDataToThePerUserFolder) {
+  // chmod does not stop root; /proc refuses new files to everyone.
+  TempFolder user;
+  EXPECT_FALSE(base::IsWritableFolder("/proc"));
+  EXPECT_EQ(base::ChooseDataFolder("/proc", user / "Scribix"), user / "Scribix");
+  EXPECT_TRUE(std::filesystem::is_directory(user / "Scribix"));
 }
 
 TEST(DataFolder, IsTheProgramFolderWhenWritableElseThePerUserFolder) {

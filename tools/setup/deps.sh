@@ -7,6 +7,7 @@ SCRIBIX_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
+  clang-14 libclang-rt-14-dev
 )
 
 scribix_install_missing() {
@@ -36,4 +37,13 @@ scribix_build() {
   shift
   cmake -S "$SCRIBIX_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
     cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# Builds only the named targets (one word, blank-separated) and what they need.
+scribix_build_targets() {
+  local dir=$1 target=$2
+  shift 2
+  cmake -S "$SCRIBIX_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
+    # shellcheck disable=SC2086 # one target a word
+    cmake --build "$dir" --target $target -- -j"$(nproc)"
 }

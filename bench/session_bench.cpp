@@ -1,0 +1,149 @@
+// A long school session played ten times over on the real picture decoder: every module, 500
+// tiles dropped into the grid, 50 clears, 20 dictated words solved, every reward. The resident
+// memory after each round is reported (round1_MB ... round10_MB) and must stay flat: a leak of
+// tiles, pictures or effect buffers shows as a climb.
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <string>
+
+#include "bench_support.h"
+#include "text/cp1252.h"
+
+namespace {
+
+// The program's deliberate waits (the rewards' frames) cost nothing here: the session measures
+// memory, not patience.
+class QuickClock : public ports::Clock {
+ public:
+  std::int64_t NowMs() const override { return now_ += 7; }
+  std::int64_t CalendarSeconds() const override { return 1765000000 + now_ / 1000; }
+  void Sleep(int ms) override { now_ += ms; }
+
+ private:
+  mutable std::atomic<std::int64_t> now_{0};
+};
+
+struct SessionPlatform {
+  ports::NullWindow window;
+  ports::NullTimers timers;
+  QuickClock clock;
+  ports::NullUserDialogs dialogs;
+  ports::NullDesktop desktop;
+  shell::QtPictures pictures;
+  ports::NullSoundPlayer sound;
+  ports::NullVoice voice;
+  ports::NullVoiceCatalog voices;
+  ports::NullTextPainter textPainter;
+  ports::NullDialogHost dialogHost;
+  ports::Platform platform{window, timers, clock,  dialogs,     desktop,   pictures,
+                           sound,  voice,  voices, textPainter, dialogHost};
+};
+
+class Session {
+ public:
+  Session() {
+    view_.OnCreate();
+    view_.OnSize();
+    view_.OnTimer(base::kTimerFirstRun);
+    view_.OnDraw({0, 0, 1200, 850});
+  }
+
+  void Round() {
+    for (const auto module : {base::icons::IconModuleFrench, base::icons::IconModuleMath}) {
+      ClickIcon(module);
+      for (int clear = 0; clear < 25; ++clear) {
+        for (int drop = 0; drop < 10; ++drop) DropKey(drop % 20, drop, clear % 4);
+        ClearGrid();
+      }
+    }
+    Dictate(20);
+    Rewards();
+    // The puzzle module is entered and left like the others.
+    ClickIcon(base::icons::IconModulePuzzle);
+    Paint();
+    ClickIcon(base::icons::IconModuleFrench);
+  }
+
+  std::size_t Drops() const { return drops_; }
+
+ private:
+  void Paint() { view_.OnDraw({0, 0, 1200, 850}); }
+
+  void Click(gfx::Point p) {
+    view_.OnLButtonDown(1, p);
+    view_.OnLButtonUp(0, p);
+  }
+  void ClickIcon(base::icons::IconId icon) {
+    const gfx::Rect r = view_.Icons()[icon];
+    Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  }
+  void Tick(int count) {
+    for (int i = 0; i < count; ++i) view_.OnTimer(base::kTimerAnimation);
+  }
+
+  // A tile from key `key` dragged in five steps onto cell (column, line) and let go.
+  void DropKey(int key, int column, int line) {
+    const base::CellRecord& k = view_.Cells()[key];
+    const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
+    const gfx::Rect cell = base::CellRect(view_.State(), column, line);
+    const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
+    view_.OnLButtonDown(1, from);
+    for (int i = 1; i <= 5; ++i) {
+      view_.OnMouseMove(1, {from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5});
+    }
+    view_.OnLButtonUp(0, to);
+    ++drops_;
+  }
+
+  void ClearGrid() {
+    ClickIcon(base::icons::IconClear);
+    // The tiles fly home; the grid is cleared once they are there.
+    for (int i = 0; i < 400 && view_.State().clearing != 0; ++i) Tick(1);
+    Paint();
+  }
+
+  // Each word of the list dictated and solved with its solution, then rewarded.
+  void Dictate(int words) {
+    const auto list = bench::ProgramFolder() / "Liste-de-mots" / "animaux.txt";
+    view_.ListDialog().SetListPath(text::TextFromPath(list));
+    view_.ListDialog().LoadList(view_.ListDialog().listPath);
+    ClickIcon(base::icons::IconModuleList);
+    for (int w = 0; w < words; ++w) {
+      ClickIcon(base::icons::IconNextWord);
+      ClickIcon(base::icons::IconSolution);
+      view_.OnTimer(base::kTimerWordSuccess);
+      Tick(3);
+      Paint();
+    }
+  }
+
+  // The whole cycle of word rewards, the fixed text's reward and the blink of a found word.
+  void Rewards() {
+    view_.Grid().gridBounds = base::CellRect(view_.State(), 3, 1).Union(
+        base::CellRect(view_.State(), 9, 2));
+    for (int i = 0; i < 6; ++i) view_.OnTimer(base::kTimerWordSuccess);
+    view_.OnTimer(base::kTimerFixedSuccess);
+    view_.OnTimer(base::kTimerBlink);
+    Paint();
+  }
+
+  SessionPlatform p_;
+  app::CScribixView view_{p_.platform, bench::ProgramFolder(), bench::ScratchFolder()};
+  std::size_t drops_ = 0;
+};
+
+void LongSessionMemory(benchmark::State& state) {
+  for (auto _ : state) {
+    Session session;
+    for (int round = 1; round <= 10; ++round) {
+      session.Round();
+      state.counters["round" + std::to_string(round) + "_MB"] =
+          static_cast<double>(bench::ResidentBytes()) / (1024.0 * 1024.0);
+    }
+    state.counters["drops_per_round"] = static_cast<double>(session.Drops()) / 10.0;
+  }
+}
+BENCHMARK(LongSessionMemory)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace

@@ -1,0 +1,174 @@
+// The program killed at any moment while it saves: each file it was writing is afterwards the old
+// one or the new one, whole, and the temporary files of cut saves do not pile up.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "exercises/text_exercise_file.h"
+#include "support/view_harness.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+// Two versions of each file the child saves in turn; the large one makes a save last long
+// enough for kills to land inside it.
+struct Versions {
+  std::string text[2];
+  std::string list[2];
+};
+
+Versions MakeVersions() {
+  Versions v;
+  v.text[0] = "Le [chat] dort.";
+  for (int i = 0; i < 300; ++i) v.text[1] += "Une (ou) deux [phrases] de plus, ligne " +
+                                              std::to_string(i) + ".\r\n";
+  v.list[0] = "chat\r\nchien";
+  for (int i = 0; i < 1000; ++i) v.list[1] += "mot num\xE9ro " + std::to_string(i) + "\r\n";
+  return v;
+}
+
+// The file the list dialog writes for the box's text (its line breaks as CR CR LF).
+std::string ListFileBytes(const std::string& box) {
+  std::string out;
+  for (std::size_t i = 0; i < box.size(); ++i) {
+    if (box[i] == '\r' && i + 1 < box.size() && box[i + 1] == '\n') {
+      out += "\r\r\n";
+      ++i;
+    } else {
+      out += box[i];
+    }
+  }
+  return out;
+}
+
+// The child: a program on fake ports over the given folders, saving its settings, the French
+// module's text and a word list, alternating between the two versions until it is killed (or,
+// with rounds > 0, for that many rounds). Writes one byte to `ready` once it saves.
+[[noreturn]] void SaveInALoop(const fs::path& program, const fs::path& data, const Versions& v,
+                              int ready, int rounds) {
+  testing_support::FakePlatform fake;
+  testing_support::AddProgramPictures(fake.pictures, program);
+  app::CScribixView view(fake.platform, program, data);
+  view.OnCreate();
+  view.OnSize();
+  view.OnTimer(base::kTimerFirstRun);
+  fake.dialogs.saveAnswer = data / "liste.txt";
+  const char byte = 1;
+  if (write(ready, &byte, 1) != 1) _exit(3);
+  for (int round = 0; rounds == 0 || round < rounds; ++round) {
+    const int k = round % 2;
+    view.SettingsDialog().OnNoEffectsClicked(k == 1);  // saves the settings
+    view.EditorDialog().OnTextChanged(v.text[k], 0, 0);
+    if (!view.EditorDialog().SaveExerciseFile(data / "defautabc", false, 5, 3)) _exit(4);
+    view.ListDialog().OnListTextEdited(v.list[k]);
+    view.ListDialog().SaveList();
+  }
+  _exit(0);
+}
+
+pid_t StartChild(const fs::path& program, const fs::path& data, const Versions& v, int rounds,
+                 int& readyRead) {
+  int fds[2];
+  if (pipe(fds) != 0) return -1;
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    SaveInALoop(program, data, v, fds[1], rounds);
+  }
+  close(fds[1]);
+  readyRead = fds[0];
+  return pid;
+}
+
+int TemporariesOf(const fs::path& folder, const std::string& name) {
+  int count = 0;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    if (entry.path().filename().string().rfind(name + ".tmp", 0) == 0) ++count;
+  }
+  return count;
+}
+
+TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
+  TempFolder program;
+  TempFolder data;
+  const Versions v = MakeVersions();
+  // The two settings files the child writes: no effects off, then on.
+  std::string settings[2];
+  {
+    testing_support::ViewHarness harness;
+    harness.Create().OnTimer(base::kTimerFirstRun);
+    for (int k = 0; k < 2; ++k) {
+      harness.View().SettingsDialog().OnNoEffectsClicked(k == 1);
+      settings[k] = harness.View().SettingsBytes();
+    }
+  }
+  ASSERT_NE(settings[0], settings[1]);
+  const std::string text[2] = {exercises::FormatTextExercise(false, 5, 3, false, v.text[0]),
+                               exercises::FormatTextExercise(false, 5, 3, false, v.text[1])};
+  const std::string list[2] = {ListFileBytes(v.list[0]), ListFileBytes(v.list[1])};
+  WriteBytes(data / "defaut", settings[0]);
+  WriteBytes(data / "defautabc", text[0]);
+  WriteBytes(data / "liste.txt", list[0]);
+
+  struct Watched {
+    const char* name;
+    const std::string* versions;
+  };
+  const Watched files[] = {{"defaut", settings}, {"defautabc", text}, {"liste.txt", list}};
+  std::mt19937 random(20261208);
+  int kills = 0;
+  int changed = 0;
+  const auto started = std::chrono::steady_clock::now();
+  for (; kills < 1000; ++kills) {
+    int ready = -1;
+    const pid_t child = StartChild(program.Path(), data.Path(), v, 0, ready);
+    ASSERT_GT(child, 0);
+    char byte = 0;
+    ASSERT_EQ(read(ready, &byte, 1), 1) << "the child did not start";
+    close(ready);
+    std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself, status " << status;
+    for (const Watched& f : files) {
+      const std::string now = ReadBytes(data / f.name);
+      ASSERT_TRUE(now == f.versions[0] || now == f.versions[1])
+          << f.name << " is cut or mixed after kill " << kills << " (" << now.size() << " bytes)";
+      if (now == f.versions[1]) ++changed;
+      // At most the one a save was writing when it was killed: the next save removes it.
+      ASSERT_LE(TemporariesOf(data.Path(), f.name), 1) << f.name << " after kill " << kills;
+    }
+  }
+  EXPECT_GT(changed, 0) << "no kill came after a save of the new version";
+  // A program that saves once more and ends normally leaves no temporary file at all.
+  int ready = -1;
+  const pid_t child = StartChild(program.Path(), data.Path(), v, 1, ready);
+  ASSERT_GT(child, 0);
+  close(ready);
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  for (const Watched& f : files) {
+    EXPECT_EQ(ReadBytes(data / f.name), f.versions[0]) << f.name;
+    EXPECT_EQ(TemporariesOf(data.Path(), f.name), 0) << f.name;
+  }
+  const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+  RecordProperty("kills", kills);
+  std::printf("%d kills in %.1f s, %d times a file held the new version\n", kills,
+              seconds.count(), changed);
+}
+
+}  // namespace
