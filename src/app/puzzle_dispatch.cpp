@@ -107,12 +107,19 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   tips_.shownTip.clear();
   ShowTip(tips_.tipX, tips_.tipY, {});
 
+  // "Charger un puzzle" and "Sauvegarder  le puzzle" are drawn over parts of the module
+  // icons: a click there is for the icon the child sees.
+  std::optional<IconId> topmost;
+  for (const IconShown& shown : IconsShown()) {
+    if (in(shown.icon)) topmost = shown.icon;
+  }
+  const auto onModuleIcon = [&](IconId id) { return topmost == id; };
   std::optional<ModuleId> target;
-  if (in(IconModuleMath)) {
+  if (onModuleIcon(IconModuleMath)) {
     target = ModuleId::kMathematique;
-  } else if (in(IconModuleList)) {
+  } else if (onModuleIcon(IconModuleList)) {
     target = ModuleId::kListe;
-  } else if (in(IconModuleFrench)) {
+  } else if (onModuleIcon(IconModuleFrench)) {
     target = ModuleId::kFrancais;
   }
   if (target) puzzle_.SavePuzzleState();
@@ -123,8 +130,7 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   if (in(IconSavePuzzle)) puzzle_.SavePuzzleAs();
 
   // A piece lying under an icon is left where it is: the click is the icon's.
-  bool onIcon = false;
-  for (const IconShown& shown : IconsShown()) onIcon = onIcon || in(shown.icon);
+  const bool onIcon = topmost.has_value();
   if (!onIcon) puzzle_.SelectPieceAt(point);
 
   if (target) {
