@@ -52,9 +52,10 @@ class PuzzleModule : public app::Module, private PuzzleActions {
       "Images ( *.bmp, *.jpg, *.jpeg,*.gif,*.tif )    Puzzles ( *.pz "
       ")|*.bmp;*.jpg;*.jpeg;*.gif;*.tif;*.pz";
   static constexpr const char* kSaveFilter = "Puzzle (*.pz)|*.pz";
-  static constexpr gfx::Rect kCounterStrip{0, 0, 2000, 50};
-  // The counter of pieces placed, in the strip of the icons, right of the model's icon.
-  static constexpr gfx::Point kCounterOrigin{620, 12};
+  // The counter of pieces placed, under the icons and above the assembled picture, where no
+  // icon covers it; the strip is repainted when it changes.
+  static constexpr gfx::Rect kCounterStrip{0, 0, 2000, 80};
+  static constexpr gfx::Point kCounterOrigin{150, 54};
   static constexpr int kCounterPoints = 12;
 
   explicit PuzzleModule(PuzzleContext context);

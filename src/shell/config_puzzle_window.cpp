@@ -73,6 +73,7 @@ void CConfigPuzzleWindow::BuildControls() {
   auto* form = new QFormLayout;
   form->setHorizontalSpacing(16);
   form->setVerticalSpacing(10);
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   form->addRow(ToQt("Nombre de pi\xE8"
                     "ces"),
                pieces_);
