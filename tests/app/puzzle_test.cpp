@@ -1,6 +1,7 @@
 // The puzzle as the child and the teacher use it, through the view's window messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "base/files.h"
@@ -355,6 +356,41 @@ TEST_F(PuzzleFixture, AKeyboardLookChosenInThePuzzleComesWhenItIsLeft) {
     }
   }
   EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
+  view().SettingsDialog().OnNoSoundsClicked(true);  // the keyboard's box: not for the puzzle
+  EnterPuzzle();
+  EXPECT_EQ(soundsNamed("musiquepuzzle.wav"), 1);
+  view().PuzzleDialog().OnNoSoundsClicked(true);
+  Scatter();
+  EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
+  view().PuzzleDialog().OnNoSoundsClicked(false);
+  h.ClickIcon(IconId::IconSound);  // the sound switch off: silent, the fireworks still come
+  Scatter();
+  EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
+  for (int i = 1; i < 24; ++i) piece(i).posX = piece(i).homeX, piece(i).posY = piece(i).homeY;
+  h.fake.clock.sleeps.clear();
+  DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
+  EXPECT_EQ(soundsNamed("applaud.wav"), 0);
+  EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 22);
+
+  // "Supprimer les effets visuels": no fireworks.
+  view().PuzzleDialog().OnNoEffectsClicked(true);
+  h.fake.clock.sleeps.clear();
+  h.Click(Inside(0));
+  EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 0);
+
+  // Quitting from the puzzle keeps it, whatever the answer.
+  std::filesystem::remove(statePath());
+  h.fake.dialogs.answers.push_back(ports::MessageAnswer::kNo);
+  h.ClickIcon(IconId::IconQuit);
+  EXPECT_TRUE(std::filesystem::exists(statePath()));
+  EXPECT_EQ(view().puzzleMode(), 1);
 }
 
 }  // namespace
