@@ -11,6 +11,7 @@
 
 #include "puzzle/config_puzzle.h"
 #include "shell/qt_dialog_host.h"
+#include "shell/control_values.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -22,16 +23,6 @@ QComboBox* ZoomList(QWidget* parent) {
   for (const char* item : puzzle::CConfigPuzzle::kZoomItems) box->addItem(ToQt(item));
   box->setFocusPolicy(Qt::StrongFocus);
   return box;
-}
-
-void ShowSelection(QComboBox* box, std::int32_t item) {
-  const QSignalBlocker quiet(box);
-  box->setCurrentIndex(item >= 0 && item < box->count() ? item : -1);
-}
-
-void ShowTicked(QCheckBox* box, bool ticked) {
-  const QSignalBlocker quiet(box);
-  box->setChecked(ticked);
 }
 
 }  // namespace
