@@ -83,6 +83,8 @@ void PuzzleModule::DropPiece(gfx::Point /*point*/) {
     Invalidate(kCounterStrip, true);
   } else {
     r.placed = 0;
+    // Let go, the piece has its edge again.
+    Invalidate(held.dragRect, false);
   }
   held.selectedPiece = -1;
 }
