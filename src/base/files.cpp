@@ -31,7 +31,7 @@ void RemoveLeftoverTemporaries(const fs::path& path) {
   std::error_code ec;
   const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
   for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-    const fs::path::string_type& name = it->path().filename().native();
+    const fs::path::string_type name = it->path().filename().native();
     if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
     const bool digits = std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()),
                                     name.end(), [](auto c) { return c >= '0' && c <= '9'; });

@@ -3,11 +3,50 @@
 #include <QMetaObject>
 #include <QSoundEffect>
 #include <QUrl>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
 #include <system_error>
 
 #include "shell/qt_text.h"
 
 namespace shell {
+
+namespace {
+
+std::uint32_t Le32(const char* p) {
+  std::uint32_t v = 0;
+  for (int i = 3; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(p[i]);
+  return v;
+}
+
+// A wave file whose header is whole and whose sound data is all there. Qt's sample cache never
+// lets go of a file it could not finish loading (a cut or empty file): the next sound then waits
+// for it forever, and so does quitting. Such a file is silent instead.
+bool IsWholeWaveFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return false;
+  const auto size = std::filesystem::file_size(path, ec);
+  if (ec || size < 44) return false;
+  std::ifstream in(path, std::ios::binary);
+  char riff[12];
+  if (!in.read(riff, 12) || std::memcmp(riff, "RIFF", 4) != 0 ||
+      std::memcmp(riff + 8, "WAVE", 4) != 0) {
+    return false;
+  }
+  bool format = false;
+  std::uintmax_t at = 12;
+  char chunk[8];
+  while (at + 8 <= size && in.seekg(static_cast<std::streamoff>(at)) && in.read(chunk, 8)) {
+    const std::uint32_t length = Le32(chunk + 4);
+    if (std::memcmp(chunk, "fmt ", 4) == 0) format = true;
+    if (std::memcmp(chunk, "data", 4) == 0) return format && length > 0 && at + 8 + length <= size;
+    at += 8 + length + (length & 1);
+  }
+  return false;
+}
+
+}  // namespace
 
 QtSoundPlayer::~QtSoundPlayer() {
   if (!thread_.isRunning()) return;
@@ -25,8 +64,7 @@ QtSoundPlayer::~QtSoundPlayer() {
 }
 
 void QtSoundPlayer::Play(const std::filesystem::path& waveFile) {
-  std::error_code ec;
-  if (!std::filesystem::exists(waveFile, ec)) return;
+  if (!IsWholeWaveFile(waveFile)) return;
   if (!thread_.isRunning()) {
     thread_.setObjectName(QStringLiteral("sounds"));
     thread_.start();

@@ -32,8 +32,8 @@ struct Versions {
 Versions MakeVersions() {
   Versions v;
   v.text[0] = "Le [chat] dort.";
-  for (int i = 0; i < 300; ++i) v.text[1] += "Une (ou) deux [phrases] de plus, ligne " +
-                                              std::to_string(i) + ".\r\n";
+  for (int i = 0; i < 300; ++i)
+    v.text[1] += "Une (ou) deux [phrases] de plus, ligne " + std::to_string(i) + ".\r\n";
   v.list[0] = "chat\r\nchien";
   for (int i = 0; i < 1000; ++i) v.list[1] += "mot num\xE9ro " + std::to_string(i) + "\r\n";
   return v;
@@ -54,19 +54,24 @@ std::string ListFileBytes(const std::string& box) {
 }
 
 // The child: a program on fake ports over the given folders, saving its settings, the French
-// module's text and a word list, alternating between the two versions until it is killed (or,
-// with rounds > 0, for that many rounds). Writes one byte to `ready` once it saves.
+// module's text, a word list and the puzzle in progress, alternating between the two versions until
+// it is killed (or, with rounds > 0, for that many rounds). Writes one byte to `ready` once it
+// saves.
 [[noreturn]] void SaveInALoop(const fs::path& program, const fs::path& data, const Versions& v,
                               int ready, int rounds) {
   testing_support::FakePlatform fake;
   testing_support::AddProgramPictures(fake.pictures, program);
+  fake.pictures.files[program / "Puzzles" / "marsupilami.jpg"] =
+      testing_support::PlainPicture(800, 600, gfx::Rgb(40, 120, 200));
   app::CScribixView view(fake.platform, program, data);
   view.OnCreate();
   view.OnSize();
   view.OnTimer(base::kTimerFirstRun);
+  view.Puzzle().Enter();  // the picture cut into its pieces
   fake.dialogs.saveAnswer = data / "liste.txt";
   const char byte = 1;
   if (write(ready, &byte, 1) != 1) _exit(3);
+  close(ready);
   for (int round = 0; rounds == 0 || round < rounds; ++round) {
     const int k = round % 2;
     view.SettingsDialog().OnNoEffectsClicked(k == 1);  // saves the settings
@@ -74,6 +79,8 @@ std::string ListFileBytes(const std::string& box) {
     if (!view.EditorDialog().SaveExerciseFile(data / "defautabc", false, 5, 3)) _exit(4);
     view.ListDialog().OnListTextEdited(v.list[k]);
     view.ListDialog().SaveList();
+    view.Puzzle().placedCount = k * 7;
+    if (!view.Puzzle().WritePuzzleFile(data / "defautpuz")) _exit(5);
   }
   _exit(0);
 }
@@ -104,29 +111,40 @@ TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
   TempFolder program;
   TempFolder data;
   const Versions v = MakeVersions();
-  // The two settings files the child writes: no effects off, then on.
+  // The two versions of the settings and the puzzle the child writes, from a child that saves
+  // them once each and ends.
   std::string settings[2];
-  {
-    testing_support::ViewHarness harness;
-    harness.Create().OnTimer(base::kTimerFirstRun);
-    for (int k = 0; k < 2; ++k) {
-      harness.View().SettingsDialog().OnNoEffectsClicked(k == 1);
-      settings[k] = harness.View().SettingsBytes();
-    }
+  std::string puzzle[2];
+  for (int k = 0; k < 2; ++k) {
+    int ready = -1;
+    const pid_t child = StartChild(program.Path(), data.Path(), v, k + 1, ready);
+    ASSERT_GT(child, 0);
+    char byte = 0;
+    ASSERT_EQ(read(ready, &byte, 1), 1);
+    close(ready);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    settings[k] = ReadBytes(data / "defaut");
+    puzzle[k] = ReadBytes(data / "defautpuz");
   }
   ASSERT_NE(settings[0], settings[1]);
+  ASSERT_NE(puzzle[0], puzzle[1]);
+  ASSERT_GT(puzzle[0].size(), 1068u + 108u);
   const std::string text[2] = {exercises::FormatTextExercise(false, 5, 3, false, v.text[0]),
                                exercises::FormatTextExercise(false, 5, 3, false, v.text[1])};
   const std::string list[2] = {ListFileBytes(v.list[0]), ListFileBytes(v.list[1])};
   WriteBytes(data / "defaut", settings[0]);
   WriteBytes(data / "defautabc", text[0]);
   WriteBytes(data / "liste.txt", list[0]);
+  WriteBytes(data / "defautpuz", puzzle[0]);
 
   struct Watched {
     const char* name;
     const std::string* versions;
   };
-  const Watched files[] = {{"defaut", settings}, {"defautabc", text}, {"liste.txt", list}};
+  const Watched files[] = {
+      {"defaut", settings}, {"defautabc", text}, {"liste.txt", list}, {"defautpuz", puzzle}};
   std::mt19937 random(20261208);
   int kills = 0;
   int changed = 0;
@@ -157,6 +175,8 @@ TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
   int ready = -1;
   const pid_t child = StartChild(program.Path(), data.Path(), v, 1, ready);
   ASSERT_GT(child, 0);
+  char byte = 0;
+  ASSERT_EQ(read(ready, &byte, 1), 1);
   close(ready);
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -167,8 +187,8 @@ TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
   }
   const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
   RecordProperty("kills", kills);
-  std::printf("%d kills in %.1f s, %d times a file held the new version\n", kills,
-              seconds.count(), changed);
+  std::printf("%d kills in %.1f s, %d times a file held the new version\n", kills, seconds.count(),
+              changed);
 }
 
 }  // namespace

@@ -89,9 +89,7 @@ TEST(FileReading, RefusesFoldersFifosDanglingLinksAndOversizedFilesAtOnce) {
   std::filesystem::create_symlink(folder / "missing", folder / "dangling");
   WriteBytes(folder / "real", "chat");
   std::filesystem::create_symlink(folder / "real", folder / "link");
-  {
-    std::ofstream big(folder / "big", std::ios::binary);
-  }
+  { std::ofstream big(folder / "big", std::ios::binary); }
   std::filesystem::resize_file(folder / "big", std::uintmax_t{1} << 30);  // sparse
   for (const char* name : {"fifo", "folder", "dangling"}) {
     EXPECT_FALSE(base::ReadWholeFile(folder / name).has_value()) << name;

@@ -43,9 +43,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool noSelection =
       std::min(in.selectionStart, in.text.size()) == std::min(in.selectionEnd, in.text.size());
   if ((which == 2 || which == 5) && noSelection) {
-    fuzzing::Check(out.text.find(open) == std::string::npos &&
-                       out.text.find(close) == std::string::npos,
-                   "every mark dropped");
+    fuzzing::Check(
+        out.text.find(open) == std::string::npos && out.text.find(close) == std::string::npos,
+        "every mark dropped");
   }
   return 0;
 }

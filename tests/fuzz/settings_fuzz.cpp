@@ -5,8 +5,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static testing_support::ViewHarness* harness = [] {
-    auto* h = new testing_support::ViewHarness(std::vector<std::vector<ports::VoiceInfo>>{
-        {{"Voice A", "a"}, {"Voice B", "b"}}});
+    auto* h = new testing_support::ViewHarness(
+        std::vector<std::vector<ports::VoiceInfo>>{{{"Voice A", "a"}, {"Voice B", "b"}}});
     h->Create().OnTimer(base::kTimerFirstRun);
     return h;
   }();

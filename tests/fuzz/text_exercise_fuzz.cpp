@@ -1,9 +1,9 @@
 // A text-exercise file from anywhere: read, written back and read again, the header and the
 // text survive the round.
+#include <algorithm>
+
 #include "exercises/text_exercise_file.h"
 #include "fuzz_input.h"
-
-#include <algorithm>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto first = exercises::ParseTextExercise(fuzzing::Bytes(data, size));

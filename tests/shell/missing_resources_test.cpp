@@ -58,8 +58,8 @@ std::vector<std::string> PlayWithout(const fs::path& program, const fs::path& mi
       click(module);
       scribix.ViewWidget()->grab();
     }
-    view.Grid().gridBounds = base::CellRect(view.State(), 2, 1).Union(
-        base::CellRect(view.State(), 6, 1));
+    view.Grid().gridBounds =
+        base::CellRect(view.State(), 2, 1).Union(base::CellRect(view.State(), 6, 1));
     view.SettingsDialog().OnNoSoundsClicked(false);
     for (int i = 0; i < 6; ++i) view.OnTimer(base::kTimerWordSuccess);
     view.OnTimer(base::kTimerFixedSuccess);
@@ -91,7 +91,8 @@ TEST(MissingResources, EachFileOfTheProgramFolderMissingInTurnIsToldOnlyWhereThe
     const auto messages = PlayWithout(program.Path(), missing);
     if (IsLetterKeyboardPicture(missing)) {
       ASSERT_EQ(messages.size(), 1u);
-      EXPECT_EQ(messages[0], " Probl\xE8me d'ouverture du fichier : " + text::TextFromPath(missing));
+      EXPECT_EQ(messages[0],
+                " Probl\xE8me d'ouverture du fichier : " + text::TextFromPath(missing));
     } else {
       EXPECT_TRUE(messages.empty()) << (messages.empty() ? "" : messages[0]);
     }
@@ -110,7 +111,8 @@ std::string BmpHeader(std::int32_t width, std::int32_t height, std::size_t pixel
     return s;
   };
   std::string b = "BM" + le32(54 + static_cast<std::uint32_t>(pixels)) + le32(0) + le32(54);
-  b += le32(40) + le32(static_cast<std::uint32_t>(width)) + le32(static_cast<std::uint32_t>(height));
+  b +=
+      le32(40) + le32(static_cast<std::uint32_t>(width)) + le32(static_cast<std::uint32_t>(height));
   b += std::string("\x01\x00\x18\x00", 4) + le32(0) + le32(static_cast<std::uint32_t>(pixels));
   b += le32(2835) + le32(2835) + le32(0) + le32(0);
   return b + std::string(pixels, '\x40');

@@ -1,12 +1,13 @@
 // The sound player on whatever the machine has (often no audio device at all) and on wave files
 // that are missing, cut short, lie about their size or are not files: nothing stops the program.
-#include "shell/qt_sound_player.h"
-
+// A cut or empty wave file followed by any other sound used to hold the sound thread for ever,
+// and quitting with it: the player's destructor is the test's last step.
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <filesystem>
 
+#include "shell/qt_sound_player.h"
 #include "shell_application.h"
 #include "support/temp_folder.h"
 
@@ -24,7 +25,8 @@ std::string Wave(std::uint32_t claimed, std::size_t actual) {
     return s;
   };
   std::string w = "RIFF" + le32(36 + claimed) + "WAVEfmt " + le32(16);
-  w += std::string("\x01\x00\x01\x00", 4) + le32(22050) + le32(44100) + std::string("\x02\x00\x10\x00", 4);
+  w += std::string("\x01\x00\x01\x00", 4) + le32(22050) + le32(44100) +
+       std::string("\x02\x00\x10\x00", 4);
   w += "data" + le32(claimed) + std::string(actual, '\0');
   return w;
 }
@@ -41,11 +43,10 @@ TEST(SoundPlayer, PlaysRealMissingCutAndLyingWaveFilesOneOverTheOtherWithoutStop
   WriteBytes(folder / "empty.wav", "");
   WriteBytes(folder / "noise.wav", std::string(5000, '\x5A'));
   fs::create_directory(folder / "folder.wav");
-  const fs::path files[] = {sounds / "clavier.wav", folder / "cut.wav",
-                            folder / "header-only.wav", folder / "lies.wav",
-                            folder / "empty.wav", folder / "noise.wav",
-                            folder / "folder.wav", folder / "missing.wav",
-                            sounds / "trash.wav"};
+  const fs::path files[] = {
+      sounds / "clavier.wav", folder / "cut.wav",     folder / "header-only.wav",
+      folder / "lies.wav",    folder / "empty.wav",   folder / "noise.wav",
+      folder / "folder.wav",  folder / "missing.wav", sounds / "trash.wav"};
   shell::QtSoundPlayer player;
   for (int round = 0; round < 3; ++round) {
     for (const fs::path& f : files) {
