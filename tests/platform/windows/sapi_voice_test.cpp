@@ -7,7 +7,6 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/voice_backend.h"
 #include "platform/windows/registry_voice_catalog.h"
 #include "registry_test_keys.h"
 #include "speech/speech_engine.h"
@@ -147,14 +146,6 @@ TEST(SapiVoice, ATokenIsFoundByItsRegistryPathAndAMissingOneIsNot) {
   }
   log.Print();
   CoUninitialize();
-}
-
-TEST(SapiVoice, TheSystemVoiceIsSapisOrSilent) {
-  std::string note;
-  const std::unique_ptr<ports::Voice> voice = platform::MakeVoice(&note);
-  ASSERT_NE(voice, nullptr);
-  EXPECT_FALSE(note.empty());
-  std::printf("start-up note: %s\n", note.c_str());
 }
 
 }  // namespace
