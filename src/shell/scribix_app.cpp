@@ -72,8 +72,12 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   std::string voiceNote;
   if (!voice_) voice_ = platform::MakeVoice(&voiceNote);
   if (!voices_) voices_ = platform::MakeVoiceCatalog();
+  desktop_ = platform::MakeDesktop();
+  if (!desktop_) desktop_ = std::make_unique<QtDesktop>();
+  sound_ = platform::MakeSoundPlayer();
+  if (!sound_) sound_ = std::make_unique<QtSoundPlayer>();
   platform_ = std::make_unique<ports::Platform>(
-      ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,
+      ports::Platform{*widget_, *timers_, clock_, *dialogs_, *desktop_, pictures_, *sound_, *voice_,
                       *voices_, textPainter_, dialogHost_});
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
@@ -82,7 +86,10 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   if (!voiceNote.empty()) view_->StartupTrace().Line("Voice: " + voiceNote + "\n");
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
-                                                       desktop_, folders.program, frame_.get());
+                                                       *desktop_, folders.program, frame_.get());
+  const platform::VoiceInstaller installer = platform::VoiceInstallerOfSystem();
+  settingsWindow_->UseVoiceInstaller(installer.fileName);
+  view_->VoiceWarning().UseInstaller(installer.fileName, installer.warning);
   // Hidden until the puzzle's "Configuration" icon shows it.
   puzzleWindow_ = std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_,
                                                         frame_.get());
@@ -92,7 +99,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Module d'édition" icon shows it.
   editorWindow_ = std::make_unique<CCEditWindow>(view_->EditorDialog(), dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
-    CAvert2Window warning(view_->VoiceWarning(), desktop_, clock_, *widget_, frame_.get());
+    CAvert2Window warning(view_->VoiceWarning(), *desktop_, clock_, *widget_, frame_.get());
     warning.exec();
   });
   if (view_->OnCreate() != 0) return false;

@@ -66,9 +66,10 @@ class CScribixApp {
   std::unique_ptr<QtTimers> timers_;
   ports::SystemClock clock_;
   std::unique_ptr<ports::UserDialogs> dialogs_;
-  QtDesktop desktop_;
+  // The system's own where it has them, else Qt's.
+  std::unique_ptr<ports::Desktop> desktop_;
   QtPictures pictures_;
-  QtSoundPlayer sound_;
+  std::unique_ptr<ports::SoundPlayer> sound_;
   std::unique_ptr<ports::Voice> voice_;
   std::unique_ptr<ports::VoiceCatalog> voices_;
   QtTextPainter textPainter_;

@@ -7,6 +7,7 @@ SCRIBIX_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
+  g++-mingw-w64-x86-64 googletest wine wine64
 )
 
 scribix_install_missing() {
