@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: the Debian packages Scribix needs, installed when missing.
+# Shared by ./run, ./test and ./package: the Debian packages Scribix needs, installed when missing.
 # shellcheck shell=bash
 
 SCRIBIX_PACKAGES=(
@@ -7,6 +7,7 @@ SCRIBIX_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
+  dpkg-dev desktop-file-utils appstream lintian strace
 )
 
 scribix_install_missing() {
