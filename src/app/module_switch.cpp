@@ -11,9 +11,11 @@ void CScribixView::SaveModuleText() {
     case ModuleId::kFrancais:
       french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
       break;
-    case ModuleId::kListe:
     case ModuleId::kPuzzle:
-      // The dictation keeps nothing; the puzzle keeps its own file.
+      puzzle_.SavePuzzleState();
+      break;
+    case ModuleId::kListe:
+      // The dictation keeps nothing.
       break;
   }
 }

@@ -20,19 +20,19 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   // A press puts the tooltip away; it comes back once the mouse rests again.
   if (!tips_.shownTip.empty()) ShowTip(tips_.tipX, tips_.tipY, {});
   PressFeedback(point);
-  if (module_ == ModuleId::kPuzzle) return;  // the puzzle takes its own clicks
-  const gfx::Rect area = HandleClick(flags, point);
+  const gfx::Rect area =
+      module_ == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
   if (!area.IsEmpty()) platform_.window.Invalidate(area, true);
 }
 
 void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
   state_.mouseDown = 0;
-  if (module_ == ModuleId::kPuzzle) return;
   Active().OnLButtonUp(flags, point);
 }
 
-void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point /*point*/) {
+void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
   // Only the puzzle answers a double click: it brings a piece home.
+  if (module_ == ModuleId::kPuzzle) puzzle_.PlacePieceAutomatically(point);
 }
 
 void CScribixView::DrawNow(const gfx::Rect& area) {
@@ -113,8 +113,10 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   // icon: a click goes to the icon the child sees there.
   const bool onPuzzleIcon =
       in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
-  // The puzzle's side of the switch comes with the puzzle itself.
-  if (onPuzzleIcon) return {};
+  if (onPuzzleIcon) {
+    EnterPuzzle();
+    return {};
+  }
 
   if (target) {
     writing->ClearForModuleChange();

@@ -52,6 +52,14 @@ void CScribixView::ChooseBackgroundColour() {
   if (!chosen) return;
   state_.backgroundColour = *chosen;
   ShadesForBackground(*chosen, puzzleMode() == 1, state_.backgroundShade1, state_.backgroundShade2);
+  if (settingsLoading_ == 0) {
+    // The puzzle keeps the colours too; outside it only they change in its file.
+    if (puzzleMode() == 1) {
+      puzzle_.SavePuzzleState();
+    } else {
+      puzzle_.SaveColoursOutsidePuzzle();
+    }
+  }
   WriteSettings();
   platform_.window.InvalidateAll(true);
 }

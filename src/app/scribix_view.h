@@ -17,6 +17,7 @@
 #include "base/random.h"
 #include "base/timer_ids.h"
 #include "base/trace.h"
+#include "effects/fireworks.h"
 #include "effects/reward_cycle.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/editor_actions.h"
@@ -96,7 +97,8 @@ class CScribixView : private SettingsActions,
   const IconBar& Icons() const { return icons_; }
   const TooltipState& Tips() const { return tips_; }
   const speech::VoiceTable& Voices() const { return voices_; }
-  const std::vector<gfx::Image>& FireworksFrames() const { return fireworksFrames_; }
+  const effects::Fireworks& FireworksFrames() const { return fireworks_; }
+  puzzle::PuzzleModule& Puzzle() { return puzzle_; }
   base::Trace& StartupTrace() { return trace_; }
   speech::SpeechEngine& Speech() { return speech_; }
   exercises::COpenList2& ListDialog() { return listDialog_; }
@@ -120,6 +122,8 @@ class CScribixView : private SettingsActions,
   // The mouse: the icons first, then the module switch, then the active module.
   void PressFeedback(gfx::Point point);
   gfx::Rect HandleClick(unsigned flags, gfx::Point point);
+  // A click on the puzzle screen: its icons, leaving it, then the pieces.
+  gfx::Rect HandlePuzzleClick(unsigned flags, gfx::Point point);
   // An area of the screen composed and shown at once, outside a paint.
   void DrawNow(const gfx::Rect& area);
 
@@ -128,6 +132,12 @@ class CScribixView : private SettingsActions,
   bool QuitProgram();
   void RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list);
   void RepaintModuleIcons(ModuleId module);
+  // Into the puzzle from a writing module, and out of it to one (its keyboard as the settings
+  // say, the writing grid kept).
+  void EnterPuzzle();
+  void LeavePuzzle(ModuleId target);
+  puzzle::PuzzleContext PuzzleParts();
+  void ShowPuzzleSolution();
 
   // Life, layout and timers.
   void FirstRunInit();
@@ -220,12 +230,9 @@ class CScribixView : private SettingsActions,
   puzzle::CConfigPuzzle puzzleDialog_;
   speech::CAvert2 voiceWarning_;
 
-  float puzzleZoom_ = 1.0f;
-  float modelZoom_ = 0.4f;
-  std::int32_t puzzleZoomIndex_ = 9;
-  std::int32_t modelZoomIndex_ = 3;
-  std::int32_t requestedPieces_ = 25;
   std::int32_t settingsLoading_ = 0;
+  // A keyboard look chosen in the puzzle, applied when the puzzle is left.
+  bool keyboardLookPending_ = false;
   std::int32_t autoPlace_ = 0;
   std::int32_t autoAdvanceSeconds_ = 0;
   std::int32_t animationTimer_ = 0;
@@ -237,7 +244,7 @@ class CScribixView : private SettingsActions,
   effects::RewardCycle rewardCycle_;
 
   // Fireworks frames, decoded at their own size; fitted to the screen when they play.
-  std::vector<gfx::Image> fireworksFrames_;
+  effects::Fireworks fireworks_;
 
   exercises::FrenchModule french_;
   exercises::ListModule list_;

@@ -83,6 +83,10 @@ void CScribixView::ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoom
 }
 
 void CScribixView::ApplyKeyboardColours(std::int32_t colourIndex) {
+  if (puzzleMode() == 1) {
+    KeyboardLookChanged(colourIndex, -1);
+    return;
+  }
   ResetGrid();
   if (colourIndex >= 0) state_.keyboardColours = colourIndex;
   Active().ApplyKeyboardLook();
@@ -101,6 +105,13 @@ void CScribixView::ResetGrid() {
 }
 
 void CScribixView::KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zoomIndex) {
+  if (puzzleMode() == 1) {
+    // The puzzle shows no keyboard: the look waits until the puzzle is left.
+    if (colourIndex >= 0) state_.keyboardColours = colourIndex;
+    if (zoomIndex >= 0) state_.keyboardZoomIndex = zoomIndex;
+    keyboardLookPending_ = true;
+    return;
+  }
   // The keyboard is made again from the module's file: what the child wrote is kept there first.
   if (!SettingsLoading()) SaveModuleText();
   ApplyKeyboardLook(colourIndex, zoomIndex);
@@ -109,7 +120,10 @@ void CScribixView::KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zo
 bool CScribixView::KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zoomIndex) {
   if (colourIndex >= 0) state_.keyboardColours = colourIndex;
   state_.keyboardZoomIndex = zoomIndex;
-  if (puzzleMode() == 1) return false;
+  if (puzzleMode() == 1) {
+    keyboardLookPending_ = true;
+    return false;
+  }
   if (!SettingsLoading()) SaveModuleText();
   SetKeyboardZoom(zoomIndex);
   LayoutView();

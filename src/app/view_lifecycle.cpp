@@ -28,7 +28,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       french_(WritingParts()),
       list_(WritingParts()),
       math_(WritingParts()),
-      puzzle_({state_, cells_, keys_.facePicture, puzzleDialog_}) {
+      puzzle_(PuzzleParts()) {
   modules_ = {&french_, &list_, &math_, &puzzle_};
   speech_.Start();
 
@@ -57,15 +57,16 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   puzzleDialog_.noSounds = false;
   puzzleDialog_.noEffects = false;
 
-  puzzleZoom_ = 1.0f;
-  modelZoom_ = 0.4f;
-  requestedPieces_ = 25;
-  puzzleZoomIndex_ = 9;
-  modelZoomIndex_ = 3;
+  puzzle_.puzzleZoom = 1.0f;
+  puzzle_.modelZoom = 0.4f;
+  puzzle_.requestedPieces = puzzle::kDefaultPieces;
+  puzzle_.puzzleZoomIndex = puzzle::kDefaultPuzzleZoomIndex;
+  puzzle_.modelZoomIndex = puzzle::kDefaultModelZoomIndex;
   autoPlace_ = 0;
   autoAdvanceSeconds_ = 0;
   grid_.cursorRect = {};
-  puzzleDialog_.ShowValues(puzzleZoomIndex_, modelZoomIndex_, requestedPieces_);
+  puzzleDialog_.ShowValues(puzzle_.puzzleZoomIndex, puzzle_.modelZoomIndex,
+                           puzzle_.requestedPieces);
 
   trace_.Line("InitBitmap\n");
   keyboardPictures_.Load(platform_.pictures, platform_.dialogs, state_.programFolder,
@@ -97,14 +98,7 @@ CScribixView::~CScribixView() {
 }
 
 void CScribixView::LoadFireworks() {
-  fireworksFrames_.assign(effects::kFireworksFrameCount, gfx::Image{});
-  for (int i = 0; i < effects::kFireworksFrameCount; ++i) {
-    const fs::path path = state_.programFolder / "resb" / effects::FireworksFrameFile(i);
-    const auto picture = ports::LoadPicture(platform_.pictures, path);
-    if (!picture) continue;
-    fireworksFrames_[static_cast<std::size_t>(i)] =
-        ports::ScalePicture(platform_.pictures, picture.get(), 1.0f);
-  }
+  fireworks_.Load(platform_.pictures, state_.programFolder);
 }
 
 int CScribixView::OnCreate() {

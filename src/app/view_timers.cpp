@@ -78,9 +78,10 @@ void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
     tips_.shownTip.clear();
     ShowTip(tips_.tipX, tips_.tipY, {});
   }
-  if (held_.selectedPiece == -1 || module_ == ModuleId::kPuzzle) return;
+  if (held_.selectedPiece == -1) return;
   const gfx::Rect moved = Active().OnMouseMove(flags, point);
-  if (!moved.IsEmpty()) platform_.window.Invalidate(moved, true);
+  // A piece covers what it leaves behind with the pieces under it: no erasing.
+  if (!moved.IsEmpty()) platform_.window.Invalidate(moved, module_ != ModuleId::kPuzzle);
 }
 
 void CScribixView::TooltipTick() {

@@ -17,4 +17,15 @@ void BuildDrawOrder(CellTable& table, int itemCount, int heldItem) {
   }
 }
 
+int TopmostItemAt(const CellTable& table, int itemCount, int x, int y) {
+  const int count = itemCount < kMaxItems ? itemCount : kMaxItems;
+  for (int pos = count - 1; pos >= 0; --pos) {
+    const int i = table.drawOrder[static_cast<std::size_t>(pos)];
+    if (i < 0 || i >= count) continue;
+    const CellRecord& r = table[i];
+    if (r.posX < x && x <= r.posX + r.width && r.posY < y && y <= r.posY + r.height) return i;
+  }
+  return -1;
+}
+
 }  // namespace base

@@ -46,5 +46,8 @@ struct CellTable {
 // The painting order before each paint: placed items under the others, the held item (or the
 // last one) last of its group.
 void BuildDrawOrder(CellTable& table, int itemCount, int heldItem);
+// The top-most record (the last drawn) whose rectangle, shifted a pixel right and down, holds the
+// point (x, y); -1 for none.
+int TopmostItemAt(const CellTable& table, int itemCount, int x, int y);
 
 }  // namespace base

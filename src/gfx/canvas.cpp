@@ -51,6 +51,9 @@ void Canvas::Edge(Rect area, EdgeStyle style) {
     case EdgeStyle::kRaisedInner:
       ring(area, kEdgeHighlight, kEdgeShadow);
       break;
+    case EdgeStyle::kRaisedOuter:
+      ring(area, kEdgeLight, kEdgeDarkShadow);
+      break;
     case EdgeStyle::kSunken:
       ring(area, kEdgeShadow, kEdgeHighlight);
       ring(area.Inflated(-1, -1), kEdgeDarkShadow, kEdgeLight);

@@ -13,6 +13,7 @@ inline constexpr Colour kEdgeDarkShadow = Rgb(105, 105, 105);
 enum class EdgeStyle {
   kRaised,       // raised outer and inner border, two pixels
   kRaisedInner,  // one pixel: highlight top-left, shadow bottom-right
+  kRaisedOuter,  // one pixel: light top-left, dark shadow bottom-right
   kSunken,       // sunken outer and inner border, two pixels
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 namespace gfx {
@@ -53,5 +54,21 @@ struct Rect {
   }
   friend bool operator==(const Rect&, const Rect&) = default;
 };
+
+// Rounding multiply-then-divide, half away from zero; 0 for a division by zero.
+constexpr int MulDivRounded(int a, int b, int c) {
+  if (c == 0) return 0;
+  const std::int64_t p = static_cast<std::int64_t>(a) * b;
+  const std::int64_t absP = p < 0 ? -p : p;
+  const std::int64_t absC = c < 0 ? -static_cast<std::int64_t>(c) : c;
+  const std::int64_t q = (absP + absC / 2) / absC;
+  return static_cast<int>((p < 0) != (c < 0) ? -q : q);
+}
+
+// The length of (dx, dy) rounded half up.
+inline int RoundedLength(int dx, int dy) {
+  return static_cast<int>(
+      std::floor(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) + 0.5));
+}
 
 }  // namespace gfx

@@ -23,11 +23,6 @@ bool InLayers(int column, int line) {
   return column >= 0 && column < WritingGrid::kColumns && line >= 0 && line < WritingGrid::kLines;
 }
 
-int RoundedLength(int dx, int dy) {
-  return static_cast<int>(
-      std::floor(std::sqrt(static_cast<double>(dx) * dx + static_cast<double>(dy) * dy) + 0.5));
-}
-
 double Diagonal(int width, int height) {
   return std::sqrt(static_cast<double>(width) * width + static_cast<double>(height) * height);
 }
@@ -52,26 +47,8 @@ void AskRepaint(const RepaintArea& repaint, const gfx::Rect& area) {
 
 }  // namespace
 
-int MulDivRounded(int a, int b, int c) {
-  if (c == 0) return 0;
-  const std::int64_t p = static_cast<std::int64_t>(a) * b;
-  const std::int64_t absP = p < 0 ? -p : p;
-  const std::int64_t absC = c < 0 ? -static_cast<std::int64_t>(c) : c;
-  const std::int64_t q = (absP + absC / 2) / absC;
-  return static_cast<int>((p < 0) != (c < 0) ? -q : q);
-}
-
 int HitTest(const base::CellTable& cells, int itemCount, gfx::Point p) {
-  const int count = std::min(itemCount, base::kMaxItems);
-  for (int pos = count - 1; pos >= 0; --pos) {
-    const int i = cells.drawOrder[static_cast<std::size_t>(pos)];
-    if (i < 0 || i >= count) continue;
-    const base::CellRecord& r = cells[i];
-    if (r.posX < p.x && p.x <= r.posX + r.width && r.posY < p.y && p.y <= r.posY + r.height) {
-      return i;
-    }
-  }
-  return -1;
+  return base::TopmostItemAt(cells, itemCount, p.x, p.y);
 }
 
 bool InGridArea(const base::AppState& s, gfx::Point p) {
@@ -379,7 +356,7 @@ gfx::Rect AnimatePlacement(TileInput& t, const std::function<void(int)>& arrived
     r.startY = target.top;
     const int dx = target.left - r.posX;
     const int dy = target.top - r.posY;
-    const int d = RoundedLength(dx, dy);
+    const int d = gfx::RoundedLength(dx, dy);
     if (d == 0) {
       r.movable = 1;
       r.gridCol = t.grid.cursorCol;
@@ -391,8 +368,8 @@ gfx::Rect AnimatePlacement(TileInput& t, const std::function<void(int)>& arrived
     }
     area = area.Union(TileRect(r));
     if (d > kPlacementStep) {
-      r.posX += MulDivRounded(dx, kPlacementStep, d);
-      r.posY += MulDivRounded(dy, kPlacementStep, d);
+      r.posX += gfx::MulDivRounded(dx, kPlacementStep, d);
+      r.posY += gfx::MulDivRounded(dy, kPlacementStep, d);
     } else {
       r.posX += dx;
       r.posY += dy;
@@ -421,11 +398,11 @@ bool AnimateTilesHome(TileInput& t, bool fixedOn, const RepaintArea& repaint) {
     if (r.settled != 0) continue;
     const int vx = r.homeX + s.keyboardLeft - r.posX;
     const int vy = r.homeY + s.keyboardTop - r.posY;
-    const int d = RoundedLength(vx, vy);
+    const int d = gfx::RoundedLength(vx, vy);
     const gfx::Rect before = TileRect(r);
     if (d > step) {
-      r.posX += MulDivRounded(vx, step, d);
-      r.posY += MulDivRounded(vy, step, d);
+      r.posX += gfx::MulDivRounded(vx, step, d);
+      r.posY += gfx::MulDivRounded(vy, step, d);
       if (!fixedOn) {
         AskRepaint(repaint, before);
         AskRepaint(repaint, TileRect(r));

@@ -32,8 +32,6 @@ using RepaintArea = std::function<void(const gfx::Rect&)>;
 int HitTest(const base::CellTable& cells, int itemCount, gfx::Point point);
 // The area that takes drops: the cells and the gaps between them.
 bool InGridArea(const base::AppState& state, gfx::Point point);
-// Rounding multiply-then-divide, half away from zero.
-int MulDivRounded(int a, int b, int c);
 
 // A new tile over key `key`, held by the mouse; -1 when the table is full. With automatic
 // placement it is not movable: it flies to the cursor by itself.

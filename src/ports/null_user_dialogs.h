@@ -16,7 +16,7 @@ class NullUserDialogs : public UserDialogs {
     return std::nullopt;
   }
   std::optional<std::filesystem::path> SaveFile(const std::string&, const std::filesystem::path&,
-                                                const std::string&) override {
+                                                const std::string&, FileExtension) override {
     return std::nullopt;
   }
   std::optional<gfx::Colour> ChooseColour(gfx::Colour) override { return std::nullopt; }

@@ -11,6 +11,8 @@ namespace ports {
 enum class MessageButtons { kOk, kYesNo };
 enum class MessageIcon { kNone, kInformation, kWarning, kError };
 enum class MessageAnswer { kOk, kYes, kNo };
+// Whether a name typed without an extension is given the filter's.
+enum class FileExtension { kFromFilter, kAsTyped };
 
 // Modal dialogs of the platform. Texts are Windows-1252.
 class UserDialogs {
@@ -22,9 +24,9 @@ class UserDialogs {
   virtual std::optional<std::filesystem::path> OpenFile(const std::string& filter,
                                                         const std::filesystem::path& initialFolder,
                                                         const std::string& proposedName) = 0;
-  virtual std::optional<std::filesystem::path> SaveFile(const std::string& filter,
-                                                        const std::filesystem::path& initialFolder,
-                                                        const std::string& proposedName) = 0;
+  virtual std::optional<std::filesystem::path> SaveFile(
+      const std::string& filter, const std::filesystem::path& initialFolder,
+      const std::string& proposedName, FileExtension extension = FileExtension::kFromFilter) = 0;
   virtual std::optional<gfx::Colour> ChooseColour(gfx::Colour initial) = 0;
 };
 

@@ -5,25 +5,42 @@
 #include <string>
 
 #include "ports/dialog_host.h"
+#include "puzzle/puzzle_model.h"
 
 namespace puzzle {
+
+// What the puzzle settings set off; the puzzle module does it.
+class PuzzleActions {
+ public:
+  virtual ~PuzzleActions() = default;
+  // The piece count or the puzzle zoom changed: the picture is cut again and laid out whole.
+  virtual void RebuildForPieceCount(std::int32_t pieces) = 0;
+  virtual void RebuildForPuzzleZoom(std::int32_t zoomIndex) = 0;
+  // Only the model is made again at its new zoom.
+  virtual void RebuildModel(std::int32_t zoomIndex) = 0;
+  virtual void SavePuzzleState() = 0;
+  // "Cache le bouton solution" changed: the solution icon is drawn again or no more.
+  virtual void SolutionIconChanged() = 0;
+  virtual std::int32_t RequestedPieces() const = 0;
+  // While the settings file is applied, the window's handlers do nothing.
+  virtual bool SettingsLoading() const = 0;
+};
 
 // "Configuration du puzzle": number of pieces, zooms and four switches, kept with the puzzle.
 class CConfigPuzzle {
  public:
-  static constexpr std::array<const char*, 16> kZoomItems = {
+  static constexpr std::array<const char*, kZoomCount> kZoomItems = {
       "0.2", "0.25", "0.3", "0.4", "0.5", "0.6", "0.7",  "0.8",
       "0.9", "1.0",  "1.1", "1.2", "1.3", "1.5", "1.75", "2.0"};
-  static constexpr std::array<float, 16> kZoomFactors = {0.2f, 0.25f, 0.3f,  0.4f, 0.5f, 0.6f,
-                                                         0.7f, 0.8f,  0.9f,  1.0f, 1.1f, 1.2f,
-                                                         1.3f, 1.5f,  1.75f, 2.0f};
+  static constexpr const char* kCaption = "Configuration du puzzle";
 
   explicit CConfigPuzzle(ports::DialogHost& host) : host_(host) {}
+  void SetActions(PuzzleActions* actions) { actions_ = actions; }
 
   bool noSounds = false;     // 1003 "Supprimer les bruitages"
   bool noAutoPlace = false;  // 1004 "Placement automatique des pièces sur double clic desactivé  "
   bool hideSolution = false;              // 1006 "Cache le bouton solution"
-  bool noEffects = false;                 // 1039 "Supprimer les effets visuels"
+  bool noEffects = false;                 // 1039 "Supprimer les effets visuels": no fireworks
   std::int32_t puzzleZoomSelection = -1;  // 1001
   std::int32_t modelZoomSelection = -1;   // 1002
   std::string piecesText;                 // 1000
@@ -31,9 +48,27 @@ class CConfigPuzzle {
   // The program shows its values (zooms and number of pieces) in the window.
   void ShowValues(std::int32_t puzzleZoomIndex, std::int32_t modelZoomIndex,
                   std::int32_t requestedPieces);
+  // The program sets the number of pieces; like a change typed, it is handled at once.
+  void SetPiecesFromProgram(const std::string& text);
+  // The program ticks the four boxes (as the puzzle file keeps them).
+  void SetSwitchesFromProgram(bool sounds, bool effects, bool autoPlace, bool solution);
+
+  // The window's handlers.
+  void OnPiecesTextChanged(const std::string& text);
+  void OnPuzzleZoomSelected(std::int32_t index);
+  void OnModelZoomSelected(std::int32_t index);
+  void OnNoSoundsClicked(bool ticked);
+  void OnNoAutoPlaceClicked(bool ticked);
+  void OnHideSolutionClicked(bool ticked);
+  void OnNoEffectsClicked(bool ticked);
 
  private:
+  bool Loading() const { return actions_ == nullptr || actions_->SettingsLoading(); }
+  void HandlePiecesText();
+  void SwitchClicked(bool& box, bool ticked);
+
   ports::DialogHost& host_;
+  PuzzleActions* actions_ = nullptr;
 };
 
 }  // namespace puzzle

@@ -1,18 +1,165 @@
 #include "puzzle/puzzle_module.h"
 
 #include <algorithm>
+#include <cstdio>
+
+#include "ports/picture_loading.h"
 
 namespace puzzle {
 
 using namespace base::icons;
 
+PuzzleModule::PuzzleModule(PuzzleContext context) : ctx_(std::move(context)) {
+  ctx_.dialog.SetActions(this);
+}
+
+void PuzzleModule::Invalidate(const gfx::Rect& area, bool erase) const {
+  if (!area.IsEmpty()) ctx_.platform.window.Invalidate(area, erase);
+}
+
+void PuzzleModule::InvalidateAll() const {
+  ctx_.platform.window.InvalidateAll(true);
+}
+
+std::int32_t PuzzleModule::PieceCount() const {
+  return std::clamp(ctx_.state.keyCount, 0, base::kMaxItems);
+}
+
+void PuzzleModule::Enter() {
+  active_ = true;
+  base::AppState& s = ctx_.state;
+  if (ReadPuzzleFile(s.puzzleStatePath)) {
+    ctx_.playSound(PuzzleSound::kMusic);
+    if (s.keyCount > 0 && s.keyCount < kMaxPieces) return;
+  }
+  Rebuild();
+  ctx_.playSound(PuzzleSound::kMusic);
+}
+
+void PuzzleModule::Leave() {
+  active_ = false;
+  ctx_.held.selectedPiece = -1;
+  // The picture is decoded again when the puzzle comes back; the pieces stay in its file.
+  puzzleBitmap_ = gfx::Image();
+  // Its settings belong to the puzzle on screen.
+  ctx_.platform.dialogHost.Hide(ports::DialogId::kPuzzleSettings);
+}
+
+void PuzzleModule::LoadPuzzlePicture(const std::filesystem::path& path) {
+  puzzleBitmap_ = gfx::Image();
+  modelBitmap_ = gfx::Image();
+  auto picture = ports::LoadPicture(ctx_.platform.pictures, path);
+  if (!picture) return;
+  loadedPicture_ = std::move(picture);
+  puzzleBitmap_ = ports::FitPicture(ctx_.platform.pictures, loadedPicture_.get(), kBoxWidth,
+                                    kBoxHeight, puzzleZoom)
+                      .bitmap;
+  FitModel();
+  InvalidateAll();
+}
+
+void PuzzleModule::FitModel() {
+  ports::FittedPicture model = ports::FitPicture(ctx_.platform.pictures, loadedPicture_.get(),
+                                                 kBoxWidth, kBoxHeight, modelZoom);
+  modelBitmap_ = std::move(model.bitmap);
+  modelWidth_ = model.size.width;
+  modelHeight_ = model.size.height;
+}
+
+bool PuzzleModule::CutPicture() {
+  if (!active_ || puzzleBitmap_.IsNull()) return false;
+  cut_ = puzzle::CutPicture(puzzleBitmap_.Width(), puzzleBitmap_.Height(), requestedPieces);
+  return true;
+}
+
+void PuzzleModule::LayOutPieces() {
+  base::AppState& s = ctx_.state;
+  s.gridLeft = kHomeOrigin.x;
+  s.gridTop = kHomeOrigin.y;
+  s.columnGap = s.lineGap = 0;
+  s.keysPerRow = cut_.columns;
+  s.keyRows = cut_.rows;
+  s.cellWidth = cut_.cellWidth;
+  s.cellHeight = cut_.cellHeight;
+  s.keyCount = s.itemCount = puzzle::LayOutPieces(ctx_.cells, cut_, kHomeOrigin, ctx_.labels);
+  ctx_.held.selectedPiece = -1;
+}
+
+void PuzzleModule::BuildKeys() {
+  if (active_) LayOutPieces();
+}
+
+void PuzzleModule::Rebuild() {
+  LoadPuzzlePicture(ctx_.state.picturePath);
+  CutPicture();
+  LayOutPieces();
+  InvalidateAll();
+}
+
+bool PuzzleModule::OpenPictureOrPuzzle() {
+  const auto chosen = ctx_.platform.dialogs.OpenFile(
+      kOpenFilter, ctx_.state.programFolder / "Puzzles", {});
+  if (!chosen) return false;
+  const std::string whole = chosen->string();
+  const auto dot = whole.rfind('.');
+  const std::string extension = dot == std::string::npos ? std::string() : whole.substr(dot + 1);
+  if (extension == "pz") {
+    ReadPuzzleFile(*chosen);
+    return true;
+  }
+  ctx_.state.picturePath = *chosen;
+  Rebuild();
+  placedCount = helpedCount = 0;
+  return true;
+}
+
+void PuzzleModule::RebuildForPieceCount(std::int32_t pieces) {
+  requestedPieces = pieces;
+  // Outside the puzzle the count waits for the next puzzle cut.
+  if (!active_) return;
+  Rebuild();
+}
+
+void PuzzleModule::RebuildForPuzzleZoom(std::int32_t zoomIndex) {
+  puzzleZoomIndex = zoomIndex;
+  puzzleZoom = kZoomValues[static_cast<std::size_t>(zoomIndex)];
+  if (!active_) return;
+  Rebuild();
+  RebuildModel(modelZoomIndex);
+}
+
+void PuzzleModule::RebuildModel(std::int32_t zoomIndex) {
+  modelZoomIndex = zoomIndex;
+  modelZoom = kZoomValues[static_cast<std::size_t>(zoomIndex)];
+  if (!active_) return;
+  FitModel();
+  InvalidateAll();
+}
+
+void PuzzleModule::SolutionIconChanged() {
+  // The icon is drawn again, or no longer drawn, in the 40 × 40 square at its top-left.
+  const gfx::Rect icon = ctx_.iconRect(IconPuzzleSolution);
+  Invalidate(gfx::Rect::FromSize(icon.left, icon.top, 40, 40), true);
+}
+
+void PuzzleModule::ToggleModel() {
+  modelShown = modelShown == 1 ? 0 : 1;
+}
+
+void PuzzleModule::PreparePaint() {
+  // A puzzle shown again after another module has its picture decoded anew.
+  if (puzzleBitmap_.IsNull()) LoadPuzzlePicture(ctx_.state.picturePath);
+}
+
 void PuzzleModule::PaintGrid(gfx::Canvas& canvas) const {
   const base::AppState& s = ctx_.state;
-  const int columns = std::clamp(s.gridColumns, 0, 40);
-  const int lines = std::clamp(s.gridLines, 0, 8);
-  for (int c = 0; c < columns; ++c) {
-    for (int l = 0; l < lines; ++l) {
-      const gfx::Rect cell = base::CellRect(s, c, l);
+  for (int c = 0; c < cut_.columns; ++c) {
+    for (int r = 0; r < cut_.rows; ++r) {
+      const gfx::Rect cell =
+          gfx::Rect::FromSize(kHomeOrigin.x + c * cut_.cellWidth,
+                              kHomeOrigin.y + r * cut_.cellHeight, cut_.cellWidth,
+                              cut_.cellHeight);
+      if (cell.Intersect(canvas.Clip()).IsEmpty()) continue;
       canvas.Fill(cell, s.backgroundShade1);
       canvas.Edge(cell, gfx::EdgeStyle::kRaisedInner);
     }
@@ -20,19 +167,34 @@ void PuzzleModule::PaintGrid(gfx::Canvas& canvas) const {
 }
 
 void PuzzleModule::PaintItems(gfx::Canvas& canvas) const {
-  if (ctx_.picture == nullptr) return;
-  const int count = std::min(ctx_.state.itemCount, base::kMaxItems);
+  const base::AppState& s = ctx_.state;
+  const gfx::Size client = ctx_.platform.window.ClientSize();
+  if (modelShown == 1 && !modelBitmap_.IsNull()) {
+    const gfx::Rect place{client.width - modelWidth_ - 5, 75, client.width - 5, modelHeight_ + 75};
+    canvas.Copy(modelBitmap_, gfx::Rect::FromSize(0, 0, modelWidth_, modelHeight_),
+                {place.left, place.top});
+  }
+  if (placedCount > 0) {
+    char counter[96];
+    std::snprintf(counter, sizeof counter, " %d pi\xE8" "ces plac\xE9" "es dont %d avec aide ",
+                  placedCount, helpedCount);
+    ctx_.platform.textPainter.DrawText(canvas.Target(), canvas.Clip(), kCounterOrigin, counter,
+                                       kCounterPoints, gfx::Rgb(0, 0, 0));
+  }
+  if (puzzleBitmap_.IsNull()) return;
+  const int count = std::min(s.itemCount, base::kMaxItems);
+  const gfx::Rect clip = canvas.Clip();
   for (int pos = 0; pos < count; ++pos) {
     const int i = ctx_.cells.drawOrder[static_cast<std::size_t>(pos)];
     if (i < 0 || i >= count) continue;
     const base::CellRecord& r = ctx_.cells[i];
-    const gfx::Rect place = gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
-    if (r.visible != 1) {
-      if (i >= ctx_.state.keyCount) canvas.Frame(place, gfx::Rgb(0, 0, 255));
-      continue;
-    }
-    canvas.Copy(*ctx_.picture, gfx::Rect::FromSize(r.srcX, r.srcY, r.width, r.height),
+    if (r.visible != 1) continue;
+    const gfx::Rect edge = gfx::Rect::FromSize(r.posX, r.posY, s.cellWidth, s.cellHeight);
+    if (edge.Intersect(clip).IsEmpty()) continue;
+    canvas.Copy(puzzleBitmap_, gfx::Rect::FromSize(r.srcX, r.srcY, r.width, r.height),
                 gfx::Point{r.posX, r.posY});
+    const bool held = i == ctx_.held.selectedPiece && s.mouseDown == 1;
+    if (!held) canvas.Edge(edge, gfx::EdgeStyle::kRaisedOuter);
   }
 }
 

@@ -16,6 +16,7 @@
 
 #include "app/config_abc.h"
 #include "shell/qt_dialog_host.h"
+#include "shell/control_values.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -57,16 +58,6 @@ QGroupBox* Group(const char* title, QWidget* content, QWidget* parent) {
   auto* layout = new QVBoxLayout(group);
   layout->addWidget(content);
   return group;
-}
-
-void ShowSelection(QComboBox* box, std::int32_t item) {
-  const QSignalBlocker quiet(box);
-  box->setCurrentIndex(item >= 0 && item < box->count() ? item : -1);
-}
-
-void ShowTicked(QCheckBox* box, bool ticked) {
-  const QSignalBlocker quiet(box);
-  box->setChecked(ticked);
 }
 
 void ShowPosition(QSlider* slider, std::int32_t position) {

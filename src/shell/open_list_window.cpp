@@ -14,6 +14,7 @@
 #include "base/icon_ids.h"
 #include "exercises/open_list_dialog.h"
 #include "shell/qt_dialog_host.h"
+#include "shell/control_values.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -45,11 +46,6 @@ std::string ModelText(const QString& boxText) {
   QString text = boxText;
   text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
   return FromQt(text);
-}
-
-void ShowTicked(QCheckBox* box, bool ticked) {
-  const QSignalBlocker quiet(box);
-  box->setChecked(ticked);
 }
 
 }  // namespace

@@ -1,20 +1,31 @@
 #pragma once
 
-#include <QSoundEffect>
+#include <QThread>
 #include <filesystem>
-#include <memory>
 
 #include "ports/sound_player.h"
 
+class QSoundEffect;
+
 namespace shell {
 
-// Wave files through QSoundEffect; the effect is made at the first sound.
+// Wave files through QSoundEffect, on a thread of their own: a sound asked for just before the
+// program waits (an effect, the fireworks) plays meanwhile instead of after the wait. The thread
+// is started at the first sound and stopped with the player.
 class QtSoundPlayer : public ports::SoundPlayer {
  public:
+  QtSoundPlayer() = default;
+  ~QtSoundPlayer() override;
+  QtSoundPlayer(const QtSoundPlayer&) = delete;
+  QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
+
   void Play(const std::filesystem::path& waveFile) override;
 
  private:
-  std::unique_ptr<QSoundEffect> effect_;
+  QThread thread_;
+  // Lives on the thread; made and deleted there.
+  QSoundEffect* effect_ = nullptr;
+  QObject* context_ = nullptr;
 };
 
 }  // namespace shell

@@ -73,11 +73,12 @@ std::optional<std::filesystem::path> QtUserDialogs::OpenFile(
 
 std::optional<std::filesystem::path> QtUserDialogs::SaveFile(
     const std::string& filter, const std::filesystem::path& initialFolder,
-    const std::string& proposedName) {
+    const std::string& proposedName, ports::FileExtension extension) {
   const QString start = PathToQt(initialFolder / text::PathFromText(proposedName));
   const QString chosen =
       QFileDialog::getSaveFileName(FileDialogOwner(), QString(), start, QtFilter(filter));
   if (chosen.isEmpty()) return std::nullopt;
+  if (extension == ports::FileExtension::kAsTyped) return PathFromQt(chosen);
   return PathFromQt(WithDefaultSuffix(chosen, filter));
 }
 

@@ -22,7 +22,8 @@ class QtUserDialogs : public ports::UserDialogs {
                                                 const std::string& proposedName) override;
   std::optional<std::filesystem::path> SaveFile(const std::string& filter,
                                                 const std::filesystem::path& initialFolder,
-                                                const std::string& proposedName) override;
+                                                const std::string& proposedName,
+                                                ports::FileExtension extension) override;
   std::optional<gfx::Colour> ChooseColour(gfx::Colour initial) override;
 
   // "Name|*.ext|Name|*.*||" in Qt's form "Name (*.ext);;Name (*.*)".

@@ -13,6 +13,7 @@
 #include "platform/voice_backend.h"
 #include "shell/cedit_window.h"
 #include "shell/config_abc_window.h"
+#include "shell/config_puzzle_window.h"
 #include "shell/main_frame.h"
 #include "shell/open_list_window.h"
 #include "shell/qt_text.h"
@@ -35,6 +36,7 @@ CScribixApp::~CScribixApp() {
   if (widget_ != nullptr) widget_->Attach(nullptr);
   editorWindow_.reset();
   settingsWindow_.reset();
+  puzzleWindow_.reset();
   listWindow_.reset();
   view_.reset();
   frame_.reset();
@@ -119,6 +121,9 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        desktop_, folders.program, frame_.get());
+  // Hidden until the puzzle's "Configuration" icon shows it.
+  puzzleWindow_ = std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_,
+                                                        frame_.get());
   // Hidden until the "Gestion des listes de mots" icon shows it.
   listWindow_ = std::make_unique<COpenList2Window>(view_->ListDialog(), dialogHost_,
                                                    folders.program, frame_.get());

@@ -23,6 +23,7 @@ namespace shell {
 
 class CCEditWindow;
 class CConfigABCWindow;
+class CConfigPuzzleWindow;
 class CMainFrame;
 class COpenList2Window;
 class ScribixViewWidget;
@@ -53,6 +54,7 @@ class CScribixApp {
   QtTimers* Timers() const { return timers_.get(); }
   QtDialogHost& Dialogs() { return dialogHost_; }
   CConfigABCWindow* SettingsWindow() const { return settingsWindow_.get(); }
+  CConfigPuzzleWindow* PuzzleWindow() const { return puzzleWindow_.get(); }
   COpenList2Window* ListWindow() const { return listWindow_.get(); }
   CCEditWindow* EditorWindow() const { return editorWindow_.get(); }
 
@@ -84,6 +86,7 @@ class CScribixApp {
   std::unique_ptr<app::CScribixView> view_;
   // The dialogs' windows show models that live in the view: they go before it.
   std::unique_ptr<CConfigABCWindow> settingsWindow_;
+  std::unique_ptr<CConfigPuzzleWindow> puzzleWindow_;
   std::unique_ptr<COpenList2Window> listWindow_;
   std::unique_ptr<CCEditWindow> editorWindow_;
 };

@@ -10,10 +10,10 @@ TEST(TileInput, RoundingMultiplyDivideGoesHalfAwayFromZero) {
   };
   for (const Case c : {Case{10, 30, 40, 8}, Case{-10, 30, 40, -8}, Case{5, 3, 2, 8},
                        Case{-5, 3, 2, -8}, Case{1, 1, 3, 0}, Case{2, 1, 3, 1}, Case{7, 30, 0, 0}}) {
-    EXPECT_EQ(keyboard::MulDivRounded(c.a, c.b, c.c), c.result) << c.a << " " << c.b << " " << c.c;
+    EXPECT_EQ(gfx::MulDivRounded(c.a, c.b, c.c), c.result) << c.a << " " << c.b << " " << c.c;
   }
   // The product does not overflow.
-  EXPECT_EQ(keyboard::MulDivRounded(100000, 30000, 60000), 50000);
+  EXPECT_EQ(gfx::MulDivRounded(100000, 30000, 60000), 50000);
 }
 
 TEST(TileInput, TheHitTestTakesTheRecordDrawnLast) {

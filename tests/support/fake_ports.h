@@ -112,11 +112,14 @@ class FakeUserDialogs : public ports::UserDialogs {
   }
   std::optional<std::filesystem::path> SaveFile(const std::string& filter,
                                                 const std::filesystem::path& folder,
-                                                const std::string& name) override {
+                                                const std::string& name,
+                                                ports::FileExtension extension) override {
     saveRequests.push_back({filter, folder, name});
+    saveExtensions.push_back(extension);
     if (whileFileDialog) whileFileDialog();
     return saveAnswer;
   }
+  std::vector<ports::FileExtension> saveExtensions;
   std::optional<gfx::Colour> ChooseColour(gfx::Colour initial) override {
     colourRequests.push_back(initial);
     return colourAnswer;

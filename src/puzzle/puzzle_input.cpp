@@ -1,0 +1,195 @@
+// What the child does with the pieces: pick one up, drag it, drop it home, let the program bring
+// it home, scatter them all, ask for the solution.
+#include <algorithm>
+
+#include "puzzle/puzzle_module.h"
+
+namespace puzzle {
+
+namespace {
+
+gfx::Rect PieceRect(const base::CellRecord& r) {
+  return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
+}
+
+}  // namespace
+
+void PuzzleModule::SelectPieceAt(gfx::Point point) {
+  const int hit = HitTestPiece(ctx_.cells, PieceCount(), point);
+  ctx_.held.selectedPiece = hit;
+  if (hit >= 0) ctx_.cells[hit].placed = 0;
+}
+
+gfx::Rect PuzzleModule::PickUpSelected(std::uint32_t flags, gfx::Point point) {
+  base::HeldRecord& held = ctx_.held;
+  const int i = held.selectedPiece;
+  if (i < 0 || i >= PieceCount()) return {};
+  base::CellRecord& r = ctx_.cells[i];
+  held.grabOffset = {point.x - r.posX, point.y - r.posY};
+  r.glyph = r.glyphAlt = 0;
+  held.pickFlags = flags;
+  held.dragRect =
+      gfx::Rect::FromSize(r.posX, r.posY, ctx_.state.cellWidth, ctx_.state.cellHeight);
+  return held.dragRect;
+}
+
+gfx::Rect PuzzleModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, int /*hit*/) {
+  SelectPieceAt(point);
+  return PickUpSelected(flags, point);
+}
+
+gfx::Rect PuzzleModule::DragPiece(std::uint32_t flags, gfx::Point point) {
+  base::HeldRecord& held = ctx_.held;
+  const int i = held.selectedPiece;
+  // Another button or modifier key than at the pick-up: the piece waits.
+  if (i < 0 || i >= PieceCount() || flags != held.pickFlags) return {};
+  base::CellRecord& r = ctx_.cells[i];
+  const int dx = point.x - r.posX - held.grabOffset.x;
+  const int dy = point.y - r.posY - held.grabOffset.y;
+  const gfx::Rect before = held.dragRect.Inflated(5, 5);
+  r.posX += dx;
+  r.posY += dy;
+  held.dragRect = held.dragRect.Offset(dx, dy);
+  return held.dragRect.Union(before);
+}
+
+gfx::Rect PuzzleModule::OnMouseMove(std::uint32_t flags, gfx::Point point) {
+  return DragPiece(flags, point);
+}
+
+void PuzzleModule::DropPiece(gfx::Point /*point*/) {
+  base::HeldRecord& held = ctx_.held;
+  const int i = held.selectedPiece;
+  if (i < 0 || i >= PieceCount()) {
+    held.selectedPiece = -1;
+    return;
+  }
+  base::CellRecord& r = ctx_.cells[i];
+  if (NearHome(r)) {
+    const int dx = r.homeX - r.posX;
+    const int dy = r.homeY - r.posY;
+    r.posX = r.homeX;
+    r.posY = r.homeY;
+    ++placedCount;
+    r.placed = 1;
+    const gfx::Rect before = held.dragRect.Inflated(5, 5);
+    held.selectedPiece = -1;
+    if (CountPiecesHome(ctx_.cells, PieceCount()) == ctx_.state.keyCount) {
+      ctx_.playSound(PuzzleSound::kApplause);
+      ShowFireworks();
+    }
+    Invalidate(held.dragRect.Offset(dx, dy).Union(before), true);
+    // The counter shows one more.
+    Invalidate(kCounterStrip, true);
+  } else {
+    r.placed = 0;
+    // Let go, the piece has its edge again.
+    Invalidate(held.dragRect, false);
+  }
+  held.selectedPiece = -1;
+}
+
+void PuzzleModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point point) {
+  if (ctx_.held.selectedPiece >= 0) DropPiece(point);
+}
+
+void PuzzleModule::ShowFireworks() {
+  if (ctx_.dialog.noEffects) return;
+  ctx_.showFireworks();
+}
+
+void PuzzleModule::PlacePieceAutomatically(gfx::Point point) {
+  if (!active_ || ctx_.dialog.noAutoPlace) return;
+  const int count = PieceCount();
+  int i = HitTestPiece(ctx_.cells, count, point);
+  if (i < 0) {
+    // An empty home place brings the piece that belongs there, from wherever it lies.
+    const int cell = HomeCellAt(cut_, kHomeOrigin, point);
+    if (cell < 0) return;
+    for (int k = 0; k < count && i < 0; ++k) {
+      if (ctx_.cells[k].sourceKey == cell) i = k;
+    }
+    if (i < 0) return;
+  }
+  base::CellRecord& r = ctx_.cells[i];
+  if (r.placed == 1) return;
+  r.settled = 0;
+  AnimatePiecesHome();
+  ++helpedCount;
+  ++placedCount;
+  Invalidate(kCounterStrip, true);
+}
+
+int PuzzleModule::AnimatePiecesHome() {
+  base::AppState& s = ctx_.state;
+  const int count = std::clamp(s.itemCount, 0, base::kMaxItems);
+  int moving = 0;
+  for (int k = 0; k < count; ++k) {
+    if (ctx_.cells[k].settled == 0) ++moving;
+  }
+  if (ctx_.clearing == 1 && moving == 0) {
+    ctx_.clearing = 0;
+    s.itemCount = s.keyCount;
+    ctx_.clearingDone();
+    return 0;
+  }
+  if (moving == 0) return 0;
+  const int step = AnimationStep(moving);
+  for (int k = 0; k < count; ++k) {
+    base::CellRecord& r = ctx_.cells[k];
+    if (r.settled != 0) continue;
+    const int vx = r.homeX - r.posX;
+    const int vy = r.homeY - r.posY;
+    const int d = gfx::RoundedLength(vx, vy);
+    const gfx::Rect before = PieceRect(r);
+    if (d > step) {
+      r.posX += gfx::MulDivRounded(vx, step, d);
+      r.posY += gfx::MulDivRounded(vy, step, d);
+      if (!ctx_.editorFixed) {
+        Invalidate(before, false);
+        Invalidate(PieceRect(r), false);
+      }
+    } else if (d > 0) {
+      Invalidate(before, false);
+      r.posX += vx;
+      r.posY += vy;
+      r.placed = 1;
+      Invalidate(PieceRect(r), false);
+    } else {
+      Invalidate(before, false);
+      r.glyph = r.glyphAlt = 0;
+      r.settled = 1;
+    }
+  }
+  return moving;
+}
+
+void PuzzleModule::Tick() {
+  AnimatePiecesHome();
+}
+
+void PuzzleModule::ScatterPieces() {
+  const gfx::Size client = ctx_.platform.window.ClientSize();
+  const gfx::Size area{client.width - ctx_.state.cellWidth, client.height - ctx_.state.cellHeight};
+  placedCount = helpedCount = 0;
+  ctx_.random.Seed(static_cast<std::uint32_t>(ctx_.platform.clock.CalendarSeconds()));
+  puzzle::ScatterPieces(ctx_.cells, PieceCount(), area, ctx_.random);
+  ctx_.playSound(PuzzleSound::kScatter);
+}
+
+void PuzzleModule::ShowPuzzleSolution() {
+  for (int i = 0; i < PieceCount(); ++i) {
+    base::CellRecord& r = ctx_.cells[i];
+    r.settled = 0;
+    r.solvedMark = 1;
+    r.gridCol = r.gridRow = -1;
+    if (r.placed == 0) {
+      ++helpedCount;
+      ++placedCount;
+    }
+    r.placed = 1;
+  }
+  Invalidate(kCounterStrip, true);
+}
+
+}  // namespace puzzle

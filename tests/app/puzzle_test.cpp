@@ -1,0 +1,396 @@
+// The puzzle as the child and the teacher use it, through the view's window messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "base/files.h"
+#include "effects/fireworks_names.h"
+#include "puzzle/puzzle_file.h"
+#include "support/view_harness.h"
+
+namespace {
+
+using base::icons::IconId;
+using testing_support::ViewHarness;
+
+// Every pixel tells where it lies in the picture.
+gfx::Image Picture(int width, int height) {
+  gfx::Image image(width, height);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) image.SetPixel(x, y, gfx::Rgb(x % 256, y % 256, x / 256 * 60));
+  }
+  return image;
+}
+
+struct PuzzleFixture : ::testing::Test {
+  PuzzleFixture() {
+    h.fake.pictures.files[h.program.Path() / "Puzzles" / "marsupilami.jpg"] = Picture(800, 600);
+    for (int i = 0; i < effects::kFireworksFrameCount; ++i) {
+      h.fake.pictures.files[h.program.Path() / "resb" / effects::FireworksFrameFile(i)] =
+          Picture(300, 200);
+    }
+    h.Create();
+    h.Paint();
+  }
+
+  app::CScribixView& view() { return h.View(); }
+  base::CellRecord& piece(int i) { return view().Cells()[i]; }
+  std::filesystem::path statePath() { return h.data.Path() / "defautpuz"; }
+  int soundsNamed(const std::string& name) {
+    int n = 0;
+    for (const auto& p : h.fake.sound.played) n += p.filename() == name ? 1 : 0;
+    return n;
+  }
+  void EnterPuzzle() {
+    h.ClickIcon(IconId::IconModulePuzzle);
+    h.Paint();
+  }
+  gfx::Point Inside(int i) { return {piece(i).posX + 10, piece(i).posY + 10}; }
+  // Drags piece i so that its top-left lands at `to`.
+  void DragPieceTo(int i, gfx::Point to) {
+    const gfx::Point from = Inside(i);
+    h.Press(from);
+    h.MoveTo(from, {to.x + 10, to.y + 10}, 4);
+    h.Release({to.x + 10, to.y + 10});
+  }
+  void Scatter() {
+    h.ClickIcon(IconId::IconScatter);
+    // Throw every piece clearly away from home, whatever the generator did.
+    for (int i = 0; i < view().State().keyCount; ++i) {
+      piece(i).posX = 700 + (i % 4) * 10;
+      piece(i).posY = 520 + (i / 4) * 10;
+    }
+  }
+
+  ViewHarness h;
+};
+
+TEST_F(PuzzleFixture, EnteringCutsTheDefaultPictureAndPlaysTheMusic) {
+  EnterPuzzle();
+  EXPECT_EQ(view().puzzleMode(), 1);
+  const base::AppState& s = view().State();
+  EXPECT_EQ(s.keyCount, 24);
+  EXPECT_EQ(s.itemCount, 24);
+  EXPECT_EQ(s.keysPerRow, 6);
+  EXPECT_EQ(s.keyRows, 4);
+  EXPECT_EQ(s.cellWidth, 88);
+  EXPECT_EQ(s.cellHeight, 100);
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 533);
+  EXPECT_EQ(view().Puzzle().ModelSize(), (gfx::Size{213, 160}));
+  EXPECT_EQ(soundsNamed("musiquepuzzle.wav"), 1);
+  // The assembled picture lies at (150, 90): a piece shows its part of the picture.
+  const gfx::Image& screen = h.Paint();
+  EXPECT_EQ(screen.Pixel(150 + 88 + 20, 90 + 100 + 30),
+            view().Puzzle().PuzzleBitmap().Pixel(88 + 20, 100 + 30));
+  // The pieces' raised edge.
+  EXPECT_EQ(screen.Pixel(150 + 88 + 20, 90 + 100), gfx::kEdgeLight);
+}
+
+TEST_F(PuzzleFixture, ADroppedPieceSnapsWithinToleranceAndTheCounterShowsIt) {
+  EnterPuzzle();
+  Scatter();
+  EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 1);
+  const base::CellRecord home = piece(7);
+  DragPieceTo(7, {home.homeX + 20, home.homeY + 15});  // 25 px from home, tolerance 39.8
+  EXPECT_EQ(piece(7).posX, home.homeX);
+  EXPECT_EQ(piece(7).posY, home.homeY);
+  EXPECT_EQ(piece(7).placed, 1);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+
+  DragPieceTo(8, {piece(8).homeX + 40, piece(8).homeY});  // 40 px: too far
+  EXPECT_EQ(piece(8).placed, 0);
+  EXPECT_EQ(piece(8).posX, piece(8).homeX + 40);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+
+  h.fake.textPainter.texts.clear();
+  h.Paint();
+  ASSERT_FALSE(h.fake.textPainter.texts.empty());
+  EXPECT_EQ(h.fake.textPainter.texts.back(), " 1 pi\xE8" "ces plac\xE9" "es dont 0 avec aide ");
+
+  // A piece at home taken and let go where it is counts once more.
+  h.Click(Inside(7));
+  EXPECT_EQ(view().Puzzle().placedCount, 2);
+}
+
+TEST_F(PuzzleFixture, ChangedKeysStopTheDragUntilTheyAreHeldAgain) {
+  EnterPuzzle();
+  Scatter();
+  const gfx::Point from = Inside(3);
+  h.Press(from);
+  view().OnMouseMove(0x0001 | 0x0004, {from.x + 50, from.y});  // Shift pressed meanwhile
+  EXPECT_EQ(piece(3).posX + 10, from.x);
+  view().OnMouseMove(0x0001, {from.x + 50, from.y});
+  EXPECT_EQ(piece(3).posX + 10, from.x + 50);
+  h.Release({from.x + 50, from.y});
+}
+
+TEST_F(PuzzleFixture, OnlyTheLastPieceDroppedByHandBringsApplauseAndFireworks) {
+  EnterPuzzle();
+  Scatter();
+  const int count = view().State().keyCount;
+  // All but the last by double click: the program brings them home.
+  for (int i = 0; i < count - 1; ++i) view().OnLButtonDblClk(0x0001, Inside(i));
+  h.Tick(60);
+  EXPECT_EQ(view().Puzzle().helpedCount, count - 1);
+  EXPECT_EQ(soundsNamed("applaud.wav"), 0);
+
+  const std::size_t shownBefore = h.fake.window.shownNow.size();
+  DragPieceTo(count - 1, {piece(count - 1).homeX + 3, piece(count - 1).homeY - 2});
+  EXPECT_EQ(soundsNamed("applaud.wav"), 1);
+  // Twice through the eleven frames, 300 ms each.
+  int fireworkSleeps = 0;
+  for (int ms : h.fake.clock.sleeps) fireworkSleeps += ms == 300 ? 1 : 0;
+  EXPECT_EQ(fireworkSleeps, 22);
+  EXPECT_EQ(h.fake.window.shownNow.size() - shownBefore, 22u);
+}
+
+TEST_F(PuzzleFixture, TheSolutionBringsEveryPieceHomeWithoutReward) {
+  EnterPuzzle();
+  Scatter();
+  DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
+  h.ClickIcon(IconId::IconPuzzleSolution);
+  EXPECT_EQ(view().Puzzle().helpedCount, 23);
+  EXPECT_EQ(view().Puzzle().placedCount, 24);
+  // 24 pieces move 30 pixels a step.
+  const int before = piece(5).posY;
+  h.Tick();
+  EXPECT_NEAR(before - piece(5).posY, 30, 30);
+  h.Tick(40);
+  for (int i = 0; i < 24; ++i) {
+    EXPECT_EQ(piece(i).posX, piece(i).homeX) << i;
+    EXPECT_EQ(piece(i).settled, 1) << i;
+  }
+  EXPECT_EQ(view().Grid().clearing, 0);
+  EXPECT_EQ(soundsNamed("applaud.wav"), 0);
+  EXPECT_EQ(soundsNamed("trash.wav"), 0);
+
+  // Hidden, the solution icon does nothing.
+  Scatter();
+  view().PuzzleDialog().OnHideSolutionClicked(true);
+  h.ClickIcon(IconId::IconPuzzleSolution);
+  h.Tick(40);
+  EXPECT_EQ(piece(5).placed, 0);
+}
+
+TEST_F(PuzzleFixture, DoubleClickingAnEmptyHomePlaceBringsItsPiece) {
+  EnterPuzzle();
+  Scatter();
+  const base::CellRecord& p = piece(9);  // row 1, column 3
+  view().OnLButtonDblClk(0x0001, {p.homeX + 40, p.homeY + 50});
+  EXPECT_EQ(piece(9).settled, 0);
+  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  h.Tick(80);
+  EXPECT_EQ(piece(9).posX, piece(9).homeX);
+  // Switched off in the settings, the double click places nothing.
+  view().PuzzleDialog().OnNoAutoPlaceClicked(true);
+  view().OnLButtonDblClk(0x0001, {piece(10).homeX + 40, piece(10).homeY + 50});
+  EXPECT_EQ(piece(10).settled, 1);
+}
+
+TEST_F(PuzzleFixture, ThePuzzleIsFoundAgainAsItWasLeft) {
+  EnterPuzzle();
+  Scatter();
+  DragPieceTo(2, {piece(2).homeX, piece(2).homeY});
+  DragPieceTo(4, {300, 400});
+  h.ClickIcon(IconId::IconModuleFrench);
+  EXPECT_EQ(view().puzzleMode(), 0);
+  EXPECT_EQ(view().State().keyCount, 41);
+  EXPECT_EQ(view().State().cellWidth, 40);
+  EXPECT_EQ(std::filesystem::file_size(statePath()), 3660u);
+  h.Paint();
+
+  EnterPuzzle();
+  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(piece(2).placed, 1);
+  EXPECT_EQ(piece(4).posX, 300);
+  EXPECT_EQ(piece(4).posY, 400);
+  EXPECT_EQ(piece(5).placed, 0);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_FALSE(view().Puzzle().PuzzleBitmap().IsNull());
+}
+
+TEST_F(PuzzleFixture, AnUnusableStateFileCutsThePictureAfresh) {
+  // No file, a file of no piece, a file cut short: each time the picture is cut anew.
+  EnterPuzzle();
+  h.ClickIcon(IconId::IconModuleFrench);
+  std::string bytes = *base::ReadWholeFile(statePath(), puzzle::kMaxFileSize);
+  std::string none = bytes.substr(0, puzzle::kHeaderSize);
+  none[1064] = none[1065] = none[1066] = none[1067] = 0;
+  ASSERT_TRUE(base::WriteFileAtomically(statePath(), none));
+  EnterPuzzle();
+  EXPECT_EQ(view().State().keyCount, 24);
+  h.ClickIcon(IconId::IconModuleFrench);
+  ASSERT_TRUE(base::WriteFileAtomically(statePath(), bytes.substr(0, 2000)));
+  EnterPuzzle();
+  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(piece(23).posX, piece(23).homeX);
+}
+
+TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
+  EnterPuzzle();
+  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  const auto loads = [&] { return h.fake.pictures.loads.size(); };
+
+  std::size_t before = loads();
+  box.OnPiecesTextChanged("1500");
+  EXPECT_EQ(box.piecesText, "1000");
+  EXPECT_EQ(view().Puzzle().requestedPieces, 1000);
+  EXPECT_EQ(loads() - before, 2u);  // cut twice
+  EXPECT_NEAR(view().State().keyCount, 1000, 40);
+
+  box.OnPiecesTextChanged("12");
+  EXPECT_EQ(view().State().keyCount, 12);
+  before = loads();
+  box.OnPiecesTextChanged("12a");
+  EXPECT_EQ(box.piecesText, "12");
+  EXPECT_EQ(loads() - before, 1u);
+
+  before = loads();
+  box.OnPiecesTextChanged("");
+  box.OnPiecesTextChanged("1");
+  EXPECT_EQ(loads(), before);
+  EXPECT_EQ(view().Puzzle().requestedPieces, 12);
+}
+
+TEST_F(PuzzleFixture, TheZoomsCutTheRightPicture) {
+  EnterPuzzle();
+  Scatter();
+  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  box.OnModelZoomSelected(9);  // 1.0: only the model
+  EXPECT_EQ(view().Puzzle().ModelSize(), (gfx::Size{533, 400}));
+  EXPECT_EQ(piece(0).placed, 0);
+
+  box.OnPuzzleZoomSelected(15);  // 2.0: twice the picture, assembled again
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
+  EXPECT_EQ(view().State().cellHeight, 200);
+  EXPECT_EQ(piece(0).placed, 1);
+  // Each change was kept in the puzzle in progress.
+  const auto d = puzzle::DecodePuzzleFile(*base::ReadWholeFile(statePath(), 1 << 20));
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->puzzleZoomIndex, 15);
+  EXPECT_EQ(d->modelZoom, 1.0f);
+}
+
+TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
+  EnterPuzzle();
+  Scatter();
+  DragPieceTo(1, {piece(1).homeX, piece(1).homeY});
+  const auto saved = h.data.Path() / "mon puzzle";
+  h.fake.dialogs.saveAnswer = saved;
+  h.ClickIcon(IconId::IconSavePuzzle);
+  ASSERT_EQ(h.fake.dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(h.fake.dialogs.saveRequests[0].filter, "Puzzle (*.pz)|*.pz");
+  EXPECT_EQ(h.fake.dialogs.saveExtensions[0], ports::FileExtension::kAsTyped);
+  ASSERT_TRUE(std::filesystem::exists(saved));
+
+  // A picture: cut afresh, the counters at zero.
+  const auto other = h.program.Path() / "Puzzles" / "carre.PZ";
+  h.fake.pictures.files[other] = Picture(400, 400);
+  h.fake.dialogs.openAnswer = other;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  EXPECT_EQ(view().State().keyCount, 25);
+  EXPECT_EQ(view().Puzzle().placedCount, 0);
+  EXPECT_EQ(view().State().picturePath, other);
+
+  // The saved puzzle, read as it was: the picture it names and its pieces.
+  const auto named = h.data.Path() / "mon puzzle.pz";
+  std::filesystem::rename(saved, named);
+  h.fake.dialogs.openAnswer = named;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(piece(1).placed, 1);
+  EXPECT_EQ(view().State().picturePath.filename(), "marsupilami.jpg");
+}
+
+TEST_F(PuzzleFixture, APathTooLongForTheFileKeepsThePreviousState) {
+  EnterPuzzle();
+  h.ClickIcon(IconId::IconModuleFrench);
+  const std::string before = *base::ReadWholeFile(statePath(), 1 << 20);
+  EnterPuzzle();
+  view().State().picturePath = h.program.Path() / std::string(1200, 'x');
+  h.ClickIcon(IconId::IconModuleFrench);
+  EXPECT_EQ(*base::ReadWholeFile(statePath(), 1 << 20), before);
+}
+
+TEST_F(PuzzleFixture, AColourChosenOutsideThePuzzleKeepsItsPieces) {
+  EnterPuzzle();
+  Scatter();
+  DragPieceTo(6, {piece(6).homeX, piece(6).homeY});
+  h.ClickIcon(IconId::IconModuleFrench);
+  h.fake.dialogs.colourAnswer = gfx::Rgb(100, 100, 100);
+  h.ClickIcon(IconId::IconBackground);
+  const auto d = puzzle::DecodePuzzleFile(*base::ReadWholeFile(statePath(), 1 << 20));
+  ASSERT_TRUE(d);
+  EXPECT_EQ(d->records.size(), 24u);
+  EXPECT_EQ(d->background, gfx::Rgb(100, 100, 100));
+  EXPECT_EQ(d->shade2, gfx::Rgb(80, 60, 80));
+  EXPECT_EQ(d->records[6].placed, 1);
+}
+
+TEST_F(PuzzleFixture, AKeyboardLookChosenInThePuzzleComesWhenItIsLeft) {
+  // The screen of a view that was given zoom 1 and the second colours outside the puzzle.
+  ViewHarness reference;
+  reference.Create();
+  reference.Paint();
+  reference.View().SettingsDialog().OnColoursChanged(1);
+  reference.View().SettingsDialog().OnZoomChanged(1);
+  const gfx::Image expected = reference.Paint();
+
+  EnterPuzzle();
+  const gfx::Image puzzleBefore = view().Puzzle().PuzzleBitmap();
+  view().SettingsDialog().OnColoursChanged(1);
+  view().SettingsDialog().OnZoomChanged(1);
+  // The puzzle keeps its picture and its pieces.
+  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Pixel(300, 200), puzzleBefore.Pixel(300, 200));
+  h.ClickIcon(IconId::IconModuleFrench);
+  const gfx::Image& after = h.Paint();
+  const gfx::Rect frame = view().Keys().keyboardFrame;
+  ASSERT_FALSE(frame.IsEmpty());
+  int wrong = 0;
+  for (int y = frame.top; y < frame.bottom; y += 3) {
+    for (int x = frame.left; x < frame.right; x += 3) {
+      wrong += after.Pixel(x, y) != expected.Pixel(x, y) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
+  view().SettingsDialog().OnNoSoundsClicked(true);  // the keyboard's box: not for the puzzle
+  EnterPuzzle();
+  EXPECT_EQ(soundsNamed("musiquepuzzle.wav"), 1);
+  view().PuzzleDialog().OnNoSoundsClicked(true);
+  Scatter();
+  EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
+  view().PuzzleDialog().OnNoSoundsClicked(false);
+  h.ClickIcon(IconId::IconSound);  // the sound switch off: silent, the fireworks still come
+  Scatter();
+  EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
+  for (int i = 1; i < 24; ++i) piece(i).posX = piece(i).homeX, piece(i).posY = piece(i).homeY;
+  h.fake.clock.sleeps.clear();
+  DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
+  EXPECT_EQ(soundsNamed("applaud.wav"), 0);
+  EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 22);
+
+  // "Supprimer les effets visuels": no fireworks.
+  view().PuzzleDialog().OnNoEffectsClicked(true);
+  h.fake.clock.sleeps.clear();
+  h.Click(Inside(0));
+  EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 0);
+
+  // Quitting from the puzzle keeps it, whatever the answer.
+  std::filesystem::remove(statePath());
+  h.fake.dialogs.answers.push_back(ports::MessageAnswer::kNo);
+  h.ClickIcon(IconId::IconQuit);
+  EXPECT_TRUE(std::filesystem::exists(statePath()));
+  EXPECT_EQ(view().puzzleMode(), 1);
+}
+
+}  // namespace
