@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/scribix_view.h"
@@ -43,10 +44,40 @@ CScribixApp::~CScribixApp() {
 
 Folders CScribixApp::DefaultFolders() {
   Folders folders;
-  folders.program = PathFromQt(QCoreApplication::applicationDirPath());
-  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  folders.data = base::ChooseDataFolder(folders.program, PathFromQt(perUser));
+  const auto executableFolder = PathFromQt(QCoreApplication::applicationDirPath());
+  folders.program = base::FindProgramFolder(executableFolder);
+  // ~/.local/share/Scribix, or under $XDG_DATA_HOME.
+  const auto perUser =
+      PathFromQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  // A program folder beside the executable (a build folder) is written to when it can be; an
+  // installed one belongs to the system and is never written, even by an administrator.
+  folders.data = folders.program == executableFolder
+                     ? base::ChooseDataFolder(folders.program, perUser)
+                     : base::MakePerUserFolder(perUser);
+  if (folders.data != folders.program) {
+    // An installed program: the teacher edits copies of the samples in the per-user folder.
+    for (const char* samples : {exercises::COpenList2::kListFolderName, exercises::CCEdit::kExerciseFolderName}) {
+      base::CopyFolderOnce(folders.program, folders.data, samples);
+    }
+  }
   return folders;
+}
+
+std::optional<int> CScribixApp::QuitAfterArgument(const QStringList& arguments) {
+  const auto at = arguments.indexOf(QStringLiteral("--quit-after"));
+  if (at < 0 || at + 1 >= arguments.size()) return std::nullopt;
+  bool number = false;
+  const int ms = arguments[at + 1].toInt(&number);
+  if (!number || ms <= 0) return std::nullopt;
+  return ms;
+}
+
+void CScribixApp::QuitAfter(int ms) {
+  QTimer::singleShot(ms, frame_.get(), [this] {
+    view_->SaveModuleText();
+    view_->WriteSettings();
+    QCoreApplication::exit(0);
+  });
 }
 
 void CScribixApp::LoadFrenchTranslations(QApplication& application) {
@@ -82,8 +113,15 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
-  // Why the program speaks or stays silent goes into the start-up trace.
-  if (!voiceNote.empty()) view_->StartupTrace().Line("Voice: " + voiceNote + "\n");
+  // Where the program found its resources and where it writes, which pictures were missing, and
+  // why it speaks or stays silent go into the start-up trace.
+  base::Trace& trace = view_->StartupTrace();
+  trace.Line("Program folder: " + folders.program.string() + "\n");
+  trace.Line("Data folder: " + folders.data.string() + "\n");
+  for (const auto& missing : pictures_.Unreadable()) {
+    trace.Line("Missing picture: " + missing.string() + "\n");
+  }
+  if (!voiceNote.empty()) trace.Line("Voice: " + voiceNote + "\n");
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        *desktop_, folders.program, frame_.get());
