@@ -12,6 +12,7 @@
 #include "base/files.h"
 #include "platform/voice_backend.h"
 #include "shell/cedit_window.h"
+#include "puzzle/default_picture.h"
 #include "shell/config_abc_window.h"
 #include "shell/config_puzzle_window.h"
 #include "shell/main_frame.h"
@@ -56,7 +57,9 @@ Folders CScribixApp::DefaultFolders() {
                      : base::MakePerUserFolder(perUser);
   if (folders.data != folders.program) {
     // An installed program: the teacher edits copies of the samples in the per-user folder.
-    for (const char* samples : {exercises::COpenList2::kListFolderName, exercises::CCEdit::kExerciseFolderName}) {
+    // The puzzles too: the child saves puzzles where the pictures are.
+    for (const char* samples : {exercises::COpenList2::kListFolderName,
+                                exercises::CCEdit::kExerciseFolderName, puzzle::kPictureFolder}) {
       base::CopyFolderOnce(folders.program, folders.data, samples);
     }
   }
