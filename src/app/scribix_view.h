@@ -78,6 +78,8 @@ class CScribixView : private SettingsActions,
   void OpenManual();
   // Saves the settings file (not in the puzzle, whose settings live in its own file).
   void WriteSettings();
+  // Saves the work of the active module, as quitting does.
+  void SaveModuleText();
   std::string SettingsBytes() const;
   // The settings file's bytes, applied field by field as the start-up reads them.
   void ApplySettingsBytes(std::string_view bytes);
@@ -128,7 +130,6 @@ class CScribixView : private SettingsActions,
   void DrawNow(const gfx::Rect& area);
 
   // The module switch.
-  void SaveModuleText();
   // Saves the module's work and asks; true when the program ends.
   bool QuitProgram();
   void RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list);

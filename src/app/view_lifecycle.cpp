@@ -2,6 +2,7 @@
 #include <string>
 
 #include "app/scribix_view.h"
+#include "base/files.h"
 #include "effects/fireworks_names.h"
 #include "ports/picture_loading.h"
 #include "puzzle/default_picture.h"
@@ -17,7 +18,9 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       sounds_(platformPorts.sound, programFolder),
       listDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, wordList_, random_,
                   platformPorts.clock),
-      editorDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, programFolder,
+      editorDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this,
+                    base::FolderWithCopy(programFolder, dataFolder,
+                                         exercises::CCEdit::kExerciseFolderName),
                     dataFolder),
       settingsDialog_(platformPorts.dialogHost, *this),
       puzzleDialog_(platformPorts.dialogHost),
@@ -192,7 +195,9 @@ void CScribixView::DictationButtonShownChanged(bool helpButton) {
 }
 
 std::filesystem::path CScribixView::ListFolder() const {
-  return state_.programFolder / exercises::COpenList2::kListFolderName;
+  // The user's copy of the sample lists once the program has made one.
+  const char* name = exercises::COpenList2::kListFolderName;
+  return base::FolderWithCopy(state_.programFolder, state_.dataFolder, name) / name;
 }
 
 void CScribixView::OpenManual() {

@@ -115,9 +115,51 @@ bool IsWritableFolder(const fs::path& folder) {
 
 fs::path ChooseDataFolder(const fs::path& programFolder, const fs::path& perUserFolder) {
   if (IsWritableFolder(programFolder)) return programFolder;
+  return MakePerUserFolder(perUserFolder);
+}
+
+fs::path MakePerUserFolder(const fs::path& perUserFolder) {
   std::error_code ec;
   fs::create_directories(perUserFolder, ec);
   return perUserFolder;
+}
+
+fs::path FindProgramFolder(const fs::path& executableFolder) {
+  std::error_code ec;
+  const fs::path installed = executableFolder.parent_path() / "share" / "scribix";
+  for (const fs::path& folder : {executableFolder, installed}) {
+    if (fs::is_directory(folder / "resb", ec)) return folder;
+  }
+  return executableFolder;
+}
+
+bool CopyFolderOnce(const fs::path& programFolder, const fs::path& dataFolder,
+                    const std::string& name) {
+  std::error_code ec;
+  const fs::path target = dataFolder / name;
+  if (fs::exists(target, ec)) return fs::is_directory(target, ec);
+  const fs::path source = programFolder / name;
+  if (!fs::is_directory(source, ec)) return false;
+
+  const fs::path staging = TemporaryBeside(target);
+  bool ok = fs::create_directories(staging, ec);
+  for (fs::directory_iterator entry(source, ec), end; ok && !ec && entry != end;
+       entry.increment(ec)) {
+    // Files only: the samples are flat, and a link is not followed out of the folder.
+    if (!entry->is_regular_file(ec) || entry->is_symlink(ec)) continue;
+    ok = fs::copy_file(entry->path(), staging / entry->path().filename(), ec);
+  }
+  ok = ok && !ec;
+  // rename() fails on a folder that appeared meanwhile (another start): that one is kept.
+  if (ok) fs::rename(staging, target, ec);
+  if (!ok || ec) fs::remove_all(staging, ec);
+  return fs::is_directory(target, ec);
+}
+
+fs::path FolderWithCopy(const fs::path& programFolder, const fs::path& dataFolder,
+                        const std::string& name) {
+  std::error_code ec;
+  return fs::is_directory(dataFolder / name, ec) ? dataFolder : programFolder;
 }
 
 }  // namespace base

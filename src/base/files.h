@@ -29,5 +29,26 @@ bool IsWritableFolder(const std::filesystem::path& folder);
 // folder (created when missing).
 std::filesystem::path ChooseDataFolder(const std::filesystem::path& programFolder,
                                        const std::filesystem::path& perUserFolder);
+// The per-user folder, created when missing.
+std::filesystem::path MakePerUserFolder(const std::filesystem::path& perUserFolder);
+
+// The folder of the program's resources, found from the executable's folder: that folder itself
+// when it holds the pictures (a build folder, or a program unpacked in one folder), otherwise
+// share/scribix beside it (an installed program, the executable in bin/). Neither: the
+// executable's folder, and the program starts without its pictures as it would anywhere.
+std::filesystem::path FindProgramFolder(const std::filesystem::path& executableFolder);
+
+// Gives the user a copy of one of the program's folders (the sample word lists, the text
+// exercises) to edit: copied whole the first time, and never again once the user has that
+// folder, whatever is in it. The copy is made beside and renamed into place, so a start that is
+// interrupted leaves no half folder. True when the user has the folder afterwards.
+bool CopyFolderOnce(const std::filesystem::path& programFolder,
+                    const std::filesystem::path& dataFolder, const std::string& name);
+
+// Where the folder `name` is looked for: the data folder once it holds the user's copy, otherwise
+// the program folder.
+std::filesystem::path FolderWithCopy(const std::filesystem::path& programFolder,
+                                     const std::filesystem::path& dataFolder,
+                                     const std::string& name);
 
 }  // namespace base

@@ -42,11 +42,11 @@ TextExtent ExtentOf(std::string_view text) {
 }  // namespace
 
 CCEdit::CCEdit(ports::DialogHost& host, ports::UserDialogs& dialogs, EditorActions& actions,
-               std::filesystem::path programFolder, std::filesystem::path dataFolder)
+               std::filesystem::path openFolder, std::filesystem::path dataFolder)
     : host_(host),
       dialogs_(dialogs),
       actions_(actions),
-      programFolder_(std::move(programFolder)),
+      openFolder_(std::move(openFolder)),
       dataFolder_(std::move(dataFolder)) {}
 
 void CCEdit::SetTextFromProgram(std::string newText) {
@@ -151,7 +151,7 @@ void CCEdit::OnClearAllClicked() {
 }
 
 bool CCEdit::OnOpenClicked() {
-  const auto path = dialogs_.OpenFile(kFileFilter, programFolder_, {});
+  const auto path = dialogs_.OpenFile(kFileFilter, openFolder_, {});
   bool read = false;
   if (path) {
     read = ReadExerciseFile(*path);

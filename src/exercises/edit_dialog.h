@@ -32,10 +32,13 @@ class CCEdit {
   static constexpr const char* kHideAll = "Cacher tous les mots";  // 1047, not shown
   static constexpr const char* kFileFilter = "Fichiers Texte ( *.txt ) |*.txt";
   static constexpr const char* kProposedName = "Nom_Fichier.txt";
+  // The sample exercises, in the program folder and in the user's copy of them.
+  static constexpr const char* kExerciseFolderName = "Exercices";
 
-  // programFolder: where "Ouvrir" starts; dataFolder: where "Enregistrer" starts.
+  // openFolder: where "Ouvrir" starts (the folder that holds the exercises to edit);
+  // dataFolder: where "Enregistrer" starts.
   CCEdit(ports::DialogHost& host, ports::UserDialogs& dialogs, EditorActions& actions,
-         std::filesystem::path programFolder, std::filesystem::path dataFolder);
+         std::filesystem::path openFolder, std::filesystem::path dataFolder);
 
   std::string text;  // 1009, the marked-up text, lines separated by CR LF
   // The selection in text (start == end: the caret alone).
@@ -88,7 +91,7 @@ class CCEdit {
   ports::DialogHost& host_;
   ports::UserDialogs& dialogs_;
   EditorActions& actions_;
-  std::filesystem::path programFolder_;
+  std::filesystem::path openFolder_;
   std::filesystem::path dataFolder_;
 };
 

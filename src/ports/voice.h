@@ -12,6 +12,10 @@ class Voice {
   virtual ~Voice() = default;
   // False when no voice could be made: the program then runs silent.
   virtual bool IsAvailable() const = 0;
+  // The speech worker calls these first and last on its own thread, for a platform that must
+  // prepare each thread that uses the voice (Windows: a COM apartment).
+  virtual void EnterThread() {}
+  virtual void LeaveThread() {}
   // Queues the text and returns at once.
   virtual void Speak(const std::u16string& text) = 0;
   // Drops what is being spoken and everything queued in the voice.

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/files.h"
 #include "ports/picture_loading.h"
+#include "puzzle/default_picture.h"
 
 namespace puzzle {
 
@@ -85,6 +87,12 @@ void PuzzleModule::LayOutPieces() {
   ctx_.held.selectedPiece = -1;
 }
 
+std::filesystem::path PuzzleModule::PuzzleFolder() const {
+  // The user's copy of the puzzles' folder once there is one: the program's may be read-only.
+  const base::AppState& s = ctx_.state;
+  return base::FolderWithCopy(s.programFolder, s.dataFolder, kPictureFolder) / kPictureFolder;
+}
+
 void PuzzleModule::BuildKeys() {
   if (active_) LayOutPieces();
 }
@@ -98,7 +106,7 @@ void PuzzleModule::Rebuild() {
 
 bool PuzzleModule::OpenPictureOrPuzzle() {
   const auto chosen = ctx_.platform.dialogs.OpenFile(
-      kOpenFilter, ctx_.state.programFolder / "Puzzles", {});
+      kOpenFilter, PuzzleFolder(), {});
   if (!chosen) return false;
   const std::string whole = chosen->string();
   const auto dot = whole.rfind('.');

@@ -140,6 +140,8 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   // A fresh puzzle from the picture: loaded, cut, laid out.
   void Rebuild();
   void FitModel();
+  // Where the file dialogs start.
+  std::filesystem::path PuzzleFolder() const;
   std::int32_t PieceCount() const;
   void Invalidate(const gfx::Rect& area, bool erase) const;
   void InvalidateAll() const;

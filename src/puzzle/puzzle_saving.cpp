@@ -120,7 +120,7 @@ void PuzzleModule::SaveColoursOutsidePuzzle() {
 void PuzzleModule::SavePuzzleAs() {
   const std::string proposed = text::TextFromPath(ctx_.state.picturePath) + ".pz";
   const auto chosen = ctx_.platform.dialogs.SaveFile(kSaveFilter,
-                                                     ctx_.state.programFolder / "Puzzles",
+                                                     PuzzleFolder(),
                                                      proposed, ports::FileExtension::kAsTyped);
   if (!chosen) return;
   WritePuzzleFile(*chosen);

@@ -236,8 +236,7 @@ void CConfigABCWindow::ShowModel() {
 
 void CConfigABCWindow::OpenVoiceInstaller() {
   hide();
-  // The voices come from the system's packages; the page tells the teacher how to get them.
-  desktop_.Open(programFolder_ / kVoiceInstallerPage);
+  desktop_.Open(programFolder_ / voiceInstaller_);
 }
 
 bool CConfigABCWindow::eventFilter(QObject* watched, QEvent* event) {

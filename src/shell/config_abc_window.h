@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <filesystem>
+#include <string>
 
 #include "ports/desktop.h"
 
@@ -31,6 +32,9 @@ class CConfigABCWindow : public QDialog {
   // Registers itself with the host, hidden.
   CConfigABCWindow(app::CConfigABC& model, QtDialogHost& host, ports::Desktop& desktop,
                    std::filesystem::path programFolder, QWidget* parent);
+
+  // What the installer button opens instead of the page, in the program folder.
+  void UseVoiceInstaller(std::string fileName) { voiceInstaller_ = std::move(fileName); }
 
   // The model's state in the controls, without calling its handlers.
   void ShowModel();
@@ -62,6 +66,7 @@ class CConfigABCWindow : public QDialog {
   app::CConfigABC& model_;
   ports::Desktop& desktop_;
   std::filesystem::path programFolder_;
+  std::string voiceInstaller_ = kVoiceInstallerPage;
 
   QComboBox* colours_ = nullptr;
   QComboBox* zoom_ = nullptr;

@@ -9,5 +9,8 @@ int main(int argc, char* argv[]) {
 
   shell::CScribixApp scribix;
   if (!scribix.InitInstance(shell::CScribixApp::DefaultFolders())) return 1;
+  if (const auto ms = shell::CScribixApp::QuitAfterArgument(QApplication::arguments())) {
+    scribix.QuitAfter(*ms);
+  }
   return QApplication::exec();
 }

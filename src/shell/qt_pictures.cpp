@@ -27,7 +27,10 @@ std::unique_ptr<ports::Picture> QtPictures::Load(const std::filesystem::path& pa
   QImageReader reader(PathToQt(path));
   reader.setAutoTransform(true);
   QImage image = reader.read();
-  if (image.isNull()) return nullptr;
+  if (image.isNull()) {
+    unreadable_.push_back(path);
+    return nullptr;
+  }
   return std::make_unique<QtPicture>(std::move(image));
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <vector>
 
 #include "ports/pictures.h"
 
@@ -12,6 +13,13 @@ class QtPictures : public ports::Pictures {
  public:
   std::unique_ptr<ports::Picture> Load(const std::filesystem::path& path) override;
   gfx::Image Render(const ports::Picture& picture, int width, int height) override;
+
+  // The files that could not be read, in the order they were asked for (the start-up trace
+  // names them).
+  const std::vector<std::filesystem::path>& Unreadable() const { return unreadable_; }
+
+ private:
+  std::vector<std::filesystem::path> unreadable_;
 };
 
 }  // namespace shell

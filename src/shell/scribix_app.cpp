@@ -5,12 +5,14 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/scribix_view.h"
 #include "base/files.h"
 #include "platform/voice_backend.h"
 #include "shell/cedit_window.h"
+#include "puzzle/default_picture.h"
 #include "shell/config_abc_window.h"
 #include "shell/config_puzzle_window.h"
 #include "shell/main_frame.h"
@@ -43,10 +45,42 @@ CScribixApp::~CScribixApp() {
 
 Folders CScribixApp::DefaultFolders() {
   Folders folders;
-  folders.program = PathFromQt(QCoreApplication::applicationDirPath());
-  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  folders.data = base::ChooseDataFolder(folders.program, PathFromQt(perUser));
+  const auto executableFolder = PathFromQt(QCoreApplication::applicationDirPath());
+  folders.program = base::FindProgramFolder(executableFolder);
+  // ~/.local/share/Scribix, or under $XDG_DATA_HOME.
+  const auto perUser =
+      PathFromQt(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  // A program folder beside the executable (a build folder) is written to when it can be; an
+  // installed one belongs to the system and is never written, even by an administrator.
+  folders.data = folders.program == executableFolder
+                     ? base::ChooseDataFolder(folders.program, perUser)
+                     : base::MakePerUserFolder(perUser);
+  if (folders.data != folders.program) {
+    // An installed program: the teacher edits copies of the samples in the per-user folder.
+    // The puzzles too: the child saves puzzles where the pictures are.
+    for (const char* samples : {exercises::COpenList2::kListFolderName,
+                                exercises::CCEdit::kExerciseFolderName, puzzle::kPictureFolder}) {
+      base::CopyFolderOnce(folders.program, folders.data, samples);
+    }
+  }
   return folders;
+}
+
+std::optional<int> CScribixApp::QuitAfterArgument(const QStringList& arguments) {
+  const auto at = arguments.indexOf(QStringLiteral("--quit-after"));
+  if (at < 0 || at + 1 >= arguments.size()) return std::nullopt;
+  bool number = false;
+  const int ms = arguments[at + 1].toInt(&number);
+  if (!number || ms <= 0) return std::nullopt;
+  return ms;
+}
+
+void CScribixApp::QuitAfter(int ms) {
+  QTimer::singleShot(ms, frame_.get(), [this] {
+    view_->SaveModuleText();
+    view_->WriteSettings();
+    QCoreApplication::exit(0);
+  });
 }
 
 void CScribixApp::LoadFrenchTranslations(QApplication& application) {
@@ -72,17 +106,31 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   std::string voiceNote;
   if (!voice_) voice_ = platform::MakeVoice(&voiceNote);
   if (!voices_) voices_ = platform::MakeVoiceCatalog();
+  desktop_ = platform::MakeDesktop();
+  if (!desktop_) desktop_ = std::make_unique<QtDesktop>();
+  sound_ = platform::MakeSoundPlayer();
+  if (!sound_) sound_ = std::make_unique<QtSoundPlayer>();
   platform_ = std::make_unique<ports::Platform>(
-      ports::Platform{*widget_, *timers_, clock_, *dialogs_, desktop_, pictures_, sound_, *voice_,
+      ports::Platform{*widget_, *timers_, clock_, *dialogs_, *desktop_, pictures_, *sound_, *voice_,
                       *voices_, textPainter_, dialogHost_});
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
-  // Why the program speaks or stays silent goes into the start-up trace.
-  if (!voiceNote.empty()) view_->StartupTrace().Line("Voice: " + voiceNote + "\n");
+  // Where the program found its resources and where it writes, which pictures were missing, and
+  // why it speaks or stays silent go into the start-up trace.
+  base::Trace& trace = view_->StartupTrace();
+  trace.Line("Program folder: " + folders.program.string() + "\n");
+  trace.Line("Data folder: " + folders.data.string() + "\n");
+  for (const auto& missing : pictures_.Unreadable()) {
+    trace.Line("Missing picture: " + missing.string() + "\n");
+  }
+  if (!voiceNote.empty()) trace.Line("Voice: " + voiceNote + "\n");
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
-                                                       desktop_, folders.program, frame_.get());
+                                                       *desktop_, folders.program, frame_.get());
+  const platform::VoiceInstaller installer = platform::VoiceInstallerOfSystem();
+  settingsWindow_->UseVoiceInstaller(installer.fileName);
+  view_->VoiceWarning().UseInstaller(installer.fileName, installer.warning);
   // Hidden until the puzzle's "Configuration" icon shows it.
   puzzleWindow_ = std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_,
                                                         frame_.get());
@@ -92,7 +140,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Module d'édition" icon shows it.
   editorWindow_ = std::make_unique<CCEditWindow>(view_->EditorDialog(), dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
-    CAvert2Window warning(view_->VoiceWarning(), desktop_, clock_, *widget_, frame_.get());
+    CAvert2Window warning(view_->VoiceWarning(), *desktop_, clock_, *widget_, frame_.get());
     warning.exec();
   });
   if (view_->OnCreate() != 0) return false;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "ports/platform.h"
 #include "ports/system_clock.h"
@@ -57,7 +58,15 @@ class CScribixApp {
   COpenList2Window* ListWindow() const { return listWindow_.get(); }
   CCEditWindow* EditorWindow() const { return editorWindow_.get(); }
 
+  // Ends the program by itself ms milliseconds from now, once the active module's work and the
+  // settings are saved, so that an unattended start (a check of the installed package, a screen
+  // capture) ends cleanly and leaves what the next start reads.
+  void QuitAfter(int ms);
+
   static Folders DefaultFolders();
+  // The milliseconds of "--quit-after MS" on the command line; nothing without it or with a
+  // number that is not a positive count.
+  static std::optional<int> QuitAfterArgument(const QStringList& arguments);
   static void LoadFrenchTranslations(QApplication& application);
 
  private:
@@ -66,9 +75,10 @@ class CScribixApp {
   std::unique_ptr<QtTimers> timers_;
   ports::SystemClock clock_;
   std::unique_ptr<ports::UserDialogs> dialogs_;
-  QtDesktop desktop_;
+  // The system's own where it has them, else Qt's.
+  std::unique_ptr<ports::Desktop> desktop_;
   QtPictures pictures_;
-  QtSoundPlayer sound_;
+  std::unique_ptr<ports::SoundPlayer> sound_;
   std::unique_ptr<ports::Voice> voice_;
   std::unique_ptr<ports::VoiceCatalog> voices_;
   QtTextPainter textPainter_;

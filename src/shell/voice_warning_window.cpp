@@ -16,7 +16,7 @@ CAvert2Window::CAvert2Window(speech::CAvert2& model, ports::Desktop& desktop, po
   setWindowTitle(ToQt(speech::CAvert2::kCaption));
   setModal(true);
 
-  auto* message = new QLabel(ToQt(speech::CAvert2::kMessage));
+  auto* message = new QLabel(ToQt(model_.Message()));
   message->setWordWrap(true);
   QFont big = message->font();
   big.setPointSizeF(big.pointSizeF() * 1.3);

@@ -72,12 +72,13 @@ bool SpeechEngine::Idle() {
 }
 
 void SpeechEngine::Work() {
+  voice_.EnterThread();
   for (;;) {
     std::string text;
     {
       std::unique_lock guard(lock_);
       wake_.wait(guard, [this] { return stopping_ || !pending_.empty(); });
-      if (pending_.empty()) return;  // stopping, nothing left
+      if (pending_.empty()) break;  // stopping, nothing left
       text = std::move(pending_.front());
       pending_.pop_front();
       handing_ = true;
@@ -87,6 +88,7 @@ void SpeechEngine::Work() {
     std::lock_guard guard(lock_);
     handing_ = false;
   }
+  voice_.LeaveThread();
 }
 
 }  // namespace speech

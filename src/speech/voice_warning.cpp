@@ -10,6 +10,11 @@ namespace fs = std::filesystem;
 CAvert2::CAvert2(fs::path programFolder, fs::path dataFolder)
     : programFolder_(std::move(programFolder)), marker_(std::move(dataFolder) / "noavertv") {}
 
+void CAvert2::UseInstaller(std::string fileName, std::string message) {
+  installer_ = std::move(fileName);
+  message_ = message.empty() ? std::string(kMessage) : std::move(message);
+}
+
 bool CAvert2::ShouldOffer(int voicesFound) const {
   if (voicesFound > 0) return false;
   std::error_code ec;
@@ -24,7 +29,7 @@ void CAvert2::OnDontShowAgainClicked() {
 
 void CAvert2::OnInstallClicked(ports::Desktop& desktop, ports::Clock& clock,
                                ports::Window& window) const {
-  desktop.Open(programFolder_ / "installer-voix.html");
+  desktop.Open(programFolder_ / installer_);
   clock.Sleep(500);
   window.EndProgram();
 }

@@ -28,12 +28,17 @@ class CAvert2 {
   // The marker is written into the data folder; one in the program folder counts as well.
   CAvert2(std::filesystem::path programFolder, std::filesystem::path dataFolder);
 
+  // The system's own installer, in the program folder, and what the warning says about it; an
+  // empty message keeps kMessage.
+  void UseInstaller(std::string fileName, std::string message);
+  const std::string& Message() const { return message_; }
+
   // Whether the warning is offered: no French voice was found and nobody asked not to see it.
   bool ShouldOffer(int voicesFound) const;
   // "Ne plus voir ce message": every click, ticked or not, leaves the marker behind.
   void OnDontShowAgainClicked();
-  // "Installer la voix": opens the page that says how to install the voices, then the program
-  // ends, as the label asks for a restart.
+  // "Installer la voix": opens the installer (by default the page that says how to install the
+  // voices), then the program ends, as the label asks for a restart.
   void OnInstallClicked(ports::Desktop& desktop, ports::Clock& clock, ports::Window& window) const;
 
   bool dontShowAgain = false;  // 1056
@@ -43,6 +48,8 @@ class CAvert2 {
  private:
   std::filesystem::path programFolder_;
   std::filesystem::path marker_;
+  std::string installer_ = "installer-voix.html";
+  std::string message_ = kMessage;
 };
 
 }  // namespace speech

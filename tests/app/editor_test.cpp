@@ -256,3 +256,32 @@ TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {
 }
 
 }  // namespace
+
+namespace {
+
+// An installed program: its samples copied into the user's folder, the dialogs open the copies;
+// without copies (a build folder, or a copy that failed) they open the program's samples.
+TEST(Editor, TheFileDialogsOpenTheUsersCopiesOfTheSamplesOnceThereAreSome) {
+  for (const bool copied : {false, true}) {
+    ViewHarness harness;
+    for (const char* samples : {"Liste-de-mots", "Exercices"}) {
+      std::filesystem::create_directories(harness.program / samples);
+      if (copied) std::filesystem::create_directories(harness.data / samples);
+    }
+    const auto expected = copied ? harness.data.Path() : harness.program.Path();
+    auto& view = harness.Create();
+    view.EditorDialog().OnOpenClicked();
+    harness.ClickIcon(app::IconModuleList);
+    harness.ClickIcon(app::IconNextWord);  // no list yet: the teacher is asked for one
+    const auto& opened = harness.fake.dialogs.openRequests;
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[0].initialFolder, expected) << copied;
+    EXPECT_EQ(opened[1].initialFolder, expected / "Liste-de-mots") << copied;
+    // Saving a text starts in the data folder either way.
+    view.EditorDialog().OnSaveClicked();
+    ASSERT_EQ(harness.fake.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(harness.fake.dialogs.saveRequests[0].initialFolder, harness.data.Path());
+  }
+}
+
+}  // namespace

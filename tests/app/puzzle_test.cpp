@@ -282,6 +282,9 @@ TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
   ASSERT_EQ(h.fake.dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(h.fake.dialogs.saveRequests[0].filter, "Puzzle (*.pz)|*.pz");
   EXPECT_EQ(h.fake.dialogs.saveExtensions[0], ports::FileExtension::kAsTyped);
+  EXPECT_EQ(h.fake.dialogs.saveRequests[0].initialFolder, h.program.Path() / "Puzzles");
+  EXPECT_EQ(h.fake.dialogs.saveRequests[0].proposedName,
+            (h.program.Path() / "Puzzles" / "marsupilami.jpg.pz").string());
   ASSERT_TRUE(std::filesystem::exists(saved));
 
   // A picture: cut afresh, the counters at zero.
@@ -293,7 +296,9 @@ TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
   EXPECT_EQ(view().Puzzle().placedCount, 0);
   EXPECT_EQ(view().State().picturePath, other);
 
-  // The saved puzzle, read as it was: the picture it names and its pieces.
+  // The saved puzzle, read as it was: the picture it names and its pieces. Once the user has
+  // a copy of the puzzles' folder, the dialogs start there.
+  std::filesystem::create_directories(h.data.Path() / "Puzzles");
   const auto named = h.data.Path() / "mon puzzle.pz";
   std::filesystem::rename(saved, named);
   h.fake.dialogs.openAnswer = named;
@@ -302,6 +307,7 @@ TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
   EXPECT_EQ(view().Puzzle().placedCount, 1);
   EXPECT_EQ(piece(1).placed, 1);
   EXPECT_EQ(view().State().picturePath.filename(), "marsupilami.jpg");
+  EXPECT_EQ(h.fake.dialogs.openRequests.back().initialFolder, h.data.Path() / "Puzzles");
 }
 
 TEST_F(PuzzleFixture, APathTooLongForTheFileKeepsThePreviousState) {

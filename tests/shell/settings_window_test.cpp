@@ -272,6 +272,13 @@ TEST(SettingsWindowInstaller, TheVoiceButtonHidesTheWindowAndOpensTheShippedPage
   const std::string page = ReadBytes(desktop.opened[0]);
   EXPECT_NE(page.find("sudo apt install mbrola mbrola-fr1 mbrola-fr4"), std::string::npos);
   EXPECT_NE(page.find("lang=\"fr\""), std::string::npos);
+
+  // Where the system has an installer of its own (Windows), the button runs that.
+  window.UseVoiceInstaller("installvoix.exe");
+  host.Show(DialogId::kSettings);
+  QTest::mouseClick(window.InstallVoices(), Qt::LeftButton);
+  ASSERT_EQ(desktop.opened.size(), 2u);
+  EXPECT_EQ(desktop.opened[1], program / "installvoix.exe");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -22,6 +23,7 @@
 #include "shell/view_widget.h"
 #include "shell/voice_warning_window.h"
 #include "shell_application.h"
+#include "support/fake_ports.h"
 #include "support/temp_folder.h"
 #include "text/cp1252.h"
 
@@ -220,6 +222,54 @@ TEST_F(Shell, WithoutAFrenchVoiceTheWarningSaysWhatToInstallUntilAskedNotTo) {
   EXPECT_TRUE(shownText.startsWith(QStringLiteral("Installation des voix de synthèse vocale")));
   EXPECT_TRUE(shownText.contains(QStringLiteral("espeak-ng-data")));
   EXPECT_TRUE(std::filesystem::exists(data / "noavertv"));
+}
+
+TEST_F(Shell, AnUnattendedStartEndsByItselfWithTheSettingsAndTheWorkSaved) {
+  shell::CScribixApp scribix(std::make_unique<ports::NullVoice>(),
+                             std::make_unique<ports::NullVoiceCatalog>());
+  ASSERT_TRUE(scribix.InitInstance(TestFolders(), false));
+  scribix.QuitAfter(900);
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_GE(clock.elapsed(), 900);
+  // After the first-run initialisation, which read the settings.
+  EXPECT_FALSE(scribix.Timers()->IsRunning(base::kTimerFirstRun));
+  EXPECT_EQ(testing_support::ReadBytes(data / "defaut").size(), 4176u);
+  EXPECT_EQ(testing_support::ReadBytes(data / "defautabc").substr(0, 4), "$1\r\n");
+
+  const std::string trace = testing_support::ReadBytes(data / "debug.txt");
+  EXPECT_NE(trace.find("\nProgram folder: " SCRIBIX_PROGRAM_FOLDER "\n"), std::string::npos);
+  EXPECT_NE(trace.find("\nData folder: " + data.Path().string() + "\n"), std::string::npos);
+  EXPECT_EQ(trace.find("Missing picture"), std::string::npos);
+}
+
+TEST_F(Shell, TheStartUpTraceNamesEveryPictureThatCouldNotBeRead) {
+  testing_support::TempFolder program;  // no pictures at all
+  shell::CScribixApp scribix(std::make_unique<ports::NullVoice>(),
+                             std::make_unique<ports::NullVoiceCatalog>(),
+                             std::make_unique<testing_support::FakeUserDialogs>());
+  ASSERT_TRUE(scribix.InitInstance({program.Path(), data.Path()}, false));
+  const std::string trace = testing_support::ReadBytes(data / "debug.txt");
+  for (const char* picture : {"resb/Arial.bmp", "resb/abc.bmp", "resb/feu-artifice.bmp10"}) {
+    const std::string line = "\nMissing picture: " + (program.Path() / picture).string() + "\n";
+    EXPECT_NE(trace.find(line), std::string::npos) << picture;
+  }
+}
+
+TEST(QuitAfterArgument, IsAPositiveCountOfMillisecondsAfterTheSwitch) {
+  using shell::CScribixApp;
+  const auto parse = [](std::initializer_list<const char*> words) {
+    QStringList arguments;
+    for (const char* word : words) arguments << QString::fromUtf8(word);
+    return CScribixApp::QuitAfterArgument(arguments);
+  };
+  EXPECT_EQ(parse({"scribix", "--quit-after", "2500"}), 2500);
+  EXPECT_EQ(parse({"scribix"}), std::nullopt);
+  EXPECT_EQ(parse({"scribix", "--quit-after"}), std::nullopt);
+  for (const char* wrong : {"0", "-5", "deux", "2500ms", ""}) {
+    EXPECT_EQ(parse({"scribix", "--quit-after", wrong}), std::nullopt) << wrong;
+  }
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <mutex>
+#include <string>
 #include <thread>
+#include <utility>
+#include <vector>
 
 #include "support/fake_ports.h"
 
@@ -47,6 +51,47 @@ bool WaitForSpoken(FakeVoice& voice, std::size_t count) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   return false;
+}
+
+// A voice that notes on which thread it was prepared, used and let go.
+class ThreadNotingVoice : public FakeVoice {
+ public:
+  void EnterThread() override { Note("enter"); }
+  void LeaveThread() override { Note("leave"); }
+  void Speak(const std::u16string& text) override {
+    Note("speak");
+    FakeVoice::Speak(text);
+  }
+  std::vector<std::pair<std::string, std::thread::id>> Notes() {
+    std::lock_guard guard(lock_);
+    return notes_;
+  }
+
+ private:
+  void Note(const char* what) {
+    std::lock_guard guard(lock_);
+    notes_.emplace_back(what, std::this_thread::get_id());
+  }
+  std::mutex lock_;
+  std::vector<std::pair<std::string, std::thread::id>> notes_;
+};
+
+TEST(SpeechEngine, TheWorkerPreparesItsThreadForTheVoiceFirstAndReleasesItLast) {
+  ThreadNotingVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  EXPECT_TRUE(engine.Speak("a"));
+  ASSERT_TRUE(WaitForSpoken(voice, 1));
+  engine.Shutdown();
+
+  const auto notes = voice.Notes();
+  ASSERT_EQ(notes.size(), 3u);
+  EXPECT_EQ(notes[0].first, "enter");
+  EXPECT_EQ(notes[1].first, "speak");
+  EXPECT_EQ(notes[2].first, "leave");
+  EXPECT_NE(notes[0].second, std::this_thread::get_id());
+  EXPECT_EQ(notes[1].second, notes[0].second);
+  EXPECT_EQ(notes[2].second, notes[0].second);
 }
 
 TEST(SpeechEngine, SpeaksInTheOrderOfTheQueueAndSkipsEmptyTexts) {

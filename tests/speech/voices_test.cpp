@@ -141,6 +141,18 @@ TEST(VoiceWarning, InstallingOpensTheHelpPageAndEndsTheProgram) {
   EXPECT_EQ(harness.fake.desktop.opened[0], harness.program / "installer-voix.html");
   EXPECT_EQ(harness.fake.clock.sleeps.back(), 500);
   EXPECT_TRUE(harness.fake.window.ended);
+
+  // A system with an installer of its own (Windows) runs it, and its warning says so.
+  ViewHarness windows(false);
+  auto& other = windows.Create();
+  other.VoiceWarning().UseInstaller("installvoix.exe", "Hortense");
+  EXPECT_EQ(other.VoiceWarning().Message(), "Hortense");
+  other.VoiceWarning().OnInstallClicked(windows.fake.desktop, windows.fake.clock,
+                                        windows.fake.window);
+  ASSERT_EQ(windows.fake.desktop.opened.size(), 1u);
+  EXPECT_EQ(windows.fake.desktop.opened[0], windows.program / "installvoix.exe");
+  other.VoiceWarning().UseInstaller("installvoix.exe", "");
+  EXPECT_EQ(other.VoiceWarning().Message(), speech::CAvert2::kMessage);
 }
 
 }  // namespace

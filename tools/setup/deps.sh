@@ -1,4 +1,4 @@
-# Shared by ./run and ./test: the Debian packages Scribix needs, installed when missing.
+# Shared by ./run, ./test and ./package: the Debian packages Scribix needs, installed when missing.
 # shellcheck shell=bash
 
 SCRIBIX_PACKAGES=(
@@ -8,6 +8,8 @@ SCRIBIX_PACKAGES=(
   fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64 googletest wine wine64
+  dpkg-dev desktop-file-utils appstream lintian strace
 )
 
 scribix_install_missing() {

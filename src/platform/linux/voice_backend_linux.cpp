@@ -24,4 +24,17 @@ std::unique_ptr<ports::VoiceCatalog> MakeVoiceCatalog() {
 // espeak-ng needs no registration.
 void RegisterPhoneConverters() {}
 
+// Qt's sound and desktop services are the desktop's own here.
+std::unique_ptr<ports::SoundPlayer> MakeSoundPlayer() {
+  return nullptr;
+}
+std::unique_ptr<ports::Desktop> MakeDesktop() {
+  return nullptr;
+}
+
+// The voices come from the system's packages; the page tells the teacher how to get them.
+VoiceInstaller VoiceInstallerOfSystem() {
+  return {"installer-voix.html", ""};
+}
+
 }  // namespace platform

@@ -1,0 +1,81 @@
+#include "platform/windows/registry_voice_catalog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "registry_test_keys.h"
+
+namespace {
+
+using platform::kDesktopVoiceTokens;
+using platform::kServerVoiceTokens;
+using platform::RegistryVoiceCatalog;
+namespace reg = testing_registry;
+
+// The catalog reads the machine's own tokens keys. The voices made here are the test's and are
+// removed at the end; those the machine has (wine has one) are counted in.
+class RegistryVoices : public ::testing::Test {
+ protected:
+  std::vector<std::string> AddVoices(const std::string& tokens, const char* stem, int count) {
+    std::vector<std::string> ids;
+    for (int i = 0; i < count; ++i) {
+      char name[64];
+      std::snprintf(name, sizeof name, "%s %03d", stem, i);
+      made_.Make(tokens + "\\" + name);
+      ids.push_back("HKEY_LOCAL_MACHINE\\" + tokens + "\\" + name);
+    }
+    return ids;
+  }
+
+  reg::MadeKeys made_;
+};
+
+std::vector<std::string> IdsOf(const std::vector<ports::VoiceInfo>& voices) {
+  std::vector<std::string> ids;
+  for (const auto& voice : voices) ids.push_back(voice.id);
+  std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+TEST_F(RegistryVoices, DesktopVoicesComeFirstAndAHundredAreVisitedInAll) {
+  const int desktopHad = static_cast<int>(reg::SubkeyNames(kDesktopVoiceTokens).size());
+  if (desktopHad >= 70 || !reg::SubkeyNames(kServerVoiceTokens).empty()) {
+    GTEST_SKIP() << "this machine has voices of its own";
+  }
+  std::vector<std::string> desktop = AddVoices(kDesktopVoiceTokens, "Voix bureau", 70 - desktopHad);
+  for (const std::string& name : reg::SubkeyNames(kDesktopVoiceTokens)) {
+    if (!name.starts_with("Voix bureau")) {
+      desktop.push_back("HKEY_LOCAL_MACHINE\\" + std::string(kDesktopVoiceTokens) + "\\" + name);
+    }
+  }
+  std::sort(desktop.begin(), desktop.end());
+  const std::vector<std::string> server = AddVoices(kServerVoiceTokens, "Voix serveur", 50);
+
+  const auto sources = RegistryVoiceCatalog().ListBySource();
+
+  ASSERT_EQ(sources.size(), 2u);
+  EXPECT_EQ(IdsOf(sources[0]), desktop);
+  // The server's keys are visited in the registry's order until a hundred have been in all.
+  EXPECT_EQ(IdsOf(sources[1]), std::vector<std::string>(server.begin(), server.begin() + 30));
+  EXPECT_EQ(sources[1][0].name, "Voix serveur 000");
+  EXPECT_EQ(sources[1][0].id,
+            "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Speech Server\\v11.0\\Voices\\Tokens\\"
+            "Voix serveur 000");
+}
+
+TEST_F(RegistryVoices, AMissingTokensKeyKeepsItsPlaceEmpty) {
+  const std::string absent = "SOFTWARE\\Scribix Tests\\No Voices\\Tokens";
+  ASSERT_FALSE(reg::KeyExists(absent));
+  AddVoices(kServerVoiceTokens, "ScanSoft Hortense_Full_22kHz", 1);
+
+  const auto sources = RegistryVoiceCatalog({absent, kServerVoiceTokens}).ListBySource();
+
+  ASSERT_EQ(sources.size(), 2u);
+  EXPECT_TRUE(sources[0].empty());
+  ASSERT_EQ(sources[1].size(), 1u);
+  EXPECT_EQ(sources[1][0].name, "ScanSoft Hortense_Full_22kHz 000");
+}
+
+}  // namespace
