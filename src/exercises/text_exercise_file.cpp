@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 
 #include "text/cp1252.h"
 
@@ -31,6 +32,16 @@ int SmallNumber(std::string_view s) {
   return value;
 }
 
+// The number of a "$X" or "$Y" line: one or two digits, or "-" and one or two digits, which is
+// what a save writes when the settings' list had nothing selected. Empty when it is neither.
+std::optional<int> GridNumber(std::string_view s) {
+  const bool negative = !s.empty() && s.front() == '-';
+  if (negative) s.remove_prefix(1);
+  const int value = SmallNumber(s);
+  if (value < 0) return std::nullopt;
+  return negative ? -value : value;
+}
+
 constexpr int kCellsChoices = 20;  // 2 to 40 cells per line
 constexpr int kLinesChoices = 8;
 
@@ -44,12 +55,12 @@ bool ReadHeaderLine(std::string_view line, TextExercise& exercise, unsigned& see
   } else if (line == "#0" || line == "#1") {
     kind = kFixed;
   } else if (line.size() > 2 && line[0] == '$' && (line[1] == 'X' || line[1] == 'Y')) {
-    if (SmallNumber(line.substr(2)) < 0) return false;
+    if (!GridNumber(line.substr(2))) return false;
     kind = line[1] == 'X' ? kCells : kLines;
   }
   if (kind == 0 || (seen & kind) != 0) return false;
   seen |= kind;
-  const int number = kind == kCells || kind == kLines ? SmallNumber(line.substr(2)) : 0;
+  const int number = kind == kCells || kind == kLines ? *GridNumber(line.substr(2)) : 0;
   switch (kind) {
     case kModule:
       exercise.moduleMark = line[1] - '0';
@@ -59,10 +70,10 @@ bool ReadHeaderLine(std::string_view line, TextExercise& exercise, unsigned& see
       break;
     case kCells:
       // A choice the settings do not have is left unsaid.
-      if (number < kCellsChoices) exercise.cellsIndex = number;
+      if (number >= 0 && number < kCellsChoices) exercise.cellsIndex = number;
       break;
     default:
-      if (number < kLinesChoices) {
+      if (number >= 0 && number < kLinesChoices) {
         exercise.linesIndex = number;
         exercise.ySeen = true;
       }

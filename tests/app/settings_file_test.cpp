@@ -169,6 +169,30 @@ TEST_F(SettingsFile, OutOfRangeValuesAreTamed) {
   EXPECT_EQ(v.SettingsDialog().rateSlider, 20);
 }
 
+// Lists with nothing selected are saved into the module texts as "-1": the texts must still
+// read back as they were, not grow by a header line at each switch.
+TEST_F(SettingsFile, ListsLeftWithoutSelectionKeepTheModuleTextsIntact) {
+  std::string bytes = Golden("default.defaut");
+  PutInt(bytes, 4136, 99);  // lines list
+  PutInt(bytes, 4140, -7);  // cells list
+  WriteBytes(SettingsPath(), bytes);
+  View().OnTimer(base::kTimerFirstRun);
+  ASSERT_EQ(View().SettingsDialog().linesSelection, -1);
+  harness.WriteKeyInto(0, 0, 0);
+  const std::string text = View().EditorDialog().text;
+  ASSERT_FALSE(text.empty());
+  std::string saved;
+  for (int round = 0; round < 3; ++round) {
+    harness.ClickIcon(app::IconModuleMath);
+    harness.ClickIcon(app::IconModuleFrench);
+    EXPECT_EQ(View().EditorDialog().text, text) << round;
+    if (round > 0) {
+      EXPECT_EQ(ReadBytes(harness.data / "defautabc"), saved) << round;
+    }
+    saved = ReadBytes(harness.data / "defautabc");
+  }
+}
+
 TEST_F(SettingsFile, NothingIsWrittenInThePuzzleOrIntoAnUnwritableFolder) {
   View().SetActiveModule(app::ModuleId::kPuzzle);
   View().WriteSettings();

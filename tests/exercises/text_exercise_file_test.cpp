@@ -40,15 +40,18 @@ TEST(TextExerciseFile, EveryTextTheProgramWritesReadsBack) {
       "\"\xC9"
       "cris\"\r\nle (chat) [dort] $2",
   };
-  for (const std::string& text : texts) {
-    for (bool math : {false, true}) {
-      const auto read =
-          exercises::ParseTextExercise(exercises::FormatTextExercise(math, 19, 7, !math, text));
-      EXPECT_EQ(read.body, text);
-      EXPECT_EQ(read.moduleMark, math ? 2 : 1);
-      EXPECT_EQ(read.fixed, !math);
-      EXPECT_EQ(read.cellsIndex, 19);
-      EXPECT_EQ(read.linesIndex, 7);
+  // -1: the settings' list had nothing selected when the text was saved.
+  for (const int index : {19, 7, -1}) {
+    for (const std::string& text : texts) {
+      for (bool math : {false, true}) {
+        const auto read = exercises::ParseTextExercise(
+            exercises::FormatTextExercise(math, index, index % 8, !math, text));
+        EXPECT_EQ(read.body, text) << index;
+        EXPECT_EQ(read.moduleMark, math ? 2 : 1);
+        EXPECT_EQ(read.fixed, !math);
+        EXPECT_EQ(read.cellsIndex, index);
+        EXPECT_EQ(read.linesIndex, index % 8);
+      }
     }
   }
 }
@@ -67,6 +70,9 @@ TEST(TextExerciseFile, HeaderLinesComeInAnyOrderAndEndAtTheFirstOtherLine) {
       {"$1 \nabc", 0, -1, -1, false, "$1 \r\nabc"},
       {"$3\nabc", 0, -1, -1, false, "$3\r\nabc"},
       {"#1", 0, -1, -1, false, "#1"},  // a header line ends with its line break
+      {"$X-1\n$Y-12\nabc", 0, -1, -1, false, "abc"},
+      {"$X-\nabc", 0, -1, -1, false, "$X-\r\nabc"},
+      {"$Y--1\nabc", 0, -1, -1, false, "$Y--1\r\nabc"},
   };
   for (const auto& c : cases) {
     const auto read = exercises::ParseTextExercise(c.file);

@@ -9,8 +9,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto first = exercises::ParseTextExercise(fuzzing::Bytes(data, size));
   fuzzing::Check(first.cellsIndex >= -1 && first.cellsIndex < 20, "cells index");
   fuzzing::Check(first.linesIndex >= -1 && first.linesIndex < 8, "lines index");
-  const int cells = std::max(first.cellsIndex, 0);
-  const int lines = std::max(first.linesIndex, 0);
+  // -1 (nothing said) is written back as it is, as the program does with a list that has
+  // nothing selected.
+  const int cells = first.cellsIndex;
+  const int lines = first.linesIndex;
   const bool math = first.moduleMark == 2;
   const std::string saved =
       exercises::FormatTextExercise(math, cells, lines, first.fixed, first.body);
