@@ -40,10 +40,6 @@ std::unique_ptr<ports::Picture> FakePictures::Load(const std::filesystem::path& 
 
 gfx::Image FakePictures::Render(const ports::Picture& picture, int width, int height) {
   const auto& image = static_cast<const FakePicture&>(picture).Image();
-  if (!scale) {
-    const bool empty = image.Width() <= 0 || image.Height() <= 0;
-    return gfx::Image(width, height, empty ? gfx::Colour{} : image.Pixel(0, 0));
-  }
   return gfx::ScaleSmooth(gfx::ViewOf(image), width, height);
 }
 

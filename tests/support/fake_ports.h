@@ -137,9 +137,6 @@ class FakePictures : public ports::Pictures {
  public:
   std::map<std::filesystem::path, gfx::Image> files;
   std::vector<std::filesystem::path> loads;
-  // Off: a rendering is the requested size in the picture's top-left colour, without scaling
-  // (for runs that only need the sizes right, and fast).
-  bool scale = true;
 
   std::unique_ptr<ports::Picture> Load(const std::filesystem::path& path) override;
   gfx::Image Render(const ports::Picture& picture, int width, int height) override;
