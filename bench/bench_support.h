@@ -19,11 +19,13 @@
 
 namespace bench {
 
-// The program on the real picture decoder, silent and without a screen.
-struct BenchPlatform {
+// The program on the real picture decoder, silent and without a screen; a benchmark that must
+// not wait for the program's deliberate pauses gives its own clock.
+template <typename ClockT = ports::SystemClock>
+struct BenchPlatformWith {
   ports::NullWindow window;
   ports::NullTimers timers;
-  ports::SystemClock clock;
+  ClockT clock;
   ports::NullUserDialogs dialogs;
   ports::NullDesktop desktop;
   shell::QtPictures pictures;
@@ -35,6 +37,7 @@ struct BenchPlatform {
   ports::Platform platform{window, timers, clock,  dialogs,     desktop,   pictures,
                            sound,  voice,  voices, textPainter, dialogHost};
 };
+using BenchPlatform = BenchPlatformWith<>;
 
 std::filesystem::path ProgramFolder();
 std::filesystem::path ScratchFolder();

@@ -17,12 +17,9 @@ class NoWaitClock : public ports::SystemClock {
 };
 
 struct PuzzleView {
-  bench::BenchPlatform p;
-  NoWaitClock clock;
-  ports::Platform platform{p.window, p.timers,    clock,      p.dialogs, p.desktop, p.pictures,
-                           p.sound,  p.voice,     p.voices,   p.textPainter, p.dialogHost};
+  bench::BenchPlatformWith<NoWaitClock> p;
   std::filesystem::path data = bench::ScratchFolder();
-  app::CScribixView view{platform, bench::ProgramFolder(), data};
+  app::CScribixView view{p.platform, bench::ProgramFolder(), data};
 
   PuzzleView() {
     std::filesystem::remove(data / "defautpuz");

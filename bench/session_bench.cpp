@@ -25,22 +25,6 @@ class QuickClock : public ports::Clock {
   mutable std::atomic<std::int64_t> now_{0};
 };
 
-struct SessionPlatform {
-  ports::NullWindow window;
-  ports::NullTimers timers;
-  QuickClock clock;
-  ports::NullUserDialogs dialogs;
-  ports::NullDesktop desktop;
-  shell::QtPictures pictures;
-  ports::NullSoundPlayer sound;
-  ports::NullVoice voice;
-  ports::NullVoiceCatalog voices;
-  ports::NullTextPainter textPainter;
-  ports::NullDialogHost dialogHost;
-  ports::Platform platform{window, timers, clock,  dialogs,     desktop,   pictures,
-                           sound,  voice,  voices, textPainter, dialogHost};
-};
-
 class Session {
  public:
   Session() {
@@ -162,7 +146,7 @@ class Session {
     Paint();
   }
 
-  SessionPlatform p_;
+  bench::BenchPlatformWith<QuickClock> p_;
   app::CScribixView view_{p_.platform, bench::ProgramFolder(), bench::ScratchFolder()};
   std::size_t drops_ = 0;
   int puzzles_ = 0;
