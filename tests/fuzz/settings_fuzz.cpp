@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return h;
   }();
   app::CScribixView& view = harness->View();
+  harness->fake.ForgetRecords();
   view.ApplySettingsBytes(fuzzing::Bytes(data, size));
   const auto& state = view.State();
   fuzzing::Check(state.gridColumns >= 2 && state.gridColumns <= keyboard::WritingGrid::kColumns,

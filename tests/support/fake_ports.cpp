@@ -53,6 +53,50 @@ std::vector<std::u16string> FakeVoice::Spoken() {
   return spoken;
 }
 
+void FakeVoice::SelectVoice(const std::string& id) {
+  std::lock_guard guard(mutex_);
+  selected.push_back(id);
+}
+
+void FakeVoice::SetRate(int rate) {
+  std::lock_guard guard(mutex_);
+  rates.push_back(rate);
+}
+
+void FakeVoice::SetVolume(int volume) {
+  std::lock_guard guard(mutex_);
+  volumes.push_back(volume);
+}
+
+void FakeVoice::ForgetCalls() {
+  std::lock_guard guard(mutex_);
+  spoken.clear();
+  selected.clear();
+  rates.clear();
+  volumes.clear();
+}
+
+void FakePlatform::ForgetRecords() {
+  window.invalidated.clear();
+  window.shownNow.clear();
+  window.resizes.clear();
+  window.tips.clear();
+  timers.started.clear();
+  timers.killed.clear();
+  clock.sleeps.clear();
+  dialogs.messages.clear();
+  dialogs.colourRequests.clear();
+  dialogs.openRequests.clear();
+  dialogs.saveRequests.clear();
+  dialogs.saveExtensions.clear();
+  desktop.opened.clear();
+  pictures.loads.clear();
+  sound.played.clear();
+  voice.ForgetCalls();
+  dialogHost.raised.clear();
+  dialogHost.modal.clear();
+}
+
 gfx::Image PlainPicture(int width, int height, gfx::Colour colour) {
   gfx::Image image(width, height, colour);
   if (width > 0 && height > 0) image.SetPixel(0, 0, gfx::Rgb(1, 2, 3));
