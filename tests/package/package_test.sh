@@ -36,7 +36,19 @@ for samples in Liste-de-mots Exercices; do
   diff -r "$source/resources/$samples" "$program/$samples" >/dev/null ||
     fail "the package's $samples differ from the sources"
 done
-[ -s "$program/installer-voix.html" ] || fail "the package lacks installer-voix.html"
+for file in installer-voix.html Documentation-Scribix.pdf; do
+  [ -s "$program/$file" ] || fail "the package lacks $file"
+done
+# Free software, and said so where Debian and the software centres look.
+copyright=$root/usr/share/doc/scribix/copyright
+head -n 1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in Debian's machine-readable form"
+grep -qx 'License: GPL-3+' "$copyright" || fail "the copyright file grants no GPL-3+"
+if grep -qiE 'not-yet-chosen|not to be redistributed' "$copyright"; then
+  fail "the copyright file still withholds the licence"
+fi
+grep -qF '<project_license>GPL-3.0-or-later</project_license>' \
+  "$root/usr/share/metainfo/org.example.scribix.metainfo.xml" || fail "AppStream project_license"
 desktop=$root/usr/share/applications/org.example.scribix.desktop
 desktop-file-validate "$desktop" || fail "desktop entry"
 grep -qx 'Categories=Education;Languages;Qt;' "$desktop" || fail "desktop entry categories"

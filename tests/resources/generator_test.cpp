@@ -31,9 +31,7 @@ GeneratorRun RunGenerator(const fs::path& folder, const fs::path& fontConfig = {
     environment.insert(QStringLiteral("FONTCONFIG_FILE"), shell::PathToQt(fontConfig));
   }
   process.setProcessEnvironment(environment);
-  process.start(QStringLiteral(SCRIBIX_RESGEN),
-                {shell::PathToQt(folder),
-                 shell::PathToQt(resources_test::SourceFolder() / "resources" / "manual")});
+  process.start(QStringLiteral(SCRIBIX_RESGEN), {shell::PathToQt(folder)});
   GeneratorRun run;
   if (!process.waitForFinished(120000)) return run;
   run.errors = process.readAllStandardError().toStdString();

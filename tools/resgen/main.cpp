@@ -1,12 +1,11 @@
-// resgen <program folder> <manual folder>
+// resgen <program folder>
 // Draws the keyboard, keypad and icon pictures, the fireworks frames and the default puzzle
-// picture, synthesises the sound effects and writes the user manual into the program folder,
-// under the names of the program's own tables. Every run writes the same bytes; without the fonts
+// picture and synthesises the sound effects into the program folder, under the names of the
+// program's own tables. Every run writes the same bytes; without the fonts
 // it draws with, it writes nothing.
 
 #include <QGuiApplication>
 #include <QHashFunctions>
-#include <QMap>
 #include <cstdio>
 
 #include "art.h"
@@ -15,7 +14,6 @@
 #include "icon_art.h"
 #include "keyboard/picture_names.h"
 #include "keyboard_art.h"
-#include "manual_pdf.h"
 #include "puzzle/default_picture.h"
 #include "puzzle_art.h"
 #include "sound_synth.h"
@@ -26,12 +24,11 @@ int main(int argc, char** argv) {
   // seed drawn at start: a fixed seed keeps every file the same from one run to the next.
   QHashSeed::setDeterministicGlobalSeed();
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: resgen <program folder> <manual folder>\n");
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: resgen <program folder>\n");
     return 2;
   }
   const QString folder = QString::fromLocal8Bit(argv[1]);
-  const QString manualFolder = QString::fromLocal8Bit(argv[2]);
   const QString resb = folder + QStringLiteral("/resb/");
   const QString sons = folder + QStringLiteral("/sons/");
   const QString puzzleFolder = QString::fromLatin1(puzzle::kPictureFolder);
@@ -41,26 +38,20 @@ int main(int argc, char** argv) {
   bool ok = resgen::MakeFolder(resb) && resgen::MakeFolder(sons) && resgen::MakeFolder(puzzles);
   if (!ok) return 1;
 
-  // Pictures the manual shows, by the name its text uses.
-  QMap<QString, QImage> shown;
-
   for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
     for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
       const QString name = QString::fromLatin1(keyboard::LetterPictureName(scheme, page));
       const QImage image = resgen::DrawLetterKeyboard(scheme, page);
       ok &= resgen::SavePicture(image, resb + name, "BMP");
-      shown.insert(QStringLiteral("resb/") + name, image);
     }
   }
   for (int scheme : {0, 2}) {
     const QString name = QString::fromLatin1(keyboard::KeypadPictureName(scheme));
     const QImage image = resgen::DrawKeypad(scheme);
     ok &= resgen::SavePicture(image, resb + name, "BMP");
-    shown.insert(QStringLiteral("resb/") + name, image);
   }
   for (const resgen::NamedPicture& icon : resgen::DrawIcons()) {
     ok &= resgen::SavePicture(icon.image, resb + icon.name, "BMP");
-    shown.insert(QStringLiteral("resb/") + icon.name, icon.image);
   }
   const std::vector<QImage> frames = resgen::DrawFireworks();
   for (int i = 0; i < static_cast<int>(frames.size()); ++i) {
@@ -70,16 +61,11 @@ int main(int argc, char** argv) {
   const QImage puzzle = resgen::DrawPuzzlePicture();
   const QString puzzleName = QString::fromLatin1(puzzle::kDefaultPictureFile);
   ok &= resgen::SavePicture(puzzle, puzzles + puzzleName, "JPG", 92);
-  shown.insert(puzzleFolder + QLatin1Char('/') + puzzleName, puzzle);
-  if (!frames.empty()) shown.insert(QStringLiteral("feu-artifice"), frames[frames.size() / 2]);
 
   for (const resgen::Sound& sound : resgen::SynthesiseSounds()) {
     // The program names its files in Windows-1252, Qt in Unicode.
     const QString name = QString::fromStdString(text::ToUtf8(sound.name));
     ok &= resgen::SaveBytes(sound.wav, sons + name);
   }
-
-  ok &= resgen::WriteManual(manualFolder, folder + QStringLiteral("/Documentation-Scribix.pdf"),
-                            shown);
   return ok ? 0 : 1;
 }

@@ -9,7 +9,7 @@ SCRIBIX_PACKAGES=(
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64 googletest wine wine64
-  dpkg-dev desktop-file-utils appstream lintian strace
+  dpkg-dev desktop-file-utils appstream lintian strace poppler-utils
 )
 
 scribix_install_missing() {

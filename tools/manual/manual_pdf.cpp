@@ -17,10 +17,11 @@
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "art.h"
 
-namespace resgen {
+namespace manual {
 
 namespace {
 
@@ -62,41 +63,72 @@ QString ReadManualText(const QString& folder) {
   return WithFrenchSpaces(text);
 }
 
-// Pictures are named in the text by their place in the program folder, with an optional width
-// in pixels: ![Le clavier](resb/Arial.bmp?largeur=300).
-bool AddPictures(QTextDocument& doc, const QString& text, const QMap<QString, QImage>& pictures) {
+// Pictures are named in the text by their place in the program folder (or, for the captures of
+// the program's windows, "captures/" and a name), with an optional width in pixels of a 96 dpi
+// screen, on which the page is 650 pixels wide: ![Le clavier](resb/Arial.bmp?largeur=300).
+bool AddPictures(QTextDocument& doc, const QString& text, const PictureSource& pictures) {
   static const QRegularExpression link(QStringLiteral(R"(!\[[^\]]*\]\(([^)\s]+)\))"));
   bool ok = true;
   for (auto it = link.globalMatch(text); it.hasNext();) {
     const QString target = it.next().captured(1);
     const QUrl url(target);
-    const auto found = pictures.constFind(url.path());
-    if (found == pictures.constEnd()) {
-      std::fprintf(stderr, "resgen: the manual shows %s, which is not drawn\n", qPrintable(target));
+    const QImage image = pictures(url.path());
+    if (image.isNull()) {
+      std::fprintf(stderr, "manual: the manual shows %s, which is not there\n", qPrintable(target));
       ok = false;
       continue;
-    }
-    QImage image = *found;
-    const int width = QUrlQuery(url).queryItemValue(QStringLiteral("largeur")).toInt();
-    if (width > 0 && width != image.width()) {
-      image = image.scaledToWidth(width, Qt::SmoothTransformation);
     }
     doc.addResource(QTextDocument::ImageResource, url, image);
   }
   return ok;
 }
 
+// A picture keeps all its pixels in the file and is only drawn at the width asked: a capture of
+// the screen stays sharp when the reader zooms in.
+void SizePictures(QTextDocument& doc) {
+  struct Sized {
+    int position;
+    int length;
+    QTextImageFormat format;
+  };
+  std::vector<Sized> sized;
+  for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (!fragment.charFormat().isImageFormat()) continue;
+      QTextImageFormat format = fragment.charFormat().toImageFormat();
+      const QUrl url(format.name());
+      const int width = QUrlQuery(url).queryItemValue(QStringLiteral("largeur")).toInt();
+      const QImage image = doc.resource(QTextDocument::ImageResource, url).value<QImage>();
+      if (width <= 0 || image.isNull()) continue;
+      format.setWidth(width);
+      format.setHeight(static_cast<double>(width) * image.height() / image.width());
+      sized.push_back({fragment.position(), fragment.length(), format});
+    }
+  }
+  QTextCursor cursor(&doc);
+  for (const Sized& picture : sized) {
+    cursor.setPosition(picture.position);
+    cursor.setPosition(picture.position + picture.length, QTextCursor::KeepAnchor);
+    cursor.setCharFormat(picture.format);
+  }
+}
+
+// Qt's PDF writer gives a ligature glyph no text: with Andika's fi, ff and fl ligatures, "fichiers"
+// would be found and copied as "chiers". The letters are set one by one instead (kerning stays).
 QFont BodyFont(double points, bool bold) {
-  QFont font(LetterFamily());
+  QFont font(resgen::LetterFamily());
   font.setPointSizeF(points);
   font.setBold(bold);
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
 QFont CodeFont() {
-  QFont font(QString::fromLatin1(kCodeFamily));
+  QFont font(QString::fromLatin1(resgen::kCodeFamily));
   font.setStyleHint(QFont::Monospace);
   font.setPointSizeF(10);
+  font.setStyleStrategy(QFont::PreferNoShaping);
   return font;
 }
 
@@ -209,10 +241,10 @@ QByteArray WithoutStamps(QByteArray pdf) {
 }  // namespace
 
 bool WriteManual(const QString& manualFolder, const QString& pdfPath,
-                 const QMap<QString, QImage>& pictures) {
+                 const PictureSource& pictures) {
   const QString text = ReadManualText(manualFolder);
   if (text.trimmed().isEmpty()) {
-    std::fprintf(stderr, "resgen: no manual text in %s\n", qPrintable(manualFolder));
+    std::fprintf(stderr, "manual: no manual text in %s\n", qPrintable(manualFolder));
     return false;
   }
 
@@ -234,6 +266,7 @@ bool WriteManual(const QString& manualFolder, const QString& pdfPath,
     doc.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
     // After the text: setting a text clears the document's pictures.
     bool ok = AddPictures(doc, text, pictures);
+    SizePictures(doc);
     Style(doc);
 
     const QRectF body = writer.pageLayout().paintRectPixels(kResolution);
@@ -262,7 +295,7 @@ bool WriteManual(const QString& manualFolder, const QString& pdfPath,
     p.end();
     if (!ok) return false;
   }
-  return SaveBytes(WithoutStamps(pdf), pdfPath);
+  return resgen::SaveBytes(WithoutStamps(pdf), pdfPath);
 }
 
-}  // namespace resgen
+}  // namespace manual
