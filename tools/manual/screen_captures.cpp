@@ -98,7 +98,7 @@ class Session {
     const gfx::Rect r = scribix_.View()->Icons()[icon];
     const QPoint middle((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     QTest::mouseClick(scribix_.ViewWidget(), Qt::LeftButton, Qt::NoModifier, middle);
-    Settle(200);
+    Settle(120);
   }
 
   void SwitchTo(IconId icon, ModuleId module, const char* name) {
@@ -113,7 +113,7 @@ class Session {
     for (auto* button : window->findChildren<QAbstractButton*>()) {
       if (button->text() == shell::ToQt(text) && button->isVisible()) {
         button->click();
-        Settle(200);
+        Settle(120);
         return;
       }
     }
@@ -178,7 +178,7 @@ bool TakeCaptures(const fs::path& programFolder, QMap<QString, QImage>& captures
     return false;
   }
   // The first-run initialisation reads the settings and fits the window.
-  Settle(1000);
+  Settle(800);
   Session session(scribix, answers, captures);
   app::CScribixView& view = *scribix.View();
   if (view.ActiveModule() != ModuleId::kFrancais) session.Fail("the program starts elsewhere");
