@@ -238,10 +238,11 @@ bool TakeCaptures(const fs::path& programFolder, QMap<QString, QImage>& captures
     warning.hide();
   }
 
+  // Said, not fatal: the captures may show a state the text does not describe, which someone
+  // reading the build's output should look at, but the program itself is fine.
   for (const std::string& message : answers.Messages()) {
-    std::fprintf(stderr, "manual: the program said \"%s\"\n",
+    std::fprintf(stderr, "manual: warning: the program said \"%s\" during the captures\n",
                  shell::ToQt(message).toUtf8().constData());
-    session.Fail("a message came up while the captures were taken");
   }
   return session.ok();
 }
