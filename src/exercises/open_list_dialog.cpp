@@ -5,6 +5,7 @@
 
 #include "base/files.h"
 #include "exercises/word_list.h"
+#include "keyboard/grid_text.h"
 #include "text/cp1252.h"
 
 namespace exercises {
@@ -29,6 +30,13 @@ std::filesystem::path ListPathFromText(const std::string& pathText) {
   return text::PathFromText(pathText);
 }
 
+// An entry with a character that no key shows can never be finished by the child.
+bool CanBeWritten(std::string_view entry) {
+  return std::all_of(entry.begin(), entry.end(), [](char c) {
+    return c == ' ' || c == '\t' || keyboard::FindKeyFor(c, false).has_value();
+  });
+}
+
 }  // namespace
 
 void COpenList2::SetListPath(std::string path) {
@@ -45,6 +53,24 @@ void COpenList2::WarnTooMany(int given) {
       "La liste compte %d mots ou phrases : seuls les %d premiers ont \xE9t\xE9 gard\xE9s.", given,
       kMaxListEntries);
   dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
+}
+
+void COpenList2::WarnCannotBeWritten() {
+  constexpr int kNamed = 10;
+  std::string named;
+  int count = 0;
+  for (const std::string& entry : list_.listFileOrder) {
+    if (CanBeWritten(entry)) continue;
+    if (++count <= kNamed) named += "\n" + entry;
+  }
+  if (count == 0) return;
+  if (count > kNamed) named += "\n...";
+  dialogs_.MessageBox(
+      "Ces mots ou phrases ont des caract\xE8res absents du clavier, l'\xE9l\xE8ve ne pourra pas "
+      "les \xE9"
+      "crire :" +
+          named,
+      "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
 }
 
 void COpenList2::LoadList(const std::string& path) {
@@ -64,7 +90,9 @@ void COpenList2::LoadList(const std::string& path) {
   host_.Refresh(ports::DialogId::kWordLists);
   Draw();
   // At start-up the saved list comes back without a word: the teacher was told when opening it.
-  if (given > kMaxListEntries && !actions_.SettingsLoading()) WarnTooMany(given);
+  if (actions_.SettingsLoading()) return;
+  if (given > kMaxListEntries) WarnTooMany(given);
+  WarnCannotBeWritten();
 }
 
 void COpenList2::Draw() {

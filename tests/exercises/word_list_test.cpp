@@ -191,6 +191,27 @@ TEST(ListDialog, ASavedListReadsBackToTheSameEntries) {
   EXPECT_EQ(list.listPath, text::TextFromPath(path));  // a failed save changes nothing
 }
 
+// The teacher hears at once of the entries the child could never finish; the list is kept.
+TEST(ListDialog, OpeningAListNamesTheEntriesNoKeyCanWrite) {
+  ListDialogHarness h;
+  auto& dialogs = h.harness.fake.dialogs;
+  // In UTF-8: œuf, grand-mère, 50 %, « non », CŒUR.
+  dialogs.openAnswer =
+      h.Write("l.txt", "\xC5\x93uf\ngrand-m\xC3\xA8re\n50 %\n\xC2\xAB non \xC2\xBB\nC\xC5\x92UR\n");
+  h.view.ListDialog().OpenList();
+  EXPECT_EQ(h.view.Words().listCount(), 5);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Ces mots ou phrases ont des caract\xE8res absents du clavier, l'\xE9l\xE8ve ne pourra "
+            "pas les \xE9"
+            "crire :\n50 %\n\xAB non \xBB");
+  // Nothing to say about a list the keys can write, nor at start-up.
+  dialogs.messages.clear();
+  dialogs.openAnswer = h.Write("m.txt", "chat\nl\x92\xE9t\xE9\n");
+  h.view.ListDialog().OpenList();
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
 // The program started again over the same folders, as the next day in class.
 app::CScribixView& Restart(testing_support::ViewHarness& harness) {
   harness.view.reset();
