@@ -129,28 +129,6 @@ TEST(Dictation, WithoutAListTheTeacherIsAskedToOpenOne) {
   EXPECT_EQ(harness.Spoken().back(), "Ecris le mot : chat!");
 }
 
-// However the teacher gives the list after the prompt was cancelled (the dialog's own button,
-// typing in its box), its first entry comes first.
-TEST(Dictation, AListGivenAfterTheEmptyListPromptStartsAtItsFirstEntry) {
-  for (const bool typed : {false, true}) {
-    ViewHarness harness;
-    auto& view = harness.Create();
-    harness.ClickIcon(app::IconModuleList);
-    harness.ClickIcon(app::IconNextWord);  // no list: cancelled
-    harness.ClickIcon(app::IconNextWord);  // twice
-    if (typed) {
-      view.ListDialog().OnListTextEdited("chat\r\nchien\r\n");
-    } else {
-      const auto path = harness.data.Path() / "animaux.txt";
-      testing_support::WriteBytes(path, "chat\nchien\n");
-      harness.fake.dialogs.openAnswer = path;
-      view.ListDialog().OpenList();
-    }
-    harness.ClickIcon(app::IconNextWord);
-    EXPECT_EQ(harness.Spoken().back(), "Ecris le mot : chat!") << typed;
-  }
-}
-
 TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
   struct Case {
     int cellsAcross, columns, lines;
@@ -238,7 +216,14 @@ TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
   Dictating d("chat\n");
   d.Next();
   d.harness.WriteKeyInto(kZ, 11, 1);
+  // The tiles are there at once, the entry said after them: the click takes no longer than the
+  // icon's press feedback and does not wait for the voice.
+  const std::int64_t before = d.harness.fake.clock.now;
+  const int waits = d.harness.fake.voice.waits;
   d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.harness.fake.clock.now - before, 200);
+  EXPECT_EQ(d.harness.fake.voice.waits, waits);
+  EXPECT_EQ(d.Spoken(), "chat");
   ASSERT_EQ(d.Tiles(), 4);
   std::string letters;
   for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
@@ -261,28 +246,6 @@ TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
   EXPECT_EQ(d.Tiles(), 0);
   EXPECT_EQ(d.harness.Spoken().size(), said);
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
-}
-
-// The tiles are on the screen before the entry is heard, and nothing holds the window while the
-// voice speaks.
-TEST(Dictation, TheSolutionShowsItsTilesAtOnceAndDoesNotWaitForTheVoice) {
-  Dictating d("chat\n");
-  d.Next();
-  d.harness.Paint();
-  d.harness.fake.window.invalidated.clear();
-  const std::int64_t before = d.harness.fake.clock.now;
-  const int waits = d.harness.fake.voice.waits;
-  d.harness.ClickIcon(app::IconSolution);
-  // The icon's press feedback is all the time the click takes.
-  EXPECT_EQ(d.harness.fake.clock.now - before, 200);
-  EXPECT_EQ(d.harness.fake.voice.waits, waits);
-  const gfx::Rect cell = base::CellRect(d.view->State(), 10, 1);
-  bool cellRepainted = false;
-  for (const gfx::Rect& r : d.harness.fake.window.invalidated) {
-    if (r.Contains({cell.left + 5, cell.top + 5})) cellRepainted = true;
-  }
-  EXPECT_TRUE(cellRepainted);
-  EXPECT_EQ(d.Spoken(), "chat");
 }
 
 TEST(Dictation, HelpTakesAWrongTileOrShowsTheNextLetter) {

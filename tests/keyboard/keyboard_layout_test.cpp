@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "support/view_harness.h"
-#include "text/cp1252.h"
 
 namespace {
 
@@ -140,20 +139,6 @@ TEST(KeyboardLayout, EveryKeyOfEveryPageHasALabelAndAFace) {
             << zoom << " " << page << " " << i;
       }
     }
-  }
-}
-
-// Every letter a French word is written with, small or capital, stands on a key of one of the
-// four pages (œ of "sœur" and "cœur" included), so that no entry of a list is beyond the child.
-TEST(KeyboardLayout, EveryFrenchLetterHasAKey) {
-  const std::string small =
-      "abcdefghijklmnopqrstuvwxyz\xE0\xE2\xE7\xE8\xE9\xEA\xEB\xEE\xEF\xF4\xF9\xFB\xFC\x9C";
-  for (const char c : small + text::ToUpper(small)) {
-    int pages = 0;
-    for (std::string_view labels : keyboard::kLetterPages) {
-      if (labels.substr(0, keyboard::kLetterKeys).find(c) != std::string_view::npos) ++pages;
-    }
-    EXPECT_GE(pages, 1) << static_cast<int>(static_cast<unsigned char>(c));
   }
 }
 
