@@ -126,7 +126,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   }
 
   // The dictation's own icons: help, solution and the instruction again end the click; the next
-  // word goes on with the tests below. A hidden solution button still answers where it stands.
+  // word goes on with the tests below. A button the teacher hid does nothing where it stood.
   if (module_ == ModuleId::kListe) {
     exercises::Dictation& dictation = list_.Dictation();
     if (in(IconHelp)) {
@@ -134,6 +134,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
       return {};
     }
     if (in(IconSolution)) {
+      if (listDialog_.hideSolution) return {};
       dictation.Solution();
       if (autoAdvanceSeconds_ > 0) {
         platform_.timers.Start(base::kTimerNextWord, autoAdvanceSeconds_ * 1000);

@@ -18,10 +18,10 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       sounds_(platformPorts.sound, programFolder),
       listDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, wordList_, random_,
                   platformPorts.clock),
-      editorDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this,
-                    base::FolderWithCopy(programFolder, dataFolder,
-                                         exercises::CCEdit::kExerciseFolderName),
-                    dataFolder),
+      editorDialog_(
+          platformPorts.dialogHost, platformPorts.dialogs, *this,
+          base::FolderWithCopy(programFolder, dataFolder, exercises::CCEdit::kExerciseFolderName) /
+              exercises::CCEdit::kExerciseFolderName),
       settingsDialog_(platformPorts.dialogHost, *this),
       puzzleDialog_(platformPorts.dialogHost),
       voiceWarning_(programFolder, dataFolder),

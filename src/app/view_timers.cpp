@@ -53,13 +53,13 @@ void CScribixView::NextDictationEntry() {
 }
 
 bool CScribixView::OnCelebrationTimer(int id) {
-  // One list item is celebrated once, however often its success is signalled.
+  // One list item is celebrated once, however often its success is signalled. The French
+  // text's rewards are not the list's: they pass whatever the dictation last rewarded.
   const std::int32_t current = wordList_.currentEntry;
-  if (current >= 0 && static_cast<std::size_t>(current) < wordList_.listEntries.size()) {
+  if (id == base::kTimerWordSuccess && current >= 0 &&
+      static_cast<std::size_t>(current) < wordList_.listEntries.size()) {
     const std::string& item = wordList_.listEntries[static_cast<std::size_t>(current)];
     if (item == lastCelebratedText_ && current == lastCelebratedIndex_) {
-      platform_.timers.Kill(base::kTimerBlink);
-      platform_.timers.Kill(base::kTimerFixedSuccess);
       platform_.timers.Kill(base::kTimerWordSuccess);
       return false;
     }

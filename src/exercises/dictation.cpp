@@ -10,8 +10,6 @@ namespace exercises {
 
 namespace {
 
-constexpr int kSolutionPauseMs = 500;
-
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
@@ -85,8 +83,11 @@ bool Dictation::LayOutOnOneLine(const std::string& entry) {
   const int n = static_cast<int>(entry.size());
   const int cellWidth = std::max(s.cellWidth, 1);
   const int w = (p_.platform.window.ClientSize().width - 2 * s.gridLeft) / cellWidth;
-  const int start = std::max(w / 2 - n / 2, 0);
-  if (start + n >= keyboard::GridColumnsInUse(s)) {
+  const int columns = keyboard::GridColumnsInUse(s);
+  // Centred in the window, but never past the grid's last column: an entry that fits on a line
+  // is laid out, closer to the left when the window is wider than the grid.
+  const int start = std::max(std::min(w / 2 - n / 2, columns - n), 0);
+  if (start + n > columns) {
     TooLong(entry);
     return false;
   }
@@ -144,12 +145,20 @@ void Dictation::NextEntry() {
   keyboard::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
   WordList& words = p_.words;
+  // Asked for by the child, the next entry replaces a pending automatic advance: that one would
+  // otherwise come a few seconds later and skip the entry just laid out.
+  p_.platform.timers.Kill(base::kTimerNextWord);
   grid.pendingWord = 1;
   grid.ResetTextLayers();
   FillLayer(grid.occupancy, 0);
   FillLayer(grid.marks, 0);
 
   if (words.listCount() == 0) {
+    // Said as well as shown: the child who clicked may not read it.
+    if (SoundOn()) {
+      p_.speech.Silence();
+      p_.speech.Speak(kEmptyListMessage);
+    }
     Message(kEmptyListMessage);
     p_.listDialog.OpenList();
   }
@@ -283,11 +292,9 @@ void Dictation::Solution() {
   keyboard::PlaceSolutionTiles(g, true, false, false, [this](const gfx::Rect& r) { Repaint(r); });
   const std::string* entry = EntryAt(p_.words.currentEntry);
   if (!SoundOn() || entry == nullptr) return;
-  // A moment for the child to see the tiles before hearing the entry.
-  p_.platform.clock.Sleep(kSolutionPauseMs);
-  // Said as written, "$" included: the letters are all on the screen now.
+  // Said as written, "$" included: the letters are all on the screen now. Nothing waits here for
+  // the voice: the tiles are painted as soon as the click is over, while the entry is said.
   p_.speech.Speak(*entry);
-  p_.speech.WaitUntilQuiet();
 }
 
 void Dictation::Reward() {

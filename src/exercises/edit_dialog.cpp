@@ -42,12 +42,11 @@ TextExtent ExtentOf(std::string_view text) {
 }  // namespace
 
 CCEdit::CCEdit(ports::DialogHost& host, ports::UserDialogs& dialogs, EditorActions& actions,
-               std::filesystem::path openFolder, std::filesystem::path dataFolder)
+               std::filesystem::path exerciseFolder)
     : host_(host),
       dialogs_(dialogs),
       actions_(actions),
-      openFolder_(std::move(openFolder)),
-      dataFolder_(std::move(dataFolder)) {}
+      exerciseFolder_(std::move(exerciseFolder)) {}
 
 void CCEdit::SetTextFromProgram(std::string newText) {
   text = std::move(newText);
@@ -151,7 +150,7 @@ void CCEdit::OnClearAllClicked() {
 }
 
 bool CCEdit::OnOpenClicked() {
-  const auto path = dialogs_.OpenFile(kFileFilter, openFolder_, {});
+  const auto path = dialogs_.OpenFile(kFileFilter, exerciseFolder_, {});
   bool read = false;
   if (path) {
     read = ReadExerciseFile(*path);
@@ -187,7 +186,7 @@ bool CCEdit::ReadExerciseFile(const std::filesystem::path& path) {
 }
 
 bool CCEdit::OnSaveClicked() {
-  const auto path = dialogs_.SaveFile(kFileFilter, dataFolder_, kProposedName);
+  const auto path = dialogs_.SaveFile(kFileFilter, exerciseFolder_, kProposedName);
   if (!path) return false;
   const ExerciseHeader header = actions_.CurrentHeader();
   // A file that cannot be written is left as it was, without a word.

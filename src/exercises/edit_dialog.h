@@ -35,10 +35,10 @@ class CCEdit {
   // The sample exercises, in the program folder and in the user's copy of them.
   static constexpr const char* kExerciseFolderName = "Exercices";
 
-  // openFolder: where "Ouvrir" starts (the folder that holds the exercises to edit);
-  // dataFolder: where "Enregistrer" starts.
+  // exerciseFolder: the teacher's exercises, where "Ouvrir" and "Enregistrer" start (never the
+  // folder of the program's own files).
   CCEdit(ports::DialogHost& host, ports::UserDialogs& dialogs, EditorActions& actions,
-         std::filesystem::path openFolder, std::filesystem::path dataFolder);
+         std::filesystem::path exerciseFolder);
 
   std::string text;  // 1009, the marked-up text, lines separated by CR LF
   // The selection in text (start == end: the caret alone).
@@ -91,8 +91,7 @@ class CCEdit {
   ports::DialogHost& host_;
   ports::UserDialogs& dialogs_;
   EditorActions& actions_;
-  std::filesystem::path openFolder_;
-  std::filesystem::path dataFolder_;
+  std::filesystem::path exerciseFolder_;
 };
 
 }  // namespace exercises

@@ -1,12 +1,43 @@
 #include "exercises/open_list_dialog.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "base/files.h"
 #include "exercises/word_list.h"
+#include "keyboard/grid_text.h"
 #include "text/cp1252.h"
 
 namespace exercises {
+
+namespace {
+
+// The path as the settings keep it: Windows-1252 when every character of it has a place there,
+// its own UTF-8 otherwise (a Polish or a Romanian name), so that the list always opens again.
+std::string ListPathText(const std::filesystem::path& path) {
+  std::string narrow = text::TextFromPath(path);
+  if (text::PathFromText(narrow) == path) return narrow;
+  const std::u8string u8 = path.u8string();
+  return std::string(u8.begin(), u8.end());
+}
+
+std::filesystem::path ListPathFromText(const std::string& pathText) {
+  const bool ascii = std::all_of(pathText.begin(), pathText.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (!ascii && text::IsValidUtf8(pathText)) {
+    return std::filesystem::path(std::u8string(pathText.begin(), pathText.end()));
+  }
+  return text::PathFromText(pathText);
+}
+
+// An entry with a character that no key shows can never be finished by the child.
+bool CanBeWritten(std::string_view entry) {
+  return std::all_of(entry.begin(), entry.end(), [](char c) {
+    return c == ' ' || c == '\t' || keyboard::FindKeyFor(c, false).has_value();
+  });
+}
+
+}  // namespace
 
 void COpenList2::SetListPath(std::string path) {
   const auto zero = path.find('\0');
@@ -24,6 +55,24 @@ void COpenList2::WarnTooMany(int given) {
   dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
 }
 
+void COpenList2::WarnCannotBeWritten() {
+  constexpr int kNamed = 10;
+  std::string named;
+  int count = 0;
+  for (const std::string& entry : list_.listFileOrder) {
+    if (CanBeWritten(entry)) continue;
+    if (++count <= kNamed) named += "\n" + entry;
+  }
+  if (count == 0) return;
+  if (count > kNamed) named += "\n...";
+  dialogs_.MessageBox(
+      "Ces mots ou phrases ont des caract\xE8res absents du clavier, l'\xE9l\xE8ve ne pourra pas "
+      "les \xE9"
+      "crire :" +
+          named,
+      "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kWarning);
+}
+
 void COpenList2::LoadList(const std::string& path) {
   WordList& list = list_;
   list.currentEntry = -1;
@@ -31,7 +80,7 @@ void COpenList2::LoadList(const std::string& path) {
   list.listFileOrder.clear();
   int given = 0;
   if (!path.empty()) {
-    if (auto bytes = base::ReadWholeFile(text::PathFromText(path))) {
+    if (auto bytes = base::ReadWholeFile(ListPathFromText(path))) {
       list.listFileOrder = ParseListFile(*bytes, &given);
       list.listEntries = list.listFileOrder;
     }
@@ -41,7 +90,9 @@ void COpenList2::LoadList(const std::string& path) {
   host_.Refresh(ports::DialogId::kWordLists);
   Draw();
   // At start-up the saved list comes back without a word: the teacher was told when opening it.
-  if (given > kMaxListEntries && !actions_.SettingsLoading()) WarnTooMany(given);
+  if (actions_.SettingsLoading()) return;
+  if (given > kMaxListEntries) WarnTooMany(given);
+  WarnCannotBeWritten();
 }
 
 void COpenList2::Draw() {
@@ -56,7 +107,7 @@ void COpenList2::OpenList() {
   host_.Hide(ports::DialogId::kWordLists);
   const auto chosen = dialogs_.OpenFile(kFileFilter, actions_.ListFolder(), {});
   if (chosen) {
-    SetListPath(text::TextFromPath(*chosen));
+    SetListPath(ListPathText(*chosen));
     actions_.SaveSettings();
     LoadList(listPath);
   }
@@ -68,25 +119,23 @@ void COpenList2::SaveList() {
   const auto chosen = dialogs_.SaveFile(kFileFilter, actions_.ListFolder(), {});
   host_.Show(ports::DialogId::kWordLists);
   if (!chosen) return;
-  // A line break of the box reaches the file as CR CR LF, as list files always had it; the
-  // reader takes it as one break.
+  // Each line break of the box reaches the file as CR LF, which every editor shows as one.
   std::string bytes;
   bytes.reserve(listText.size() + listText.size() / 8);
   for (std::size_t i = 0; i < listText.size(); ++i) {
-    if (listText[i] == '\r' && i + 1 < listText.size() && listText[i + 1] == '\n') {
-      bytes += "\r\r\n";
-      ++i;
-    } else if (listText[i] == '\n') {
-      bytes += "\r\r\n";
-    } else {
-      bytes += listText[i];
-    }
+    if (listText[i] == '\r' && i + 1 < listText.size() && listText[i + 1] == '\n') continue;
+    if (listText[i] == '\n') bytes += '\r';
+    bytes += listText[i];
   }
   if (!base::WriteFileAtomically(*chosen, bytes)) {
     const std::string text =
         "probl\xE8me d'ouverture du  fichier " + text::TextFromPath(*chosen) + " !";
     dialogs_.MessageBox(text, "Scribix", ports::MessageButtons::kOk, ports::MessageIcon::kNone);
+    return;
   }
+  // The list as saved is the one the program comes back with at the next start.
+  SetListPath(ListPathText(*chosen));
+  actions_.SaveSettings();
 }
 
 void COpenList2::OnListTextEdited(std::string text) {

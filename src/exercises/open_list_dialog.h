@@ -80,6 +80,8 @@ class COpenList2 {
  private:
   // Tells the teacher that only the first 1000 entries were kept.
   void WarnTooMany(int given);
+  // Names the entries that hold a character no key shows.
+  void WarnCannotBeWritten();
 
   ports::DialogHost& host_;
   ports::UserDialogs& dialogs_;

@@ -130,9 +130,12 @@ std::string FormatTextExercise(bool mathModule, int cellsIndex, int linesIndex, 
   logical += "$Y" + std::to_string(linesIndex) + "\n";
   logical += fixed ? "#1\n" : "#0\n";
   logical += editorText;
+  // Every line ends with CR LF, whether the editor's line had CR LF or LF alone.
   std::string out;
   out.reserve(logical.size() + logical.size() / 16);
-  for (char c : logical) {
+  for (std::size_t i = 0; i < logical.size(); ++i) {
+    const char c = logical[i];
+    if (c == '\r' && i + 1 < logical.size() && logical[i + 1] == '\n') continue;
     if (c == '\n') out += '\r';
     out += c;
   }

@@ -23,7 +23,7 @@ inline constexpr std::size_t kMaxExerciseText = 32600;
 TextExercise ParseTextExercise(std::string_view fileBytes);
 
 // The bytes of a text-exercise file as the program writes them: header lines, then the
-// editor's text, every line feed written as CR LF (so the editor's CR LF becomes CR CR LF).
+// editor's text, every line ending with CR LF.
 std::string FormatTextExercise(bool mathModule, int cellsIndex, int linesIndex, bool fixed,
                                std::string_view editorText);
 

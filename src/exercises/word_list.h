@@ -20,13 +20,14 @@ struct WordList {
   std::int32_t listCount() const { return static_cast<std::int32_t>(listFileOrder.size()); }
 };
 
-// The entries of a list file: one per line, without leading blanks and tabs nor trailing
-// blanks, tabs and line-end bytes; lines with nothing else are skipped. At most 1000 entries:
-// lines beyond are ignored. entriesGiven, when asked for, counts every entry of the file.
+// The entries of a list file (Windows-1252, UTF-8, or UTF-16 with its byte order mark): one per
+// line, without leading blanks and tabs nor trailing blanks, tabs and line-end bytes; lines with
+// nothing else are skipped. The typographic apostrophe becomes the keyboard's. At most 1000
+// entries: lines beyond are ignored. entriesGiven, when asked for, counts every entry of the file.
 std::vector<std::string> ParseListFile(std::string_view fileText, int* entriesGiven = nullptr);
 
 // The entries the edit box holds: its lines (CR LF or LF) as typed, not trimmed, each cut to 80
-// characters; empty lines are skipped. At most 1000, counted as above.
+// characters, apostrophes as above; lines of blanks are skipped. At most 1000, counted as above.
 std::vector<std::string> ParseListBox(std::string_view boxText, int* entriesGiven = nullptr);
 
 // The draw: file order, or a shuffle of the current working order. The generator is seeded

@@ -8,11 +8,11 @@ using namespace std::string_view_literals;
 const std::array<std::string_view, 4> kLetterPages = {
     "azertyuiop qsdfghjklm  wxcvbn\xE9\xE0\xE8\xEA !? .,;'   "sv,
     "AZERTYUIOP QSDFGHJKLM  WXCVBN\xC9\xC0\xC8\xCA !? .,;'   "sv,
-    "\xE2\xEA\xEE\xF4\xFB\xA7"
+    "\xE2\xEA\xEE\xF4\xFB\x9C"
     "123+ \xE7\xEB\xEF\xFC\xF9\xA7"
     "456-  @\x80&:\xA7"
     "789*  () 0./=   "sv,
-    "\xC2\xCA\xCE\xD4\xDB\xA7"
+    "\xC2\xCA\xCE\xD4\xDB\x8C"
     "123+ \xC7\xCB\xCF\xDC\xD9\xA7"
     "456-  @\x80&:\xA7"
     "789*  () 0./=   "sv,

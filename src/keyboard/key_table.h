@@ -41,7 +41,8 @@ inline constexpr int kLetterKeyboardWidth = 517;  // at zoom 1.0, for centring
 inline constexpr int kKeypadWidth = 235;
 
 // Labels of the four pages of the letter keyboard, 4 rows of 11 (Windows-1252). Blanks stand
-// under the special keys and where there is no key; "§" marks a key that does nothing.
+// under the special keys and where there is no key; "§" marks a key that does nothing. The
+// signs pages carry "œ" and "Œ" (sœur, cœur) at the end of their accented letters.
 extern const std::array<std::string_view, 4> kLetterPages;
 // The arithmetic keypad, 4 rows of 5; column 3 is inert.
 extern const std::string_view kKeypadLabels;

@@ -14,6 +14,7 @@
 
 #include "exercises/text_exercise_file.h"
 #include "support/view_harness.h"
+#include "text/cp1252.h"
 
 namespace {
 
@@ -39,18 +40,9 @@ Versions MakeVersions() {
   return v;
 }
 
-// The file the list dialog writes for the box's text (its line breaks as CR CR LF).
+// The file the list dialog writes for the box's text: its CR LF line breaks as they are.
 std::string ListFileBytes(const std::string& box) {
-  std::string out;
-  for (std::size_t i = 0; i < box.size(); ++i) {
-    if (box[i] == '\r' && i + 1 < box.size() && box[i + 1] == '\n') {
-      out += "\r\r\n";
-      ++i;
-    } else {
-      out += box[i];
-    }
-  }
-  return out;
+  return box;
 }
 
 // The child: a program on fake ports over the given folders, saving its settings, the French
@@ -69,6 +61,8 @@ std::string ListFileBytes(const std::string& box) {
   view.OnTimer(base::kTimerFirstRun);
   view.Puzzle().Enter();  // the picture cut into its pieces
   fake.dialogs.saveAnswer = data / "liste.txt";
+  // Saving the list makes it the remembered one: the settings name it from the first save on.
+  view.ListDialog().SetListPath(text::TextFromPath(data / "liste.txt"));
   const char byte = 1;
   if (write(ready, &byte, 1) != 1) _exit(3);
   close(ready);

@@ -117,7 +117,8 @@ TEST(Dictation, WithoutAListTheTeacherIsAskedToOpenOne) {
   EXPECT_TRUE(hiddenWhileChoosing);
   EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kWordLists));
   EXPECT_EQ(view.Words().currentEntry, -1);
-  EXPECT_TRUE(harness.Spoken().empty());
+  // The child who clicked hears what the box says.
+  EXPECT_EQ(harness.Spoken(), std::vector<std::string>{exercises::Dictation::kEmptyListMessage});
 
   // Chosen this time: the list starts with its first entry at once.
   const auto path = harness.data.Path() / "animaux.txt";
@@ -136,6 +137,7 @@ TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
     std::string message;                // empty: none
   };
   const std::string nineteen = "abcdefghijklmnopqrs";
+  const std::string nineteenLaidOut = "." + nineteen;
   const std::string tooLong =
       "est trop long. \nAugmentez le nombre de caract\xE8res/ligne dans le panneau de "
       "configuration";
@@ -145,9 +147,15 @@ TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
   const std::string none(20, '.');
   const std::string eighteenLaidOut = std::string(".").append(nineteen, 0, 18).append(".");
   const std::vector<Case> cases = {
-      // w = 20 cells: 19 letters start at 10 - 9 = 1 and would end on the last column.
-      {20, 20, 6, nineteen, {none, none, none}, "Le mot " + nineteen + " " + tooLong},
+      // w = 20 cells: 19 letters start at 10 - 9 = 1 and end on the last column.
+      {20, 20, 6, nineteen, {none, nineteenLaidOut, none}, ""},
       {20, 20, 6, nineteen.substr(0, 18), {none, eighteenLaidOut, none}, ""},
+      // A window wider than the grid: centred in the window the entry would overrun the grid,
+      // it keeps to the grid's last column instead.
+      {30, 20, 6, nineteen, {none, nineteenLaidOut, none}, ""},
+      {30, 20, 6, "le chat", {none, "............le.chat.", none}, ""},
+      // A phrase one cell shorter than the line, as the sample phrases have one.
+      {24, 20, 6, "nous allons \xE0 l'eau", {none, ".nous.allons.\xE0.l'eau", none}, ""},
       // A short phrase is centred like a word (10 - 7 / 2); its spaces expect nothing.
       {20, 20, 6, "le chat", {none, ".......le.chat......", none}, ""},
       // 30 characters wrap before the word that would reach the last column.
@@ -192,7 +200,6 @@ TEST(Dictation, DollarSignsAreWrittenButNotSaidExceptByTheSolution) {
   EXPECT_EQ(d.Spoken(), "Ecris le mot : chat!");
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.Spoken(), "ch$at");
-  EXPECT_EQ(d.harness.fake.clock.sleeps.back(), 500);
   d.view->Dictation().Congratulation(0);
   EXPECT_EQ(d.Spoken(),
             "Bravo!!! tu as \xE9"
@@ -209,7 +216,14 @@ TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
   Dictating d("chat\n");
   d.Next();
   d.harness.WriteKeyInto(kZ, 11, 1);
+  // The tiles are there at once, the entry said after them: the click takes no longer than the
+  // icon's press feedback and does not wait for the voice.
+  const std::int64_t before = d.harness.fake.clock.now;
+  const int waits = d.harness.fake.voice.waits;
   d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.harness.fake.clock.now - before, 200);
+  EXPECT_EQ(d.harness.fake.voice.waits, waits);
+  EXPECT_EQ(d.Spoken(), "chat");
   ASSERT_EQ(d.Tiles(), 4);
   std::string letters;
   for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
@@ -219,11 +233,19 @@ TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
   EXPECT_EQ(letters, "chat");
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));  // no automatic advance
 
-  // With an automatic advance the next entry follows; a hidden button still answers.
+  // With an automatic advance the next entry follows.
   d.view->ListDialog().OnAutoAdvanceChanged(1);
-  d.view->ListDialog().OnHideSolutionClicked(true);
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.harness.fake.timers.running[base::kTimerNextWord], 3000);
+
+  // Hidden by the teacher, the button does nothing where it stood.
+  d.Next();
+  const std::size_t said = d.harness.Spoken().size();
+  d.view->ListDialog().OnHideSolutionClicked(true);
+  d.harness.ClickIcon(app::IconSolution);
+  EXPECT_EQ(d.Tiles(), 0);
+  EXPECT_EQ(d.harness.Spoken().size(), said);
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
 }
 
 TEST(Dictation, HelpTakesAWrongTileOrShowsTheNextLetter) {
@@ -288,6 +310,66 @@ TEST(Dictation, ASolvedEntryIsRewardedOnceAndTheNextOneFollows) {
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
   EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
   EXPECT_EQ(d.Tiles(), 0);
+}
+
+// "Mot ou phrase suivante" while an automatic advance is pending: the advance is called off, or
+// it would replace the new entry a few seconds later.
+TEST(Dictation, TheNextEntryAskedForCancelsThePendingAutomaticAdvance) {
+  Dictating d("chat\nrat\nzoo\n");
+  d.view->ListDialog().OnAutoAdvanceChanged(1);  // after 3 s
+  d.Next();
+  d.harness.Paint();
+  d.harness.ClickIcon(app::IconSolution);
+  d.view->OnTimer(base::kTimerWordSuccess);
+  ASSERT_TRUE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
+  d.Next();
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
+  EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
+  EXPECT_EQ(d.view->Words().currentEntry, 1);
+}
+
+// A dictation rewarded, then the French text: its rewards are its own, the list's guard leaves
+// them alone.
+TEST(Dictation, TheFrenchTextIsStillRewardedAfterADictation) {
+  Dictating d("chat\n");
+  d.Next();
+  d.harness.Paint();
+  d.harness.ClickIcon(app::IconSolution);
+  d.view->OnTimer(base::kTimerWordSuccess);
+  d.harness.ClickIcon(app::IconModuleFrench);
+  for (int reward = 0; reward < 2; ++reward) {
+    const auto played = d.harness.fake.sound.played.size();
+    d.harness.fake.timers.Start(base::kTimerFixedSuccess, 1500);
+    d.view->OnTimer(base::kTimerFixedSuccess);
+    EXPECT_EQ(d.harness.fake.sound.played.size(), played + 1) << reward;
+  }
+}
+
+// Entries typed in a word processor: "œ" has its key on the signs page, "’" is the keyboard's
+// apostrophe.
+TEST(Dictation, EntriesWithOeAndTheTypographicApostropheCanBeWritten) {
+  constexpr int kE = 2, kR = 3, kU = 6, kS = 12, kL = 19, kPage = 33, kApostrophe = 40, kOe = 5;
+  Dictating d(
+      "s\xC5\x93ur\nl\xE2\x80\x99"
+      "eau\n");
+  const auto& key = d.view->Cells()[kPage];
+  const gfx::Point page{key.posX + 5, key.posY + 5};
+  d.Next();
+  EXPECT_EQ(d.Expected(1), "..........s\x9Cur........");
+  d.harness.WriteKeyInto(kS, 10, 1);
+  d.harness.Click(page);
+  EXPECT_EQ(d.view->Cells()[kOe].Letter(), '\x9C');
+  d.harness.WriteKeyInto(kOe, 11, 1);
+  d.harness.Click(page);
+  d.harness.WriteKeyInto(kU, 12, 1);
+  d.harness.WriteKeyInto(kR, 13, 1);
+  EXPECT_EQ(d.harness.fake.timers.running[base::kTimerWordSuccess], 50);
+
+  d.Next();
+  EXPECT_EQ(d.Expected(1), "..........l'eau.......");
+  const int keys[] = {kL, kApostrophe, kE, kA, kU};
+  for (int i = 0; i < 5; ++i) d.harness.WriteKeyInto(keys[i], 10 + i, 1);
+  EXPECT_EQ(d.harness.fake.timers.running[base::kTimerWordSuccess], 50);
 }
 
 TEST(Dictation, AListOfOneWordIsRewardedAtEveryPass) {

@@ -103,7 +103,7 @@ TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   const auto frenchFile = harness.data / "chat.txt";
   harness.fake.dialogs.saveAnswer = frenchFile;
   ASSERT_TRUE(editor.OnSaveClicked());
-  EXPECT_EQ(ReadBytes(frenchFile), "$1\r\n$X10\r\n$Y5\r\n#1\r\n\"Ecris\"\r\r\nle [chat] dort");
+  EXPECT_EQ(ReadBytes(frenchFile), "$1\r\n$X10\r\n$Y5\r\n#1\r\n\"Ecris\"\r\nle [chat] dort");
 
   harness.ClickIcon(app::IconModuleMath);
   ASSERT_EQ(view.ActiveModule(), ModuleId::kMathematique);
@@ -275,12 +275,12 @@ TEST(Editor, TheFileDialogsOpenTheUsersCopiesOfTheSamplesOnceThereAreSome) {
     harness.ClickIcon(app::IconNextWord);  // no list yet: the teacher is asked for one
     const auto& opened = harness.fake.dialogs.openRequests;
     ASSERT_EQ(opened.size(), 2u);
-    EXPECT_EQ(opened[0].initialFolder, expected) << copied;
+    // The exercises themselves, not the folder of the program's own files and its trace.
+    EXPECT_EQ(opened[0].initialFolder, expected / "Exercices") << copied;
     EXPECT_EQ(opened[1].initialFolder, expected / "Liste-de-mots") << copied;
-    // Saving a text starts in the data folder either way.
     view.EditorDialog().OnSaveClicked();
     ASSERT_EQ(harness.fake.dialogs.saveRequests.size(), 1u);
-    EXPECT_EQ(harness.fake.dialogs.saveRequests[0].initialFolder, harness.data.Path());
+    EXPECT_EQ(harness.fake.dialogs.saveRequests[0].initialFolder, expected / "Exercices");
   }
 }
 

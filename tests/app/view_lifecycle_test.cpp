@@ -123,12 +123,14 @@ TEST(ViewLife, OneListItemIsCelebratedOnce) {
   view.OnTimer(base::kTimerWordSuccess);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerWordSuccess));
 
-  // The same item again: every celebration stops.
+  // The same item again: its celebration stops, the French text's own rewards go on.
+  harness.fake.timers.Start(base::kTimerWordSuccess, 50);
   harness.fake.timers.Start(base::kTimerBlink, 50);
   harness.fake.timers.Start(base::kTimerFixedSuccess, 1500);
   view.OnTimer(base::kTimerWordSuccess);
-  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerBlink));
-  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerWordSuccess));
+  EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerBlink));
+  EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
 
   // The next item is celebrated: only its own timer stops.
   view.Words().currentEntry = 1;

@@ -7,7 +7,7 @@ namespace {
 TEST(TextExerciseFile, WhatTheProgramWritesReadsBack) {
   const std::string text = "\"Ecris\"\r\nle (chat) [dort]";
   const std::string file = exercises::FormatTextExercise(true, 10, 5, true, text);
-  EXPECT_EQ(file, "$2\r\n$X10\r\n$Y5\r\n#1\r\n\"Ecris\"\r\r\nle (chat) [dort]");
+  EXPECT_EQ(file, "$2\r\n$X10\r\n$Y5\r\n#1\r\n\"Ecris\"\r\nle (chat) [dort]");
   const auto read = exercises::ParseTextExercise(file);
   EXPECT_EQ(read.moduleMark, 2);
   EXPECT_TRUE(read.fixed);

@@ -29,6 +29,43 @@ TEST(WordListFile, EntriesAreTrimmedAndBlankLinesSkipped) {
   EXPECT_EQ(exercises::ParseListFile(""), V{});
 }
 
+// Lists typed elsewhere: Notepad's "Unicode" (UTF-16 with its mark, either byte first), the
+// typographic apostrophe of word processors.
+TEST(WordListFile, ReadsUtf16ListsAndTakesTheTypographicApostropheForTheKeyboards) {
+  auto utf16 = [](std::u16string_view units, bool little) {
+    std::string bytes = little ? "\xFF\xFE" : "\xFE\xFF";
+    for (char16_t u : units) {
+      const char lo = static_cast<char>(u & 0xFF);
+      const char hi = static_cast<char>(u >> 8);
+      bytes += little ? lo : hi;
+      bytes += little ? hi : lo;
+    }
+    return bytes;
+  };
+  const V expected{"s\x9Cur", "l'eau",
+                   "b\xE9"
+                   "b\xE9"};
+  for (const bool little : {true, false}) {
+    EXPECT_EQ(exercises::ParseListFile(
+                  utf16(u"s\u0153ur\r\nl\u2019eau\r\n\r\n b\u00E9b\u00E9\r\n", little)),
+              expected)
+        << little;
+  }
+  EXPECT_EQ(exercises::ParseListFile("s\xC5\x93ur\nl\xE2\x80\x99"
+                                     "eau\nb\xC3\xA9"
+                                     "b\xC3\xA9"),
+            expected);
+  EXPECT_EQ(exercises::ParseListFile("s\x9Cur\nl\x92"
+                                     "eau\nb\xE9"
+                                     "b\xE9"),
+            expected);
+  // In the box too; a line of blanks is no entry there either.
+  EXPECT_EQ(exercises::ParseListBox("s\x9Cur\r\n   \r\n\t\r\nl\x92"
+                                    "eau\r\nb\xE9"
+                                    "b\xE9"),
+            expected);
+}
+
 TEST(WordListFile, KeepsTheFirstThousandEntries) {
   std::string file;
   for (int i = 0; i < 1200; ++i) file += "mot" + std::to_string(i) + "\n";
@@ -132,9 +169,13 @@ TEST(ListDialog, ASavedListReadsBackToTheSameEntries) {
   list.OnListTextEdited("chat\r\nle  petit chien\r\nf\xEAte");
   const auto path = h.harness.data.Path() / "saved.txt";
   h.harness.fake.dialogs.saveAnswer = path;
+  h.SettingsWritten();
   list.SaveList();
-  EXPECT_EQ(testing_support::ReadBytes(path), "chat\r\r\nle  petit chien\r\r\nf\xEAte");
-  EXPECT_EQ(list.listPath, "");  // saving does not change the list's file
+  // One CR LF a line, as every editor expects.
+  EXPECT_EQ(testing_support::ReadBytes(path), "chat\r\nle  petit chien\r\nf\xEAte");
+  // The saved list is the one the program remembers.
+  EXPECT_EQ(list.listPath, text::TextFromPath(path));
+  EXPECT_TRUE(h.SettingsWritten());
   EXPECT_EQ(h.harness.fake.dialogs.saveRequests.at(0).filter, exercises::COpenList2::kFileFilter);
   list.LoadList(text::TextFromPath(path));
   EXPECT_EQ(h.view.Words().listFileOrder, (V{"chat", "le  petit chien", "f\xEAte"}));
@@ -147,6 +188,67 @@ TEST(ListDialog, ASavedListReadsBackToTheSameEntries) {
   EXPECT_EQ(h.harness.fake.dialogs.messages[0].text,
             "probl\xE8me d'ouverture du  fichier " + text::TextFromPath(nowhere) + " !");
   EXPECT_FALSE(std::filesystem::exists(nowhere));
+  EXPECT_EQ(list.listPath, text::TextFromPath(path));  // a failed save changes nothing
+}
+
+// The teacher hears at once of the entries the child could never finish; the list is kept.
+TEST(ListDialog, OpeningAListNamesTheEntriesNoKeyCanWrite) {
+  ListDialogHarness h;
+  auto& dialogs = h.harness.fake.dialogs;
+  // In UTF-8: œuf, grand-mère, 50 %, « non », CŒUR.
+  dialogs.openAnswer =
+      h.Write("l.txt", "\xC5\x93uf\ngrand-m\xC3\xA8re\n50 %\n\xC2\xAB non \xC2\xBB\nC\xC5\x92UR\n");
+  h.view.ListDialog().OpenList();
+  EXPECT_EQ(h.view.Words().listCount(), 5);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Ces mots ou phrases ont des caract\xE8res absents du clavier, l'\xE9l\xE8ve ne pourra "
+            "pas les \xE9"
+            "crire :\n50 %\n\xAB non \xBB");
+  // Nothing to say about a list the keys can write, nor at start-up.
+  dialogs.messages.clear();
+  dialogs.openAnswer = h.Write("m.txt", "chat\nl\x92\xE9t\xE9\n");
+  h.view.ListDialog().OpenList();
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The program started again over the same folders, as the next day in class.
+app::CScribixView& Restart(testing_support::ViewHarness& harness) {
+  harness.view.reset();
+  auto& view = harness.Create();
+  view.OnTimer(base::kTimerFirstRun);
+  return view;
+}
+
+// Typed in the box and saved: the next start dictates the list as typed.
+TEST(ListDialog, ATypedListSavedIsTheListOfTheNextStart) {
+  ListDialogHarness h;
+  h.view.ListDialog().OnListTextEdited("chat\r\nle  petit chien\r\n");
+  h.harness.fake.dialogs.saveAnswer = h.harness.data.Path() / "tapee.txt";
+  h.view.ListDialog().SaveList();
+  auto& again = Restart(h.harness);
+  EXPECT_EQ(again.Words().listFileOrder, (V{"chat", "le  petit chien"}));
+  EXPECT_EQ(again.ListDialog().listText, "chat\r\nle  petit chien\r\n");
+}
+
+// A list in a folder whose name Windows-1252 cannot write (Łukasz, Ştefan) opens again at the
+// next start.
+TEST(ListDialog, AListInAFolderNamedOutsideWindows1252OpensAgainAtTheNextStart) {
+  for (const char* folder : {"\xC5\x81ukasz",
+                             "\xC5\x9E"
+                             "tefan",
+                             "\xC3\xA9t\xC3\xA9"}) {
+    ListDialogHarness h;
+    const auto dir = h.harness.data.Path() /
+                     std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(folder)));
+    std::filesystem::create_directories(dir);
+    testing_support::WriteBytes(dir / "liste.txt", "chat\nchien\n");
+    h.harness.fake.dialogs.openAnswer = dir / "liste.txt";
+    h.view.ListDialog().OpenList();
+    EXPECT_EQ(h.view.Words().listCount(), 2) << folder;
+    auto& again = Restart(h.harness);
+    EXPECT_EQ(again.Words().listFileOrder, (V{"chat", "chien"})) << folder;
+  }
 }
 
 TEST(ListDialog, TypingReplacesTheListInTheBoxOrderAndTheRandomBoxDrawsFromIt) {

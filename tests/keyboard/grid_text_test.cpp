@@ -258,7 +258,7 @@ TEST(GridImport, KeysAreFoundByTheLookupRules) {
       {'a', true, -1, 0, 0},          {'%', false, -1, 0, 0},
       {'#', false, -1, 0, 0},         {'\xA7', false, -1, 0, 0},
       {'\xA7', true, -1, 0, 0},       {' ', false, -1, 0, 0},
-      {'\x9C', false, -1, 0, 0},
+      {'\x9C', false, 5, 2, '\x9C'},  {'\x8C', false, 5, 3, '\x9C'},
   };
   for (const Case& c : cases) {
     const auto match = keyboard::FindKeyFor(c.c, c.keypad);
