@@ -33,8 +33,18 @@ void WritingModule::Invalidate(const gfx::Rect& area, bool erase) {
 
 void WritingModule::LoadText() {
   // A module that has kept nothing yet starts empty, not with the text of the module left.
-  if (!ctx_.editor.LoadExerciseFile(TextFile())) ctx_.editor.SetTextFromProgram({});
+  if (!ctx_.editor.LoadExerciseFile(TextFile())) {
+    ctx_.editor.SetTextFromProgram({});
+    ctx_.editor.SetFixedFromProgram(false);
+  }
   ImportEditorText();
+  // A text kept fixed is the same exercise again: its letters and hidden cells are taken as
+  // ticking "Fixer l'exercice" takes them.
+  keyboard::FixExercise(ctx_.grid, ctx_.editor.fixed);
+  if (ctx_.editor.fixed) {
+    ctx_.editor.wordWrap = true;
+    ctx_.platform.window.InvalidateAll(true);
+  }
 }
 
 bool WritingModule::SaveText(int cellsIndex, int linesIndex) const {

@@ -282,19 +282,6 @@ TEST(ModuleSwitch, ClickingTheActiveModuleChangesNothingButUnfixesTheExercise) {
   EXPECT_TRUE(harness.fake.clock.sleeps.empty() || harness.fake.clock.sleeps.back() == 200);
 }
 
-TEST(ModuleSwitch, LeavingTheListForTheArithmeticSavesTheListGridAsTheFrenchText) {
-  ViewHarness harness;
-  auto& view = harness.Create();
-  harness.WriteKeyInto(kC, 0, 0);
-  harness.ClickIcon(app::IconModuleList);
-  EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
-  EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
-  EXPECT_EQ(view.EditorDialog().text, "");
-  harness.ClickIcon(app::IconModuleMath);
-  // The list's grid (empty here) is now the Français text.
-  EXPECT_EQ(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
-}
-
 TEST(ModuleSwitch, QuittingSavesFirstAndNoKeepsTheProgramRunning) {
   ViewHarness harness;
   auto& view = harness.Create();
