@@ -93,6 +93,8 @@ void WritingModule::ClearGrid() {
   ctx_.sounds.Play(speech::SoundEffects::kClear, switches);
   auto g = GridText();
   keyboard::ClearGrid(g, 0, false);
+  ctx_.held.selectedPiece = -1;
+  ctx_.selection.selectionCount = 0;
   ctx_.editor.SetTextFromProgram({});
   if (ctx_.editor.fixed) {
     UntickFixed();

@@ -141,4 +141,80 @@ TEST(KeepingWork, LeavingTheListSavesNoGridAsTheFrenchText) {
   EXPECT_EQ(Line(view, 0), "c");
 }
 
+TEST(KeepingWork, ANewLookKeepsTheAnswersOfAFixedExerciseAndTheDictationsGrid) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.Paint();
+  FixLeChat(view);
+  harness.WriteKeyInto(kA, 5, 0);
+  ASSERT_EQ(VisibleTiles(view), 5);
+  view.SettingsDialog().OnZoomChanged(2);
+  EXPECT_EQ(VisibleTiles(view), 5);
+  EXPECT_EQ(view.State().cellWidth, 60);
+  view.SettingsDialog().OnColoursChanged(1);
+  EXPECT_EQ(VisibleTiles(view), 5);
+  EXPECT_TRUE(view.EditorDialog().fixed);
+  // Every tile stands in its cell at the new size, with the new look's picture.
+  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
+    const auto& r = view.Cells()[i];
+    EXPECT_EQ(r.posX, base::CellRect(view.State(), r.gridCol, r.gridRow).left);
+    EXPECT_EQ(r.width, 60);
+  }
+  harness.WriteKeyInto(kT, 6, 0);
+  EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
+}
+
+TEST(KeepingWork, ANewLookKeepsTheDictationsWordAndLetters) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.Paint();
+  harness.WriteKeyInto(kE, 0, 0);  // a Français text, which the dictation must not get
+  const auto list = harness.data / "liste.txt";
+  testing_support::WriteBytes(list, "chat\r\n");
+  harness.fake.dialogs.openAnswer = list;
+  view.ListDialog().OpenList();
+  harness.ClickIcon(app::IconModuleList);
+  harness.fake.window.clientSize.width =
+      2 * view.State().gridLeft + 24 * view.State().cellWidth + 20;
+  harness.ClickIcon(app::IconNextWord);
+  harness.Paint();
+  const int column = view.Grid().cursorCol, line = view.Grid().cursorRow;
+  ASSERT_EQ(view.Grid().expected[line][column], 'c');
+  harness.WriteKeyInto(kC, column, line);
+  const auto enabled = view.Grid().enabled;
+  const std::string written = Line(view, line);
+  ASSERT_EQ(written.substr(written.size() - 1), "c");
+  ASSERT_EQ(Line(view, 0), "");
+  view.SettingsDialog().OnColoursChanged(2);
+  EXPECT_EQ(Line(view, 0), "");
+  EXPECT_EQ(Line(view, line), written);
+  EXPECT_EQ(view.State().itemCount - view.State().keyCount, 1);
+  EXPECT_TRUE(view.Grid().enabled == enabled);
+}
+
+TEST(KeepingWork, ClearingWhileALetterFliesEndsAndWhatIsWrittenAfterIsKept) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.SettingsDialog().OnAutoPlaceClicked(true);
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.Tick(40);
+  const auto& h = view.Cells()[kH];
+  harness.Click({h.posX + 5, h.posY + 5});  // "h" takes off
+  harness.Tick(2);
+  harness.ClickIcon(app::IconClear);
+  harness.Tick(100);
+  EXPECT_EQ(view.Grid().clearing, 0);
+  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_EQ(view.Held().selectedPiece, -1);
+
+  const auto& l = view.Cells()[kL];
+  harness.Click({l.posX + 5, l.posY + 5});
+  harness.Tick(40);
+  EXPECT_EQ(Line(view, 0), "l");
+  EXPECT_EQ(view.EditorDialog().text.substr(0, 1), "l");
+  harness.fake.dialogs.answers.push_back(ports::MessageAnswer::kYes);
+  harness.ClickIcon(app::IconQuit);
+  EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nl "), std::string::npos);
+}
+
 }  // namespace
