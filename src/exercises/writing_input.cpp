@@ -105,6 +105,8 @@ void WritingModule::ClearGrid() {
 void WritingModule::ClearForModuleChange() {
   ctx_.grid.ResetAll();
   ctx_.keys.shiftOn = ctx_.keys.signsPageOn = 0;
+  // The keys show the small letters again, as the tiles they make will.
+  ApplyLabels(false, false);
   ctx_.state.itemCount = ctx_.state.keyCount;
   for (int c = 0; c < ctx_.state.gridColumns; ++c) {
     for (int l = 0; l < ctx_.state.gridLines; ++l) Invalidate(base::CellRect(ctx_.state, c, l));
@@ -139,9 +141,16 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
   if (hit < 0) return PressCell(point);
   const base::CellRecord& r = ctx_.cells[hit];
   ctx_.held.grabOffset = {point.x - r.posX, point.y - r.posY};
-  if (hit >= count) return {};
+  if (hit >= count) {
+    ctx_.held.selectedPiece = -1;
+    return {};
+  }
   if (hit < ctx_.state.keyCount) {
-    if (ctx_.state.keyboardShown == 0) return {};
+    // A hidden keyboard has no key to press, nor to drag.
+    if (ctx_.state.keyboardShown == 0) {
+      ctx_.held.selectedPiece = -1;
+      return {};
+    }
     return PressKey(hit, flags);
   }
   return PickUpTile(hit, point, flags);
@@ -263,7 +272,8 @@ gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t fl
 
 gfx::Rect WritingModule::OnMouseMove(std::uint32_t flags, gfx::Point point) {
   const int k = ctx_.held.selectedPiece;
-  if (k < 0 || k >= std::min(ctx_.state.itemCount, base::kMaxItems)) return {};
+  // Only tiles move under the mouse; the keys stay in the keyboard.
+  if (k < ctx_.state.keyCount || k >= std::min(ctx_.state.itemCount, base::kMaxItems)) return {};
   if (ctx_.autoPlace != 0 && ctx_.cells[k].movable == 0) return {};
   auto tiles = Tiles();
   return keyboard::DragTile(tiles, flags, point);
@@ -276,6 +286,8 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
     const int k = ctx_.held.selectedPiece;
     const bool flying =
         k < std::min(ctx_.state.itemCount, base::kMaxItems) && ctx_.cells[k].movable == 0;
+    // A letter placed automatically flies on by itself: the mouse lets it go.
+    if (flying) ctx_.held.selectedPiece = -1;
     if (!flying) {
       ctx_.platform.timers.Kill(base::kTimerLongPress);
       keyboard::DropOptions options;
@@ -322,6 +334,8 @@ void WritingModule::OnTimer(int id) {
 }
 
 void WritingModule::OnTileArrived(int tile) {
+  // Landed: a release that comes now must not drop it again.
+  if (ctx_.held.selectedPiece == tile) ctx_.held.selectedPiece = -1;
   const base::CellRecord& r = ctx_.cells[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;
@@ -346,7 +360,9 @@ void WritingModule::Tick() {
     ImportEditorText();
     return;
   }
-  Invalidate(keyboard::AnimatePlacement(tiles, [this](int tile) { OnTileArrived(tile); }), false);
+  Invalidate(keyboard::AnimatePlacement(tiles, ctx_.editor.fixed,
+                                        [this](int tile) { OnTileArrived(tile); }),
+             false);
 }
 
 }  // namespace exercises
