@@ -173,4 +173,20 @@ TEST(TileActions, OneCellHoldsOneTile) {
   EXPECT_EQ(view.EditorDialog().text.substr(0, 4), "  ha");
 }
 
+TEST(TileActions, TheTextReadAloudIsTheOneOnScreenAfterThePuzzle) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  harness.WriteKeyInto(kC, 0, 0);
+  harness.ClickIcon(app::IconModulePuzzle);
+  harness.ClickIcon(app::IconModuleList);
+  ASSERT_EQ(view.ActiveModule(), app::ModuleId::kListe);
+  const std::size_t before = harness.Spoken().size();
+  harness.ClickIcon(app::IconReadText);
+  EXPECT_EQ(harness.Spoken().size(), before);
+  EXPECT_EQ(Line(view, 0), "");
+  EXPECT_EQ(view.EditorDialog().text, "");
+  harness.ClickIcon(app::IconModuleFrench);
+  EXPECT_EQ(Line(view, 0), "c");
+}
+
 }  // namespace
