@@ -84,6 +84,8 @@ void WritingModule::RestoreWriting(const KeptWriting& kept) {
                               r.linkGroup, r.fixed != 0);
   }
   ctx_.grid.TakeSnapshots();
+  // A tile the mouse was holding is back in its cell: the editor has it again.
+  MirrorToEditor();
 }
 
 void WritingModule::LayTilesAgain() {
