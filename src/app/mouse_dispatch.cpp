@@ -90,9 +90,11 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   } else if (in(IconModuleFrench)) {
     target = ModuleId::kFrancais;
   }
-  if (target) {
+  // A click on the module already shown unticks "Fixer l'exercice". A real change keeps it: it
+  // belongs to the exercise, which is saved fixed and comes back fixed.
+  if (target && *target == current) {
     writing->UntickFixed();
-    if (*target == current) return {};
+    return {};
   }
 
   if (autoPlace_ != 0) platform_.window.Invalidate(grid_.cursorRect, true);
@@ -104,8 +106,10 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   }
   if (target && current != ModuleId::kMathematique &&
       (*target == ModuleId::kMathematique || *target == ModuleId::kListe)) {
-    writing->UntickFixed();
-    french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
+    // The dictation's grid is no Français text: leaving it saves nothing.
+    if (current == ModuleId::kFrancais) {
+      french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
+    }
     Delay(kModuleSwitchPauseMs);
   }
 
@@ -115,6 +119,8 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
       in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
   if (onPuzzleIcon) {
     EnterPuzzle();
+    // Saved with the exercise; the puzzle has none.
+    writing->UntickFixed();
     return {};
   }
 
@@ -191,6 +197,8 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     platform_.window.Invalidate(keys_.keyboardFrame, true);
     module_ = ModuleId::kListe;
     editorDialog_.SetTextFromProgram({});
+    // The dictation has no exercise to fix; the one left was saved with its state.
+    list_.UntickFixed();
   }
   if (in(IconModuleMath) && current != ModuleId::kMathematique) {
     platform_.window.Invalidate(keys_.keyboardFrame, true);

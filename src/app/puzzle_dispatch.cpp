@@ -79,6 +79,11 @@ void CScribixView::LeavePuzzle(ModuleId target) {
     state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
     Writing()->SetKeyLabels(false, false);
     if (target == ModuleId::kFrancais) french_.LoadText();
+    // The dictation starts on an empty grid, as when it is entered from another module.
+    if (target == ModuleId::kListe) {
+      list_.ClearForModuleChange();
+      editorDialog_.SetTextFromProgram({});
+    }
   }
   if (keyboardLookPending_) {
     // A keyboard look chosen during the puzzle comes now, as it would have come outside it.

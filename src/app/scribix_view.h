@@ -149,6 +149,8 @@ class CScribixView : private SettingsActions,
   void BuildKeyboard();
   void LoadIcons();
   void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
+  // A writing module with something written (or the dictation) keeps it through a new look.
+  bool KeepsWritingThroughLook() const;
   void ApplyKeyboardColours(std::int32_t colourIndex);
   void LoadFireworks();
   // The dictation's next entry, by the icon or by the automatic advance.

@@ -35,6 +35,11 @@ void CScribixView::ClickModuleIcon(int moduleMark) {
   OnLButtonUp(0, point);
 }
 
+bool CScribixView::KeepsWritingThroughLook() const {
+  if (SettingsLoading() || module_ == ModuleId::kPuzzle) return false;
+  return module_ == ModuleId::kListe || state_.itemCount > state_.keyCount;
+}
+
 exercises::ExerciseHeader CScribixView::CurrentHeader() const {
   return {module_ == ModuleId::kMathematique, settingsDialog_.cellsSelection,
           settingsDialog_.linesSelection};

@@ -26,7 +26,7 @@ void CScribixView::LayoutView() {
   icons_.UpdateRects(client);
   // The grid shows the editor's text again at its new size.
   if (platform_.window.IsVisible()) {
-    if (exercises::WritingModule* writing = Writing()) writing->ImportEditorText();
+    if (exercises::WritingModule* writing = Writing()) writing->LayTilesAgain();
   }
 }
 
@@ -75,10 +75,19 @@ void CScribixView::LoadIcons() {
 void CScribixView::ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex) {
   if (zoomIndex >= 0) state_.keyboardZoomIndex = zoomIndex;
   if (colourIndex >= 0) state_.keyboardColours = colourIndex;
+  // What the child wrote stays through a new look; the start lays the module's text down.
+  exercises::WritingModule* writing = KeepsWritingThroughLook() ? Writing() : nullptr;
+  const exercises::KeptWriting kept =
+      writing != nullptr ? writing->KeepWriting() : exercises::KeptWriting{};
   LoadIcons();
   BuildKeyboard();
-  ResetGrid();
-  Active().ApplyKeyboardLook();
+  if (writing != nullptr) {
+    writing->RefreshLabels();
+    writing->RestoreWriting(kept);
+  } else {
+    ResetGrid();
+    Active().ApplyKeyboardLook();
+  }
   platform_.window.InvalidateAll(true);
 }
 

@@ -8,9 +8,9 @@
 namespace base {
 
 // Replaces a file as a whole: the bytes go to a temporary file in the same folder, which is
-// flushed and renamed over the old one. On any failure the old file stays as it was and the
-// answer is false. Temporary files that an earlier save of the same file left behind (the
-// program killed while saving) are removed first.
+// synced to the disk and renamed over the old one, and the folder is synced after the rename. On
+// any failure the old file stays as it was and the answer is false. Temporary files that an earlier
+// save of the same file left behind (the program killed while saving) are removed first.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // The whole file, or nothing when it cannot be read, is no regular file (a folder, a FIFO, a

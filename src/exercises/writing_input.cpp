@@ -33,8 +33,18 @@ void WritingModule::Invalidate(const gfx::Rect& area, bool erase) {
 
 void WritingModule::LoadText() {
   // A module that has kept nothing yet starts empty, not with the text of the module left.
-  if (!ctx_.editor.LoadExerciseFile(TextFile())) ctx_.editor.SetTextFromProgram({});
+  if (!ctx_.editor.LoadExerciseFile(TextFile())) {
+    ctx_.editor.SetTextFromProgram({});
+    ctx_.editor.SetFixedFromProgram(false);
+  }
   ImportEditorText();
+  // A text kept fixed is the same exercise again: its letters and hidden cells are taken as
+  // ticking "Fixer l'exercice" takes them.
+  keyboard::FixExercise(ctx_.grid, ctx_.editor.fixed);
+  if (ctx_.editor.fixed) {
+    ctx_.editor.wordWrap = true;
+    ctx_.platform.window.InvalidateAll(true);
+  }
 }
 
 bool WritingModule::SaveText(int cellsIndex, int linesIndex) const {
@@ -83,6 +93,8 @@ void WritingModule::ClearGrid() {
   ctx_.sounds.Play(speech::SoundEffects::kClear, switches);
   auto g = GridText();
   keyboard::ClearGrid(g, 0, false);
+  ctx_.held.selectedPiece = -1;
+  ctx_.selection.selectionCount = 0;
   ctx_.editor.SetTextFromProgram({});
   if (ctx_.editor.fixed) {
     UntickFixed();
@@ -93,6 +105,8 @@ void WritingModule::ClearGrid() {
 void WritingModule::ClearForModuleChange() {
   ctx_.grid.ResetAll();
   ctx_.keys.shiftOn = ctx_.keys.signsPageOn = 0;
+  // The keys show the small letters again, as the tiles they make will.
+  ApplyLabels(false, false);
   ctx_.state.itemCount = ctx_.state.keyCount;
   for (int c = 0; c < ctx_.state.gridColumns; ++c) {
     for (int l = 0; l < ctx_.state.gridLines; ++l) Invalidate(base::CellRect(ctx_.state, c, l));
@@ -127,9 +141,16 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
   if (hit < 0) return PressCell(point);
   const base::CellRecord& r = ctx_.cells[hit];
   ctx_.held.grabOffset = {point.x - r.posX, point.y - r.posY};
-  if (hit >= count) return {};
+  if (hit >= count) {
+    ctx_.held.selectedPiece = -1;
+    return {};
+  }
   if (hit < ctx_.state.keyCount) {
-    if (ctx_.state.keyboardShown == 0) return {};
+    // A hidden keyboard has no key to press, nor to drag.
+    if (ctx_.state.keyboardShown == 0) {
+      ctx_.held.selectedPiece = -1;
+      return {};
+    }
     return PressKey(hit, flags);
   }
   return PickUpTile(hit, point, flags);
@@ -251,7 +272,8 @@ gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t fl
 
 gfx::Rect WritingModule::OnMouseMove(std::uint32_t flags, gfx::Point point) {
   const int k = ctx_.held.selectedPiece;
-  if (k < 0 || k >= std::min(ctx_.state.itemCount, base::kMaxItems)) return {};
+  // Only tiles move under the mouse; the keys stay in the keyboard.
+  if (k < ctx_.state.keyCount || k >= std::min(ctx_.state.itemCount, base::kMaxItems)) return {};
   if (ctx_.autoPlace != 0 && ctx_.cells[k].movable == 0) return {};
   auto tiles = Tiles();
   return keyboard::DragTile(tiles, flags, point);
@@ -264,6 +286,8 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
     const int k = ctx_.held.selectedPiece;
     const bool flying =
         k < std::min(ctx_.state.itemCount, base::kMaxItems) && ctx_.cells[k].movable == 0;
+    // A letter placed automatically flies on by itself: the mouse lets it go.
+    if (flying) ctx_.held.selectedPiece = -1;
     if (!flying) {
       ctx_.platform.timers.Kill(base::kTimerLongPress);
       keyboard::DropOptions options;
@@ -310,6 +334,8 @@ void WritingModule::OnTimer(int id) {
 }
 
 void WritingModule::OnTileArrived(int tile) {
+  // Landed: a release that comes now must not drop it again.
+  if (ctx_.held.selectedPiece == tile) ctx_.held.selectedPiece = -1;
   const base::CellRecord& r = ctx_.cells[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;
@@ -334,7 +360,9 @@ void WritingModule::Tick() {
     ImportEditorText();
     return;
   }
-  Invalidate(keyboard::AnimatePlacement(tiles, [this](int tile) { OnTileArrived(tile); }), false);
+  Invalidate(keyboard::AnimatePlacement(tiles, ctx_.editor.fixed,
+                                        [this](int tile) { OnTileArrived(tile); }),
+             false);
 }
 
 }  // namespace exercises

@@ -61,6 +61,47 @@ void WritingModule::ApplyKeyboardLook() {
   LoadText();
 }
 
+KeptWriting WritingModule::KeepWriting() const {
+  KeptWriting kept{ctx_.grid, {}};
+  for (int i = ctx_.state.keyCount; i < std::min(ctx_.state.itemCount, base::kMaxItems); ++i) {
+    const base::CellRecord& r = ctx_.cells[i];
+    if (r.gridCol >= 0 && r.gridRow >= 0 && r.settled == 1 && r.movable == 1) {
+      kept.tiles.push_back(r);
+    }
+  }
+  return kept;
+}
+
+void WritingModule::RestoreWriting(const KeptWriting& kept) {
+  ctx_.grid = kept.grid;
+  ctx_.grid.clearing = 0;
+  ctx_.state.itemCount = ctx_.state.keyCount;
+  ctx_.held.selectedPiece = -1;
+  ctx_.selection.selectionCount = 0;
+  auto g = GridText();
+  for (const base::CellRecord& r : kept.tiles) {
+    keyboard::PlaceLetterTile(g, r.sourceKey, r.page, r.gridCol, r.gridRow, r.Letter(), r.visible,
+                              r.linkGroup, r.fixed != 0);
+  }
+  ctx_.grid.TakeSnapshots();
+  // A tile the mouse was holding is back in its cell: the editor has it again.
+  MirrorToEditor();
+}
+
+void WritingModule::LayTilesAgain() {
+  // The answers to a fixed exercise are in the grid only: they stay. Otherwise the editor holds
+  // what the grid shows.
+  if (ctx_.editor.fixed) {
+    RestoreWriting(KeepWriting());
+  } else {
+    ImportEditorText();
+  }
+}
+
+void WritingModule::RefreshLabels() {
+  ApplyLabels(ctx_.keys.shiftOn != 0, ctx_.keys.signsPageOn != 0);
+}
+
 keyboard::ItemScene WritingModule::Scene() const {
   keyboard::ItemScene scene;
   scene.facePicture = ctx_.keys.facePicture;

@@ -45,6 +45,13 @@ struct WritingContext {
   std::function<void(const gfx::Rect&)> showNow;
 };
 
+// What the child has written, as a new keyboard look keeps it: the grid with its cursor, fixed
+// layers and dictation word, and the tiles resting in its cells.
+struct KeptWriting {
+  keyboard::WritingGrid grid;
+  std::vector<base::CellRecord> tiles;
+};
+
 // The screens where the child writes with the keyboard's tiles: Français, Liste and
 // Mathématique. They differ in the keyboard (letters or keypad), the cells shown and the icons.
 class WritingModule : public app::Module {
@@ -69,6 +76,14 @@ class WritingModule : public app::Module {
   // The keypad's labels and picture.
   void SetKeypadLabels();
 
+  // The grid and its tiles before the keyboard is made again, and laid down anew after it with
+  // the new keys' size and pictures. A tile on its way somewhere is not kept.
+  KeptWriting KeepWriting() const;
+  void RestoreWriting(const KeptWriting& kept);
+  // The tiles laid down again after the grid has moved or changed size.
+  void LayTilesAgain();
+  // The keys' labels and picture for the current page and look.
+  void RefreshLabels();
   // The module's text: from its file into the editor and the grid, and back.
   void LoadText();
   bool SaveText(int cellsIndex, int linesIndex) const;

@@ -128,6 +128,8 @@ void ClearGrid(GridTiles& g, int settledValue, bool inPuzzle) {
     r.gridCol = r.gridRow = -1;
     r.settled = settledValue;
     r.solvedMark = 1;
+    // A letter still flying to the cursor goes home with the others.
+    r.movable = 1;
   }
 }
 

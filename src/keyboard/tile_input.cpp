@@ -45,6 +45,35 @@ void AskRepaint(const RepaintArea& repaint, const gfx::Rect& area) {
   if (repaint && !area.IsEmpty()) repaint(area);
 }
 
+// One cell holds one tile: a tile resting in (column, line), other than those in `coming`, goes
+// home and leaves its word's group. A visible letter of the fixed exercise does not make way
+// (false); a hidden one stays under the tile laid over it. Gives the group of the last tile that
+// made way (-1 for none).
+bool MakeWay(TileInput& t, int column, int line, bool fixedOn, const std::vector<int>& coming,
+             int& groupLeft) {
+  groupLeft = -1;
+  for (int i = t.state.keyCount; i < std::min(t.state.itemCount, base::kMaxItems); ++i) {
+    base::CellRecord& other = t.cells[i];
+    if (other.gridCol != column || other.gridRow != line) continue;
+    if (std::find(coming.begin(), coming.end(), i) != coming.end()) continue;
+    if (other.fixed != 0 && other.visible == 1 && fixedOn) return false;
+    if (other.fixed != 0 && other.visible != 1) continue;
+    other.settled = 0;
+    other.gridCol = other.gridRow = -1;
+    groupLeft = other.linkGroup;
+    other.linkGroup = -1;
+  }
+  return true;
+}
+
+// A tile that cannot stay in the grid goes home.
+void SendHome(base::CellRecord& r) {
+  r.settled = 0;
+  r.movable = 1;
+  r.gridCol = r.gridRow = -1;
+  r.linkGroup = -1;
+}
+
 }  // namespace
 
 int HitTest(const base::CellTable& cells, int itemCount, gfx::Point p) {
@@ -266,8 +295,6 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
   t.grid.cursorRow = targetLine;
   const gfx::Rect target = base::CellRect(s, targetColumn, targetLine);
   base::CellRecord& r = t.cells[k];
-  const int dx = target.left - r.posX;
-  const int dy = target.top - r.posY;
   const int columnShift = targetColumn - r.gridCol;
   const int lineShift = targetLine - r.gridRow;
   const bool wasInGrid = r.gridCol >= 0 && r.gridRow >= 0;
@@ -275,21 +302,16 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
   r.posX = r.dropX = target.left;
   r.posY = r.dropY = target.top;
 
-  // What lay in the cell makes way, unless it is a fixed letter of the exercise.
-  for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
-    if (i == k) continue;
-    base::CellRecord& other = t.cells[i];
-    if (other.gridCol != targetColumn || other.gridRow != targetLine) continue;
-    if (other.fixed == 0) {
-      other.settled = 0;
-      other.gridCol = other.gridRow = -1;
-      t.cells[k].linkGroup = other.linkGroup;
-    } else if (o.fixedOn && other.visible == 1) {
-      RemoveTile(g, k);
-      t.held.selectedPiece = -1;
-      return out;
-    }
+  // What lay in the cell makes way, unless it is a fixed letter of the exercise. A single letter
+  // takes the place of the one it replaces in its word.
+  const std::vector<int> coming = group ? selected : std::vector<int>{k};
+  int groupLeft = -1;
+  if (!MakeWay(t, targetColumn, targetLine, o.fixedOn, coming, groupLeft)) {
+    RemoveTile(g, k);
+    t.held.selectedPiece = -1;
+    return out;
   }
+  if (!group && groupLeft != -1) t.cells[k].linkGroup = groupLeft;
 
   base::CellRecord& dropped = t.cells[k];
   dropped.gridCol = targetColumn;
@@ -301,14 +323,11 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
   if (group) {
     const auto position = std::find(selected.begin(), selected.end(), k);
     const int p = position == selected.end() ? 0 : static_cast<int>(position - selected.begin());
-    const int pitch = s.cellWidth + s.columnGap;
     for (int i = 0; i < static_cast<int>(selected.size()); ++i) {
       const int m = selected[static_cast<std::size_t>(i)];
       if (m == k || !IsTile(t, m)) continue;
       base::CellRecord& other = t.cells[m];
       AskRepaint(o.repaint, TileRect(other).Inflated(5, 5));
-      other.posX += dx;
-      other.posY += dy;
       if (wasInGrid) {
         other.gridCol += columnShift;
         other.gridRow += lineShift;
@@ -316,13 +335,32 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
         other.gridCol = targetColumn + (i - p);
         other.gridRow = targetLine;
       }
-      WriteCell(t.grid, other);
-      // Lined up beside the dropped tile, on its line.
-      other.posY = dropped.posY;
-      other.posX = dropped.posX + (i - p) * pitch;
+      // Drawn in the cell it is written in: a word with a blank keeps its blank.
+      const gfx::Rect cell = base::CellRect(s, other.gridCol, other.gridRow);
+      other.posX = other.dropX = cell.left;
+      other.posY = other.dropY = cell.top;
+      int unused = -1;
+      if (InLayers(other.gridCol, other.gridRow) &&
+          !MakeWay(t, other.gridCol, other.gridRow, o.fixedOn, selected, unused)) {
+        SendHome(other);
+      } else {
+        WriteCell(t.grid, other);
+      }
       AskRepaint(o.repaint, TileRect(other).Inflated(5, 5));
     }
   }
+
+  // The cursor goes on after what was just written, as after an automatic placement.
+  int lastColumn = targetColumn;
+  for (int m : coming) {
+    if (!IsTile(t, m)) continue;
+    const base::CellRecord& laid = t.cells[m];
+    if (laid.settled == 1 && laid.gridRow == targetLine)
+      lastColumn = std::max(lastColumn, laid.gridCol);
+  }
+  t.grid.cursorCol = std::min(lastColumn, columns - 1);
+  t.grid.cursorRow = targetLine;
+  AdvanceCursor(t.grid, s, o.listModule);
 
   // Tiles left outside the grid, and tiles where a fixed exercise has no letter, go.
   for (int i = std::min(s.itemCount, base::kMaxItems) - 1; i >= s.keyCount; --i) {
@@ -345,7 +383,7 @@ DropOutcome DropTile(TileInput& t, const DropOptions& o) {
   return out;
 }
 
-gfx::Rect AnimatePlacement(TileInput& t, const std::function<void(int)>& arrived) {
+gfx::Rect AnimatePlacement(TileInput& t, bool fixedOn, const std::function<void(int)>& arrived) {
   base::AppState& s = t.state;
   gfx::Rect area;
   for (int k = 0; k < std::min(s.itemCount, base::kMaxItems); ++k) {
@@ -358,6 +396,11 @@ gfx::Rect AnimatePlacement(TileInput& t, const std::function<void(int)>& arrived
     const int dy = target.top - r.posY;
     const int d = gfx::RoundedLength(dx, dy);
     if (d == 0) {
+      int unused = -1;
+      if (!MakeWay(t, t.grid.cursorCol, t.grid.cursorRow, fixedOn, {k}, unused)) {
+        SendHome(r);
+        continue;
+      }
       r.movable = 1;
       r.gridCol = t.grid.cursorCol;
       r.gridRow = t.grid.cursorRow;

@@ -64,13 +64,16 @@ struct DropOutcome {
   bool reimported = false;        // the grid was made again from the editor's text
 };
 
-// The held tile is dropped: into the nearest cell, pushing out what lay there, or out of the
-// grid and removed.
+// The held tile is dropped: into the nearest cell, pushing out what lay there (home, out of its
+// word), or out of the grid and removed. The cursor then stands after it.
 DropOutcome DropTile(TileInput& t, const DropOptions& options);
 
 // One step of the tiles that fly to the cursor (automatic placement); `arrived` is called for
-// each tile that has reached it, in index order. Gives the area that moved.
-gfx::Rect AnimatePlacement(TileInput& t, const std::function<void(int tile)>& arrived);
+// each tile that has reached it, in index order. A tile resting in the cursor cell makes way; a
+// visible letter of the fixed exercise (fixedOn) sends the newcomer home. Gives the area that
+// moved.
+gfx::Rect AnimatePlacement(TileInput& t, bool fixedOn,
+                           const std::function<void(int tile)>& arrived);
 // One step of the tiles carried back to their key. True when the grid's clearing has just
 // finished: every tile is gone and the grid waits for its text again.
 bool AnimateTilesHome(TileInput& t, bool fixedOn, const RepaintArea& repaint);

@@ -1,8 +1,10 @@
 #include "base/files.h"
 
+#include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
@@ -10,6 +12,33 @@
 #include <vector>
 
 #include "support/temp_folder.h"
+
+// Every fsync of this test program is seen here: what was synced (the path behind the
+// descriptor) and what the saved file held at that moment, then the system's own fsync runs.
+namespace {
+struct SyncSeen {
+  std::string synced;
+  std::string targetThen;
+};
+std::vector<SyncSeen> syncsSeen;
+std::filesystem::path syncTarget;
+}  // namespace
+
+extern "C" int fsync(int fd) {
+  char link[4096] = {};
+  const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+  const ssize_t n = readlink(proc.c_str(), link, sizeof link - 1);
+  std::string then;
+  if (!syncTarget.empty() && std::filesystem::exists(syncTarget)) {
+    std::ifstream in(syncTarget, std::ios::binary);
+    then.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  syncsSeen.push_back(
+      {n > 0 ? std::string(link, static_cast<std::size_t>(n)) : std::string(), then});
+  using Sync = int (*)(int);
+  static const auto real = reinterpret_cast<Sync>(dlsym(RTLD_NEXT, "fsync"));
+  return real != nullptr ? real(fd) : 0;
+}
 
 namespace {
 
@@ -44,6 +73,24 @@ TEST(AtomicWrite, ReplacesTheFileAndLeavesNoTemporaryBehind) {
   ASSERT_TRUE(base::WriteFileAtomically(path, "second, longer"));
   EXPECT_EQ(ReadBytes(path), "second, longer");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+TEST(AtomicWrite, TheNewBytesAndThenTheNewNameAreSyncedToTheDisk) {
+  TempFolder folder;
+  const auto path = folder / "defautabc";
+  WriteBytes(path, "old");
+  syncsSeen.clear();
+  syncTarget = path;
+  ASSERT_TRUE(base::WriteFileAtomically(path, "new text"));
+  syncTarget.clear();
+  ASSERT_EQ(syncsSeen.size(), 2u);
+  // First the temporary file, while the old file still stands under its name...
+  const std::string folderName = std::filesystem::canonical(folder.Path()).string();
+  EXPECT_EQ(syncsSeen[0].synced.rfind(folderName + "/defautabc.tmp", 0), 0u) << syncsSeen[0].synced;
+  EXPECT_EQ(syncsSeen[0].targetThen, "old");
+  // ...then the folder, once the name points at the new bytes.
+  EXPECT_EQ(syncsSeen[1].synced, folderName);
+  EXPECT_EQ(syncsSeen[1].targetThen, "new text");
 }
 
 TEST(AtomicWrite, AFullDiskKeepsTheOldFile) {
@@ -182,8 +229,7 @@ TEST(SampleCopy, TheDialogsLookInTheCopyOnceThereIsOne) {
   EXPECT_EQ(base::FolderWithCopy(s.program.Path(), s.user.Path(), "Liste-de-mots"),
             s.program.Path());
   base::CopyFolderOnce(s.program.Path(), s.user.Path(), "Liste-de-mots");
-  EXPECT_EQ(base::FolderWithCopy(s.program.Path(), s.user.Path(), "Liste-de-mots"),
-            s.user.Path());
+  EXPECT_EQ(base::FolderWithCopy(s.program.Path(), s.user.Path(), "Liste-de-mots"), s.user.Path());
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 
 namespace testing_support {
 
-// A fresh folder under the system's temporary folder, removed with its content at the end.
+// A fresh folder under the system's temporary folder (in memory when the system has one), removed
+// with its content at the end.
 class TempFolder {
  public:
   TempFolder();
