@@ -64,6 +64,16 @@ std::string VoiceIdOfFile(std::string_view file);
 // text short or hands the synthesiser a broken sequence.
 std::string Utf8ForEspeak(std::u16string_view text);
 
+// espeak-ng's French voice reads some words of letters as English ("in", "do", "it", and words
+// ending like "gâtea") and some as abbreviations ("cm", "km", "st" for saint, "ok"). A child who
+// builds "stylo" letter by letter, or writes "do ré mi", must hear French all the way; so before
+// a text is said, each such word is replaced by its French reading, in espeak-ng's phoneme input
+// ("[[...]]", read with espeakPHONEMES), and a word without a vowel is said letter by letter, as
+// espeak-ng says every other such word. `phonemesOf` gives espeak-ng's own phonemes of one word,
+// with "(en)" and the like where it would change language.
+std::u16string FrenchOnlyText(std::u16string_view text,
+                              const std::function<std::string(const std::string&)>& phonemesOf);
+
 class EspeakLibrary {
  public:
   // Started on first use, stopped at the end of the process.
@@ -88,6 +98,9 @@ class EspeakLibrary {
   // volume, then says the text into the sink. Blocks until the text is said or the sink stops it.
   SynthesisResult Synthesise(std::u16string_view text, const SynthesisSettings& settings,
                              const AudioSink& sink);
+  // The phonemes espeak-ng says for the text with these settings (its own mnemonics, as its
+  // phoneme trace writes them), synthesised to memory and heard by nobody.
+  std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings);
 
  private:
   EspeakLibrary();
@@ -96,6 +109,8 @@ class EspeakLibrary {
   // Under lock_: the voice for this id, the default one when it is not a French voice of
   // espeak-ng's or cannot speak.
   std::string SelectVoice(const std::string& wanted);
+  // Under lock_, the voice selected: the text as espeak-ng is to be handed it, in UTF-8.
+  std::string PreparedText(std::u16string_view text);
 
   std::mutex lock_;  // one caller at a time: espeak-ng's state is global
   bool ready_ = false;
