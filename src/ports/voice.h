@@ -29,8 +29,9 @@ class Voice {
 };
 
 struct VoiceInfo {
-  std::string name;  // shown in the voice list (Windows-1252)
-  std::string id;    // handed back to Voice::SelectVoice
+  std::string name;    // shown in the voice list (Windows-1252)
+  std::string id;      // handed back to Voice::SelectVoice
+  bool french = true;  // speaks French, as far as the platform can tell
 };
 
 class VoiceCatalog {
