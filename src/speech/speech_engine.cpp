@@ -67,6 +67,15 @@ void SpeechEngine::WaitUntilQuiet() {
   voice_.WaitUntilDone();
 }
 
+bool SpeechEngine::Speaking() {
+  if (!voice_.IsAvailable()) return false;
+  {
+    std::unique_lock guard(lock_);
+    handedOver_.wait(guard, [this] { return HandedOver(); });
+  }
+  return voice_.IsSpeaking();
+}
+
 void SpeechEngine::SetVoice(const std::string& id) {
   if (voice_.IsAvailable()) voice_.SelectVoice(id);
 }

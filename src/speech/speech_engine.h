@@ -36,6 +36,9 @@ class SpeechEngine {
   void Silence();
   // Waits until every text queued before this call has been handed to the voice and said.
   void WaitUntilQuiet();
+  // A text queued here is still to be said, or the voice is saying one. Waits only for the
+  // worker to hand over what is queued, which the voice takes at once.
+  bool Speaking();
 
   void SetVoice(const std::string& id);
   void SetRate(int rate);

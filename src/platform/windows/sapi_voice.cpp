@@ -117,6 +117,11 @@ void SapiVoice::WaitUntilDone() {
   Report("ISpVoice::WaitUntilDone(INFINITE)", voice_->WaitUntilDone(INFINITE));
 }
 
+bool SapiVoice::IsSpeaking() {
+  // No wait at all: S_FALSE means the time ran out before the voice was done.
+  return voice_->WaitUntilDone(0) == S_FALSE;
+}
+
 void SapiVoice::SelectVoice(const std::string& id) {
   // Without a token SAPI takes its default voice, which is what an unknown id asks for.
   ComPointer<ISpObjectToken> token = TokenFromId(Widen(id), observer_);
