@@ -45,9 +45,11 @@ struct SynthesisResult {
 
 inline constexpr char kDefaultVoiceId[] = "fr";
 
-// -10..10 to espeak-ng's words a minute: each step is a factor 3^(1/10) around its normal 175,
-// kept within what espeak-ng accepts (80 to 450). Rates outside -10..10 count as the ends.
+// -10..10 to espeak-ng's words a minute and the pause it adds between words (its units of 10 ms):
+// every step is audibly faster than the one below it, and the slowest takes about twice as long
+// as the start-up rate -4. Rates outside -10..10 count as the ends.
 int WordsPerMinute(int rate);
+int WordGap(int rate);
 // 0..100 to espeak-ng's amplitude. espeak-ng's own voices are at their normal level at 100. It
 // multiplies an MBROLA voice's samples by about 1.4 at that level and saturates the louder ones,
 // so those get less; `headroomPercent` lowers a voice further once it has been heard clipping.
