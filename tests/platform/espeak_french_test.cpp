@@ -183,29 +183,4 @@ TEST(EspeakFrench, NoWordOfTheSampleListsOrPartOfOneSwitchesLanguage) {
   EXPECT_EQ(switched, 0);
 }
 
-TEST(EspeakFrench, WordsWithoutAVowelAreSpelledAndSwitchingOnesReadFromTheirFrenchHead) {
-  // A stand-in for espeak-ng: words ending in "ea" or "ll" it would say in English; the others it
-  // reads as their length in UTF-8.
-  const auto phonemesOf = [](const std::string& word) -> std::string {
-    if (word.ends_with("ea") || word.ends_with("ll")) return "(en)";
-    std::string said(1, '<');
-    said += std::to_string(word.size());
-    said += '>';
-    return said;
-  };
-  struct Case {
-    std::u16string_view text;
-    std::u16string_view prepared;
-  };
-  const Case cases[] = {
-      {u"ch\u00E2tea", u"[[<6><1>]]"}, {u"ball!", u"[[<3><1>]]!"},
-      {u"le st", u"le s t"},           {u"l'\u00E9cole", u"l'\u00E9cole"},
-      {u"12 cm", u"12 c m"},           {u"Do", u"[[d'o]]"},
-      {u"[[x]]", u"[ [x]]"},           {u"", u""},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(platform::FrenchOnlyText(c.text, phonemesOf), c.prepared);
-  }
-}
-
 }  // namespace
