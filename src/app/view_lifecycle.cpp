@@ -126,7 +126,7 @@ void CScribixView::FirstRunInit() {
                         speech::kStartupVolume);
   }
   trace_.Line("END List desc3\n");
-  if (voiceWarning_.ShouldOffer(voices_.voiceCount())) {
+  if (voiceWarning_.ShouldOffer(found.frenchVoices)) {
     platform_.dialogHost.RunModal(ports::DialogId::kVoiceWarning);
   }
   trace_.Line("End populate voice\n");

@@ -22,6 +22,7 @@ void CScribixView::OnTimer(int id) {
         if (id == base::kTimerBlink) PlayFoundWordBlink();
         break;
       case base::TimerOwner::kDictation:
+        if (!list_.Dictation().AdvanceDue()) break;
         // Killed first: a message shown by the next entry must not let the timer come again.
         platform_.timers.Kill(id);
         if (module_ == ModuleId::kListe) NextDictationEntry();

@@ -142,6 +142,7 @@ bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
 }
 
 void Dictation::NextEntry() {
+  advanceAfterSpeech_ = false;
   keyboard::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
   WordList& words = p_.words;
@@ -282,6 +283,7 @@ void Dictation::Help() {
 }
 
 void Dictation::Solution() {
+  advanceAfterSpeech_ = false;  // an advance set off from here counts from the solution
   keyboard::WritingGrid& grid = p_.grid;
   for (std::size_t l = 0; l < keyboard::WritingGrid::kLines; ++l) {
     for (std::size_t c = 0; c < keyboard::WritingGrid::kColumns; ++c) {
@@ -300,10 +302,29 @@ void Dictation::Solution() {
 void Dictation::Reward() {
   if (p_.grid.gridBounds.IsEmpty()) return;
   if (!p_.noEffects && playRewardEffect) playRewardEffect(p_.grid.gridBounds);
-  if (SoundOn()) Congratulation(p_.words.currentEntry);
+  if (SoundOn()) {
+    // The effect's sound may outlast its picture; it must not cover "Bravo".
+    p_.platform.sound.Stop();
+    Congratulation(p_.words.currentEntry);
+  }
   if (p_.autoAdvanceSeconds > 0) {
+    // The next instruction silences the voice: counted from now, it could cut the entry off.
+    advanceAfterSpeech_ = SoundOn() && p_.speech.Speaking();
+    p_.platform.timers.Start(base::kTimerNextWord,
+                             advanceAfterSpeech_ ? kSpeechLookMs : p_.autoAdvanceSeconds * 1000);
+  }
+}
+
+bool Dictation::AdvanceDue() {
+  if (!advanceAfterSpeech_) return true;
+  if (p_.speech.Speaking()) return false;
+  advanceAfterSpeech_ = false;
+  if (p_.autoAdvanceSeconds <= 0) {
+    p_.platform.timers.Kill(base::kTimerNextWord);  // the teacher took the advance away meanwhile
+  } else {
     p_.platform.timers.Start(base::kTimerNextWord, p_.autoAdvanceSeconds * 1000);
   }
+  return false;
 }
 
 }  // namespace exercises

@@ -57,6 +57,11 @@ class Dictation {
   void Solution();
   // A solved grid, once its entry has passed the one-reward-per-entry guard.
   void Reward();
+  // The automatic-advance timer came: true when the next entry is due now. Its delay counts
+  // from the end of the congratulation, so while that is heard the timer only looks.
+  bool AdvanceDue();
+  // How often the automatic advance looks whether the congratulation has been heard.
+  static constexpr int kSpeechLookMs = 100;
 
   // Plays the reward's visual effect over the answer cells.
   std::function<void(const gfx::Rect&)> playRewardEffect;
@@ -77,6 +82,7 @@ class Dictation {
   void TooLong(std::string_view word);
 
   DictationParts p_;
+  bool advanceAfterSpeech_ = false;  // the timer waits for the congratulation to end
 };
 
 }  // namespace exercises

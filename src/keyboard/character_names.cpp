@@ -18,15 +18,17 @@ struct Rewrite {
 
 // Whole texts said as the child expects to hear them; hex escapes are cut where a hex digit
 // follows them.
-constexpr std::array<Rewrite, 5> kWholeBefore = {{
+constexpr std::array<Rewrite, 4> kWholeBefore = {{
     {"che"sv, "cheu"sv},
-    {"i"sv, "'y"sv},
     {"r"sv, "aire"sv},
     {"v"sv, "v\xE9"sv},
     {"x"sv, "ixe"sv},
 }};
 
-constexpr std::array<Rewrite, 22> kWholeAfter = {{
+// The accented letters by name, lower and upper case alike: a capital "\xC0" is still an "a accent
+// grave" to the child. Names of the letter "i" say "i"; a voice that reads a lone "i" badly
+// spells it its own way (see the voice backends).
+constexpr std::array<Rewrite, 39> kWholeAfter = {{
     {"no"sv, "nau"sv},
     {","sv, "virgule"sv},
     {";"sv, "point virgule"sv},
@@ -34,13 +36,15 @@ constexpr std::array<Rewrite, 22> kWholeAfter = {{
     {"!"sv, "point d'exclamation"sv},
     {"?"sv, "point d'interrogation"sv},
     {"'"sv, "apostrophe"sv},
+    {"="sv, "\xE9gal"sv},
+    {"+"sv, "plus"sv},
     {"\xE9"sv, "e accent aigu"sv},
     {"\xF9"sv, "u accent grave"sv},
     {"\xEA"sv, "e accent circonflexe"sv},
     {"\xE8"sv, "e accent grave"sv},
     {"\xE0"sv, "a accent grave"sv},
     {"\xE2"sv, "a accent circonflexe"sv},
-    {"\xEE"sv, "'y accent circonflexe"sv},
+    {"\xEE"sv, "i accent circonflexe"sv},
     {"\xF4"sv, "o accent circonflexe"sv},
     {"\xFB"sv, "u accent circonflexe"sv},
     {"\xE7"sv,
@@ -51,13 +55,31 @@ constexpr std::array<Rewrite, 22> kWholeAfter = {{
      "parenth\xE8se ferm\xE9"
      "e"sv},
     {"\xEB"sv, "e tr\xE9ma"sv},
-    {"\xEF"sv, "itr\xE9ma"sv},
+    {"\xEF"sv, "i tr\xE9ma"sv},
     {"\xFC"sv, "u tr\xE9ma"sv},
+    {"\x9C"sv, "o e dans l'o"sv},
+    {"\xC9"sv, "e accent aigu"sv},
+    {"\xD9"sv, "u accent grave"sv},
+    {"\xCA"sv, "e accent circonflexe"sv},
+    {"\xC8"sv, "e accent grave"sv},
+    {"\xC0"sv, "a accent grave"sv},
+    {"\xC2"sv, "a accent circonflexe"sv},
+    {"\xCE"sv, "i accent circonflexe"sv},
+    {"\xD4"sv, "o accent circonflexe"sv},
+    {"\xDB"sv, "u accent circonflexe"sv},
+    {"\xC7"sv,
+     "c c\xE9"
+     "dille"sv},
+    {"\xCB"sv, "e tr\xE9ma"sv},
+    {"\xCF"sv, "i tr\xE9ma"sv},
+    {"\xDC"sv, "u tr\xE9ma"sv},
+    {"\x8C"sv, "o e dans l'o"sv},
 }};
 
 // Signs inside a text, said by name in every reading (the euro sign and "&" come first, apart,
 // since "&" depends on the reading).
-constexpr std::array<Rewrite, 4> kSigns = {{
+constexpr std::array<Rewrite, 5> kSigns = {{
+    {"="sv, " \xE9gal "sv},
     {"/"sv, " Divis\xE9 par"sv},
     {"*"sv, " Multipli\xE9 par"sv},
     {"."sv, " point"sv},
@@ -149,6 +171,8 @@ std::string SpeakableText(std::string_view text, bool longTable, bool mathModule
   }
 
   RewriteWhole(result, compared, kWholeAfter);
+  // A lone hyphen on the letter keyboard; in arithmetic it is the minus sign, said above.
+  if (!mathModule && compared == "-"sv) result = "tiret"sv;
 
   std::erase(result, kUnsaid);
   return result;

@@ -21,6 +21,9 @@ class Voice {
   // Drops what is being spoken and everything queued in the voice.
   virtual void Purge() = 0;
   virtual void WaitUntilDone() = 0;
+  // Something is being said or waits in the voice; asked from the user-interface thread, never
+  // waits. A voice that cannot tell says no.
+  virtual bool IsSpeaking() { return false; }
   // id as listed by the catalog; an unknown id selects the default voice.
   virtual void SelectVoice(const std::string& id) = 0;
   // -10 (slow) to 10 (fast); values a little outside are clamped by the voice.
@@ -29,8 +32,9 @@ class Voice {
 };
 
 struct VoiceInfo {
-  std::string name;  // shown in the voice list (Windows-1252)
-  std::string id;    // handed back to Voice::SelectVoice
+  std::string name;    // shown in the voice list (Windows-1252)
+  std::string id;      // handed back to Voice::SelectVoice
+  bool french = true;  // speaks French, as far as the platform can tell
 };
 
 class VoiceCatalog {

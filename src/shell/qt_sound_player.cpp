@@ -84,4 +84,14 @@ void QtSoundPlayer::Play(const std::filesystem::path& waveFile) {
       Qt::QueuedConnection);
 }
 
+void QtSoundPlayer::Stop() {
+  if (!thread_.isRunning()) return;
+  QMetaObject::invokeMethod(
+      context_,
+      [this] {
+        if (effect_ != nullptr) effect_->stop();
+      },
+      Qt::QueuedConnection);
+}
+
 }  // namespace shell

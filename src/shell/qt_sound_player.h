@@ -20,6 +20,7 @@ class QtSoundPlayer : public ports::SoundPlayer {
   QtSoundPlayer& operator=(const QtSoundPlayer&) = delete;
 
   void Play(const std::filesystem::path& waveFile) override;
+  void Stop() override;
 
  private:
   QThread thread_;

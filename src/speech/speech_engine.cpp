@@ -24,6 +24,7 @@ void SpeechEngine::Shutdown() {
     pending_.clear();
   }
   wake_.notify_all();
+  handedOver_.notify_all();
   if (worker_.joinable()) worker_.join();
 }
 
@@ -39,14 +40,40 @@ bool SpeechEngine::Speak(std::string_view text) {
   return true;
 }
 
+bool SpeechEngine::HandedOver() const {
+  return stopping_ || !worker_.joinable() || (pending_.empty() && !handing_);
+}
+
 void SpeechEngine::Silence() {
   if (!voice_.IsAvailable()) return;
+  {
+    // A text the worker has taken but not handed over yet would reach the voice after the purge:
+    // wait for the hand-over (the voice takes a text at once), so that the purge catches it.
+    std::unique_lock guard(lock_);
+    pending_.clear();
+    handedOver_.wait(guard, [this] { return !handing_ || stopping_; });
+  }
   voice_.Purge();
   voice_.WaitUntilDone();
 }
 
 void SpeechEngine::WaitUntilQuiet() {
-  if (voice_.IsAvailable()) voice_.WaitUntilDone();
+  if (!voice_.IsAvailable()) return;
+  {
+    // The voice knows only what it was handed: first let the worker hand over the rest.
+    std::unique_lock guard(lock_);
+    handedOver_.wait(guard, [this] { return HandedOver(); });
+  }
+  voice_.WaitUntilDone();
+}
+
+bool SpeechEngine::Speaking() {
+  if (!voice_.IsAvailable()) return false;
+  {
+    std::unique_lock guard(lock_);
+    handedOver_.wait(guard, [this] { return HandedOver(); });
+  }
+  return voice_.IsSpeaking();
 }
 
 void SpeechEngine::SetVoice(const std::string& id) {
@@ -85,8 +112,11 @@ void SpeechEngine::Work() {
     }
     // The lock is never held while the voice works.
     if (!text.empty()) voice_.Speak(text::ToUtf16(text));
-    std::lock_guard guard(lock_);
-    handing_ = false;
+    {
+      std::lock_guard guard(lock_);
+      handing_ = false;
+    }
+    handedOver_.notify_all();
   }
   voice_.LeaveThread();
 }

@@ -31,10 +31,14 @@ class SpeechEngine {
   // Queues a Windows-1252 text; false when there is no voice. A full queue or a shutdown drops
   // the text silently (the answer is still true).
   bool Speak(std::string_view text);
-  // The voice stops and forgets what it was handed; texts still queued here follow.
+  // The voice stops and forgets what it was handed, and every text queued before this call is
+  // dropped, also one the worker has just taken: only what is queued afterwards is heard.
   void Silence();
-  // Waits for what the worker already handed to the voice.
+  // Waits until every text queued before this call has been handed to the voice and said.
   void WaitUntilQuiet();
+  // A text queued here is still to be said, or the voice is saying one. Waits only for the
+  // worker to hand over what is queued, which the voice takes at once.
+  bool Speaking();
 
   void SetVoice(const std::string& id);
   void SetRate(int rate);
@@ -47,11 +51,14 @@ class SpeechEngine {
 
  private:
   void Work();
+  // Under lock_: the worker has handed over everything queued so far (or is not there to).
+  bool HandedOver() const;
 
   ports::Voice& voice_;
   std::deque<std::string> pending_;
   std::mutex lock_;
   std::condition_variable wake_;
+  std::condition_variable handedOver_;  // the worker let go of a text
   std::thread worker_;
   bool stopping_ = false;
   bool handing_ = false;  // the worker holds a text it has not handed over yet

@@ -15,8 +15,8 @@ void CAvert2::UseInstaller(std::string fileName, std::string message) {
   message_ = message.empty() ? std::string(kMessage) : std::move(message);
 }
 
-bool CAvert2::ShouldOffer(int voicesFound) const {
-  if (voicesFound > 0) return false;
+bool CAvert2::ShouldOffer(int frenchVoicesFound) const {
+  if (frenchVoicesFound > 0) return false;
   std::error_code ec;
   return !fs::exists(marker_, ec) && !fs::exists(programFolder_ / "noavertv", ec);
 }

@@ -34,7 +34,7 @@ class CAvert2 {
   const std::string& Message() const { return message_; }
 
   // Whether the warning is offered: no French voice was found and nobody asked not to see it.
-  bool ShouldOffer(int voicesFound) const;
+  bool ShouldOffer(int frenchVoicesFound) const;
   // "Ne plus voir ce message": every click, ticked or not, leaves the marker behind.
   void OnDontShowAgainClicked();
   // "Installer la voix": opens the installer (by default the page that says how to install the

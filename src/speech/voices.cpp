@@ -1,5 +1,6 @@
 #include "speech/voices.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "text/cp1252.h"
@@ -22,6 +23,7 @@ FoundVoices DiscoverVoices(ports::VoiceCatalog& catalog, base::Trace& trace) {
   trace.Line("start populate voice\n");
 
   int visited = 0;
+  int firstFrench = -1;
   const auto sources = catalog.ListBySource();
   for (std::size_t source = 0; source < sources.size(); ++source) {
     for (const auto& voice : sources[source]) {
@@ -34,6 +36,10 @@ FoundVoices DiscoverVoices(ports::VoiceCatalog& catalog, base::Trace& trace) {
       trace.Line(line);
       table.voiceNames.push_back(voice.name);
       table.voiceTokenIds.push_back(voice.id);
+      if (voice.french) {
+        if (found.frenchVoices == 0) firstFrench = table.voiceCount() - 1;
+        ++found.frenchVoices;
+      }
     }
   }
   trace.Line("End Registry \n");
@@ -43,7 +49,7 @@ FoundVoices DiscoverVoices(ports::VoiceCatalog& catalog, base::Trace& trace) {
                       table.voiceNames[i]));
   }
 
-  int chosen = 0;
+  int chosen = std::max(firstFrench, 0);
   bool irginSeen = false;
   for (std::size_t i = 0; i < table.voiceNames.size(); ++i) {
     const std::string lower = text::ToLower(table.voiceNames[i]);

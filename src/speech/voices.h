@@ -27,6 +27,7 @@ struct VoiceTable {
 struct FoundVoices {
   VoiceTable table;
   std::int32_t defaultVoice = -1;
+  int frenchVoices = 0;  // among the listed ones; none means the voice warning is offered
 };
 
 // The speech rate and volume a voice gets when it is chosen at start-up.
@@ -34,7 +35,9 @@ inline constexpr int kStartupRate = -4;
 inline constexpr int kStartupVolume = 60;
 
 // Lists the installed voices, sources in their order, at most a hundred, and picks the default:
-// the last whose name holds "irgin", else the last with "ortense", else the first.
+// the last whose name holds "irgin", else the last with "ortense", else the first French one,
+// else the first. A child must never hear French read by an English voice while a French one is
+// installed.
 FoundVoices DiscoverVoices(ports::VoiceCatalog& catalog, base::Trace& trace);
 // Hands voice `index` to the engine with a rate and a volume.
 void SelectVoice(VoiceTable& table, SpeechEngine& engine, base::Trace& trace, std::int32_t index,

@@ -418,15 +418,17 @@ TEST(Dictation, TheInstructionIsRepeatedOnlyOnceThereIsAnEntryAndSoundIsOn) {
   EXPECT_TRUE(d.harness.Spoken().empty());
   d.Next();
   d.harness.ClickIcon(app::IconRepeatWord);
-  EXPECT_EQ(d.harness.Spoken(),
-            (std::vector<std::string>{"Ecris le mot : chat!", "Ecris le mot : chat!"}));
+  // The repeat silences the first one, which may not even have reached the voice.
+  const std::size_t said = d.harness.Spoken().size();
+  EXPECT_GE(said, 1u);
+  EXPECT_EQ(d.Spoken(), "Ecris le mot : chat!");
 
   // Silent, the dictation still works.
   d.harness.ClickIcon(app::IconSound);
   d.Next();
   d.harness.ClickIcon(app::IconRepeatWord);
   d.harness.ClickIcon(app::IconSolution);
-  EXPECT_EQ(d.harness.Spoken().size(), 2u);
+  EXPECT_EQ(d.harness.Spoken().size(), said);
   EXPECT_EQ(d.Tiles(), 4);
 }
 

@@ -50,6 +50,49 @@ TEST(Rewards, SolvedWordsPlayTheCycleWithItsSoundsAndTheScreenComesBack) {
   EXPECT_EQ(harness.fake.window.shownNow.size(), shown);
 }
 
+// "Bravo" is heard whole: the effect's sound ends when it begins, and the automatic advance
+// counts its delay from its end, so the next instruction never cuts it off.
+TEST(Rewards, TheCongratulationIsHeardWholeBeforeTheDelayOfTheNextEntryBegins) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  const auto list = harness.data.Path() / "liste.txt";
+  testing_support::WriteBytes(list, "chat\nrat\n");
+  harness.fake.dialogs.openAnswer = list;
+  view.ListDialog().OpenList();
+  view.ListDialog().OnAutoAdvanceChanged(2);  // 5 s
+  harness.ClickIcon(app::IconModuleList);
+  harness.ClickIcon(app::IconNextWord);
+  harness.Paint();
+  ASSERT_EQ(view.Words().currentEntry, 0);
+  ASSERT_FALSE(view.Grid().gridBounds.IsEmpty());
+
+  harness.fake.voice.speaking = true;  // "Bravo!!! ..." is being said
+  harness.fake.timers.Start(base::kTimerWordSuccess, 50);
+  view.OnTimer(base::kTimerWordSuccess);
+  ASSERT_EQ(harness.fake.sound.played.size(), 1u);  // the fire's crackle
+  EXPECT_EQ(harness.fake.sound.stops, 1);
+  EXPECT_EQ(harness.fake.timers.running[base::kTimerNextWord], exercises::Dictation::kSpeechLookMs);
+
+  for (int look = 0; look < 3; ++look) view.OnTimer(base::kTimerNextWord);
+  EXPECT_EQ(view.Words().currentEntry, 0);
+  harness.fake.voice.speaking = false;  // heard: the delay starts now
+  view.OnTimer(base::kTimerNextWord);
+  EXPECT_EQ(view.Words().currentEntry, 0);
+  EXPECT_EQ(harness.fake.timers.running[base::kTimerNextWord], 5000);
+  view.OnTimer(base::kTimerNextWord);
+  EXPECT_EQ(view.Words().currentEntry, 1);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerNextWord));
+
+  // Without sound nothing is said, so nothing is waited for.
+  harness.ClickIcon(app::IconSound);
+  harness.fake.voice.speaking = true;
+  harness.ClickIcon(app::IconNextWord);
+  harness.Paint();
+  harness.fake.timers.Start(base::kTimerWordSuccess, 50);
+  view.OnTimer(base::kTimerWordSuccess);
+  EXPECT_EQ(harness.fake.timers.running[base::kTimerNextWord], 5000);
+}
+
 TEST(Rewards, TheFixedTextPlaysItsRewardAndAFoundWordBlinks) {
   ViewHarness harness;
   auto& view = harness.Create();

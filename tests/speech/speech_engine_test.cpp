@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -168,6 +169,69 @@ TEST(SpeechEngine, SilencePurgesTheVoiceAndWaits) {
   engine.WaitUntilQuiet();
   EXPECT_EQ(voice.purges, 1);
   EXPECT_EQ(voice.waits, 2);
+}
+
+// A voice that writes down, in order, what it is handed, each purge and each wait, so that what
+// was heard can be told from the order alone: a purge cuts every text handed before it.
+class LoggingVoice : public FakeVoice {
+ public:
+  void Speak(const std::u16string& text) override { Log(u"say " + text); }
+  void Purge() override { Log(u"purge"); }
+  void WaitUntilDone() override { Log(u"wait"); }
+  std::vector<std::u16string> TakeLog() {
+    std::lock_guard guard(lock_);
+    return std::exchange(log_, {});
+  }
+
+ private:
+  void Log(std::u16string event) {
+    std::lock_guard guard(lock_);
+    log_.push_back(std::move(event));
+  }
+  std::mutex lock_;
+  std::vector<std::u16string> log_;
+};
+
+TEST(SpeechEngine, SilenceDropsEveryTextQueuedBeforeItAndWaitUntilQuietWaitsForEveryOne) {
+  LoggingVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  int silenceLeaks = 0;
+  int earlyWaits = 0;
+  for (int run = 0; run < 1000; ++run) {
+    // The dictation's instruction: whatever was on its way must not be heard after "B".
+    engine.Speak("A");
+    engine.Silence();
+    engine.Speak("B");
+    engine.WaitUntilQuiet();
+    const auto log = voice.TakeLog();
+    const auto purge = std::find(log.begin(), log.end(), u"purge");
+    ASSERT_NE(purge, log.end());
+    if (std::find(purge, log.end(), u"say A") != log.end()) ++silenceLeaks;
+    // The solution: the wait begins only once "B" is with the voice.
+    const auto b = std::find(purge, log.end(), u"say B");
+    if (b == log.end() || std::find(b, log.end(), u"wait") == log.end()) ++earlyWaits;
+  }
+  engine.Shutdown();
+  EXPECT_EQ(silenceLeaks, 0);
+  EXPECT_EQ(earlyWaits, 0);
+}
+
+TEST(SpeechEngine, SilenceDropsTextsStillQueuedAndWaitsReturnWithoutAWorker) {
+  LoggingVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Speak("A");
+  engine.WaitUntilQuiet();  // nobody to hand "A" over: no wait for ever
+  engine.Silence();
+  engine.Start();
+  engine.Speak("B");
+  engine.WaitUntilQuiet();
+  const auto log = voice.TakeLog();
+  EXPECT_EQ(std::count(log.begin(), log.end(), u"say A"), 0);
+  EXPECT_EQ(std::count(log.begin(), log.end(), u"say B"), 1);
+  engine.Shutdown();
+  engine.WaitUntilQuiet();
+  EXPECT_EQ(engine.PendingCount(), 0u);
 }
 
 }  // namespace

@@ -41,6 +41,36 @@ TEST(Voices, TheDefaultVoiceIsChosenByName) {
   EXPECT_EQ(c.index, -1);
 }
 
+// An English-only, a French-only and a mixed Windows machine: French is read by a French voice
+// whenever one is installed, and the warning is offered when none is.
+TEST(Voices, AFrenchVoiceIsTheDefaultWheneverOneIsInstalled) {
+  const ports::VoiceInfo david{"TTS_MS_EN-US_DAVID_11.0", "david", false};
+  const ports::VoiceInfo zira{"TTS_MS_EN-US_ZIRA_11.0", "zira", false};
+  const ports::VoiceInfo julie{"Microsoft Julie", "julie", true};
+  const ports::VoiceInfo paul{"Microsoft Paul", "paul", true};
+  const ports::VoiceInfo hortense{"TTS_MS_FR-FR_HORTENSE_11.0", "tokens\\Hortense", true};
+  struct Case {
+    std::vector<std::vector<ports::VoiceInfo>> sources;
+    int chosen;
+    bool warned;
+  };
+  const Case cases[] = {
+      {{{david, zira}}, 0, true},
+      {{{julie, paul}}, 0, false},
+      {{{david, zira, julie}}, 2, false},
+      {{{david}, {zira, paul, julie}}, 2, false},
+      {{{david, zira, julie, hortense}}, 3, false},  // the named voice is still preferred
+  };
+  for (const Case& c : cases) {
+    ViewHarness harness(false);
+    harness.fake.voices.sources = c.sources;
+    auto& view = harness.Create();
+    view.OnTimer(base::kTimerFirstRun);
+    EXPECT_EQ(view.SettingsDialog().voiceSelection, c.chosen);
+    EXPECT_EQ(harness.fake.dialogHost.modal.size(), c.warned ? 1u : 0u) << c.chosen;
+  }
+}
+
 TEST(Voices, AtMostAHundredVoicesAreListedDesktopVoicesFirst) {
   ViewHarness harness(false);
   std::vector<ports::VoiceInfo> first, second;

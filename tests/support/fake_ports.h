@@ -145,7 +145,9 @@ class FakePictures : public ports::Pictures {
 class FakeSoundPlayer : public ports::SoundPlayer {
  public:
   std::vector<std::filesystem::path> played;
+  int stops = 0;
   void Play(const std::filesystem::path& waveFile) override { played.push_back(waveFile); }
+  void Stop() override { ++stops; }
 };
 
 class FakeVoice : public ports::Voice {
@@ -162,6 +164,8 @@ class FakeVoice : public ports::Voice {
   void Speak(const std::u16string& text) override;
   void Purge() override { ++purges; }
   void WaitUntilDone() override { ++waits; }
+  bool speaking = false;  // what IsSpeaking answers; set by the test on its own thread
+  bool IsSpeaking() override { return speaking; }
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;

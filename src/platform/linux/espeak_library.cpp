@@ -24,6 +24,20 @@ constexpr int kPieceMilliseconds = 20;
 // espeak-ng's amplitude at which an MBROLA voice comes out about as loud as it was recorded.
 constexpr int kMbrolaNormalAmplitude = 70;
 constexpr int kHeadroomStep = 15;
+// The rates -10..10. The start-up rate -4 and the settings' first rate -2 speak at 113 and 140
+// words a minute. Above them each step is about 10 % faster, up to 420: espeak-ng says nothing
+// faster beyond it (at its 450 a text even takes longer, with its end pause). Below them espeak-ng
+// slows down to 80, under which it goes no slower (85 sounds as 80); the slowest rates set the
+// words further apart instead.
+struct RateStep {
+  int wordsPerMinute;
+  int wordGap;  // espeak-ng's units of 10 ms at its normal rate
+};
+constexpr RateStep kRateSteps[21] = {
+    {80, 15}, {80, 10}, {80, 5},  {80, 0},  {90, 0},  {100, 0}, {113, 0},
+    {125, 0}, {140, 0}, {153, 0}, {168, 0}, {184, 0}, {202, 0}, {221, 0},
+    {242, 0}, {266, 0}, {291, 0}, {319, 0}, {350, 0}, {383, 0}, {420, 0},
+};
 constexpr int kLeastHeadroom = 40;
 
 std::string StatusMessage(espeak_ng_STATUS status, espeak_ng_ERROR_CONTEXT context) {
@@ -77,12 +91,117 @@ bool MbrolaProgramFound() {
   return false;
 }
 
+bool IsLetter(char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') ||
+         (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7);
+}
+
+char16_t LowerLetter(char16_t c) {
+  if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;
+  if (c == 0x152) return 0x153;
+  return c;
+}
+
+bool IsVowel(char16_t c) {
+  static constexpr std::u16string_view kVowels =
+      u"aeiouy\u00E0\u00E1\u00E2\u00E4\u00E6\u00E8\u00E9\u00EA\u00EB\u00EC\u00ED\u00EE"
+      u"\u00EF\u00F2\u00F3\u00F4\u00F6\u00F9\u00FA\u00FB\u00FC\u00FF\u0153";
+  return kVowels.find(LowerLetter(c)) != std::u16string_view::npos;
+}
+
+// The short words espeak-ng's French voice says in English or as an abbreviation, as a French
+// reader says them, in espeak-ng's phoneme mnemonics.
+struct FrenchReading {
+  std::u16string_view word;
+  std::string_view phonemes;
+};
+constexpr FrenchReading kFrenchReadings[] = {
+    {u"at", "'at"}, {u"be", "b'@"}, {u"do", "d'o"}, {u"ed", "'Ed"}, {u"he", "'@"},
+    {u"in", "'E~"}, {u"is", "'is"}, {u"it", "'it"}, {u"ke", "k'@"}, {u"of", "'Of"},
+    {u"ok", "'Ok"}, {u"up", "'yp"}, {u"we", "w'@"},
+};
+
+bool SwitchesLanguage(const std::string& phonemes) {
+  return phonemes.find('(') != std::string::npos;
+}
+
+std::string Utf8Word(std::u16string_view word) {
+  return Utf8ForEspeak(word);
+}
+
+// The reading of a word that espeak-ng would say in another language: its longest head that
+// stays French, then the rest read the same way. A single letter always stays French.
+std::string SplitReading(std::u16string_view word,
+                         const std::function<std::string(const std::string&)>& phonemesOf) {
+  std::string reading;
+  while (!word.empty()) {
+    std::size_t head = word.size();
+    std::string said;
+    for (; head > 1; --head) {
+      said = phonemesOf(Utf8Word(word.substr(0, head)));
+      if (!SwitchesLanguage(said)) break;
+    }
+    if (head == 1) said = phonemesOf(Utf8Word(word.substr(0, 1)));
+    if (SwitchesLanguage(said)) said.clear();  // no French reading at all: leave it unsaid
+    reading += said;
+    word.remove_prefix(head);
+  }
+  return reading;
+}
+
 }  // namespace
 
+std::u16string FrenchOnlyText(std::u16string_view text,
+                              const std::function<std::string(const std::string&)>& phonemesOf) {
+  std::u16string out;
+  out.reserve(text.size() + 16);
+  std::size_t i = 0;
+  while (i < text.size()) {
+    if (!IsLetter(text[i])) {
+      // Brackets typed by the child are said as they are, never taken for phoneme input.
+      if (text[i] == u'[' && !out.empty() && out.back() == u'[') out += u' ';
+      out += text[i++];
+      continue;
+    }
+    std::size_t end = i;
+    while (end < text.size() && IsLetter(text[end])) ++end;
+    const std::u16string_view word = text.substr(i, end - i);
+    i = end;
+    std::u16string lower(word);
+    for (char16_t& c : lower) c = LowerLetter(c);
+
+    std::string phonemes;
+    const auto known = std::find_if(std::begin(kFrenchReadings), std::end(kFrenchReadings),
+                                    [&](const FrenchReading& r) { return r.word == lower; });
+    if (known != std::end(kFrenchReadings)) {
+      phonemes = known->phonemes;
+    } else if (word.size() > 1 && std::none_of(word.begin(), word.end(), IsVowel)) {
+      // Letter by letter: "st" is no saint, "cm" no centimetre.
+      for (std::size_t k = 0; k < word.size(); ++k) {
+        if (k > 0) out += u' ';
+        out += word[k];
+      }
+      continue;
+    } else if (word.size() > 1 && SwitchesLanguage(phonemesOf(Utf8Word(word)))) {
+      phonemes = SplitReading(word, phonemesOf);
+    }
+    if (phonemes.empty()) {
+      out += word;
+      continue;
+    }
+    out += u"[[";
+    for (char c : phonemes) out += static_cast<char16_t>(static_cast<unsigned char>(c));
+    out += u"]]";
+  }
+  return out;
+}
+
 int WordsPerMinute(int rate) {
-  const int steps = std::clamp(rate, -10, 10);
-  const double wpm = espeakRATE_NORMAL * std::pow(3.0, steps / 10.0);
-  return std::clamp(static_cast<int>(std::lround(wpm)), espeakRATE_MINIMUM, espeakRATE_MAXIMUM);
+  return kRateSteps[static_cast<std::size_t>(std::clamp(rate, -10, 10) + 10)].wordsPerMinute;
+}
+
+int WordGap(int rate) {
+  return kRateSteps[static_cast<std::size_t>(std::clamp(rate, -10, 10) + 10)].wordGap;
 }
 
 int Amplitude(int volume, bool mbrola, int headroomPercent) {
@@ -244,17 +363,61 @@ std::string EspeakLibrary::SelectVoice(const std::string& wanted) {
   return id;
 }
 
+std::string EspeakLibrary::PreparedText(std::u16string_view text) {
+  const std::u16string french = FrenchOnlyText(text, [](const std::string& word) {
+    const void* rest = word.c_str();
+    std::string phonemes;
+    while (rest != nullptr) {
+      const char* piece = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, 0);
+      if (piece == nullptr) break;
+      phonemes += piece;
+    }
+    return phonemes;
+  });
+  return Utf8ForEspeak(french);
+}
+
+std::string EspeakLibrary::SpokenPhonemes(std::u16string_view text,
+                                          const SynthesisSettings& settings) {
+  if (!ready_) return {};
+  char* trace = nullptr;
+  std::size_t size = 0;
+  FILE* out = open_memstream(&trace, &size);
+  if (out == nullptr) return {};
+  {
+    std::lock_guard guard(lock_);
+    espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, out);
+  }
+  Synthesise(text, settings, [](std::span<const std::int16_t>, int) { return true; });
+  {
+    std::lock_guard guard(lock_);
+    espeak_SetPhonemeTrace(0, nullptr);
+  }
+  std::fclose(out);
+  std::string phonemes;
+  // One line per clause; the words of the text, blank-separated.
+  for (std::size_t k = 0; k < size; ++k) {
+    const char c = trace[k] == '\n' ? ' ' : trace[k];
+    if (c == ' ' && (phonemes.empty() || phonemes.back() == ' ')) continue;
+    phonemes += c;
+  }
+  std::free(trace);
+  while (!phonemes.empty() && phonemes.back() == ' ') phonemes.pop_back();
+  return phonemes;
+}
+
 SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
                                           const SynthesisSettings& settings,
                                           const AudioSink& sink) {
   SynthesisResult result;
   if (!ready_) return result;
-  const std::string utf8 = Utf8ForEspeak(text);
   std::lock_guard guard(lock_);
   result.voiceId = SelectVoice(settings.voiceId);
+  const std::string utf8 = PreparedText(text);
   int& headroom = headroom_.try_emplace(result.voiceId, 100).first->second;
   const bool mbrola = !MbrolaVoiceName(result.voiceId).empty();
   espeak_ng_SetParameter(espeakRATE, WordsPerMinute(settings.rate), 0);
+  espeak_ng_SetParameter(espeakWORDGAP, WordGap(settings.rate), 0);
   espeak_ng_SetParameter(espeakVOLUME, Amplitude(settings.volume, mbrola, headroom), 0);
   // An MBROLA voice has its own rate (16 kHz for fr1); the samples must be played at it.
   result.sampleRate = espeak_ng_GetSampleRate();
@@ -263,7 +426,7 @@ SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
   result_ = &result;
   const espeak_ng_STATUS status =
       espeak_ng_Synthesize(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
-                           espeakCHARS_UTF8 | espeakENDPAUSE, nullptr, nullptr);
+                           espeakCHARS_UTF8 | espeakENDPAUSE | espeakPHONEMES, nullptr, nullptr);
   sink_ = nullptr;
   result_ = nullptr;
   result.ok = status == ENS_OK && !result.stopped;

@@ -45,9 +45,11 @@ struct SynthesisResult {
 
 inline constexpr char kDefaultVoiceId[] = "fr";
 
-// -10..10 to espeak-ng's words a minute: each step is a factor 3^(1/10) around its normal 175,
-// kept within what espeak-ng accepts (80 to 450). Rates outside -10..10 count as the ends.
+// -10..10 to espeak-ng's words a minute and the pause it adds between words (its units of 10 ms):
+// every step is audibly faster than the one below it, and the slowest takes about twice as long
+// as the start-up rate -4. Rates outside -10..10 count as the ends.
 int WordsPerMinute(int rate);
+int WordGap(int rate);
 // 0..100 to espeak-ng's amplitude. espeak-ng's own voices are at their normal level at 100. It
 // multiplies an MBROLA voice's samples by about 1.4 at that level and saturates the louder ones,
 // so those get less; `headroomPercent` lowers a voice further once it has been heard clipping.
@@ -63,6 +65,16 @@ std::string VoiceIdOfFile(std::string_view file);
 // UTF-8 for espeak-ng: a lone surrogate becomes U+FFFD and a NUL a space, so nothing cuts the
 // text short or hands the synthesiser a broken sequence.
 std::string Utf8ForEspeak(std::u16string_view text);
+
+// espeak-ng's French voice reads some words of letters as English ("in", "do", "it", and words
+// ending like "gâtea") and some as abbreviations ("cm", "km", "st" for saint, "ok"). A child who
+// builds "stylo" letter by letter, or writes "do ré mi", must hear French all the way; so before
+// a text is said, each such word is replaced by its French reading, in espeak-ng's phoneme input
+// ("[[...]]", read with espeakPHONEMES), and a word without a vowel is said letter by letter, as
+// espeak-ng says every other such word. `phonemesOf` gives espeak-ng's own phonemes of one word,
+// with "(en)" and the like where it would change language.
+std::u16string FrenchOnlyText(std::u16string_view text,
+                              const std::function<std::string(const std::string&)>& phonemesOf);
 
 class EspeakLibrary {
  public:
@@ -88,6 +100,9 @@ class EspeakLibrary {
   // volume, then says the text into the sink. Blocks until the text is said or the sink stops it.
   SynthesisResult Synthesise(std::u16string_view text, const SynthesisSettings& settings,
                              const AudioSink& sink);
+  // The phonemes espeak-ng says for the text with these settings (its own mnemonics, as its
+  // phoneme trace writes them), synthesised to memory and heard by nobody.
+  std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings);
 
  private:
   EspeakLibrary();
@@ -96,6 +111,8 @@ class EspeakLibrary {
   // Under lock_: the voice for this id, the default one when it is not a French voice of
   // espeak-ng's or cannot speak.
   std::string SelectVoice(const std::string& wanted);
+  // Under lock_, the voice selected: the text as espeak-ng is to be handed it, in UTF-8.
+  std::string PreparedText(std::u16string_view text);
 
   std::mutex lock_;  // one caller at a time: espeak-ng's state is global
   bool ready_ = false;

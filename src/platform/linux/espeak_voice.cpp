@@ -60,6 +60,11 @@ void EspeakVoice::WaitUntilDone() {
   done_.wait(guard, [this] { return stopping_ || (!busy_ && queue_.empty()); });
 }
 
+bool EspeakVoice::IsSpeaking() {
+  std::lock_guard guard(lock_);
+  return !stopping_ && (busy_ || !queue_.empty());
+}
+
 void EspeakVoice::SelectVoice(const std::string& id) {
   std::lock_guard guard(lock_);
   settings_.voiceId = id;

@@ -35,6 +35,7 @@ class EspeakVoice final : public ports::Voice {
   void Speak(const std::u16string& text) override;
   void Purge() override;
   void WaitUntilDone() override;
+  bool IsSpeaking() override;
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;

@@ -1,6 +1,7 @@
 #include "platform/windows/sapi_voice.h"
 
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 namespace platform {
@@ -27,6 +28,22 @@ std::wstring Widen(const std::string& text) {
 }
 
 }  // namespace
+
+std::u16string SapiSpelling(const std::u16string& text) {
+  struct Spelling {
+    std::u16string_view name;
+    std::u16string_view spelled;
+  };
+  static constexpr Spelling kSpellings[] = {
+      {u"i", u"'y"},
+      {u"i accent circonflexe", u"'y accent circonflexe"},
+      {u"i tr\u00E9ma", u"itr\u00E9ma"},
+  };
+  for (const Spelling& s : kSpellings) {
+    if (text == s.name) return std::u16string(s.spelled);
+  }
+  return text;
+}
 
 ComPointer<ISpObjectToken> TokenFromId(const std::wstring& tokenId, const CallObserver& observer) {
   ISpObjectToken* token = nullptr;
@@ -85,7 +102,8 @@ void SapiVoice::LeaveThread() {
 }
 
 void SapiVoice::Speak(const std::u16string& text) {
-  const std::wstring wide(text.begin(), text.end());
+  const std::u16string said = SapiSpelling(text);
+  const std::wstring wide(said.begin(), said.end());
   ULONG stream = 0;
   Report("ISpVoice::Speak(SPF_ASYNC)", voice_->Speak(wide.c_str(), SPF_ASYNC, &stream));
 }
@@ -97,6 +115,11 @@ void SapiVoice::Purge() {
 
 void SapiVoice::WaitUntilDone() {
   Report("ISpVoice::WaitUntilDone(INFINITE)", voice_->WaitUntilDone(INFINITE));
+}
+
+bool SapiVoice::IsSpeaking() {
+  // No wait at all: S_FALSE means the time ran out before the voice was done.
+  return voice_->WaitUntilDone(0) == S_FALSE;
 }
 
 void SapiVoice::SelectVoice(const std::string& id) {

@@ -22,6 +22,10 @@ using ComPointer = std::unique_ptr<T, ComRelease>;
 ComPointer<ISpObjectToken> TokenFromId(const std::wstring& tokenId,
                                        const CallObserver& observer = {});
 
+// The program names the letter "i" plainly; the French SAPI voices read a lone "i" badly, so they
+// are handed the spellings that make them say it. Any other text is returned as it is.
+std::u16string SapiSpelling(const std::u16string& text);
+
 // The SAPI 5 voice. It is made on the user-interface thread, in that thread's single-threaded
 // apartment; the speech worker enters an apartment of its own and uses the same voice, which
 // SAPI allows. SAPI queues the texts itself, so Speak returns at once. Its answers are not
@@ -40,6 +44,7 @@ class SapiVoice final : public ports::Voice {
   void Speak(const std::u16string& text) override;
   void Purge() override;
   void WaitUntilDone() override;
+  bool IsSpeaking() override;
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;

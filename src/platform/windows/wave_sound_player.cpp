@@ -14,4 +14,9 @@ void WaveSoundPlayer::Play(const std::filesystem::path& waveFile) {
   if (observer_) observer_("PlaySound(SND_FILENAME | SND_ASYNC)", played);
 }
 
+void WaveSoundPlayer::Stop() {
+  const BOOL stopped = PlaySoundW(nullptr, nullptr, 0);
+  if (observer_) observer_("PlaySound(NULL)", stopped);
+}
+
 }  // namespace platform

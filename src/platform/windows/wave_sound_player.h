@@ -11,6 +11,7 @@ class WaveSoundPlayer final : public ports::SoundPlayer {
  public:
   explicit WaveSoundPlayer(CallObserver observer = {}) : observer_(std::move(observer)) {}
   void Play(const std::filesystem::path& waveFile) override;
+  void Stop() override;
 
  private:
   CallObserver observer_;

@@ -79,3 +79,58 @@ TEST_F(RegistryVoices, AMissingTokensKeyKeepsItsPlaceEmpty) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(FrenchVoices, ATokenIsFrenchByItsLanguageAttributeOrItsName) {
+  struct Case {
+    const char* name;
+    const char* language;
+    bool french;
+  };
+  const Case cases[] = {
+      {"MSTTS_V110_frFR_HortenseM", "40C", true},
+      {"TTS_MS_FR-FR_HORTENSE_11.0", "", true},
+      {"Voix", "40c", true},
+      {"Voix", "C0C", true},      // Canada
+      {"Voix", "409;40C", true},  // one of several
+      {"Voix", "100C", true},     // Switzerland
+      {"TTS_MS_EN-US_DAVID_11.0", "409", false},
+      {"TTS_MS_EN-US_ZIRA_11.0", "409;9", false},
+      {"Voix", "", false},
+      {"Voix", "xyz;;", false},
+      {"Voix", "40D", false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(platform::IsFrenchVoice(c.name, c.language), c.french) << c.name << " " << c.language;
+  }
+}
+
+// Voices as the registry of an English, a French and a mixed machine holds them.
+TEST_F(RegistryVoices, TheCatalogTellsFrenchVoicesFromTheLanguageOfTheirTokens) {
+  const std::string tokens = "SOFTWARE\\Scribix Tests\\Voices\\Tokens";
+  auto addVoice = [&](const std::string& name, const std::string& language) {
+    made_.Make(tokens + "\\" + name + "\\Attributes");
+    reg::SetText(tokens + "\\" + name + "\\Attributes", "Language", language);
+  };
+  addVoice("TTS_MS_EN-US_DAVID_11.0", "409");
+  addVoice("TTS_MS_EN-US_ZIRA_11.0", "409");
+  auto french = [&] {
+    std::vector<std::pair<std::string, bool>> found;
+    const auto sources = RegistryVoiceCatalog({tokens}).ListBySource();
+    for (const auto& voice : sources.at(0)) {
+      found.emplace_back(voice.name, voice.french);
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  using Found = std::vector<std::pair<std::string, bool>>;
+  EXPECT_EQ(french(),
+            (Found{{"TTS_MS_EN-US_DAVID_11.0", false}, {"TTS_MS_EN-US_ZIRA_11.0", false}}));
+  addVoice("Microsoft Voix 3", "40C");
+  EXPECT_EQ(french(), (Found{{"Microsoft Voix 3", true},
+                             {"TTS_MS_EN-US_DAVID_11.0", false},
+                             {"TTS_MS_EN-US_ZIRA_11.0", false}}));
+}
+
+}  // namespace

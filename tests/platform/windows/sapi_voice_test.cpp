@@ -149,3 +149,16 @@ TEST(SapiVoice, ATokenIsFoundByItsRegistryPathAndAMissingOneIsNot) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SapiVoice, TheLetterIIsSpelledTheWayTheFrenchVoicesSayItAndNothingElseIsTouched) {
+  EXPECT_EQ(platform::SapiSpelling(u"i"), u"'y");
+  EXPECT_EQ(platform::SapiSpelling(u"i accent circonflexe"), u"'y accent circonflexe");
+  EXPECT_EQ(platform::SapiSpelling(u"i tr\u00E9ma"), u"itr\u00E9ma");
+  for (const std::u16string text : {u"I", u"y", u"il", u" i", u"e accent aigu", u""}) {
+    EXPECT_EQ(platform::SapiSpelling(text), text);
+  }
+}
+
+}  // namespace
