@@ -33,7 +33,7 @@ class CConfigABC {
 
   bool autoPlace = false;  // 1007 "Placement automatique sur clic"
   bool noSounds = false;   // 1008 "Supprimer les bruitages"
-  bool noEffects = false;  // 1060 "Supprime les effets visuels"
+  bool noEffects = false;  // 1060 "Supprimer les effets visuels"
 
   std::int32_t rateSlider = 0;    // 1020, 0 to 20
   std::int32_t volumeSlider = 0;  // 1022, 0 to 100

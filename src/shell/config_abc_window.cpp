@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "app/config_abc.h"
-#include "shell/qt_dialog_host.h"
 #include "shell/control_values.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -97,19 +97,19 @@ void CConfigABCWindow::BuildControls() {
 
   autoPlace_ = new QCheckBox(ToQt("Placement automatique sur clic"), this);
   noSounds_ = new QCheckBox(ToQt("Supprimer les bruitages"), this);
-  noEffects_ = new QCheckBox(ToQt("Supprime les effets visuels"), this);
+  noEffects_ = new QCheckBox(ToQt("Supprimer les effets visuels"), this);
   noEffects_->setLayoutDirection(Qt::RightToLeft);  // its text stands left of the box
 
   installVoices_ = new QPushButton(ToQt("Installation des voix de synth\xE8se vocale"), this);
   installVoices_->setAutoDefault(false);
-  auto* restartNote = new QLabel(ToQt("      A la fin de l'installation il sera   n\xE9"
+  auto* restartNote = new QLabel(ToQt("      \xC0 la fin de l'installation il sera   n\xE9"
                                       "cessaire de red\xE9marrer Scribix "),
                                  this);
   restartNote->setTextFormat(Qt::PlainText);
   restartNote->setWordWrap(true);
   // As wide as its first line, so that the note breaks after "sera" as it was written to.
   restartNote->setFixedWidth(restartNote->fontMetrics().horizontalAdvance(
-                                 ToQt("      A la fin de l'installation il sera   ")) +
+                                 ToQt("      \xC0 la fin de l'installation il sera   ")) +
                              2 * restartNote->margin() + 4);
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
