@@ -78,6 +78,7 @@ void CScribixView::FitWindowToContent() {
     LayoutView();
     ApplyKeyboardLook(-1, fitting);
   }
+  settingsDialog_.ShowZoomInUse(state_.keyboardZoomIndex);
   if (platform_.window.IsMaximised()) return;
   int width = (state_.cellWidth + state_.columnGap) * state_.gridColumns + 200;
   const int keyboardWidth =

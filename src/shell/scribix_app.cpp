@@ -158,6 +158,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
     trace.Line("Missing picture: " + missing.string() + "\n");
   }
   if (!voiceNote.empty()) trace.Line("Voice: " + voiceNote + "\n");
+  // Nothing to be heard: the settings window and the sound icon tell the teacher why.
+  if (!voice_->IsAvailable()) view_->SettingsDialog().SetSoundProblem(voiceNote);
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        *desktop_, folders.program, frame_.get());
