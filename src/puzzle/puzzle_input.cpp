@@ -113,6 +113,17 @@ void PuzzleModule::DropPiece(gfx::Point /*point*/) {
   held.selectedPiece = -1;
 }
 
+void PuzzleModule::KeepLoosePiecesInside() {
+  // A puzzle left in a larger window: the pieces lying beyond this one come back into it.
+  const gfx::Size client = ctx_.platform.window.ClientSize();
+  for (int i = 0; i < PieceCount(); ++i) {
+    base::CellRecord& r = ctx_.cells[i];
+    if (r.placed == 1 || r.settled == 0) continue;
+    r.posX = std::max(0, std::min(r.posX, client.width - r.width));
+    r.posY = std::max(0, std::min(r.posY, client.height - r.height));
+  }
+}
+
 void PuzzleModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point point) {
   if (ctx_.held.selectedPiece >= 0) DropPiece(point);
 }

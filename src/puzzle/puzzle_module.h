@@ -142,6 +142,7 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   std::unique_ptr<ports::Picture> DecodePicture(const std::filesystem::path& path);
   void UsePicture(std::unique_ptr<ports::Picture> picture);
   void ReportUnreadable(const std::filesystem::path& path);
+  void KeepLoosePiecesInside();
   // A fresh puzzle from the picture: loaded, cut, laid out.
   void Rebuild();
   void FitModel();

@@ -103,6 +103,7 @@ bool PuzzleModule::ReadPuzzleFile(const std::filesystem::path& path) {
   // The pieces are those of the file.
   s.keyCount = s.itemCount = count;
   ctx_.held.selectedPiece = -1;
+  KeepLoosePiecesInside();
   InvalidateAll();
   return true;
 }

@@ -450,6 +450,16 @@ TEST_F(PuzzleFixture, APieceLetGoOutsideTheWindowStaysInIt) {
   const gfx::Size client = h.fake.window.clientSize;
   EXPECT_LE(piece(5).posX + piece(5).width, client.width);
   EXPECT_LE(piece(5).posY + piece(5).height, client.height);
+  // Left in a larger window, the pieces come back into a smaller one.
+  piece(7).posX = 1700;
+  piece(7).posY = 150;
+  h.ClickIcon(IconId::IconModuleFrench);
+  h.fake.window.clientSize = {1024, 700};
+  h.Paint();
+  EnterPuzzle();
+  EXPECT_LE(piece(7).posX + piece(7).width, 1024);
+  EXPECT_EQ(piece(7).posY, 150);
+  h.fake.window.clientSize = client;
   h.Press({-300, -200});
   h.Release({-300, -200});
   h.Press(Inside(6));
