@@ -1,6 +1,9 @@
 #include "app/config_abc.h"
 
 #include <cstdio>
+#include <string_view>
+
+#include "text/cp1252.h"
 
 namespace app {
 
@@ -14,6 +17,51 @@ void CConfigABC::SetDefaults() {
   volumeSlider = 60;
   speechVolume = 60;
   host_.Refresh(ports::DialogId::kSettings);
+}
+
+std::string CConfigABC::SoundProblemText(const std::string& backendNote) {
+  // The backend says in its note what it could not open, and the system's reason in brackets.
+  const std::string note = text::FromUtf8(backendNote);
+  static constexpr std::string_view kNoOutput = "can be opened (";
+  if (const auto at = note.find(kNoOutput); at != std::string::npos) {
+    const auto from = at + kNoOutput.size();
+    const auto to = note.rfind(')');
+    const std::string reason =
+        to != std::string::npos && to > from ? note.substr(from, to - from) : note.substr(from);
+    return "Aucune sortie audio n'a pu \xEAtre ouverte (" + reason +
+           ") : Scribix ne parle pas et ne joue aucun son.";
+  }
+  if (note.empty()) return "Aucune voix de synth\xE8se n'est disponible : Scribix ne parle pas.";
+  std::string reason = note;
+  if (const auto silent = reason.find("; speech is silent"); silent != std::string::npos) {
+    reason.erase(silent);
+  }
+  return "La synth\xE8se vocale n'a pas pu d\xE9marrer (" + reason + ") : Scribix ne parle pas.";
+}
+
+void CConfigABC::SetSoundProblem(const std::string& backendNote) {
+  soundProblem = SoundProblemText(backendNote);
+  soundOnTip = "Couper le son - " + soundProblem;
+  soundOffTip = "R\xE9tablir le son - " + soundProblem;
+  host_.Refresh(ports::DialogId::kSettings);
+}
+
+void CConfigABC::ShowZoomInUse(std::int32_t used) {
+  const std::int32_t shown = used != zoomSelection ? used : -1;
+  if (shown == zoomInUse) return;
+  zoomInUse = shown;
+  host_.Refresh(ports::DialogId::kSettings);
+}
+
+std::string CConfigABC::ZoomNote() const {
+  if (zoomInUse < 0 || zoomInUse >= static_cast<int>(kZoomItems.size()) || zoomSelection < 0 ||
+      zoomSelection >= static_cast<int>(kZoomItems.size())) {
+    return {};
+  }
+  return std::string("Zoom utilis\xE9 : ") + kZoomItems[static_cast<std::size_t>(zoomInUse)] +
+         " (l'\xE9"
+         "cran est trop petit pour " +
+         kZoomItems[static_cast<std::size_t>(zoomSelection)] + ")";
 }
 
 void CConfigABC::SetVoices(std::vector<std::string> names, std::int32_t chosen) {

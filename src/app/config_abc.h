@@ -33,7 +33,7 @@ class CConfigABC {
 
   bool autoPlace = false;  // 1007 "Placement automatique sur clic"
   bool noSounds = false;   // 1008 "Supprimer les bruitages"
-  bool noEffects = false;  // 1060 "Supprime les effets visuels"
+  bool noEffects = false;  // 1060 "Supprimer les effets visuels"
 
   std::int32_t rateSlider = 0;    // 1020, 0 to 20
   std::int32_t volumeSlider = 0;  // 1022, 0 to 100
@@ -58,6 +58,22 @@ class CConfigABC {
   void OnAutoPlaceClicked(bool ticked);
   void OnNoSoundsClicked(bool ticked);
   void OnNoEffectsClicked(bool ticked);
+
+  // Why the program cannot be heard, in French, for the teacher (empty while it can): the
+  // window shows it, and the sound icon's tooltips end with it.
+  std::string soundProblem;
+  std::string soundOnTip;
+  std::string soundOffTip;
+  // From the voice backend's note of what it found (empty: no voice was made at all).
+  void SetSoundProblem(const std::string& backendNote);
+  // What the program is told when the voice backend's note says why nothing is heard.
+  static std::string SoundProblemText(const std::string& backendNote);
+
+  // The zoom the screen has room for, when it is smaller than the one chosen; -1 otherwise.
+  std::int32_t zoomInUse = -1;
+  void ShowZoomInUse(std::int32_t used);
+  // "Zoom utilisé : 1.5 ..." while the zoom chosen does not fit the screen; empty otherwise.
+  std::string ZoomNote() const;
 
   std::int32_t lastAppliedVoice = -1;
   std::int32_t lastAppliedZoom = 0;

@@ -25,8 +25,12 @@ class IconBar {
   // Places the icons of fixed position and loads every picture at the scale of the zoom.
   void Load(ports::Pictures& pictures, const std::filesystem::path& programFolder, float scale,
             gfx::Size client);
-  // The icons anchored to the right and bottom edges of the client area.
+  // The icons' places in a client area of this size: those held to the right and bottom edges
+  // follow them, and no icon lies over another that a module shows with it.
   void UpdateRects(gfx::Size client);
+  // The narrowest client area in which every icon has its own place.
+  int NarrowestWidth() const;
+  static int NarrowestWidthAt(float scale);
   // The icons in order, each centred in its rectangle without stretching.
   void Draw(gfx::Canvas& canvas, const std::vector<IconShown>& shown) const;
 
@@ -36,7 +40,11 @@ class IconBar {
   int IconSize() const { return iconSize_; }
 
  private:
+  void PlaceNominal(float scale);
+
   std::array<gfx::Rect, kIconCount> rects_{};
+  // Where the icons along the left stand when nothing is in their way.
+  std::array<int, kIconCount> nominalLeft_{};
   std::array<gfx::Image, kIconPictureCount> bitmaps_{};
   int iconSize_ = 36;
 };

@@ -89,6 +89,7 @@ void CScribixView::LeavePuzzle(ModuleId target) {
     // A keyboard look chosen during the puzzle comes now, as it would have come outside it.
     keyboardLookPending_ = false;
     ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
+    FitWindowToContent();
   }
   platform_.window.InvalidateAll(true);
 }
@@ -155,8 +156,9 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
     puzzle_.ToggleModel();
     return whole;
   }
-  if (in(IconPuzzleSolution)) {
-    if (!puzzleDialog_.hideSolution) ShowPuzzleSolution();
+  // Hidden, the solution icon is no icon at all: a press there takes the piece under it.
+  if (in(IconPuzzleSolution) && !puzzleDialog_.hideSolution) {
+    ShowPuzzleSolution();
     return {};
   }
   if (in(IconSettings)) {

@@ -145,6 +145,11 @@ class CScribixView : private SettingsActions,
   void FirstRunInit();
   void LayoutView();
   void FitWindowToContent();
+  // The client size the grid, the keyboards and the icons need at a keyboard zoom.
+  gfx::Size ContentSize(std::int32_t zoomIndex) const;
+  // The zoom chosen, or the largest smaller one whose content the screen has room for.
+  std::int32_t FittingZoomIndex(std::int32_t chosen) const;
+  std::int32_t ChosenZoomIndex() const;
   void SetKeyboardZoom(std::int32_t zoomIndex);
   void BuildKeyboard();
   void LoadIcons();

@@ -35,7 +35,7 @@ std::string CScribixView::SettingsBytes() const {
   w.Bool(listDialog_.randomDraw);
   w.Bool(listDialog_.hideSolution);
   w.Text(listDialog_.listPath, kListPathBytes);
-  w.Int(state_.keyboardZoomIndex);
+  w.Int(ChosenZoomIndex());
   w.Int(state_.gridColumns);
   w.Int(state_.gridLines);
   w.Int(settingsDialog_.linesSelection);

@@ -30,7 +30,55 @@ void CScribixView::LayoutView() {
   }
 }
 
+gfx::Size CScribixView::ContentSize(std::int32_t zoomIndex) const {
+  // What the layout puts on the screen at that zoom: the grid, either keyboard in its panel,
+  // the trash beside the panel, and every icon in its own place.
+  const float zoom = keyboard::kZoomFactors[static_cast<std::size_t>(zoomIndex)];
+  const float scale = IconScaleForZoom(zoomIndex);
+  const int icon = static_cast<int>(72.0f * scale);
+  const int cell = static_cast<int>(static_cast<float>(keyboard::kKeySide) * zoom);
+  const int keyPitch = static_cast<int>(static_cast<float>(keyboard::kKeyPitch) * zoom);
+  const int keys = static_cast<int>(
+      zoom * static_cast<float>(std::max(keyboard::kLetterKeyboardWidth, keyboard::kKeypadWidth)));
+  const int panel = keyboard::kFrameMargin;
+  const int grid = (cell + state_.columnGap) * state_.gridColumns;
+  const int width = std::max({grid + 110, keys + 100 + 2 * panel + icon + 15,
+                              keys + 2 * (panel + icon + 15), IconBar::NarrowestWidthAt(scale)});
+  const double pitch = cell + state_.lineGap;
+  const int keyboardTop = static_cast<int>(state_.gridTop + pitch * (state_.gridLines + 0.3));
+  const int rows = std::max(keyboard::kLetterRows, keyboard::kKeypadRows);
+  const int height = keyboardTop + (rows - 1) * keyPitch + cell + panel + 5;
+  return {width, height};
+}
+
+std::int32_t CScribixView::FittingZoomIndex(std::int32_t chosen) const {
+  chosen = std::clamp(chosen, 0, keyboard::kZoomCount - 1);
+  // The zoom chosen when the screen has room for it, otherwise the largest that fits: the
+  // grid, the keyboard and the icons must all be seen and reached.
+  const gfx::Size room = platform_.window.LargestClientSize();
+  if (room.width <= 0 || room.height <= 0) return chosen;
+  for (std::int32_t zoom = chosen; zoom > 0; --zoom) {
+    const gfx::Size needed = ContentSize(zoom);
+    if (needed.width <= room.width && needed.height <= room.height) return zoom;
+  }
+  return 0;
+}
+
+std::int32_t CScribixView::ChosenZoomIndex() const {
+  const std::int32_t chosen = settingsDialog_.zoomSelection;
+  return chosen >= 0 && chosen < keyboard::kZoomCount ? chosen : state_.keyboardZoomIndex;
+}
+
 void CScribixView::FitWindowToContent() {
+  // A grid made larger, or another screen, may leave no room for the zoom in use.
+  const std::int32_t fitting = FittingZoomIndex(ChosenZoomIndex());
+  if (fitting != state_.keyboardZoomIndex && puzzleMode() == 0) {
+    if (!SettingsLoading()) SaveModuleText();
+    SetKeyboardZoom(fitting);
+    LayoutView();
+    ApplyKeyboardLook(-1, fitting);
+  }
+  settingsDialog_.ShowZoomInUse(state_.keyboardZoomIndex);
   if (platform_.window.IsMaximised()) return;
   int width = (state_.cellWidth + state_.columnGap) * state_.gridColumns + 200;
   const int keyboardWidth =
@@ -39,7 +87,13 @@ void CScribixView::FitWindowToContent() {
                        350.0f);
   width = std::max({width, keyboardWidth, 1200});
   const int pitch = state_.cellHeight + state_.lineGap;
-  const int height = state_.gridTop + pitch * state_.gridLines + pitch * state_.keyRows + 100;
+  int height = state_.gridTop + pitch * state_.gridLines + pitch * state_.keyRows + 100;
+  // Never larger than the screen has room for: what lies beyond it could not be reached.
+  const gfx::Size room = platform_.window.LargestClientSize();
+  if (room.width > 0 && room.height > 0) {
+    width = std::min(width, room.width);
+    height = std::min(height, room.height);
+  }
   platform_.window.ResizeMainWindow(width, height);
   LayoutView();
 }
@@ -128,6 +182,9 @@ void CScribixView::KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zo
 
 bool CScribixView::KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zoomIndex) {
   if (colourIndex >= 0) state_.keyboardColours = colourIndex;
+  // The zoom chosen is kept in the settings; the one used is the largest the screen has room
+  // for.
+  zoomIndex = FittingZoomIndex(zoomIndex);
   state_.keyboardZoomIndex = zoomIndex;
   if (puzzleMode() == 1) {
     keyboardLookPending_ = true;
@@ -137,6 +194,8 @@ bool CScribixView::KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zo
   SetKeyboardZoom(zoomIndex);
   LayoutView();
   ApplyKeyboardLook(colourIndex, zoomIndex);
+  // The window takes the size of the new zoom.
+  FitWindowToContent();
   return true;
 }
 

@@ -117,6 +117,14 @@ std::vector<IconShown> CScribixView::IconsShown() const {
 std::vector<IconTip> CScribixView::IconTips() const {
   std::vector<IconTip> tips;
   AddCommonTips(tips, state_.soundOn == 1);
+  // Silent for want of a sound device or a voice: the sound icon says why.
+  if (!settingsDialog_.soundProblem.empty()) {
+    for (IconTip& tip : tips) {
+      if (tip.icon != IconSound) continue;
+      tip.text = state_.soundOn == 1 ? settingsDialog_.soundOnTip.c_str()
+                                     : settingsDialog_.soundOffTip.c_str();
+    }
+  }
   Active().AddTips(tips);
   return tips;
 }

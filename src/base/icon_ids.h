@@ -64,6 +64,7 @@ enum IconPicture : int {
   PictureRepeatWord,
   PicturePlay,
   PictureStop,
+  PicturePuzzleSolution,
   kIconPictureCount
 };
 

@@ -16,14 +16,15 @@ namespace exercises {
 class CCEdit {
  public:
   static constexpr const char* kCaption =
-      "Edition du texte (maximum : 8 lignes et 40 caract\xE8res  par ligne )";
+      "\xC9"
+      "dition du texte (maximum : 8 lignes et 40 caract\xE8res par ligne)";
   static constexpr const char* kOpen = "Ouvrir";            // 1011
   static constexpr const char* kSave = "Enregistrer";       // 1012
   static constexpr const char* kClearAll = "Effacer tout";  // 1022
   static constexpr const char* kLink =                      // 1042
       " Lier les caract\xE8res d'un mot (  s\xE9lection ou texte entier )";
-  static constexpr const char* kUnlink = "D\xE9lier( s\xE9lection ou texte entier )";  // 1044
-  static constexpr const char* kHide = "Cacher le(s) mot(s) s\xE9lectionn\xE9(s)";     // 1045
+  static constexpr const char* kUnlink = "D\xE9lier ( s\xE9lection ou texte entier )";  // 1044
+  static constexpr const char* kHide = "Cacher le(s) mot(s) s\xE9lectionn\xE9(s)";      // 1045
   static constexpr const char* kMakeVisible = "Rendre visible ( s\xE9lection ou texte entier )";
   static constexpr const char* kFix = "Fixer l'exercice";          // 1048
   static constexpr const char* kClose = "Fermer";                  // 1

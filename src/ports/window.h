@@ -22,6 +22,9 @@ class Window {
   virtual bool IsMaximised() const = 0;
   // The main window: its top-left corner stays where it is and it is raised to the top.
   virtual void ResizeMainWindow(int width, int height) = 0;
+  // The largest view the main window can show on its screen (the screen's available area less
+  // the window's frame); empty when it is not known.
+  virtual gfx::Size LargestClientSize() const { return {}; }
   virtual gfx::Point ClientToScreen(gfx::Point client) const = 0;
   // The tooltip window: shown with its text at a screen point, hidden when the text is empty.
   virtual void ShowTip(gfx::Point screen, const std::string& text) = 0;

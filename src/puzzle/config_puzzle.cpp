@@ -31,6 +31,11 @@ void CConfigPuzzle::SetPiecesFromProgram(const std::string& text) {
   HandlePiecesText();
 }
 
+void CConfigPuzzle::ShowPieces(const std::string& text) {
+  piecesText = text;
+  host_.Refresh(ports::DialogId::kPuzzleSettings);
+}
+
 void CConfigPuzzle::SetSwitchesFromProgram(bool sounds, bool effects, bool autoPlace,
                                            bool solution) {
   noSounds = sounds;
@@ -48,21 +53,25 @@ void CConfigPuzzle::OnPiecesTextChanged(const std::string& text) {
 void CConfigPuzzle::HandlePiecesText() {
   if (Loading()) return;
   if (!AllDigits(piecesText)) {
-    // Anything but digits puts the count back, and the puzzle is cut again with it.
-    SetPiecesFromProgram(std::to_string(actions_->RequestedPieces()));
+    // Anything but digits puts the count back; the puzzle, cut for it already, stays as it is.
+    ShowPieces(std::to_string(actions_->RequestedPieces()));
     return;
   }
   // Digits beyond what an int holds are as many as the most the puzzle allows.
-  const std::string digits = piecesText.substr(
-      std::min(piecesText.find_first_not_of('0'), piecesText.size()));
-  const long long asked = digits.empty() ? 0 : digits.size() > 9 ? 1000000000LL : std::stoll(digits);
+  const std::string digits =
+      piecesText.substr(std::min(piecesText.find_first_not_of('0'), piecesText.size()));
+  const long long asked = digits.empty()      ? 0
+                          : digits.size() > 9 ? 1000000000LL
+                                              : std::stoll(digits);
   if (asked > kMaxPieces) {
     SetPiecesFromProgram(std::to_string(kMaxPieces));
-    actions_->RebuildForPieceCount(kMaxPieces);
     return;
   }
-  // One piece or none is no puzzle: the text stays as typed and nothing changes.
-  if (asked > 1) actions_->RebuildForPieceCount(static_cast<std::int32_t>(asked));
+  // One piece or none is no puzzle: the text stays as typed and nothing changes. Only another
+  // number cuts again: the child's puzzle in progress is not thrown away for the same one.
+  if (asked > 1 && asked != actions_->RequestedPieces()) {
+    actions_->RebuildForPieceCount(static_cast<std::int32_t>(asked));
+  }
 }
 
 void CConfigPuzzle::OnPuzzleZoomSelected(std::int32_t index) {

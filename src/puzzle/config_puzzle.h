@@ -19,7 +19,7 @@ class PuzzleActions {
   // Only the model is made again at its new zoom.
   virtual void RebuildModel(std::int32_t zoomIndex) = 0;
   virtual void SavePuzzleState() = 0;
-  // "Cache le bouton solution" changed: the solution icon is drawn again or no more.
+  // "Cacher le bouton solution" changed: the solution icon is drawn again or no more.
   virtual void SolutionIconChanged() = 0;
   virtual std::int32_t RequestedPieces() const = 0;
   // While the settings file is applied, the window's handlers do nothing.
@@ -38,8 +38,8 @@ class CConfigPuzzle {
   void SetActions(PuzzleActions* actions) { actions_ = actions; }
 
   bool noSounds = false;     // 1003 "Supprimer les bruitages"
-  bool noAutoPlace = false;  // 1004 "Placement automatique des pièces sur double clic desactivé  "
-  bool hideSolution = false;              // 1006 "Cache le bouton solution"
+  bool noAutoPlace = false;  // 1004 "Placement automatique des pièces sur double clic désactivé  "
+  bool hideSolution = false;              // 1006 "Cacher le bouton solution"
   bool noEffects = false;                 // 1039 "Supprimer les effets visuels": no fireworks
   std::int32_t puzzleZoomSelection = -1;  // 1001
   std::int32_t modelZoomSelection = -1;   // 1002
@@ -50,6 +50,8 @@ class CConfigPuzzle {
                   std::int32_t requestedPieces);
   // The program sets the number of pieces; like a change typed, it is handled at once.
   void SetPiecesFromProgram(const std::string& text);
+  // The program shows the number of pieces it has cut for, without handling it again.
+  void ShowPieces(const std::string& text);
   // The program ticks the four boxes (as the puzzle file keeps them).
   void SetSwitchesFromProgram(bool sounds, bool effects, bool autoPlace, bool solution);
 

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "base/binary_fields.h"
+#include "base/files.h"
 
 namespace puzzle {
 
@@ -18,9 +19,9 @@ bool InRange(float zoom) {
 void WriteRecord(base::FieldWriter& w, base::CellRecord r) {
   r.glyph = r.glyphAlt = 0;
   const std::int32_t words[kWordsPerRecord] = {
-      r.srcX,    r.srcY,     r.posX,       r.posY,   r.homeX,      r.homeY,     r.startX,
-      r.startY,  r.dropX,    r.dropY,      r.letter, r.settled,    r.movable,   r.gridCol,
-      r.gridRow, r.width,    r.height,     r.page,   r.kind,       r.linkGroup, r.glyph,
+      r.srcX,     r.srcY,       r.posX,      r.posY,   r.homeX,   r.homeY,     r.startX,
+      r.startY,   r.dropX,      r.dropY,     r.letter, r.settled, r.movable,   r.gridCol,
+      r.gridRow,  r.width,      r.height,    r.page,   r.kind,    r.linkGroup, r.glyph,
       r.glyphAlt, r.solvedMark, r.sourceKey, r.placed, r.visible, r.fixed};
   for (std::int32_t word : words) w.Int(word);
 }
@@ -28,9 +29,9 @@ void WriteRecord(base::FieldWriter& w, base::CellRecord r) {
 base::CellRecord ReadRecord(base::FieldReader& in) {
   base::CellRecord r;
   std::int32_t* words[kWordsPerRecord] = {
-      &r.srcX,    &r.srcY,     &r.posX,       &r.posY,   &r.homeX,      &r.homeY,     &r.startX,
-      &r.startY,  &r.dropX,    &r.dropY,      &r.letter, &r.settled,    &r.movable,   &r.gridCol,
-      &r.gridRow, &r.width,    &r.height,     &r.page,   &r.kind,       &r.linkGroup, &r.glyph,
+      &r.srcX,     &r.srcY,       &r.posX,      &r.posY,   &r.homeX,   &r.homeY,     &r.startX,
+      &r.startY,   &r.dropX,      &r.dropY,     &r.letter, &r.settled, &r.movable,   &r.gridCol,
+      &r.gridRow,  &r.width,      &r.height,    &r.page,   &r.kind,    &r.linkGroup, &r.glyph,
       &r.glyphAlt, &r.solvedMark, &r.sourceKey, &r.placed, &r.visible, &r.fixed};
   for (std::int32_t* word : words) *word = in.Int().value_or(0);
   return r;
@@ -104,6 +105,23 @@ std::optional<PuzzleFileData> DecodePuzzleFile(std::string_view bytes) {
   d.records.reserve(static_cast<std::size_t>(count));
   for (std::int32_t i = 0; i < count; ++i) d.records.push_back(ReadRecord(in));
   return d;
+}
+
+bool IsPuzzleFile(const std::filesystem::path& path) {
+  const auto bytes = base::ReadFileStart(path, kMaxFileSize + 1);
+  if (!bytes || bytes->size() < kHeaderSize) return false;
+  // The picture formats the program opens begin with their signature; a path never does.
+  static constexpr std::string_view kPictureStarts[] = {"BM",
+                                                        "\xFF\xD8",
+                                                        "GIF8",
+                                                        "\x89PNG",
+                                                        std::string_view("II*\0", 4),
+                                                        std::string_view("MM\0*", 4)};
+  for (std::string_view start : kPictureStarts) {
+    if (bytes->starts_with(start)) return false;
+  }
+  const auto d = DecodePuzzleFile(*bytes);
+  return d && bytes->size() == kHeaderSize + kRecordSize * d->records.size();
 }
 
 }  // namespace puzzle

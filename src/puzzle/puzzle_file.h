@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,5 +51,9 @@ std::optional<std::string> EncodePuzzleFile(const PuzzleFileData& data);
 // is kept when only the zoom is out of range). Nothing when the record count is negative or
 // above 2000, or the file is too short to hold its header and every record it announces.
 std::optional<PuzzleFileData> DecodePuzzleFile(std::string_view bytes);
+
+// True when the file holds a puzzle, whatever its name: exactly the header and the records it
+// announces, and it does not begin as a picture does.
+bool IsPuzzleFile(const std::filesystem::path& path);
 
 }  // namespace puzzle

@@ -17,7 +17,11 @@ gfx::Rect PieceRect(const base::CellRecord& r) {
 void PuzzleModule::SelectPieceAt(gfx::Point point) {
   const int hit = HitTestPiece(ctx_.cells, PieceCount(), point);
   ctx_.held.selectedPiece = hit;
-  if (hit >= 0) ctx_.cells[hit].placed = 0;
+  heldWasHome_ = false;
+  if (hit >= 0) {
+    heldWasHome_ = ctx_.cells[hit].placed == 1;
+    ctx_.cells[hit].placed = 0;
+  }
 }
 
 gfx::Rect PuzzleModule::PickUpSelected(std::uint32_t flags, gfx::Point point) {
@@ -28,8 +32,7 @@ gfx::Rect PuzzleModule::PickUpSelected(std::uint32_t flags, gfx::Point point) {
   held.grabOffset = {point.x - r.posX, point.y - r.posY};
   r.glyph = r.glyphAlt = 0;
   held.pickFlags = flags;
-  held.dragRect =
-      gfx::Rect::FromSize(r.posX, r.posY, ctx_.state.cellWidth, ctx_.state.cellHeight);
+  held.dragRect = gfx::Rect::FromSize(r.posX, r.posY, ctx_.state.cellWidth, ctx_.state.cellHeight);
   return held.dragRect;
 }
 
@@ -65,28 +68,60 @@ void PuzzleModule::DropPiece(gfx::Point /*point*/) {
     return;
   }
   base::CellRecord& r = ctx_.cells[i];
+  const bool wasHome = heldWasHome_;
+  heldWasHome_ = false;
   if (NearHome(r)) {
     const int dx = r.homeX - r.posX;
     const int dy = r.homeY - r.posY;
     r.posX = r.homeX;
     r.posY = r.homeY;
-    ++placedCount;
     r.placed = 1;
     const gfx::Rect before = held.dragRect.Inflated(5, 5);
     held.selectedPiece = -1;
-    if (CountPiecesHome(ctx_.cells, PieceCount()) == ctx_.state.keyCount) {
-      ctx_.playSound(PuzzleSound::kApplause);
-      ShowFireworks();
+    // A piece counts once: one taken from its home and put back was counted already, and the
+    // puzzle it completes was complete before.
+    if (!wasHome) {
+      ++placedCount;
+      if (CountPiecesHome(ctx_.cells, PieceCount()) == ctx_.state.keyCount) {
+        ctx_.playSound(PuzzleSound::kApplause);
+        ShowFireworks();
+      }
     }
     Invalidate(held.dragRect.Offset(dx, dy).Union(before), true);
-    // The counter shows one more.
     Invalidate(kCounterStrip, true);
   } else {
     r.placed = 0;
+    if (wasHome) {
+      // Taken away from its home, the piece is no longer placed.
+      placedCount = std::max(placedCount - 1, 0);
+      helpedCount = std::min(helpedCount, placedCount);
+      Invalidate(kCounterStrip, true);
+    }
+    // Let go outside the window, the piece would be lost to the child: it stays inside.
+    const gfx::Size client = ctx_.platform.window.ClientSize();
+    const int x = std::max(0, std::min(r.posX, client.width - r.width));
+    const int y = std::max(0, std::min(r.posY, client.height - r.height));
+    if (x != r.posX || y != r.posY) {
+      Invalidate(PieceRect(r).Inflated(5, 5), true);
+      r.posX = x;
+      r.posY = y;
+    }
     // Let go, the piece has its edge again.
     Invalidate(held.dragRect, false);
+    Invalidate(PieceRect(r).Inflated(5, 5), false);
   }
   held.selectedPiece = -1;
+}
+
+void PuzzleModule::KeepLoosePiecesInside() {
+  // A puzzle left in a larger window: the pieces lying beyond this one come back into it.
+  const gfx::Size client = ctx_.platform.window.ClientSize();
+  for (int i = 0; i < PieceCount(); ++i) {
+    base::CellRecord& r = ctx_.cells[i];
+    if (r.placed == 1 || r.settled == 0) continue;
+    r.posX = std::max(0, std::min(r.posX, client.width - r.width));
+    r.posY = std::max(0, std::min(r.posY, client.height - r.height));
+  }
 }
 
 void PuzzleModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point point) {
@@ -112,7 +147,8 @@ void PuzzleModule::PlacePieceAutomatically(gfx::Point point) {
     if (i < 0) return;
   }
   base::CellRecord& r = ctx_.cells[i];
-  if (r.placed == 1) return;
+  // At home, or on its way there already: it was counted.
+  if (r.placed == 1 || r.settled == 0) return;
   r.settled = 0;
   AnimatePiecesHome();
   ++helpedCount;

@@ -6,6 +6,8 @@
 #include "base/files.h"
 #include "ports/picture_loading.h"
 #include "puzzle/default_picture.h"
+#include "puzzle/puzzle_file.h"
+#include "text/cp1252.h"
 
 namespace puzzle {
 
@@ -32,7 +34,9 @@ void PuzzleModule::Enter() {
   base::AppState& s = ctx_.state;
   if (ReadPuzzleFile(s.puzzleStatePath)) {
     ctx_.playSound(PuzzleSound::kMusic);
-    if (s.keyCount > 0 && s.keyCount < kMaxPieces) return;
+    // Any puzzle the file holds is the child's to go on with (a cut asked for 1000 pieces may
+    // give more than 1000).
+    if (s.keyCount > 0) return;
   }
   Rebuild();
   ctx_.playSound(PuzzleSound::kMusic);
@@ -47,11 +51,24 @@ void PuzzleModule::Leave() {
   ctx_.platform.dialogHost.Hide(ports::DialogId::kPuzzleSettings);
 }
 
+std::unique_ptr<ports::Picture> PuzzleModule::DecodePicture(const std::filesystem::path& path) {
+  // The puzzle and its model are never larger than the box at the largest zoom: a photograph
+  // of tens of megapixels is decoded only that large.
+  const float largest = kZoomValues.back();
+  const gfx::Size needed{static_cast<int>(kBoxWidth * largest),
+                         static_cast<int>(kBoxHeight * largest)};
+  return ctx_.platform.pictures.LoadAtMost(path, needed);
+}
+
 void PuzzleModule::LoadPuzzlePicture(const std::filesystem::path& path) {
   puzzleBitmap_ = gfx::Image();
   modelBitmap_ = gfx::Image();
-  auto picture = ports::LoadPicture(ctx_.platform.pictures, path);
+  auto picture = DecodePicture(path);
   if (!picture) return;
+  UsePicture(std::move(picture));
+}
+
+void PuzzleModule::UsePicture(std::unique_ptr<ports::Picture> picture) {
   loadedPicture_ = std::move(picture);
   puzzleBitmap_ = ports::FitPicture(ctx_.platform.pictures, loadedPicture_.get(), kBoxWidth,
                                     kBoxHeight, puzzleZoom)
@@ -105,20 +122,35 @@ void PuzzleModule::Rebuild() {
 }
 
 bool PuzzleModule::OpenPictureOrPuzzle() {
-  const auto chosen = ctx_.platform.dialogs.OpenFile(
-      kOpenFilter, PuzzleFolder(), {});
+  const auto chosen = ctx_.platform.dialogs.OpenFile(kOpenFilter, PuzzleFolder(), {});
   if (!chosen) return false;
-  const std::string whole = chosen->string();
-  const auto dot = whole.rfind('.');
-  const std::string extension = dot == std::string::npos ? std::string() : whole.substr(dot + 1);
-  if (extension == "pz") {
-    ReadPuzzleFile(*chosen);
+  // A puzzle is known by what it holds, whatever its name; anything else is a picture. What
+  // cannot be read leaves the child's puzzle as it is, and says so.
+  if (IsPuzzleFile(*chosen)) {
+    if (!ReadPuzzleFile(*chosen)) ReportUnreadable(*chosen);
+    return true;
+  }
+  auto picture = DecodePicture(*chosen);
+  if (!picture) {
+    ReportUnreadable(*chosen);
     return true;
   }
   ctx_.state.picturePath = *chosen;
-  Rebuild();
+  UsePicture(std::move(picture));
+  CutPicture();
+  LayOutPieces();
+  InvalidateAll();
   placedCount = helpedCount = 0;
   return true;
+}
+
+void PuzzleModule::ReportUnreadable(const std::filesystem::path& path) {
+  ctx_.platform.dialogs.MessageBox("Le fichier \xAB " + text::TextFromPath(path.filename()) +
+                                       " \xBB n'a pas pu \xEAtre lu : ce n'est pas une image ni un "
+                                       "puzzle que Scribix sait ouvrir.\n\nLe puzzle en cours "
+                                       "reste tel qu'il \xE9tait.",
+                                   "Scribix", ports::MessageButtons::kOk,
+                                   ports::MessageIcon::kWarning);
 }
 
 void PuzzleModule::RebuildForPieceCount(std::int32_t pieces) {
@@ -165,8 +197,7 @@ void PuzzleModule::PaintGrid(gfx::Canvas& canvas) const {
     for (int r = 0; r < cut_.rows; ++r) {
       const gfx::Rect cell =
           gfx::Rect::FromSize(kHomeOrigin.x + c * cut_.cellWidth,
-                              kHomeOrigin.y + r * cut_.cellHeight, cut_.cellWidth,
-                              cut_.cellHeight);
+                              kHomeOrigin.y + r * cut_.cellHeight, cut_.cellWidth, cut_.cellHeight);
       if (cell.Intersect(canvas.Clip()).IsEmpty()) continue;
       canvas.Fill(cell, s.backgroundShade1);
       canvas.Edge(cell, gfx::EdgeStyle::kRaisedInner);
@@ -175,21 +206,28 @@ void PuzzleModule::PaintGrid(gfx::Canvas& canvas) const {
 }
 
 void PuzzleModule::PaintItems(gfx::Canvas& canvas) const {
-  const base::AppState& s = ctx_.state;
   const gfx::Size client = ctx_.platform.window.ClientSize();
   if (modelShown == 1 && !modelBitmap_.IsNull()) {
     const gfx::Rect place{client.width - modelWidth_ - 5, 75, client.width - 5, modelHeight_ + 75};
     canvas.Copy(modelBitmap_, gfx::Rect::FromSize(0, 0, modelWidth_, modelHeight_),
                 {place.left, place.top});
   }
+  if (!puzzleBitmap_.IsNull()) PaintPieces(canvas);
+  // The counter last: scattered pieces never hide it.
   if (placedCount > 0) {
     char counter[96];
-    std::snprintf(counter, sizeof counter, " %d pi\xE8" "ces plac\xE9" "es dont %d avec aide ",
+    std::snprintf(counter, sizeof counter,
+                  " %d pi\xE8"
+                  "ces plac\xE9"
+                  "es dont %d avec aide ",
                   placedCount, helpedCount);
     ctx_.platform.textPainter.DrawText(canvas.Target(), canvas.Clip(), kCounterOrigin, counter,
                                        kCounterPoints, gfx::Rgb(0, 0, 0));
   }
-  if (puzzleBitmap_.IsNull()) return;
+}
+
+void PuzzleModule::PaintPieces(gfx::Canvas& canvas) const {
+  const base::AppState& s = ctx_.state;
   const int count = std::min(s.itemCount, base::kMaxItems);
   const gfx::Rect clip = canvas.Clip();
   for (int pos = 0; pos < count; ++pos) {
@@ -208,7 +246,7 @@ void PuzzleModule::PaintItems(gfx::Canvas& canvas) const {
 
 void PuzzleModule::AddIcons(std::vector<app::IconShown>& icons) const {
   icons.push_back({IconScatter, PictureScatter});
-  if (!ctx_.dialog.hideSolution) icons.push_back({IconPuzzleSolution, PicturePuzzle});
+  if (!ctx_.dialog.hideSolution) icons.push_back({IconPuzzleSolution, PicturePuzzleSolution});
   icons.push_back({IconModel, PictureEye});
   icons.push_back({IconSettings, PictureSettings});
   icons.push_back({IconLoadPuzzle, PictureOpenPuzzle});

@@ -49,8 +49,8 @@ struct PuzzleContext {
 class PuzzleModule : public app::Module, private PuzzleActions {
  public:
   static constexpr const char* kOpenFilter =
-      "Images ( *.bmp, *.jpg, *.jpeg,*.gif,*.tif )    Puzzles ( *.pz "
-      ")|*.bmp;*.jpg;*.jpeg;*.gif;*.tif;*.pz";
+      "Images et puzzles (BMP, JPEG, GIF, TIFF, PNG, .pz)|*.bmp;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;"
+      "*.png;*.pz;*.BMP;*.JPG;*.JPEG;*.GIF;*.TIF;*.TIFF;*.PNG;*.PZ";
   static constexpr const char* kSaveFilter = "Puzzle (*.pz)|*.pz";
   // The counter of pieces placed, under the icons and above the assembled picture, where no
   // icon covers it; the strip is repainted when it changes.
@@ -137,6 +137,12 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   std::int32_t RequestedPieces() const override { return requestedPieces; }
   bool SettingsLoading() const override { return ctx_.settingsLoading != 0; }
 
+  void PaintPieces(gfx::Canvas& canvas) const;
+  // The picture decoded as large as the puzzle may need it, or nothing.
+  std::unique_ptr<ports::Picture> DecodePicture(const std::filesystem::path& path);
+  void UsePicture(std::unique_ptr<ports::Picture> picture);
+  void ReportUnreadable(const std::filesystem::path& path);
+  void KeepLoosePiecesInside();
   // A fresh puzzle from the picture: loaded, cut, laid out.
   void Rebuild();
   void FitModel();
@@ -148,6 +154,8 @@ class PuzzleModule : public app::Module, private PuzzleActions {
 
   PuzzleContext ctx_;
   bool active_ = false;
+  // The piece held was at home when it was picked up (it was counted then).
+  bool heldWasHome_ = false;
   Cut cut_;
   std::unique_ptr<ports::Picture> loadedPicture_;
   gfx::Image puzzleBitmap_;

@@ -1,5 +1,6 @@
 // The puzzle in its file: the puzzle in progress ("defautpuz") and the puzzles the child saves.
 #include <string>
+#include <system_error>
 
 #include "base/files.h"
 #include "puzzle/puzzle_file.h"
@@ -19,8 +20,18 @@ std::string PathBytes(const std::filesystem::path& path) {
   return std::string(u8.begin(), u8.end());
 }
 
+// The path back as it was written: UTF-8 when the bytes are UTF-8 (a path with a character
+// Windows-1252 lacks), Windows-1252 otherwise. Should both readings make sense, the one naming a
+// file that exists wins.
 std::filesystem::path PathFromBytes(const std::string& bytes) {
-  return text::PathFromText(text::DecodeFileText(bytes));
+  const std::filesystem::path cp1252 = text::PathFromText(bytes);
+  if (!text::IsValidUtf8(bytes)) return cp1252;
+  const std::filesystem::path utf8(std::u8string(bytes.begin(), bytes.end()));
+  std::error_code ec;
+  if (utf8 != cp1252 && !std::filesystem::exists(utf8, ec) && std::filesystem::exists(cp1252, ec)) {
+    return cp1252;
+  }
+  return utf8;
 }
 
 }  // namespace
@@ -73,10 +84,9 @@ bool PuzzleModule::ReadPuzzleFile(const std::filesystem::path& path) {
   modelZoom = d->modelZoom;
   puzzleZoom = d->puzzleZoom;
   requestedPieces = d->requestedPieces;
-  // The count shown is handled as a change: the picture is loaded and cut again.
-  ctx_.dialog.SetPiecesFromProgram(std::to_string(requestedPieces));
-  // One piece is no count the window rebuilds for; the puzzle read is cut for it all the same.
-  if (requestedPieces == 1) RebuildForPieceCount(1);
+  // The picture named in the file is loaded and cut for the count it asks.
+  ctx_.dialog.ShowPieces(std::to_string(requestedPieces));
+  RebuildForPieceCount(requestedPieces);
   puzzleZoomIndex = d->puzzleZoomIndex;
   modelZoomIndex = d->modelZoomIndex;
   ctx_.dialog.puzzleZoomSelection = puzzleZoomIndex;
@@ -93,6 +103,7 @@ bool PuzzleModule::ReadPuzzleFile(const std::filesystem::path& path) {
   // The pieces are those of the file.
   s.keyCount = s.itemCount = count;
   ctx_.held.selectedPiece = -1;
+  KeepLoosePiecesInside();
   InvalidateAll();
   return true;
 }
@@ -119,9 +130,8 @@ void PuzzleModule::SaveColoursOutsidePuzzle() {
 
 void PuzzleModule::SavePuzzleAs() {
   const std::string proposed = text::TextFromPath(ctx_.state.picturePath) + ".pz";
-  const auto chosen = ctx_.platform.dialogs.SaveFile(kSaveFilter,
-                                                     PuzzleFolder(),
-                                                     proposed, ports::FileExtension::kAsTyped);
+  const auto chosen = ctx_.platform.dialogs.SaveFile(kSaveFilter, PuzzleFolder(), proposed,
+                                                     ports::FileExtension::kAsTyped);
   if (!chosen) return;
   WritePuzzleFile(*chosen);
 }

@@ -15,8 +15,8 @@
 #include <algorithm>
 
 #include "app/config_abc.h"
-#include "shell/qt_dialog_host.h"
 #include "shell/control_values.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -97,20 +97,27 @@ void CConfigABCWindow::BuildControls() {
 
   autoPlace_ = new QCheckBox(ToQt("Placement automatique sur clic"), this);
   noSounds_ = new QCheckBox(ToQt("Supprimer les bruitages"), this);
-  noEffects_ = new QCheckBox(ToQt("Supprime les effets visuels"), this);
+  noEffects_ = new QCheckBox(ToQt("Supprimer les effets visuels"), this);
   noEffects_->setLayoutDirection(Qt::RightToLeft);  // its text stands left of the box
 
   installVoices_ = new QPushButton(ToQt("Installation des voix de synth\xE8se vocale"), this);
   installVoices_->setAutoDefault(false);
-  auto* restartNote = new QLabel(ToQt("      A la fin de l'installation il sera   n\xE9"
+  auto* restartNote = new QLabel(ToQt("      \xC0 la fin de l'installation il sera   n\xE9"
                                       "cessaire de red\xE9marrer Scribix "),
                                  this);
   restartNote->setTextFormat(Qt::PlainText);
   restartNote->setWordWrap(true);
   // As wide as its first line, so that the note breaks after "sera" as it was written to.
   restartNote->setFixedWidth(restartNote->fontMetrics().horizontalAdvance(
-                                 ToQt("      A la fin de l'installation il sera   ")) +
+                                 ToQt("      \xC0 la fin de l'installation il sera   ")) +
                              2 * restartNote->margin() + 4);
+
+  // Shown only while nothing can be heard, with the reason.
+  soundProblem_ = new QLabel(this);
+  soundProblem_->setTextFormat(Qt::PlainText);
+  soundProblem_->setWordWrap(true);
+  soundProblem_->setStyleSheet(QStringLiteral("color: #B00000; font-weight: bold;"));
+  soundProblem_->hide();
 
   ok_ = new QPushButton(QStringLiteral("OK"), this);
   ok_->setDefault(true);
@@ -122,6 +129,12 @@ void CConfigABCWindow::BuildControls() {
   form->setVerticalSpacing(16);
   form->addRow(ToQt("Couleurs du clavier"), colours_);
   form->addRow(ToQt("Zoom du clavier"), zoom_);
+  // The zoom in use when the screen has no room for the one chosen.
+  zoomNote_ = new QLabel(this);
+  zoomNote_->setTextFormat(Qt::PlainText);
+  zoomNote_->setWordWrap(true);
+  zoomNote_->hide();
+  form->addRow(zoomNote_);
   form->addRow(ToQt("Nombre de lignes"), lines_);
   form->addRow(ToQt("Nombre de cases/lignes"), cells_);
 
@@ -163,6 +176,7 @@ void CConfigABCWindow::BuildControls() {
   auto* whole = new QVBoxLayout(this);
   whole->setContentsMargins(22, 22, 22, 18);
   whole->setSpacing(18);
+  whole->addWidget(soundProblem_);
   whole->addLayout(columns, 1);
   whole->addLayout(buttons);
 
@@ -232,6 +246,10 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(autoPlace_, model_.autoPlace);
   ShowTicked(noSounds_, model_.noSounds);
   ShowTicked(noEffects_, model_.noEffects);
+  zoomNote_->setText(ToQt(model_.ZoomNote()));
+  zoomNote_->setVisible(!model_.ZoomNote().empty());
+  soundProblem_->setText(ToQt(model_.soundProblem));
+  soundProblem_->setVisible(!model_.soundProblem.empty());
 }
 
 void CConfigABCWindow::OpenVoiceInstaller() {

@@ -7,6 +7,7 @@
 #include "ports/desktop.h"
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QPushButton;
 class QSlider;
@@ -51,6 +52,8 @@ class CConfigABCWindow : public QDialog {
   QCheckBox* NoEffects() const { return noEffects_; }
   QPushButton* InstallVoices() const { return installVoices_; }
   QPushButton* Ok() const { return ok_; }
+  QLabel* SoundProblem() const { return soundProblem_; }
+  QLabel* ZoomNote() const { return zoomNote_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +71,8 @@ class CConfigABCWindow : public QDialog {
   std::filesystem::path programFolder_;
   std::string voiceInstaller_ = kVoiceInstallerPage;
 
+  QLabel* soundProblem_ = nullptr;
+  QLabel* zoomNote_ = nullptr;
   QComboBox* colours_ = nullptr;
   QComboBox* zoom_ = nullptr;
   QComboBox* lines_ = nullptr;

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "puzzle/config_puzzle.h"
-#include "shell/qt_dialog_host.h"
 #include "shell/control_values.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -49,11 +49,10 @@ void CConfigPuzzleWindow::BuildControls() {
   pieces_->setFixedWidth(pieces_->fontMetrics().horizontalAdvance(QStringLiteral("00000000")));
   puzzleZoom_ = ZoomList(this);
   modelZoom_ = ZoomList(this);
-  noAutoPlace_ = new QCheckBox(
-      ToQt("Placement automatique des pi\xE8"
-           "ces sur double clic desactiv\xE9  "),
-      this);
-  hideSolution_ = new QCheckBox(ToQt("Cache le bouton solution"), this);
+  noAutoPlace_ = new QCheckBox(ToQt("Placement automatique des pi\xE8"
+                                    "ces sur double clic d\xE9sactiv\xE9  "),
+                               this);
+  hideSolution_ = new QCheckBox(ToQt("Cacher le bouton solution"), this);
   noSounds_ = new QCheckBox(ToQt("Supprimer les bruitages"), this);
   noEffects_ = new QCheckBox(ToQt("Supprimer les effets visuels"), this);
 
@@ -69,7 +68,7 @@ void CConfigPuzzleWindow::BuildControls() {
                     "ces"),
                pieces_);
   form->addRow(ToQt("Zoom puzzle"), puzzleZoom_);
-  form->addRow(ToQt("Zoom model"), modelZoom_);
+  form->addRow(ToQt("Zoom du mod\xE8le"), modelZoom_);
 
   auto* switches = new QVBoxLayout;
   switches->setSpacing(10);

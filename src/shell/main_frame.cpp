@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 
 #include "platform/voice_backend.h"
@@ -20,6 +21,11 @@ void CMainFrame::changeEvent(QEvent* event) {
     setWindowTitle(QStringLiteral("Scribix"));
   }
   QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (closeAction_) closeAction_();
+  QMainWindow::closeEvent(event);
 }
 
 }  // namespace shell

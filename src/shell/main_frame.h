@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 
 namespace shell {
 
@@ -14,9 +15,15 @@ class CMainFrame : public QMainWindow {
   static constexpr int kInitialHeight = 850;
 
   CMainFrame();
+  // What closing the window with its close box does first (the child's work is saved).
+  void SetCloseAction(std::function<void()> action) { closeAction_ = std::move(action); }
 
  protected:
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  std::function<void()> closeAction_;
 };
 
 }  // namespace shell

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "shell/qt_text.h"
 
@@ -10,28 +12,51 @@ namespace shell {
 
 namespace {
 
+// A picture as decoded, possibly smaller than the file's own size, which it keeps.
 class QtPicture : public ports::Picture {
  public:
-  explicit QtPicture(QImage image) : image_(std::move(image)) {}
-  gfx::Size PixelSize() const override { return {image_.width(), image_.height()}; }
+  QtPicture(QImage image, QSize natural) : image_(std::move(image)), natural_(natural) {}
+  gfx::Size PixelSize() const override { return {natural_.width(), natural_.height()}; }
   bool IsTransparent() const override { return image_.hasAlphaChannel(); }
   const QImage& Image() const { return image_; }
 
  private:
   QImage image_;
+  QSize natural_;
 };
 
 }  // namespace
 
 std::unique_ptr<ports::Picture> QtPictures::Load(const std::filesystem::path& path) {
+  return LoadAtMost(path, {});
+}
+
+std::unique_ptr<ports::Picture> QtPictures::LoadAtMost(const std::filesystem::path& path,
+                                                       gfx::Size largest) {
   QImageReader reader(PathToQt(path));
   reader.setAutoTransform(true);
+  // The size as stored, and as shown once the photograph's orientation is applied.
+  const QSize stored = reader.size();
+  QSize natural = stored;
+  if (reader.transformation() & QImageIOHandler::TransformationRotate90) natural.transpose();
+  if (largest.width > 0 && largest.height > 0 && natural.width() > 0 && natural.height() > 0) {
+    // Scaled while decoding (JPEG decodes at a fraction of its size directly), never below
+    // what covers the largest size asked for.
+    const double scale = std::max(static_cast<double>(largest.width) / natural.width(),
+                                  static_cast<double>(largest.height) / natural.height());
+    if (scale < 1.0) {
+      reader.setScaledSize(
+          QSize(std::max(1, static_cast<int>(std::ceil(stored.width() * scale))),
+                std::max(1, static_cast<int>(std::ceil(stored.height() * scale)))));
+    }
+  }
   QImage image = reader.read();
   if (image.isNull()) {
     unreadable_.push_back(path);
     return nullptr;
   }
-  return std::make_unique<QtPicture>(std::move(image));
+  if (!natural.isValid()) natural = image.size();
+  return std::make_unique<QtPicture>(std::move(image), natural);
 }
 
 gfx::Image QtPictures::Render(const ports::Picture& picture, int width, int height) {

@@ -7,12 +7,13 @@
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
+#include <utility>
 
 #include "app/scribix_view.h"
 #include "base/files.h"
 #include "platform/voice_backend.h"
-#include "shell/cedit_window.h"
 #include "puzzle/default_picture.h"
+#include "shell/cedit_window.h"
 #include "shell/config_abc_window.h"
 #include "shell/config_puzzle_window.h"
 #include "shell/main_frame.h"
@@ -83,6 +84,32 @@ void CScribixApp::QuitAfter(int ms) {
   });
 }
 
+namespace {
+
+// The few words of Qt's file dialogs that its French catalogue lacks: the file list calls a
+// folder "Folder" otherwise.
+class MissingFrenchWords : public QTranslator {
+ public:
+  using QTranslator::QTranslator;
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char* /*disambiguation*/,
+                    int /*n*/) const override {
+    if (qstrcmp(context, "QAbstractFileIconProvider") != 0 &&
+        qstrcmp(context, "QFileIconProvider") != 0) {
+      return {};
+    }
+    static constexpr std::pair<const char*, const char*> kWords[] = {
+        {"Folder", "Dossier"},     {"Drive", "Lecteur"},      {"File", "Fichier"},
+        {"%1 File", "Fichier %1"}, {"Shortcut", "Raccourci"}, {"Alias", "Alias"}};
+    for (const auto& [english, french] : kWords) {
+      if (qstrcmp(source, english) == 0) return QString::fromUtf8(french);
+    }
+    return {};
+  }
+};
+
+}  // namespace
+
 void CScribixApp::LoadFrenchTranslations(QApplication& application) {
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   auto* translator = new QTranslator(&application);
@@ -90,6 +117,8 @@ void CScribixApp::LoadFrenchTranslations(QApplication& application) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     application.installTranslator(translator);
   }
+  // Installed last, asked first; it answers only for its own words.
+  application.installTranslator(new MissingFrenchWords(&application));
 }
 
 bool CScribixApp::InitInstance(const Folders& folders, bool show) {
@@ -116,6 +145,10 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
+  // The close box keeps the child's work as the quit icon does, without asking.
+  frame_->SetCloseAction([this] {
+    if (view_) view_->SaveModuleText();
+  });
   // Where the program found its resources and where it writes, which pictures were missing, and
   // why it speaks or stays silent go into the start-up trace.
   base::Trace& trace = view_->StartupTrace();
@@ -125,6 +158,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
     trace.Line("Missing picture: " + missing.string() + "\n");
   }
   if (!voiceNote.empty()) trace.Line("Voice: " + voiceNote + "\n");
+  // Nothing to be heard: the settings window and the sound icon tell the teacher why.
+  if (!voice_->IsAvailable()) view_->SettingsDialog().SetSoundProblem(voiceNote);
   // Hidden until the "Configuration" icon shows it.
   settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
                                                        *desktop_, folders.program, frame_.get());
@@ -132,8 +167,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   settingsWindow_->UseVoiceInstaller(installer.fileName);
   view_->VoiceWarning().UseInstaller(installer.fileName, installer.warning);
   // Hidden until the puzzle's "Configuration" icon shows it.
-  puzzleWindow_ = std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_,
-                                                        frame_.get());
+  puzzleWindow_ =
+      std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_, frame_.get());
   // Hidden until the "Gestion des listes de mots" icon shows it.
   listWindow_ = std::make_unique<COpenList2Window>(view_->ListDialog(), dialogHost_,
                                                    folders.program, frame_.get());

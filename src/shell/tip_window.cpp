@@ -1,8 +1,10 @@
 #include "shell/tip_window.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 namespace shell {
 
@@ -22,7 +24,19 @@ void CTipWnd::SetTip(QPoint screen, const QString& text) {
   const QRect bounds = metrics.boundingRect(QRect(), Qt::TextExpandTabs, tipText_);
   const int w = bounds.width();
   const int h = bounds.height();
-  setGeometry(screen.x(), screen.y() + 18, w + 30, h + 20);
+  // Below the mouse, kept on the screen: near its right edge the tip shifts left, near its
+  // bottom it goes above the mouse.
+  QRect place(screen.x(), screen.y() + 18, w + 30, h + 20);
+  const QScreen* display = QGuiApplication::screenAt(screen);
+  if (display == nullptr) display = this->screen();
+  if (display != nullptr) {
+    const QRect area = display->availableGeometry();
+    if (place.right() > area.right()) place.moveRight(area.right());
+    if (place.bottom() > area.bottom()) place.moveBottom(screen.y() - 4);
+    if (place.left() < area.left()) place.moveLeft(area.left());
+    if (place.top() < area.top()) place.moveTop(area.top());
+  }
+  setGeometry(place);
   textRect_ = QRect(10, 10, w, h);
   update();
 }

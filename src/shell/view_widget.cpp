@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "app/scribix_view.h"
 #include "shell/qt_text.h"
@@ -50,7 +51,28 @@ bool ScribixViewWidget::IsMaximised() const {
 void ScribixViewWidget::ResizeMainWindow(int width, int height) {
   QWidget* frame = window();
   frame->resize(width, height);
+  // Its top-left stays where it is unless the window would then reach past the screen.
+  if (const QScreen* display = frame->screen()) {
+    const QRect area = display->availableGeometry();
+    QRect outer = frame->frameGeometry();
+    if (outer.right() > area.right()) outer.moveRight(area.right());
+    if (outer.bottom() > area.bottom()) outer.moveBottom(area.bottom());
+    if (outer.left() < area.left()) outer.moveLeft(area.left());
+    if (outer.top() < area.top()) outer.moveTop(area.top());
+    if (outer.topLeft() != frame->frameGeometry().topLeft()) frame->move(outer.topLeft());
+  }
   frame->raise();
+}
+
+gfx::Size ScribixViewWidget::LargestClientSize() const {
+  const QWidget* frame = window();
+  const QScreen* display = frame->screen();
+  if (display == nullptr) return {};
+  // Less the frame's border and title; the view fills the rest of the main window.
+  const QSize around =
+      (frame->frameGeometry().size() - frame->geometry().size()).expandedTo(QSize(0, 0));
+  const QSize room = display->availableGeometry().size() - around;
+  return {room.width(), room.height()};
 }
 
 gfx::Point ScribixViewWidget::ClientToScreen(gfx::Point client) const {

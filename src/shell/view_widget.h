@@ -33,6 +33,7 @@ class ScribixViewWidget : public QWidget, public ports::Window {
   bool IsVisible() const override;
   bool IsMaximised() const override;
   void ResizeMainWindow(int width, int height) override;
+  gfx::Size LargestClientSize() const override;
   gfx::Point ClientToScreen(gfx::Point client) const override;
   void ShowTip(gfx::Point screen, const std::string& text) override;
   void EndProgram() override;

@@ -106,11 +106,17 @@ TEST_F(PuzzleFixture, ADroppedPieceSnapsWithinToleranceAndTheCounterShowsIt) {
   h.fake.textPainter.texts.clear();
   h.Paint();
   ASSERT_FALSE(h.fake.textPainter.texts.empty());
-  EXPECT_EQ(h.fake.textPainter.texts.back(), " 1 pi\xE8" "ces plac\xE9" "es dont 0 avec aide ");
+  EXPECT_EQ(h.fake.textPainter.texts.back(),
+            " 1 pi\xE8"
+            "ces plac\xE9"
+            "es dont 0 avec aide ");
 
-  // A piece at home taken and let go where it is counts once more.
+  // A piece counts once: taken from its home and let go there, it is counted already; taken
+  // away, it is no longer placed.
   h.Click(Inside(7));
-  EXPECT_EQ(view().Puzzle().placedCount, 2);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  DragPieceTo(7, {600, 450});
+  EXPECT_EQ(view().Puzzle().placedCount, 0);
 }
 
 TEST_F(PuzzleFixture, ChangedKeysStopTheDragUntilTheyAreHeldAgain) {
@@ -236,7 +242,7 @@ TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   box.OnPiecesTextChanged("1500");
   EXPECT_EQ(box.piecesText, "1000");
   EXPECT_EQ(view().Puzzle().requestedPieces, 1000);
-  EXPECT_EQ(loads() - before, 2u);  // cut twice
+  EXPECT_EQ(loads() - before, 1u);  // cut once, for 1000
   EXPECT_NEAR(view().State().keyCount, 1000, 40);
 
   box.OnPiecesTextChanged("12");
@@ -244,7 +250,7 @@ TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   before = loads();
   box.OnPiecesTextChanged("12a");
   EXPECT_EQ(box.piecesText, "12");
-  EXPECT_EQ(loads() - before, 1u);
+  EXPECT_EQ(loads() - before, 0u);
 
   before = loads();
   box.OnPiecesTextChanged("");
@@ -387,8 +393,9 @@ TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
 
   // "Supprimer les effets visuels": no fireworks.
   view().PuzzleDialog().OnNoEffectsClicked(true);
+  DragPieceTo(0, {600, 450});
   h.fake.clock.sleeps.clear();
-  h.Click(Inside(0));
+  DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
   EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 0);
 
   // Quitting from the puzzle keeps it, whatever the answer.
@@ -397,6 +404,209 @@ TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
   h.ClickIcon(IconId::IconQuit);
   EXPECT_TRUE(std::filesystem::exists(statePath()));
   EXPECT_EQ(view().puzzleMode(), 1);
+}
+
+TEST_F(PuzzleFixture, EveryPieceCountsOnceAndACompletionIsCelebratedOnce) {
+  EnterPuzzle();
+  Scatter();
+  // A double click is a press, a release and the double click itself; twice on the same piece
+  // while it flies home, it is helped home once.
+  for (int twice = 0; twice < 2; ++twice) {
+    h.Click(Inside(3));
+    view().OnLButtonDblClk(0x0001, Inside(3));
+    view().OnLButtonUp(0, Inside(3));
+  }
+  h.Tick(60);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  // Double clicks on a piece already home count nothing.
+  h.Click(Inside(3));
+  view().OnLButtonDblClk(0x0001, Inside(3));
+  view().OnLButtonUp(0, Inside(3));
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+
+  const int count = view().State().keyCount;
+  for (int i = 0; i < count; ++i) {
+    if (i != 3) DragPieceTo(i, {piece(i).homeX + 2, piece(i).homeY + 1});
+  }
+  EXPECT_EQ(view().Puzzle().placedCount, count);
+  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  EXPECT_EQ(soundsNamed("applaud.wav"), 1);
+  // Clicks on the finished puzzle: no more pieces, no more fireworks.
+  h.fake.clock.sleeps.clear();
+  for (int i : {0, 5, 23}) h.Click(Inside(i));
+  EXPECT_EQ(view().Puzzle().placedCount, count);
+  EXPECT_EQ(soundsNamed("applaud.wav"), 1);
+  EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 0);
+}
+
+TEST_F(PuzzleFixture, APieceLetGoOutsideTheWindowStaysInIt) {
+  EnterPuzzle();
+  Scatter();
+  const gfx::Point from = Inside(5);
+  h.Press(from);
+  h.MoveTo(from, {1450, 1050}, 6);
+  h.Release({1450, 1050});
+  const gfx::Size client = h.fake.window.clientSize;
+  EXPECT_LE(piece(5).posX + piece(5).width, client.width);
+  EXPECT_LE(piece(5).posY + piece(5).height, client.height);
+  // Left in a larger window, the pieces come back into a smaller one.
+  piece(7).posX = 1700;
+  piece(7).posY = 150;
+  h.ClickIcon(IconId::IconModuleFrench);
+  h.fake.window.clientSize = {1024, 700};
+  h.Paint();
+  EnterPuzzle();
+  EXPECT_LE(piece(7).posX + piece(7).width, 1024);
+  EXPECT_EQ(piece(7).posY, 150);
+  h.fake.window.clientSize = client;
+  h.Press({-300, -200});
+  h.Release({-300, -200});
+  h.Press(Inside(6));
+  h.MoveTo(Inside(6), {-300, -200}, 6);
+  h.Release({-300, -200});
+  EXPECT_GE(piece(6).posX, 0);
+  EXPECT_GE(piece(6).posY, 0);
+  // The child can take it again where it lies.
+  DragPieceTo(5, {piece(5).homeX, piece(5).homeY});
+  EXPECT_EQ(piece(5).placed, 1);
+}
+
+TEST_F(PuzzleFixture, APressWhereTheHiddenSolutionIconWasTakesThePieceWhereItIs) {
+  EnterPuzzle();
+  Scatter();
+  view().PuzzleDialog().OnHideSolutionClicked(true);
+  const gfx::Rect icon = view().Icons()[IconId::IconPuzzleSolution];
+  // An earlier drag left its values behind.
+  DragPieceTo(2, {400, 500});
+  piece(4).posX = icon.left - 5;
+  piece(4).posY = icon.top;
+  const gfx::Point press{icon.left + 10, icon.top + 10};
+  h.Press(press);
+  EXPECT_EQ(view().Held().selectedPiece, 4);
+  h.MoveTo(press, {press.x + 100, press.y + 200}, 4);
+  EXPECT_EQ(piece(4).posX, icon.left - 5 + 100);
+  EXPECT_EQ(piece(4).posY, icon.top + 200);
+  h.Release({press.x + 100, press.y + 200});
+  EXPECT_EQ(view().Puzzle().placedCount, 0);
+}
+
+TEST_F(PuzzleFixture, ALetterTypedInThePieceCountKeepsThePuzzleInProgress) {
+  EnterPuzzle();
+  Scatter();
+  const base::CellRecord before = piece(7);
+  const std::size_t loads = h.fake.pictures.loads.size();
+  for (const char* typed : {"25a", "x", "25", "025"}) {
+    view().PuzzleDialog().OnPiecesTextChanged(typed);
+    EXPECT_EQ(piece(7).posX, before.posX) << typed;
+    EXPECT_EQ(piece(7).placed, 0) << typed;
+  }
+  EXPECT_EQ(h.fake.pictures.loads.size(), loads);
+  EXPECT_EQ(view().PuzzleDialog().piecesText, "025");
+  view().PuzzleDialog().OnPiecesTextChanged("30");
+  EXPECT_EQ(piece(7).placed, 1);  // another number: cut afresh
+}
+
+TEST_F(PuzzleFixture, APuzzleOfAThousandPiecesAsAskedIsFoundAgain) {
+  // A 3:2 picture cut for 1000 pieces gives more than 1000.
+  const auto wide = h.program.Path() / "Puzzles" / "large.jpg";
+  h.fake.pictures.files[wide] = Picture(900, 600);
+  EnterPuzzle();
+  h.fake.dialogs.openAnswer = wide;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  view().PuzzleDialog().OnPiecesTextChanged("1000");
+  const int count = view().State().keyCount;
+  ASSERT_GT(count, 1000);
+  Scatter();
+  DragPieceTo(count - 1, {piece(count - 1).homeX, piece(count - 1).homeY});
+  h.ClickIcon(IconId::IconModuleFrench);
+  h.Paint();
+  EnterPuzzle();
+  EXPECT_EQ(view().State().keyCount, count);
+  EXPECT_EQ(piece(count - 1).placed, 1);
+  EXPECT_EQ(piece(0).posX, 700);
+  EXPECT_EQ(view().Puzzle().placedCount, 1);
+}
+
+TEST_F(PuzzleFixture, APictureNamedOutsideWindows1252IsFoundAgain) {
+  for (const char* name : {"\u03A9mega.gif", "\u00E9l\u00E8ve.jpg", "\u4E2D.png"}) {
+    const auto picture =
+        h.program.Path() / "Puzzles" /
+        std::filesystem::path(std::u8string(reinterpret_cast<const char8_t*>(name)));
+    h.fake.pictures.files[picture] = Picture(400, 400);
+    std::ofstream(picture) << "x";
+    EnterPuzzle();
+    h.fake.dialogs.openAnswer = picture;
+    h.ClickIcon(IconId::IconLoadPuzzle);
+    ASSERT_EQ(view().State().picturePath, picture);
+    h.ClickIcon(IconId::IconModuleFrench);
+    h.Paint();
+    view().State().picturePath = h.program.Path() / "Puzzles" / "marsupilami.jpg";
+    EnterPuzzle();
+    EXPECT_EQ(view().State().picturePath, picture) << name;
+    EXPECT_EQ(view().State().keyCount, 25) << name;
+    h.ClickIcon(IconId::IconModuleFrench);
+    h.Paint();
+  }
+}
+
+TEST_F(PuzzleFixture, WhatCannotBeOpenedLeavesThePuzzleAndSaysWhich) {
+  EnterPuzzle();
+  Scatter();
+  const base::CellRecord before = piece(9);
+  const auto broken = h.data.Path() / "photo abim\u00E9e.jpg";
+  std::ofstream(broken) << "not a picture";
+  h.fake.dialogs.openAnswer = broken;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  ASSERT_EQ(h.fake.dialogs.messages.size(), 1u);
+  EXPECT_NE(h.fake.dialogs.messages[0].text.find("photo abim\xE9"
+                                                 "e.jpg"),
+            std::string::npos);
+  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(piece(9).posX, before.posX);
+  EXPECT_FALSE(view().Puzzle().PuzzleBitmap().IsNull());
+  EXPECT_EQ(view().State().picturePath, h.program.Path() / "Puzzles" / "marsupilami.jpg");
+
+  // A puzzle file cut short is no puzzle either.
+  const auto cut = h.data.Path() / "coupe.pz";
+  DragPieceTo(9, {piece(9).homeX, piece(9).homeY});
+  h.fake.dialogs.saveAnswer = cut;
+  h.ClickIcon(IconId::IconSavePuzzle);
+  std::filesystem::resize_file(cut, 2000);
+  h.fake.dialogs.openAnswer = cut;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  EXPECT_EQ(h.fake.dialogs.messages.size(), 2u);
+  EXPECT_EQ(piece(9).placed, 1);
+}
+
+TEST_F(PuzzleFixture, APuzzleIsKnownByWhatItHoldsWhateverItsName) {
+  EnterPuzzle();
+  Scatter();
+  DragPieceTo(1, {piece(1).homeX, piece(1).homeY});
+  for (const char* name : {"sans extension", "puzzle.PZ", "puzzle.jpg"}) {
+    const auto saved = h.data.Path() / name;
+    h.fake.dialogs.saveAnswer = saved;
+    h.ClickIcon(IconId::IconSavePuzzle);
+    // Another picture meanwhile.
+    const auto other = h.program.Path() / "Puzzles" / "carre.png";
+    h.fake.pictures.files[other] = Picture(400, 400);
+    h.fake.dialogs.openAnswer = other;
+    h.ClickIcon(IconId::IconLoadPuzzle);
+    ASSERT_EQ(view().State().keyCount, 25);
+    h.fake.dialogs.openAnswer = saved;
+    h.ClickIcon(IconId::IconLoadPuzzle);
+    EXPECT_EQ(view().State().keyCount, 24) << name;
+    EXPECT_EQ(piece(1).placed, 1) << name;
+    EXPECT_EQ(view().Puzzle().placedCount, 1) << name;
+  }
+  EXPECT_TRUE(h.fake.dialogs.messages.empty());
+  // The dialog shows every picture the program reads, and the puzzles.
+  const std::string filter = h.fake.dialogs.openRequests.back().filter;
+  for (const char* pattern : {"*.bmp", "*.jpg", "*.jpeg", "*.gif", "*.tif", "*.png", "*.pz"}) {
+    EXPECT_NE(filter.find(pattern), std::string::npos) << pattern;
+  }
+  EXPECT_EQ(filter.substr(0, filter.find('|')),
+            "Images et puzzles (BMP, JPEG, GIF, TIFF, PNG, .pz)");
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ class EditorWindow : public ::testing::Test {
 TEST_F(EditorWindow, TheIconShowsItWithEveryControlAndFermerOrEscapeHideIt) {
   EXPECT_FALSE(window_->isVisible());
   EXPECT_EQ(window_->windowTitle(),
-            QStringLiteral("Edition du texte (maximum : 8 lignes et 40 caractères  par ligne )"));
+            QStringLiteral("Édition du texte (maximum : 8 lignes et 40 caractères par ligne)"));
   ClickEditorIcon();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
   EXPECT_TRUE(scribix_->Dialogs().IsVisible(DialogId::kEditor));
@@ -85,7 +85,7 @@ TEST_F(EditorWindow, TheIconShowsItWithEveryControlAndFermerOrEscapeHideIt) {
       {window_->ClearAll(), QStringLiteral("Effacer tout"), true},
       {window_->Link(),
        QStringLiteral(" Lier les caractères d'un mot (  sélection ou texte entier )"), true},
-      {window_->Unlink(), QStringLiteral("Délier( sélection ou texte entier )"), true},
+      {window_->Unlink(), QStringLiteral("Délier ( sélection ou texte entier )"), true},
       {window_->Hide(), QStringLiteral("Cacher le(s) mot(s) sélectionné(s)"), true},
       {window_->MakeVisible(), QStringLiteral("Rendre visible ( sélection ou texte entier )"),
        true},

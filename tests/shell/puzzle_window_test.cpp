@@ -27,9 +27,9 @@ class PuzzleWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     testing_support::ShellApplication();
-    scribix_ = std::make_unique<shell::CScribixApp>(
-        std::make_unique<testing_support::FakeVoice>(),
-        std::make_unique<testing_support::FakeVoiceCatalog>());
+    scribix_ =
+        std::make_unique<shell::CScribixApp>(std::make_unique<testing_support::FakeVoice>(),
+                                             std::make_unique<testing_support::FakeVoiceCatalog>());
     ASSERT_TRUE(scribix_->InitInstance({SCRIBIX_PROGRAM_FOLDER, data.Path()}));
     window_ = scribix_->PuzzleWindow();
     ASSERT_NE(window_, nullptr);
@@ -54,7 +54,7 @@ TEST_F(PuzzleWindow, TheTeacherSetsThePuzzleFromIt) {
   EXPECT_EQ(window_->ModelZoom()->currentText(), QStringLiteral("0.4"));
   EXPECT_EQ(window_->PuzzleZoom()->count(), 16);
   EXPECT_EQ(window_->NoAutoPlace()->text(),
-            QStringLiteral("Placement automatique des pièces sur double clic desactivé  "));
+            QStringLiteral("Placement automatique des pièces sur double clic désactivé  "));
 
   Click(base::icons::IconModulePuzzle);
   ASSERT_EQ(View().puzzleMode(), 1);

@@ -17,6 +17,8 @@ namespace testing_support {
 class FakeWindow : public ports::Window {
  public:
   gfx::Size clientSize{1200, 850};
+  // The room the screen leaves the view; empty: not known.
+  gfx::Size largestClient{};
   bool visible = true;
   bool maximised = false;
   std::vector<gfx::Rect> invalidated;
@@ -37,6 +39,7 @@ class FakeWindow : public ports::Window {
     resizes.push_back({width, height});
     clientSize = {width, height};
   }
+  gfx::Size LargestClientSize() const override { return largestClient; }
   gfx::Point ClientToScreen(gfx::Point client) const override {
     return {client.x + screenOffset.x, client.y + screenOffset.y};
   }

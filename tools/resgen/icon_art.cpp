@@ -257,10 +257,28 @@ IconDrawing DrawingOf(IconPicture picture) {
                 DrawShape(p, Sheet(sheet), kWhite);
                 DrawListLines(p, sheet.adjusted(0, 4, 0, 0), 4, kGreenTile);
               }};
-      // The puzzle module and the puzzle's solution share this picture.
     case PicturePuzzle:
       return {kPurpleTile,
               [](QPainter& p) { DrawShape(p, PuzzlePiece(QPointF(34, 38), 32), kWhite); }};
+    case PicturePuzzleSolution:
+      return {kPurpleTile, [](QPainter& p) {
+                // The picture put together again: four pieces joined, and a tick.
+                for (const QPointF& c :
+                     {QPointF(23, 23), QPointF(44, 23), QPointF(23, 44), QPointF(44, 44)}) {
+                  QPainterPath piece;
+                  piece.addRoundedRect(QRectF(c.x() - 10, c.y() - 10, 20, 20), 2, 2);
+                  DrawShape(p, piece, kWhite);
+                }
+                p.setPen(QPen(kWhite, 9, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.setBrush(Qt::NoBrush);
+                QPainterPath tick;
+                tick.moveTo(34, 50);
+                tick.lineTo(44, 60);
+                tick.lineTo(63, 34);
+                p.drawPath(tick);
+                p.setPen(QPen(kGreen, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPath(tick);
+              }};
     case PictureOpenPuzzle:
       return {kSkyTile, [](QPainter& p) {
                 DrawFolder(p, true);
