@@ -19,12 +19,12 @@ struct ConsonantGroup {
   std::string_view before;  // empty: anywhere
 };
 inline constexpr ConsonantGroup kConsonantGroups[] = {
-    {"ch", ""},  // cha-teau
-    {"ph", ""},  // pho-to
-    {"th", ""},  // thé
-    {"rh", ""},  // rhu-me
-    {"gn", ""},  // com-pa-gnie
-    {"qu", ""},  // qua-tre
+    {"ch", ""},           // cha-teau
+    {"ph", ""},           // pho-to
+    {"th", ""},           // thé
+    {"rh", ""},           // rhu-me
+    {"gn", ""},           // com-pa-gnie
+    {"qu", ""},           // qua-tre
     {"gu", "eiyéèêëîï"},  // gui-de
 };
 
@@ -42,24 +42,19 @@ inline constexpr std::string_view kVowelGroups[] = {
 };
 
 // Vowels that start a new syllable after another vowel (a hiatus): the trema (na-ïf, No-ël), and
-// é, è, ê after a, o, e or é (po-è-te, a-é-ro-port).
+// é, è, ê after a, o or e (po-è-te, a-é-ro-port).
 inline constexpr std::string_view kTremaLetters = "ïëüÿ";
 inline constexpr std::string_view kOpenEs = "éèê";
-inline constexpr std::string_view kBeforeOpenE[] = {"a", "o", "e", "é"};
-// Pairs of vowels always heard apart: ex-tra-or-di-nai-re, ca-o-lin.
+inline constexpr std::string_view kBeforeOpenE[] = {"a", "o", "e"};
+// Vowels after which the next vowel is always heard apart (cré-a-tion, thé-â-tre, ré-u-nion,
+// ré-el), but for a final mute e (i-dée).
+inline constexpr std::string_view kHiatusAfter[] = {"é"};
+// Pairs of vowels heard apart: ex-tra-or-di-nai-re, ca-o-lin.
 struct VowelPair {
   std::string_view first, second;
 };
 inline constexpr VowelPair kHiatus[] = {
     {"a", "o"},
-    {"é", "a"},  // cré-a-tion
-    {"é", "o"},  // thé-o-rie
-    {"é", "i"},  // ré-in-té-grer
-    {"é", "u"},  // ré-u-nion
-    {"é", "ou"},  // ré-ou-vrir
-    {"é", "é"},  // cré-é
-    {"é", "è"},
-    {"é", "ê"},
 };
 
 // Vowels that glide into the next one: pia-no, si-tua-tion, lion, oui. Merged in one syllable, or
@@ -68,28 +63,29 @@ inline constexpr std::string_view kGlides[] = {"i", "u", "ou", "y"};
 
 // Words whose final consonant is heard, though such a letter at the end of a word is usually mute.
 inline constexpr std::string_view kHeardFinals[] = {
-    "as",    "atlas",  "autobus", "bus",    "cactus", "fils",   "gaz",    "hélas", "jadis",
-    "lys",   "maïs",   "mars",    "os",     "ours",   "sens",   "tennis", "virus", "vis",
-    "oasis", "métis",  "bis",     "iris",   "lotus",  "cassis", "six",    "dix",   "index",
-    "lynx",  "sud",    "cap",     "stop",   "top",    "slip",   "net",    "brut",  "ouest",
-    "hiver", "enfer",  "amer",    "cancer", "super",  "laser",  "fier",   "hier",  "donc",
-    "zinc",  "chut",   "huit",   "août",   "mat",    "but",   "rap",   "jazz",   "quiz",    };
+    "as",    "atlas", "autobus", "bus",    "cactus", "fils",   "gaz",    "hélas", "jadis",
+    "lys",   "maïs",  "mars",    "os",     "ours",   "sens",   "tennis", "virus", "vis",
+    "oasis", "métis", "bis",     "iris",   "lotus",  "cassis", "six",    "dix",   "index",
+    "lynx",  "sud",   "cap",     "stop",   "top",    "slip",   "net",    "brut",  "ouest",
+    "hiver", "enfer", "amer",    "cancer", "super",  "laser",  "fier",   "hier",  "donc",
+    "zinc",  "chut",  "huit",    "août",   "mat",    "but",    "rap",    "jazz",  "quiz",
+};
 // Words ending in -ent after a consonant where the ending is heard ([ɑ̃], its t mute): nouns,
 // adjectives and adverbs. Any word in -ment is one of them; other -ent words are taken as verbs
 // whose ending is not heard (ils par-l[ent]).
 inline constexpr std::string_view kHeardEnt[] = {
-    "absent",    "accent",    "accident",   "adolescent", "agent",     "argent",   "cent",
-    "client",    "content",   "continent",  "décent",     "dent",      "différent", "évident",
-    "excellent", "fréquent",  "gent",       "impatient",  "incident",  "indulgent", "innocent",
-    "insolent",  "intelligent", "lent",     "munificent", "négligent", "occident",
-    "orient",    "parent",    "patient",    "permanent",  "pourcent",  "présent",  "président",
-    "prudent",   "récent",    "régent",     "serpent",    "souvent",  "talent",
-    "torrent",   "tangent",   "urgent",     "vent",       "violent",   "décadent", "résident",
-    "ardent",    "apparent",  "adjacent",   "équivalent", "succulent", "concurrent", "couvent",
-    "événement", "arpent",    "strident",   "turbulent",  "compétent", "transparent",
-    "diligent",  "éloquent",  "fervent",    "grandiloquent", "imminent", "pertinent",
-    "somnolent", "subséquent", "virulent",  "précédent",  "confident",
-    "dissident",
+    "absent",     "accent",     "accident",   "adolescent",    "agent",       "argent",
+    "cent",       "client",     "content",    "continent",     "décent",      "dent",
+    "différent",  "évident",    "excellent",  "fréquent",      "gent",        "impatient",
+    "incident",   "indulgent",  "innocent",   "insolent",      "intelligent", "lent",
+    "munificent", "négligent",  "occident",   "orient",        "parent",      "patient",
+    "permanent",  "pourcent",   "présent",    "président",     "prudent",     "récent",
+    "régent",     "serpent",    "souvent",    "talent",        "torrent",     "tangent",
+    "urgent",     "vent",       "violent",    "décadent",      "résident",    "ardent",
+    "apparent",   "adjacent",   "équivalent", "succulent",     "concurrent",  "couvent",
+    "événement",  "arpent",     "strident",   "turbulent",     "compétent",   "transparent",
+    "diligent",   "éloquent",   "fervent",    "grandiloquent", "imminent",    "pertinent",
+    "somnolent",  "subséquent", "virulent",   "précédent",     "confident",   "dissident",
 };
 
 }  // namespace syllables::rules

@@ -18,6 +18,7 @@ struct Tables {
   std::vector<std::string> vowelGroups;
   std::string tremas, openEs;
   std::unordered_set<std::string> beforeOpenE;
+  std::unordered_set<std::string> hiatusAfter;
   std::vector<std::pair<std::string, std::string>> hiatus;
   std::unordered_set<std::string> glides;
   std::unordered_set<std::string> heardFinals;
@@ -33,6 +34,7 @@ struct Tables {
     tremas = text::FromUtf8(rules::kTremaLetters);
     openEs = text::FromUtf8(rules::kOpenEs);
     for (auto v : rules::kBeforeOpenE) beforeOpenE.insert(text::FromUtf8(v));
+    for (auto v : rules::kHiatusAfter) hiatusAfter.insert(text::FromUtf8(v));
     for (const auto& p : rules::kHiatus) {
       hiatus.emplace_back(text::FromUtf8(p.first), text::FromUtf8(p.second));
     }
@@ -47,9 +49,13 @@ const Tables& T() {
   return tables;
 }
 
-bool In(std::string_view set, char c) { return c != '\0' && set.find(c) != std::string_view::npos; }
+bool In(std::string_view set, char c) {
+  return c != '\0' && set.find(c) != std::string_view::npos;
+}
 
-bool IsVowelLetter(char c) { return In(T().vowels, c); }
+bool IsVowelLetter(char c) {
+  return In(T().vowels, c);
+}
 
 // One sound's letters in the word: a vowel or a consonant, of one or more letters.
 struct Unit {
@@ -75,7 +81,8 @@ class Letters {
     int i = 0;
     while (i < n) {
       const char c = w_[i];
-      // y is a consonant at the start of a word before a vowel (yeux) and between vowels (vo-ya-ge).
+      // y is a consonant at the start of a word before a vowel (yeux) and between vowels
+      // (vo-ya-ge).
       if (c == 'y') {
         const bool consonant = VowelAt(i + 1) && (i == 0 || VowelAt(i - 1));
         units_.push_back({i, i + 1, !consonant});
@@ -132,8 +139,7 @@ bool IsTrailingMuteE(std::string_view w, const Unit& g) {
 }
 
 // Whether a run of vowel letters is cut between two of its sounds.
-bool CutBetween(std::string_view w, const Unit& a, const Unit& b, const Options& options,
-                bool afterAttack) {
+bool CutBetween(std::string_view w, const Unit& a, const Unit& b, const Options& options) {
   const std::string_view first = w.substr(a.begin, a.end - a.begin);
   const std::string_view second = w.substr(b.begin, b.end - b.begin);
   if (IsTrailingMuteE(w, b)) return false;
@@ -145,11 +151,9 @@ bool CutBetween(std::string_view w, const Unit& a, const Unit& b, const Options&
   for (const auto& [x, y] : T().hiatus) {
     if (first == x && second == y) return true;
   }
-  // é before an e that is heard: ré-el, cré-er.
-  if (first == "\xE9" && second == "e") return true;
+  if (T().hiatusAfter.contains(std::string(first))) return true;
   if (T().glides.contains(std::string(first))) {
     if (first == "u" && second.front() == 'i') return false;
-    (void)afterAttack;
     return options.splitGlides;
   }
   return false;
@@ -193,11 +197,10 @@ std::vector<int> SyllableStarts(std::string_view w, const Options& options) {
     }
     int j = i;
     while (j < n && units[j].vowel) ++j;
-    const bool afterAttack = i >= 2 && !units[i - 1].vowel && !units[i - 2].vowel;
     const auto sounds = VowelGraphemes(w, units[i].begin, units[j - 1].end);
     nuclei.push_back({i, j - 1, units[i].begin});
     for (std::size_t s = 1; s < sounds.size(); ++s) {
-      if (CutBetween(w, sounds[s - 1], sounds[s], options, afterAttack)) {
+      if (CutBetween(w, sounds[s - 1], sounds[s], options)) {
         nuclei.push_back({i, j - 1, sounds[s].begin});
       }
     }
@@ -223,7 +226,7 @@ bool EndsWith(std::string_view s, std::string_view end) {
 }
 
 // The letters of a word in lower case that are not heard.
-std::vector<bool> MuteLetters(std::string_view w, int syllableCount) {
+std::vector<bool> MuteLetters(std::string_view w, int syllableCount, bool elided) {
   const int n = static_cast<int>(w.size());
   std::vector<bool> mute(n, false);
   const Letters letters(w);
@@ -231,24 +234,32 @@ std::vector<bool> MuteLetters(std::string_view w, int syllableCount) {
   for (const auto& u : letters.Units()) {
     if (u.end - u.begin == 1 && w[u.begin] == 'h') mute[u.begin] = true;
   }
-  if (n < 2 || T().heardFinals.contains(std::string(w))) return mute;
+  // A word cut by an apostrophe ends on a heard letter: aujourd'hui, jusqu'à.
+  if (n < 2 || elided || T().heardFinals.contains(std::string(w))) return mute;
 
   auto vowelAt = [&](int i) { return i >= 0 && i < n && IsVowelLetter(w[i]); };
+  auto vowelSoundAt = [&](int i) {
+    for (const auto& u : letters.Units()) {
+      if (u.begin <= i && i < u.end) return u.vowel;
+    }
+    return false;
+  };
   int end = n;  // the letters from end on are mute
   // Endings of verbs in the plural, never heard: ils par-l[ent], ils é-tai[ent], ils jou[ent].
-  if (EndsWith(w, "ent") && syllableCount >= 2) {
+  if (EndsWith(w, "ent") && n > 3) {
     const int e = n - 3;
     if (vowelAt(e - 1)) {
       if (w[e - 1] != 'i' || vowelAt(e - 2)) end = e;  // but vient, client
-    } else if (!EndsWith(w, "ment") && !T().heardEnt.contains(std::string(w))) {
+    } else if (syllableCount >= 2 && !EndsWith(w, "ment") &&
+               !T().heardEnt.contains(std::string(w))) {
       end = e;
     }
   }
   if (end == n) {
-    // e, es after a vowel: i-dé[e], jou[es].
-    if (w[n - 1] == 'e' && vowelAt(n - 2)) {
+    // e, es after a vowel: i-dé[e], jou[es]; not the u of qu, gu (mu-si-que).
+    if (w[n - 1] == 'e' && vowelSoundAt(n - 2)) {
       end = n - 1;
-    } else if (EndsWith(w, "es") && vowelAt(n - 3) && n >= 3) {
+    } else if (EndsWith(w, "es") && vowelSoundAt(n - 3)) {
       end = n - 2;
     } else {
       int e = n;
@@ -260,8 +271,9 @@ std::vector<bool> MuteLetters(std::string_view w, int syllableCount) {
         if (e >= 2 && w[e - 1] == 'p' && w[e - 2] == 'm') --e;  // temps
       } else if (e >= 2 && (w[e - 1] == 'g' || w[e - 1] == 'c') && w[e - 2] == 'n') {
         --e;  // long, blanc
-      } else if (e >= 2 && w[e - 1] == 'r' && w[e - 2] == 'e' && syllableCount >= 2) {
-        --e;  // par-le[r], pre-mie[r]
+      } else if (e >= 2 && w[e - 1] == 'r' && w[e - 2] == 'e' &&
+                 (syllableCount >= 2 || (e >= 3 && w[e - 3] == 'i'))) {
+        --e;  // par-le[r], pre-mie[r], crie[r]
       }
       // Never the whole word: a, un, et keep a heard letter.
       if (e > 0 && std::any_of(w.begin(), w.begin() + e, IsVowelLetter)) end = e;
@@ -283,7 +295,10 @@ bool IsLetter(char c) {
   return u >= 0xC0 && u != 0xD7 && u != 0xF7;
 }
 
-Word AnalyseWord(std::string_view word, const Options& options, const Exceptions* exceptions) {
+namespace {
+
+Word Analyse(std::string_view word, bool elided, const Options& options,
+             const Exceptions* exceptions) {
   Word out;
   const int n = static_cast<int>(word.size());
   out.letters = {0, n};
@@ -305,8 +320,14 @@ Word AnalyseWord(std::string_view word, const Options& options, const Exceptions
     const int e = k + 1 < starts.size() ? starts[k + 1] : n;
     out.syllables.push_back({starts[k], e});
   }
-  out.mute = MuteLetters(w, static_cast<int>(starts.size()));
+  out.mute = MuteLetters(w, static_cast<int>(starts.size()), elided);
   return out;
+}
+
+}  // namespace
+
+Word AnalyseWord(std::string_view word, const Options& options, const Exceptions* exceptions) {
+  return Analyse(word, false, options, exceptions);
 }
 
 std::vector<Word> Analyse(std::string_view line, const Options& options,
@@ -320,7 +341,7 @@ std::vector<Word> Analyse(std::string_view line, const Options& options,
     }
     int j = i;
     while (j < n && IsLetter(line[j])) ++j;
-    Word w = AnalyseWord(line.substr(i, j - i), options, exceptions);
+    Word w = Analyse(line.substr(i, j - i), j < n && line[j] == '\'', options, exceptions);
     w.letters = {i, j};
     for (auto& s : w.syllables) {
       s.begin += i;

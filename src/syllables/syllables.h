@@ -25,9 +25,9 @@ struct Span {
 };
 
 struct Word {
-  Span letters;                   // the whole word in the text
-  std::vector<Span> syllables;    // in order, covering the word exactly
-  std::vector<bool> mute;         // one entry a letter of the word: true when it is not heard
+  Span letters;                 // the whole word in the text
+  std::vector<Span> syllables;  // in order, covering the word exactly
+  std::vector<bool> mute;       // one entry a letter of the word: true when it is not heard
 };
 
 // A letter of the program's text: a-z, A-Z and the accented letters of Windows-1252.

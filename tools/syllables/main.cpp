@@ -39,8 +39,9 @@ int main(int argc, char** argv) {
       exceptions.OverrideWith(file);
       haveExceptions = true;
     } else {
-      std::fprintf(stderr,
-                   "Usage : scribix-syllables [--debutant] [--sans-doubles] [--exceptions FICHIER]...\n");
+      std::fprintf(
+          stderr,
+          "Usage : scribix-syllables [--debutant] [--sans-doubles] [--exceptions FICHIER]...\n");
       return 2;
     }
   }
@@ -48,8 +49,7 @@ int main(int argc, char** argv) {
   while (std::getline(std::cin, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     const std::string cp1252 = text::FromUtf8(line);
-    const auto out =
-        syllables::FormatLine(cp1252, options, haveExceptions ? &exceptions : nullptr);
+    const auto out = syllables::FormatLine(cp1252, options, haveExceptions ? &exceptions : nullptr);
     std::printf("%s\n", text::ToUtf8(out).c_str());
   }
   return 0;
