@@ -1,5 +1,6 @@
 #include "syllables/exceptions.h"
 
+#include "base/files.h"
 #include "syllables/syllables.h"
 #include "text/cp1252.h"
 
@@ -88,6 +89,27 @@ void Exceptions::OverrideWith(const Exceptions& other) {
 const Exceptions::Entry* Exceptions::Find(std::string_view lowerWord) const {
   const auto it = entries_.find(std::string(lowerWord));
   return it == entries_.end() ? nullptr : &it->second;
+}
+
+Exceptions LoadExceptions(const std::filesystem::path& programFolder,
+                          const std::filesystem::path& dataFolder,
+                          std::vector<std::string>* errors) {
+  Exceptions all;
+  const std::filesystem::path name = text::PathFromText(kExceptionsFile);
+  for (const auto& folder : {programFolder, dataFolder}) {
+    const auto bytes = base::ReadWholeFile(folder / name, 4u << 20);
+    if (!bytes) continue;
+    std::vector<std::string> found;
+    Exceptions file;
+    file.Read(*bytes, &found);
+    for (const auto& e : found) {
+      if (errors)
+        errors->push_back(std::string(kExceptionsFile) + ", " + text::ToLower(e.substr(0, 1)) +
+                          e.substr(1));
+    }
+    all.OverrideWith(file);
+  }
+  return all;
 }
 
 }  // namespace syllables

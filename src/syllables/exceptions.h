@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -34,5 +35,15 @@ class Exceptions {
  private:
   std::unordered_map<std::string, Entry> entries_;
 };
+
+// The file name of the exceptions, in the program folder (shipped) and in the data folder (the
+// teacher's).
+inline constexpr std::string_view kExceptionsFile = "syllabes-exceptions.txt";
+
+// The shipped exceptions overridden by the teacher's. A missing file counts as empty; each line
+// refused is told with its file's name and its number.
+Exceptions LoadExceptions(const std::filesystem::path& programFolder,
+                          const std::filesystem::path& dataFolder,
+                          std::vector<std::string>* errors);
 
 }  // namespace syllables

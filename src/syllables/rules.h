@@ -61,6 +61,10 @@ inline constexpr VowelPair kHiatus[] = {
 // cut apart for beginners (pi-a-no). u before i stays whole in both (lui, nuit).
 inline constexpr std::string_view kGlides[] = {"i", "u", "ou", "y"};
 
+// Vowels before which g is hard: an e between them only softens the g and is not heard
+// (pi-g[e]on, man-g[e]a).
+inline constexpr std::string_view kHardVowels = "aâàoôuû";
+
 // Words whose final consonant is heard, though such a letter at the end of a word is usually mute.
 inline constexpr std::string_view kHeardFinals[] = {
     "as",    "atlas", "autobus", "bus",    "cactus", "fils",   "gaz",    "hélas", "jadis",

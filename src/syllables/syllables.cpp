@@ -16,7 +16,7 @@ struct Tables {
   std::vector<std::pair<std::string, std::string>> consonantGroups;
   std::unordered_set<std::string> attacks;
   std::vector<std::string> vowelGroups;
-  std::string tremas, openEs;
+  std::string tremas, openEs, hardVowels;
   std::unordered_set<std::string> beforeOpenE;
   std::unordered_set<std::string> hiatusAfter;
   std::vector<std::pair<std::string, std::string>> hiatus;
@@ -33,6 +33,7 @@ struct Tables {
     for (auto v : rules::kVowelGroups) vowelGroups.push_back(text::FromUtf8(v));
     tremas = text::FromUtf8(rules::kTremaLetters);
     openEs = text::FromUtf8(rules::kOpenEs);
+    hardVowels = text::FromUtf8(rules::kHardVowels);
     for (auto v : rules::kBeforeOpenE) beforeOpenE.insert(text::FromUtf8(v));
     for (auto v : rules::kHiatusAfter) hiatusAfter.insert(text::FromUtf8(v));
     for (const auto& p : rules::kHiatus) {
@@ -233,6 +234,10 @@ std::vector<bool> MuteLetters(std::string_view w, int syllableCount, bool elided
   // h alone is never heard (bon-heur, [h]om-me); in ch, ph, th, rh it is part of the sound.
   for (const auto& u : letters.Units()) {
     if (u.end - u.begin == 1 && w[u.begin] == 'h') mute[u.begin] = true;
+  }
+  // The e that softens a g before a, o, u: man-g[e]ons, pi-g[e]on.
+  for (int i = 1; i + 1 < n; ++i) {
+    if (w[i] == 'e' && w[i - 1] == 'g' && In(T().hardVowels, w[i + 1])) mute[i] = true;
   }
   // A word cut by an apostrophe ends on a heard letter: aujourd'hui, jusqu'à.
   if (n < 2 || elided || T().heardFinals.contains(std::string(w))) return mute;

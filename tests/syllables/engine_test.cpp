@@ -70,6 +70,8 @@ TEST(SyllablesTest, EachRuleOnItsWord) {
       {"mer", "mer"},  // er of one syllable is heard
       {"bus", "bus"},  // words whose last letter is heard
       {"homme", "[h]om-me"},
+      {"pigeon", "pi-g[e]on"},  // e that softens g
+      {"geai", "g[e]ai"},
       {"yeux", "yeu[x]"},  // y before a vowel at the start is a consonant
       {"stylo", "sty-lo"},
       {"a", "a"},

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "syllables/syllables.h"
 #include "text/cp1252.h"
 
@@ -71,6 +72,26 @@ TEST(SyllableExceptionsTest, TeacherOverShippedOverRules) {
   EXPECT_EQ(Cut("pays sept lapin", &both), "pay[s] se[p]t la-pin");
   EXPECT_EQ(Cut("pays sept lapin", &shipped), "pa-y[s] se[p]t la-pin");
   EXPECT_EQ(Cut("pays sept lapin", nullptr), "pay[s] sep[t] la-pin");
+}
+
+// In the program: the shipped file, then the teacher's in the data folder; a missing or unreadable
+// file (here a folder of that name) is no fault and leaves the rules.
+TEST(SyllableExceptionsTest, LoadsShippedThenTeachersFile) {
+  testing_support::TempFolder program, data, none;
+  testing_support::WriteBytes(program / "syllabes-exceptions.txt", "pays\tpa-y[s]\nsept\tse[p]t\n");
+  testing_support::WriteBytes(data / "syllabes-exceptions.txt",
+                              text::FromUtf8("# à moi\npays\tpay[s]\nchat\tchien\n"));
+  std::vector<std::string> errors;
+  const auto both = syllables::LoadExceptions(program.Path(), data.Path(), &errors);
+  EXPECT_EQ(Cut("pays sept", &both), "pay[s] se[p]t");
+  EXPECT_EQ(Utf8(errors), (std::vector<std::string>{
+                              "syllabes-exceptions.txt, ligne 3 : les lettres de « chien » ne "
+                              "sont pas celles du mot « chat »."}));
+  std::filesystem::create_directory(none / "syllabes-exceptions.txt");
+  errors.clear();
+  const auto empty = syllables::LoadExceptions(none.Path(), none / "absent", &errors);
+  EXPECT_EQ(empty.Size(), 0u);
+  EXPECT_TRUE(errors.empty());
 }
 
 // The file shipped with the program reads without a fault, and each of its words is one the
