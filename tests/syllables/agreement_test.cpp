@@ -65,10 +65,11 @@ TEST(SyllableAgreementTest, LexiqueWrittenSyllablesOfTheTopWords) {
       continue;
     }
     const auto pieces = [](const std::string& s) { return std::count(s.begin(), s.end(), '-'); };
-    std::string kind = !isClean                         ? "Lexique entry unsound"
-                       : pieces(mine) > pieces(lexique) ? "vowels heard apart, or ex-"
-                       : pieces(mine) < pieces(lexique) ? "fewer pieces"
-                                                        : "cut moved (x, y, consonants)";
+    std::string kind = !isClean                               ? "Lexique's entry unsound"
+                       : mine.find("-x") != std::string::npos ? "x between vowels goes right"
+                       : mine.find("-y") != std::string::npos ? "y between vowels goes right"
+                       : pieces(mine) > pieces(lexique)       ? "vowels heard apart"
+                                                              : "cut moved among consonants";
     kinds[kind].push_back(word + " " + mine + " (" + lexique + ")");
   }
   ASSERT_EQ(all, 2000);
