@@ -270,7 +270,9 @@ std::vector<bool> MuteLetters(std::string_view w, int syllableCount, bool elided
       int e = n;
       if (w[e - 1] == 's' || w[e - 1] == 'x') --e;  // plural, deux, prix
       if (e == n && w[e - 1] == 'z') --e;           // nez, chez
-      if (e >= 2 && (w[e - 1] == 't' || w[e - 1] == 'd' || w[e - 1] == 'p')) {
+      // t after c or s is heard (di-rect, test); the few words where it is not are exceptions.
+      const bool heardT = w[e - 1] == 't' && e >= 2 && (w[e - 2] == 'c' || w[e - 2] == 's');
+      if (e >= 2 && !heardT && (w[e - 1] == 't' || w[e - 1] == 'd' || w[e - 1] == 'p')) {
         --e;  // pe-tit, grand, trop, temps, parents
         if (e >= 2 && w[e - 1] == 'g' && w[e - 2] == 'n') --e;  // vingt
         if (e >= 2 && w[e - 1] == 'p' && w[e - 2] == 'm') --e;  // temps
