@@ -74,9 +74,13 @@ inline constexpr std::string_view kHeardFinals[] = {
     "hiver", "enfer", "amer",    "cancer", "super",  "laser",  "fier",   "hier",  "donc",
     "zinc",  "chut",  "huit",    "août",   "mat",    "but",    "rap",    "jazz",  "quiz",
 };
+// Words in -ment that are verbs rather than nouns or adverbs: ils ai-m[ent], ils dor-m[ent]
+// (but ser-ment, vrai-ment, in the list below).
+inline constexpr std::string_view kVerbsInMent[] = {"aiment", "rment"};
+
 // Words ending in -ent after a consonant where the ending is heard ([ɑ̃], its t mute): nouns,
-// adjectives and adverbs. Any word in -ment is one of them; other -ent words are taken as verbs
-// whose ending is not heard (ils par-l[ent]).
+// adjectives and adverbs. Any word in -ment is one of them, but for the verbs above; other -ent
+// words are taken as verbs whose ending is not heard (ils par-l[ent]).
 inline constexpr std::string_view kHeardEnt[] = {
     "absent",     "accent",     "accident",   "adolescent",    "agent",       "argent",
     "cent",       "client",     "content",    "continent",     "décent",      "dent",
@@ -90,6 +94,7 @@ inline constexpr std::string_view kHeardEnt[] = {
     "événement",  "arpent",     "strident",   "turbulent",     "compétent",   "transparent",
     "diligent",   "éloquent",   "fervent",    "grandiloquent", "imminent",    "pertinent",
     "somnolent",  "subséquent", "virulent",   "précédent",     "confident",   "dissident",
+    "serment",    "vraiment",
 };
 
 }  // namespace syllables::rules

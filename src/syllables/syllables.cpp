@@ -226,6 +226,13 @@ bool EndsWith(std::string_view s, std::string_view end) {
   return s.size() >= end.size() && s.substr(s.size() - end.size()) == end;
 }
 
+bool IsVerbInMent(std::string_view w) {
+  for (auto v : rules::kVerbsInMent) {
+    if (EndsWith(w, v)) return true;
+  }
+  return false;
+}
+
 // The letters of a word in lower case that are not heard.
 std::vector<bool> MuteLetters(std::string_view w, int syllableCount, bool elided) {
   const int n = static_cast<int>(w.size());
@@ -255,7 +262,7 @@ std::vector<bool> MuteLetters(std::string_view w, int syllableCount, bool elided
     const int e = n - 3;
     if (vowelAt(e - 1)) {
       if (w[e - 1] != 'i' || vowelAt(e - 2)) end = e;  // but vient, client
-    } else if (syllableCount >= 2 && !EndsWith(w, "ment") &&
+    } else if (syllableCount >= 2 && (!EndsWith(w, "ment") || IsVerbInMent(w)) &&
                !T().heardEnt.contains(std::string(w))) {
       end = e;
     }

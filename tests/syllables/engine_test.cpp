@@ -28,6 +28,9 @@ TEST(SyllablesTest, EachRuleOnItsWord) {
       {"parlent", "par-l[ent]"},  // ...and ent of a verb, not heard
       {"moment", "mo-men[t]"},    // ent of a noun or adverb is heard
       {"argent", "ar-gen[t]"},
+      {"aiment", "ai-m[ent]"},  // ...but for verbs in -ment
+      {"dorment", "dor-m[ent]"},
+      {"vraiment", "vrai-men[t]"},
       {"pomme", "pom-me"},  // doubled consonants split
       {"fille", "fil-le"},
       {"descendre", "des-cen-dre"},  // sc splits
