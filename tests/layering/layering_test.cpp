@@ -39,6 +39,7 @@ constexpr FolderLayer kFolders[] = {
     {"speech", Layer::kSubsystem},
     {"puzzle", Layer::kSubsystem},
     {"effects", Layer::kSubsystem},
+    {"syllables", Layer::kSubsystem},
     {"gfx", Layer::kBottom},
     {"text", Layer::kBottom},
     {"base", Layer::kBottom},
