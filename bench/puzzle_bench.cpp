@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "base/mouse_keys.h"
 #include "bench_support.h"
 #include "shell/qt_text.h"
 
@@ -35,7 +36,7 @@ struct PuzzleView {
   void ClickIcon(IconId id) {
     const gfx::Rect r = view.Icons()[id];
     const gfx::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    view.OnLButtonDown(1, centre);
+    view.OnLButtonDown(base::mouse::kLeftButton, centre);
     view.OnLButtonUp(0, centre);
   }
 };
@@ -78,11 +79,11 @@ void DragStepWith1000Pieces(benchmark::State& state) {
   const int top = w.view.Cells().drawOrder[static_cast<std::size_t>(s.itemCount - 1)];
   const auto& piece = w.view.Cells()[top];
   const gfx::Point from{piece.posX + piece.width / 2, piece.posY + piece.height / 2};
-  w.view.OnLButtonDown(1, from);
+  w.view.OnLButtonDown(base::mouse::kLeftButton, from);
   int step = 0;
   for (auto _ : state) {
     const gfx::Rect before = w.view.Held().dragRect.Inflated(5, 5);
-    w.view.OnMouseMove(1, {300 + (step % 40) * 7, 200 + (step % 17) * 5});
+    w.view.OnMouseMove(base::mouse::kLeftButton, {300 + (step % 40) * 7, 200 + (step % 17) * 5});
     w.view.OnDraw(w.view.Held().dragRect.Union(before));
     benchmark::DoNotOptimize(w.view.BackBuffer().Data());
     ++step;

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <string>
 
+#include "base/mouse_keys.h"
 #include "bench_support.h"
 #include "text/cp1252.h"
 
@@ -56,7 +57,7 @@ class Session {
   void Paint() { view_.OnDraw({0, 0, 1200, 850}); }
 
   void Click(gfx::Point p) {
-    view_.OnLButtonDown(1, p);
+    view_.OnLButtonDown(base::mouse::kLeftButton, p);
     view_.OnLButtonUp(0, p);
   }
   void ClickIcon(base::icons::IconId icon) {
@@ -73,9 +74,10 @@ class Session {
     const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
     const gfx::Rect cell = base::CellRect(view_.State(), column, line);
     const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
-    view_.OnLButtonDown(1, from);
+    view_.OnLButtonDown(base::mouse::kLeftButton, from);
     for (int i = 1; i <= 5; ++i) {
-      view_.OnMouseMove(1, {from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5});
+      view_.OnMouseMove(base::mouse::kLeftButton,
+                        {from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5});
     }
     view_.OnLButtonUp(0, to);
     ++drops_;
@@ -124,9 +126,9 @@ class Session {
       const base::CellRecord& piece = cells[top];
       const gfx::Point from{piece.posX + piece.width / 2, piece.posY + piece.height / 2};
       const gfx::Point to{piece.homeX + piece.width / 2, piece.homeY + piece.height / 2};
-      view_.OnLButtonDown(1, from);
-      view_.OnMouseMove(1, {(from.x + to.x) / 2, (from.y + to.y) / 2});
-      view_.OnMouseMove(1, to);
+      view_.OnLButtonDown(base::mouse::kLeftButton, from);
+      view_.OnMouseMove(base::mouse::kLeftButton, {(from.x + to.x) / 2, (from.y + to.y) / 2});
+      view_.OnMouseMove(base::mouse::kLeftButton, to);
       view_.OnLButtonUp(0, to);
       Tick(1);
     }

@@ -1,6 +1,7 @@
 // Writing with the mouse: a drag step and a drop, with 200 tiles on the screen.
 #include <benchmark/benchmark.h>
 
+#include "base/mouse_keys.h"
 #include "bench_support.h"
 
 namespace {
@@ -33,14 +34,14 @@ struct WritingView {
 void DragStepWith200Tiles(benchmark::State& state) {
   WritingView w;
   const gfx::Point from = w.KeyCentre(4);
-  w.view.OnLButtonDown(1, from);
+  w.view.OnLButtonDown(base::mouse::kLeftButton, from);
   int step = 0;
   for (auto _ : state) {
     const gfx::Point to{300 + (step % 40) * 3, 200 + (step % 17)};
     const int held = w.view.Held().selectedPiece;
     const auto& tile = w.view.Cells()[held];
     const gfx::Rect before = gfx::Rect::FromSize(tile.posX, tile.posY, tile.width, tile.height);
-    w.view.OnMouseMove(1, to);
+    w.view.OnMouseMove(base::mouse::kLeftButton, to);
     const gfx::Rect after = gfx::Rect::FromSize(tile.posX, tile.posY, tile.width, tile.height);
     w.view.OnDraw(before.Union(after).Inflated(5, 5));
     benchmark::DoNotOptimize(w.view.BackBuffer().Data());
@@ -57,11 +58,11 @@ void DropWithChecksAndMirror(benchmark::State& state) {
     state.PauseTiming();
     w.view.State().itemCount = tiles;
     const gfx::Point from = w.KeyCentre(2);
-    w.view.OnLButtonDown(1, from);
+    w.view.OnLButtonDown(base::mouse::kLeftButton, from);
     const gfx::Rect cell = base::CellRect(w.view.State(), n % 22, (n / 22) % 6);
     const auto& k = w.view.Cells()[2];
     const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
-    w.view.OnMouseMove(1, to);
+    w.view.OnMouseMove(base::mouse::kLeftButton, to);
     state.ResumeTiming();
     w.view.OnLButtonUp(0, to);
     benchmark::DoNotOptimize(w.view.EditorDialog().text.data());

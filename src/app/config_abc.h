@@ -24,19 +24,19 @@ class CConfigABC {
   CConfigABC(ports::DialogHost& host, SettingsActions& actions) : host_(host), actions_(actions) {}
 
   // The selections, -1 when none.
-  std::int32_t colourSelection = -1;  // 1011 "Couleurs du clavier"
-  std::int32_t zoomSelection = -1;    // 1035 "Zoom du clavier"
-  std::int32_t linesSelection = -1;   // 1037 "Nombre de lignes"
-  std::int32_t cellsSelection = -1;   // 1038 "Nombre de cases/lignes"
-  std::int32_t voiceSelection = -1;   // 1019 "Choix de la voix"
+  std::int32_t colourSelection = -1;  // "Couleurs du clavier"
+  std::int32_t zoomSelection = -1;    // "Zoom du clavier"
+  std::int32_t linesSelection = -1;   // "Nombre de lignes"
+  std::int32_t cellsSelection = -1;   // "Nombre de cases/lignes"
+  std::int32_t voiceSelection = -1;   // "Choix de la voix"
   std::vector<std::string> voiceItems;
 
-  bool autoPlace = false;  // 1007 "Placement automatique sur clic"
-  bool noSounds = false;   // 1008 "Supprimer les bruitages"
-  bool noEffects = false;  // 1060 "Supprimer les effets visuels"
+  bool autoPlace = false;  // "Placement automatique sur clic"
+  bool noSounds = false;   // "Supprimer les bruitages"
+  bool noEffects = false;  // "Supprimer les effets visuels"
 
-  std::int32_t rateSlider = 0;    // 1020, 0 to 20
-  std::int32_t volumeSlider = 0;  // 1022, 0 to 100
+  std::int32_t rateSlider = 0;    // 0 to 20
+  std::int32_t volumeSlider = 0;  // 0 to 100
   std::int32_t speechRate = 0;    // -10 to 10
   std::int32_t speechVolume = 0;  // 0 to 100
 

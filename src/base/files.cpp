@@ -5,12 +5,7 @@
 #include <random>
 #include <system_error>
 
-#ifndef _WIN32
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
+#include "base/file_sync.h"
 
 namespace base {
 
@@ -52,47 +47,6 @@ void RemoveLeftoverTemporaries(const fs::path& path) {
 bool IsReadableKind(const fs::path& path) {
   std::error_code ec;
   return fs::is_regular_file(path, ec);
-}
-
-// Writes the whole file and waits until the system has it on the disk.
-bool WriteAndSync(const fs::path& path, std::string_view bytes) {
-#ifdef _WIN32
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.flush();
-  bool ok = static_cast<bool>(out);
-  out.close();
-  return ok && !out.fail();
-#else
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  bool ok = true;
-  std::size_t done = 0;
-  while (ok && done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  return ok;
-#endif
-}
-
-// The folder's entry for a file just renamed into it reaches the disk. A system that cannot sync
-// a folder still has the file: the save is not failed for it.
-void SyncFolderOf(const fs::path& path) {
-#ifndef _WIN32
-  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-#else
-  (void)path;
-#endif
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ struct HeldRecord {
   std::int32_t selectedPiece = -1;
   gfx::Point grabOffset;
   gfx::Rect dragRect;
-  // The mouse-key flags of the press that took it; 0xFFFF after a click on nothing.
+  // The mouse-key flags of the press that took it; mouse::kNoPress after a click on nothing.
   std::uint32_t pickFlags = 0;
 };
 

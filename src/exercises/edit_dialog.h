@@ -18,19 +18,19 @@ class CCEdit {
   static constexpr const char* kCaption =
       "\xC9"
       "dition du texte (maximum : 8 lignes et 40 caract\xE8res par ligne)";
-  static constexpr const char* kOpen = "Ouvrir";            // 1011
-  static constexpr const char* kSave = "Enregistrer";       // 1012
-  static constexpr const char* kClearAll = "Effacer tout";  // 1022
-  static constexpr const char* kLink =                      // 1042
+  static constexpr const char* kOpen = "Ouvrir";
+  static constexpr const char* kSave = "Enregistrer";
+  static constexpr const char* kClearAll = "Effacer tout";
+  static constexpr const char* kLink =
       " Lier les caract\xE8res d'un mot (  s\xE9lection ou texte entier )";
-  static constexpr const char* kUnlink = "D\xE9lier ( s\xE9lection ou texte entier )";  // 1044
-  static constexpr const char* kHide = "Cacher le(s) mot(s) s\xE9lectionn\xE9(s)";      // 1045
+  static constexpr const char* kUnlink = "D\xE9lier ( s\xE9lection ou texte entier )";
+  static constexpr const char* kHide = "Cacher le(s) mot(s) s\xE9lectionn\xE9(s)";
   static constexpr const char* kMakeVisible = "Rendre visible ( s\xE9lection ou texte entier )";
-  static constexpr const char* kFix = "Fixer l'exercice";          // 1048
-  static constexpr const char* kClose = "Fermer";                  // 1
-  static constexpr const char* kApply = "Appliquer";               // 1010, not shown
-  static constexpr const char* kLinkAll = "Lier tous les mots";    // 1046, not shown
-  static constexpr const char* kHideAll = "Cacher tous les mots";  // 1047, not shown
+  static constexpr const char* kFix = "Fixer l'exercice";
+  static constexpr const char* kClose = "Fermer";
+  static constexpr const char* kApply = "Appliquer";               // not shown
+  static constexpr const char* kLinkAll = "Lier tous les mots";    // not shown
+  static constexpr const char* kHideAll = "Cacher tous les mots";  // not shown
   static constexpr const char* kFileFilter = "Fichiers Texte ( *.txt ) |*.txt";
   static constexpr const char* kProposedName = "Nom_Fichier.txt";
   // The sample exercises, in the program folder and in the user's copy of them.
@@ -41,13 +41,13 @@ class CCEdit {
   CCEdit(ports::DialogHost& host, ports::UserDialogs& dialogs, EditorActions& actions,
          std::filesystem::path exerciseFolder);
 
-  std::string text;  // 1009, the marked-up text, lines separated by CR LF
+  std::string text;  // the marked-up text, lines separated by CR LF
   // The selection in text (start == end: the caret alone).
   std::size_t selectionStart = 0;
   std::size_t selectionEnd = 0;
-  bool fixed = false;      // 1048 "Fixer l'exercice"
+  bool fixed = false;      // "Fixer l'exercice"
   bool wordWrap = false;   // the text breaks at the box's width once the exercise was fixed
-  std::string loadedCopy;  // 1021, not shown: the last text read from a file
+  std::string loadedCopy;  // not shown: the last text read from a file
 
   // The program sets the text (the window shows it; the grid is not refilled from it).
   void SetTextFromProgram(std::string newText);

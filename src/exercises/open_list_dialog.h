@@ -49,11 +49,11 @@ class COpenList2 {
         random_(random),
         clock_(clock) {}
 
-  bool hideHelp = false;                   // 1008 "Cacher le bouton aide"
-  bool randomDraw = false;                 // 1030 "Tirage aléatoire dans la liste"
-  bool hideSolution = false;               // 1032 "Cacher le bouton Solution"
-  std::int32_t autoAdvanceSelection = -1;  // 1037, -1 for none
-  std::string listText;                    // 1009, lines separated by CR LF
+  bool hideHelp = false;                   // "Cacher le bouton aide"
+  bool randomDraw = false;                 // "Tirage aléatoire dans la liste"
+  bool hideSolution = false;               // "Cacher le bouton Solution"
+  std::int32_t autoAdvanceSelection = -1;  // -1 for none
+  std::string listText;                    // lines separated by CR LF
   std::string listPath;                    // path of the current list file (Windows-1252)
 
   // Sets the path, cut to what the settings file can hold.

@@ -1,6 +1,7 @@
 // The writing modules under the mouse and the timers: keys, tiles, cells, and what moves by itself.
 #include <algorithm>
 
+#include "base/mouse_keys.h"
 #include "base/timer_ids.h"
 #include "exercises/writing_module.h"
 #include "keyboard/character_names.h"
@@ -157,7 +158,7 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
 }
 
 gfx::Rect WritingModule::PressCell(gfx::Point point) {
-  ctx_.held.pickFlags = 0xFFFF;
+  ctx_.held.pickFlags = base::mouse::kNoPress;
   ctx_.held.dragRect = {};
   const int columns = std::clamp(ctx_.state.gridColumns, 0, keyboard::WritingGrid::kColumns);
   const int lines = std::clamp(ctx_.state.gridLines, 0, keyboard::WritingGrid::kLines);

@@ -37,13 +37,13 @@ class CConfigPuzzle {
   explicit CConfigPuzzle(ports::DialogHost& host) : host_(host) {}
   void SetActions(PuzzleActions* actions) { actions_ = actions; }
 
-  bool noSounds = false;     // 1003 "Supprimer les bruitages"
-  bool noAutoPlace = false;  // 1004 "Placement automatique des pièces sur double clic désactivé  "
-  bool hideSolution = false;              // 1006 "Cacher le bouton solution"
-  bool noEffects = false;                 // 1039 "Supprimer les effets visuels": no fireworks
-  std::int32_t puzzleZoomSelection = -1;  // 1001
-  std::int32_t modelZoomSelection = -1;   // 1002
-  std::string piecesText;                 // 1000
+  bool noSounds = false;      // "Supprimer les bruitages"
+  bool noAutoPlace = false;   // "Placement automatique des pièces sur double clic désactivé  "
+  bool hideSolution = false;  // "Cacher le bouton solution"
+  bool noEffects = false;     // "Supprimer les effets visuels": no fireworks
+  std::int32_t puzzleZoomSelection = -1;
+  std::int32_t modelZoomSelection = -1;
+  std::string piecesText;
 
   // The program shows its values (zooms and number of pieces) in the window.
   void ShowValues(std::int32_t puzzleZoomIndex, std::int32_t modelZoomIndex,

@@ -66,8 +66,8 @@ class CCEditWindow : public QDialog {
 
   exercises::CCEdit& model_;
 
-  QTextEdit* text_ = nullptr;        // 1009
-  QTextEdit* loadedCopy_ = nullptr;  // 1021, not shown
+  QTextEdit* text_ = nullptr;
+  QTextEdit* loadedCopy_ = nullptr;  // not shown
   QPushButton* open_ = nullptr;
   QPushButton* save_ = nullptr;
   QPushButton* clearAll_ = nullptr;

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "app/scribix_view.h"
+#include "base/mouse_keys.h"
 #include "shell/qt_text.h"
 #include "shell/tip_window.h"
 
@@ -114,11 +115,11 @@ namespace {
 unsigned MouseKeyFlags(const QMouseEvent* event) {
   unsigned flags = 0;
   const Qt::MouseButtons buttons = event->buttons();
-  if (buttons & Qt::LeftButton) flags |= 0x0001;
-  if (buttons & Qt::RightButton) flags |= 0x0002;
-  if (event->modifiers() & Qt::ShiftModifier) flags |= 0x0004;
-  if (event->modifiers() & Qt::ControlModifier) flags |= 0x0008;
-  if (buttons & Qt::MiddleButton) flags |= 0x0010;
+  if (buttons & Qt::LeftButton) flags |= base::mouse::kLeftButton;
+  if (buttons & Qt::RightButton) flags |= base::mouse::kRightButton;
+  if (event->modifiers() & Qt::ShiftModifier) flags |= base::mouse::kShift;
+  if (event->modifiers() & Qt::ControlModifier) flags |= base::mouse::kControl;
+  if (buttons & Qt::MiddleButton) flags |= base::mouse::kMiddleButton;
   return flags;
 }
 

@@ -41,7 +41,7 @@ class CAvert2 {
   // voices), then the program ends, as the label asks for a restart.
   void OnInstallClicked(ports::Desktop& desktop, ports::Clock& clock, ports::Window& window) const;
 
-  bool dontShowAgain = false;  // 1056
+  bool dontShowAgain = false;
 
   const std::filesystem::path& MarkerPath() const { return marker_; }
 

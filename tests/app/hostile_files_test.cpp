@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/mouse_keys.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -150,7 +151,7 @@ TEST(HostileSettings, AProgramWhoseDataFolderCannotBeWrittenWorksAndOnlyTheListS
   for (const auto icon : {app::IconModuleMath, app::IconModuleFrench}) {  // each saves its text
     const gfx::Rect r = view.Icons()[icon];
     const gfx::Point middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    view.OnLButtonDown(1, middle);
+    view.OnLButtonDown(base::mouse::kLeftButton, middle);
     view.OnLButtonUp(0, middle);
   }
   EXPECT_EQ(view.ActiveModule(), app::ModuleId::kFrancais);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "base/files.h"
+#include "base/mouse_keys.h"
 #include "effects/fireworks_names.h"
 #include "puzzle/puzzle_file.h"
 #include "support/view_harness.h"
@@ -124,9 +125,10 @@ TEST_F(PuzzleFixture, ChangedKeysStopTheDragUntilTheyAreHeldAgain) {
   Scatter();
   const gfx::Point from = Inside(3);
   h.Press(from);
-  view().OnMouseMove(0x0001 | 0x0004, {from.x + 50, from.y});  // Shift pressed meanwhile
+  view().OnMouseMove(base::mouse::kLeftButton | base::mouse::kShift,
+                     {from.x + 50, from.y});  // Shift pressed meanwhile
   EXPECT_EQ(piece(3).posX + 10, from.x);
-  view().OnMouseMove(0x0001, {from.x + 50, from.y});
+  view().OnMouseMove(base::mouse::kLeftButton, {from.x + 50, from.y});
   EXPECT_EQ(piece(3).posX + 10, from.x + 50);
   h.Release({from.x + 50, from.y});
 }
@@ -136,7 +138,7 @@ TEST_F(PuzzleFixture, OnlyTheLastPieceDroppedByHandBringsApplauseAndFireworks) {
   Scatter();
   const int count = view().State().keyCount;
   // All but the last by double click: the program brings them home.
-  for (int i = 0; i < count - 1; ++i) view().OnLButtonDblClk(0x0001, Inside(i));
+  for (int i = 0; i < count - 1; ++i) view().OnLButtonDblClk(base::mouse::kLeftButton, Inside(i));
   h.Tick(60);
   EXPECT_EQ(view().Puzzle().helpedCount, count - 1);
   EXPECT_EQ(soundsNamed("applaud.wav"), 0);
@@ -183,14 +185,14 @@ TEST_F(PuzzleFixture, DoubleClickingAnEmptyHomePlaceBringsItsPiece) {
   EnterPuzzle();
   Scatter();
   const base::CellRecord& p = piece(9);  // row 1, column 3
-  view().OnLButtonDblClk(0x0001, {p.homeX + 40, p.homeY + 50});
+  view().OnLButtonDblClk(base::mouse::kLeftButton, {p.homeX + 40, p.homeY + 50});
   EXPECT_EQ(piece(9).settled, 0);
   EXPECT_EQ(view().Puzzle().helpedCount, 1);
   h.Tick(80);
   EXPECT_EQ(piece(9).posX, piece(9).homeX);
   // Switched off in the settings, the double click places nothing.
   view().PuzzleDialog().OnNoAutoPlaceClicked(true);
-  view().OnLButtonDblClk(0x0001, {piece(10).homeX + 40, piece(10).homeY + 50});
+  view().OnLButtonDblClk(base::mouse::kLeftButton, {piece(10).homeX + 40, piece(10).homeY + 50});
   EXPECT_EQ(piece(10).settled, 1);
 }
 
@@ -413,7 +415,7 @@ TEST_F(PuzzleFixture, EveryPieceCountsOnceAndACompletionIsCelebratedOnce) {
   // while it flies home, it is helped home once.
   for (int twice = 0; twice < 2; ++twice) {
     h.Click(Inside(3));
-    view().OnLButtonDblClk(0x0001, Inside(3));
+    view().OnLButtonDblClk(base::mouse::kLeftButton, Inside(3));
     view().OnLButtonUp(0, Inside(3));
   }
   h.Tick(60);
@@ -421,7 +423,7 @@ TEST_F(PuzzleFixture, EveryPieceCountsOnceAndACompletionIsCelebratedOnce) {
   EXPECT_EQ(view().Puzzle().helpedCount, 1);
   // Double clicks on a piece already home count nothing.
   h.Click(Inside(3));
-  view().OnLButtonDblClk(0x0001, Inside(3));
+  view().OnLButtonDblClk(base::mouse::kLeftButton, Inside(3));
   view().OnLButtonUp(0, Inside(3));
   EXPECT_EQ(view().Puzzle().placedCount, 1);
 

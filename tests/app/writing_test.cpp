@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "base/mouse_keys.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -335,7 +336,7 @@ TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
   harness.Click({cell.left + 3, cell.top + 3});
   EXPECT_EQ(view.Grid().cursorCol, 7);
   EXPECT_EQ(view.Grid().cursorRow, 3);
-  EXPECT_EQ(view.Held().pickFlags, 0xFFFFu);
+  EXPECT_EQ(view.Held().pickFlags, base::mouse::kNoPress);
 }
 
 }  // namespace

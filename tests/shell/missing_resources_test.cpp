@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "app/scribix_view.h"
+#include "base/mouse_keys.h"
 #include "keyboard/picture_names.h"
 #include "ports/null_voice.h"
 #include "ports/null_voice_catalog.h"
@@ -52,7 +53,7 @@ std::vector<std::string> PlayWithout(const fs::path& program,
     auto click = [&view](base::icons::IconId icon) {
       const gfx::Rect r = view.Icons()[icon];
       const gfx::Point middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-      view.OnLButtonDown(1, middle);
+      view.OnLButtonDown(base::mouse::kLeftButton, middle);
       view.OnLButtonUp(0, middle);
     };
     using namespace base::icons;

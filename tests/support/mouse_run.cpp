@@ -4,6 +4,7 @@
 #include <array>
 #include <map>
 
+#include "base/mouse_keys.h"
 #include "keyboard/grid_text.h"
 
 namespace testing_support {
@@ -75,7 +76,7 @@ bool MouseRun::Step(std::string_view& bytes) {
       last_ = "double click";
       h_.Press(p);
       h_.Release(p);
-      view.OnLButtonDblClk(0x0001, p);
+      view.OnLButtonDblClk(base::mouse::kLeftButton, p);
       h_.Release(p);
       break;
     }

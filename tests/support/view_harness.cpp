@@ -3,6 +3,7 @@
 #include <chrono>
 #include <thread>
 
+#include "base/mouse_keys.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
 #include "text/cp1252.h"
@@ -103,12 +104,12 @@ std::vector<std::string> ViewHarness::Spoken() {
 }
 
 void ViewHarness::Press(gfx::Point point) {
-  view->OnLButtonDown(0x0001, point);
+  view->OnLButtonDown(base::mouse::kLeftButton, point);
 }
 
 void ViewHarness::MoveTo(gfx::Point from, gfx::Point to, int steps) {
   for (int i = 1; i <= steps; ++i) {
-    view->OnMouseMove(0x0001,
+    view->OnMouseMove(base::mouse::kLeftButton,
                       {from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
   }
 }
