@@ -30,6 +30,26 @@ std::uint32_t TickSeed(const ports::Clock& clock) {
   return static_cast<std::uint32_t>(clock.NowMs());
 }
 
+// Frame n is due period × n after the first: each wait is shortened by the work done since the
+// last frame, so the drawing never stretches the effect. A frame that is late is drawn at once,
+// and the following ones catch up.
+class FramePacer {
+ public:
+  FramePacer(ports::Clock& clock, int periodMs)
+      : clock_(clock), periodMs_(periodMs), start_(clock.NowMs()) {}
+  void WaitForNextFrame() {
+    ++frame_;
+    const std::int64_t wait = start_ + frame_ * periodMs_ - clock_.NowMs();
+    if (wait > 0) clock_.Sleep(static_cast<int>(std::min<std::int64_t>(wait, periodMs_)));
+  }
+
+ private:
+  ports::Clock& clock_;
+  std::int64_t periodMs_;
+  std::int64_t start_;
+  std::int64_t frame_ = 0;
+};
+
 }  // namespace
 
 ScreenArea EffectPlayer::CaptureScreenArea(gfx::Rect area) const {
@@ -66,8 +86,9 @@ void EffectPlayer::Fire(gfx::Rect area, int frames, int passes,
   image.LoadFromImage(captured.pixels);
   image.PrepareFire();
   const int strength = captured.rect.Height();
+  FramePacer pacer(clock_, kFireFrameMs);
   for (int frame = 0; frame < frames; ++frame) {
-    clock_.Sleep(kFireFrameMs);
+    pacer.WaitForNextFrame();
     random_.Seed(TickSeed(clock_));
     image.StepFire(4, passes, strength, random_);
     Show(image, captured.rect);
@@ -91,8 +112,9 @@ void EffectPlayer::PlayRipples(gfx::Rect area, const std::filesystem::path& soun
   image.LoadFromImage(captured.pixels);
   image.PrepareRipple();
   image.DropStone(image.Width() / 2, image.Height() / 2, kStoneRadius, kStoneDepth);
+  FramePacer pacer(clock_, kRippleFrameMs);
   for (int frame = 0; frame < kRippleFrames; ++frame) {
-    clock_.Sleep(kRippleFrameMs);
+    pacer.WaitForNextFrame();
     image.StepRipple(kRipplePasses);
     Show(image, captured.rect);
   }
@@ -107,8 +129,9 @@ void EffectPlayer::PlayMist(gfx::Rect area, const std::filesystem::path& sound) 
   image.LoadFromImage(captured.pixels);
   random_.Seed(TickSeed(clock_));
   image.PrepareMist(random_);
+  FramePacer pacer(clock_, kMistFrameMs);
   for (int frame = 0; frame < kMistFrames; ++frame) {
-    clock_.Sleep(kMistFrameMs);
+    pacer.WaitForNextFrame();
     image.RenderMist(clock_.NowMs(), 1, 1, 1);
     Show(image, captured.rect);
   }
@@ -120,10 +143,11 @@ void EffectPlayer::PlayBlink(gfx::Rect area, int flashes) {
   if (captured.IsEmpty()) return;
   EffectImage image;
   image.LoadFromImage(captured.pixels);
+  FramePacer pacer(clock_, kBlinkMs);
   for (int frame = 0; frame < flashes; ++frame) {
     image.InvertColours();
     Show(image, captured.rect);
-    clock_.Sleep(kBlinkMs);
+    pacer.WaitForNextFrame();
   }
   Restore(captured);
 }
@@ -132,11 +156,12 @@ void EffectPlayer::PlayJitter(gfx::Rect area) {
   const ScreenArea captured = CaptureScreenArea(area);
   if (captured.IsEmpty()) return;
   EffectImage image;
+  FramePacer pacer(clock_, kShiverMs);
   for (int frame = 0; frame < kShiverFrames; ++frame) {
     image.LoadFromImage(captured.pixels);
     image.Jitter(kJitterSize, kJitterSize, random_);
     Show(image, captured.rect);
-    clock_.Sleep(kShiverMs);
+    pacer.WaitForNextFrame();
   }
   Restore(captured);
 }
@@ -146,10 +171,11 @@ void EffectPlayer::PlayEmboss(gfx::Rect area) {
   if (captured.IsEmpty()) return;
   EffectImage image;
   image.LoadFromImage(captured.pixels);
+  FramePacer pacer(clock_, kShiverMs);
   for (int frame = 0; frame < kShiverFrames; ++frame) {
     image.Emboss();
     Show(image, captured.rect);
-    clock_.Sleep(kShiverMs);
+    pacer.WaitForNextFrame();
   }
   Restore(captured);
 }
@@ -186,6 +212,7 @@ void EffectPlayer::PlayReward(Reward reward, gfx::Rect gridBounds,
 
 void EffectPlayer::PlayFireworks(const Fireworks& fireworks, gfx::Rect area) {
   gfx::Canvas canvas(backBuffer_);
+  FramePacer pacer(clock_, Fireworks::kFrameMs);
   for (int round = 0; round < Fireworks::kRounds; ++round) {
     for (int i = 0; i < kFireworksFrameCount; ++i) {
       const gfx::Image& frame = fireworks.Frame(i);
@@ -195,7 +222,7 @@ void EffectPlayer::PlayFireworks(const Fireworks& fireworks, gfx::Rect area) {
         const gfx::Rect visible = shown.Intersect(backBuffer_.Bounds());
         if (!visible.IsEmpty()) window_.ShowNow(visible);
       }
-      clock_.Sleep(Fireworks::kFrameMs);
+      pacer.WaitForNextFrame();
     }
   }
   window_.InvalidateAll(true);

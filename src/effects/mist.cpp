@@ -32,6 +32,8 @@ float EffectImage::Lattice(int x, int y, int z) const {
 // fractions are exact. For one octave the depth is the same for the whole frame and the height
 // for a whole row, so a row of the lattice, blended in depth and across, serves every row of
 // pixels between two lattice rows; only the blend between two such rows is done per pixel.
+// Every sum is taken in the same order as the plain formula, so the frames do not depend on
+// these shortcuts.
 void EffectImage::RenderMist(std::int64_t time, int xDivisor, int yDivisor, int zDivisor) {
   if (IsEmpty() || lattice_.empty()) return;
   const int w = Width();
@@ -46,8 +48,7 @@ void EffectImage::RenderMist(std::int64_t time, int xDivisor, int yDivisor, int 
     float size = 0;
     int z0 = 0, z1 = 0;
     float zf = 0;
-    std::vector<int> x0, x1;
-    std::vector<float> xf;
+    std::vector<float> fractions;  // j / g for j < g
     // Lattice rows blended across, times the size; -1 when not made yet.
     int rowA = -1, rowB = -1;
     std::vector<float> a, b;
@@ -61,20 +62,14 @@ void EffectImage::RenderMist(std::int64_t time, int xDivisor, int yDivisor, int 
     o.z0 = static_cast<int>((tz >> o.shift) % kLatticeDepth);
     o.z1 = (o.z0 + 1) % kLatticeDepth;
     o.zf = static_cast<float>(tz & (g - 1)) / o.size;
-    o.x0.resize(w);
-    o.x1.resize(w);
-    o.xf.resize(w);
-    for (int x = 0; x < w; ++x) {
-      const std::int64_t u = x + tx;
-      o.x0[x] = static_cast<int>((u >> o.shift) % kLatticeWidth);
-      o.x1[x] = (o.x0[x] + 1) % kLatticeWidth;
-      o.xf[x] = static_cast<float>(u & (g - 1)) / o.size;
-    }
+    o.fractions.resize(static_cast<std::size_t>(g));
+    for (std::int64_t j = 0; j < g; ++j) o.fractions[j] = static_cast<float>(j) / o.size;
     o.a.resize(w);
     o.b.resize(w);
   }
 
   std::vector<float> depthRow(kLatticeWidth);
+  std::vector<float> periodRow;
   auto makeRow = [&](const Octave& o, int latticeRow, std::vector<float>& out) {
     const float* front =
         lattice_.data() +
@@ -83,10 +78,38 @@ void EffectImage::RenderMist(std::int64_t time, int xDivisor, int yDivisor, int 
         lattice_.data() +
         (static_cast<std::size_t>(o.z1) * kLatticeHeight + latticeRow) * kLatticeWidth;
     for (int i = 0; i < kLatticeWidth; ++i) depthRow[i] = front[i] + (back[i] - front[i]) * o.zf;
-    for (int x = 0; x < w; ++x) {
-      const float v0 = depthRow[o.x0[x]];
-      const float v1 = depthRow[o.x1[x]];
-      out[x] = o.size * (v0 + (v1 - v0) * o.xf[x]);
+    // Across, one lattice cell at a time: the cell's two values hold for the whole run, and the
+    // fractions step through the table. The blended row repeats every 192 cells; when that period
+    // is shorter than the picture, it is made once and copied along.
+    const int g = 1 << o.shift;
+    const int period = kLatticeWidth * g;
+    auto blend = [&](float* dest, std::int64_t from, int count) {
+      int x = 0;
+      while (x < count) {
+        const std::int64_t u = x + from;
+        const int cell = static_cast<int>((u >> o.shift) % kLatticeWidth);
+        const int first = static_cast<int>(u & (g - 1));
+        const int run = std::min(g - first, count - x);
+        const float v0 = depthRow[cell];
+        const float step = depthRow[(cell + 1) % kLatticeWidth] - v0;
+        const float* f = o.fractions.data() + first;
+        for (int i = 0; i < run; ++i) dest[x + i] = o.size * (v0 + step * f[i]);
+        x += run;
+      }
+    };
+    if (period >= w) {
+      blend(out.data(), tx, w);
+      return;
+    }
+    periodRow.resize(static_cast<std::size_t>(period));
+    blend(periodRow.data(), 0, period);
+    int x = 0;
+    int i = static_cast<int>(tx % period);
+    while (x < w) {
+      const int n = std::min(period - i, w - x);
+      std::copy_n(periodRow.data() + i, n, out.data() + x);
+      x += n;
+      i = 0;
     }
   };
 
@@ -108,24 +131,34 @@ void EffectImage::RenderMist(std::int64_t time, int xDivisor, int yDivisor, int 
           o.rowA = y0;
         }
       }
+      const float* a = o.a.data();
+      float* f = fog.data();
+      // On a lattice row the blend is the row itself (a + (b - a) × 0 is a).
+      if (yf == 0.0f) {
+        for (int x = 0; x < w; ++x) f[x] += a[x];
+        continue;
+      }
       if (o.rowB != y1) {
         makeRow(o, y1, o.b);
         o.rowB = y1;
       }
-      const float* a = o.a.data();
       const float* b = o.b.data();
-      float* f = fog.data();
       for (int x = 0; x < w; ++x) f[x] += a[x] + (b[x] - a[x]) * yf;
     }
+    // Each channel is (c × (256 - alpha) + haze × alpha / 256) / 256. The haze stays below
+    // 255 × 256, so alpha is haze / 255 and each channel's sum stays below 65536: red and blue are
+    // mixed side by side in one word, green in another.
     const gfx::Colour* under = source_.Row(y);
     gfx::Colour* out = pixels_.Row(y);
     for (int x = 0; x < w; ++x) {
-      const int haze = static_cast<int>(fog[x] * 256);
-      const int alpha = haze * 256 / 65280;
-      const int light = haze * alpha / 256;
-      auto mix = [&](int c) { return (c * 256 * (256 - alpha) / 256 + light) / 256; };
+      const auto haze = static_cast<std::uint32_t>(static_cast<int>(fog[x] * 256));
+      const std::uint32_t alpha = (haze * 0x8081u) >> 23;  // haze / 255 for haze < 65536
+      const std::uint32_t light = (haze * alpha) >> 8;
+      const std::uint32_t keep = 256 - alpha;
       const gfx::Colour c = under[x];
-      out[x] = gfx::Rgb(mix(gfx::Red(c)), mix(gfx::Green(c)), mix(gfx::Blue(c)));
+      const std::uint32_t redBlue = (c & 0x00FF00FFu) * keep + light * 0x00010001u;
+      const std::uint32_t green = ((c >> 8) & 0xFFu) * keep + light;
+      out[x] = ((redBlue >> 8) & 0x00FF00FFu) | (green & 0x0000FF00u);
     }
   }
 }

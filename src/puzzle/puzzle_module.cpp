@@ -63,13 +63,18 @@ std::unique_ptr<ports::Picture> PuzzleModule::DecodePicture(const std::filesyste
 void PuzzleModule::LoadPuzzlePicture(const std::filesystem::path& path) {
   puzzleBitmap_ = gfx::Image();
   modelBitmap_ = gfx::Image();
-  auto picture = DecodePicture(path);
+  // A new piece count or zoom, or the puzzle shown again, cuts the picture already decoded: only
+  // another picture is read from its file.
+  auto picture =
+      loadedPicture_ && path == loadedPath_ ? std::move(loadedPicture_) : DecodePicture(path);
   if (!picture) return;
-  UsePicture(std::move(picture));
+  UsePicture(std::move(picture), path);
 }
 
-void PuzzleModule::UsePicture(std::unique_ptr<ports::Picture> picture) {
+void PuzzleModule::UsePicture(std::unique_ptr<ports::Picture> picture,
+                              const std::filesystem::path& path) {
   loadedPicture_ = std::move(picture);
+  loadedPath_ = path;
   puzzleBitmap_ = ports::FitPicture(ctx_.platform.pictures, loadedPicture_.get(), kBoxWidth,
                                     kBoxHeight, puzzleZoom)
                       .bitmap;
@@ -136,7 +141,7 @@ bool PuzzleModule::OpenPictureOrPuzzle() {
     return true;
   }
   ctx_.state.picturePath = *chosen;
-  UsePicture(std::move(picture));
+  UsePicture(std::move(picture), *chosen);
   CutPicture();
   LayOutPieces();
   InvalidateAll();

@@ -140,7 +140,7 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   void PaintPieces(gfx::Canvas& canvas) const;
   // The picture decoded as large as the puzzle may need it, or nothing.
   std::unique_ptr<ports::Picture> DecodePicture(const std::filesystem::path& path);
-  void UsePicture(std::unique_ptr<ports::Picture> picture);
+  void UsePicture(std::unique_ptr<ports::Picture> picture, const std::filesystem::path& path);
   void ReportUnreadable(const std::filesystem::path& path);
   void KeepLoosePiecesInside();
   // A fresh puzzle from the picture: loaded, cut, laid out.
@@ -158,6 +158,7 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   bool heldWasHome_ = false;
   Cut cut_;
   std::unique_ptr<ports::Picture> loadedPicture_;
+  std::filesystem::path loadedPath_;  // the file loadedPicture_ was decoded from
   gfx::Image puzzleBitmap_;
   gfx::Image modelBitmap_;
   std::int32_t modelWidth_ = 0;

@@ -244,7 +244,7 @@ TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   box.OnPiecesTextChanged("1500");
   EXPECT_EQ(box.piecesText, "1000");
   EXPECT_EQ(view().Puzzle().requestedPieces, 1000);
-  EXPECT_EQ(loads() - before, 1u);  // cut once, for 1000
+  EXPECT_EQ(loads() - before, 0u);  // cut from the picture decoded on entry
   EXPECT_NEAR(view().State().keyCount, 1000, 40);
 
   box.OnPiecesTextChanged("12");
@@ -259,6 +259,38 @@ TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   box.OnPiecesTextChanged("1");
   EXPECT_EQ(loads(), before);
   EXPECT_EQ(view().Puzzle().requestedPieces, 12);
+}
+
+TEST_F(PuzzleFixture, APictureIsDecodedOnceForEveryCutZoomAndReturnButAnotherIsRead) {
+  EnterPuzzle();
+  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  const auto loads = [&] { return h.fake.pictures.loads.size(); };
+  const std::size_t first = loads();
+  box.OnPiecesTextChanged("300");
+  box.OnPuzzleZoomSelected(15);
+  box.OnModelZoomSelected(9);
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
+  h.ClickIcon(IconId::IconModuleFrench);
+  h.Paint();
+  EnterPuzzle();
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
+  EXPECT_EQ(loads(), first);
+
+  // Another picture is read, then serves its own cuts; the first is not shown for it.
+  const auto other = h.program.Path() / "Puzzles" / "carre.jpg";
+  h.fake.pictures.files[other] = Picture(400, 400);
+  h.fake.dialogs.openAnswer = other;
+  h.ClickIcon(IconId::IconLoadPuzzle);
+  box.OnPiecesTextChanged("36");
+  EXPECT_EQ(loads(), first + 1);
+  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), view().Puzzle().PuzzleBitmap().Height());
+
+  // A picture that cannot be read leaves no picture, and is tried again at each cut.
+  view().State().picturePath = h.program.Path() / "Puzzles" / "disparue.jpg";
+  box.OnPiecesTextChanged("49");
+  box.OnPiecesTextChanged("64");
+  EXPECT_TRUE(view().Puzzle().PuzzleBitmap().IsNull());
+  EXPECT_EQ(loads(), first + 3);
 }
 
 TEST_F(PuzzleFixture, TheZoomsCutTheRightPicture) {

@@ -427,3 +427,50 @@ TEST(EffectImageMist, FollowsTheTrilinearOctavesAndDrifts) {
 }
 
 }  // namespace
+
+namespace {
+
+std::uint64_t Checksum(const gfx::Image& image) {
+  std::uint64_t hash = 1469598103934665603ull;  // FNV-1a over the pixel words
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      hash = (hash ^ image.Pixel(x, y)) * 1099511628211ull;
+    }
+  }
+  return hash;
+}
+
+}  // namespace
+
+// The mist's frames, pixel for pixel as the effect has always drawn them: sizes narrower and
+// wider than the lattice, taller than it, and times on, between and far past lattice cells.
+TEST(EffectImageMist, FramesStayPixelForPixelTheSame) {
+  struct Frame {
+    int width, height;
+    std::int64_t time;
+    std::uint64_t checksum;
+  };
+  const Frame frames[] = {
+      {1, 1, 0, 0x44bd2bd473ccf799},
+      {7, 3, 5, 0x5e8adcd2234a9b2a},
+      {150, 40, 77, 0xd1cfdd62d433a22a},
+      {300, 230, 123456, 0xacf7527545573208},
+      {513, 61, 3'600'000'003, 0x63665e400c7838bc},
+      {200, 200, 1020, 0x893d4f7e2a2ebf28},
+  };
+  for (const Frame& f : frames) {
+    gfx::Image source(f.width, f.height);
+    for (int y = 0; y < f.height; ++y) {
+      for (int x = 0; x < f.width; ++x) {
+        source.SetPixel(x, y, Rgb((x * 7) % 256, (y * 5) % 256, (x ^ y) % 256));
+      }
+    }
+    base::RandomGenerator random;
+    random.Seed(77);
+    EffectImage e = Loaded(source);
+    e.PrepareMist(random);
+    e.RenderMist(f.time, 1, 1, 1);
+    EXPECT_EQ(Checksum(e.Pixels()), f.checksum) << f.width << " x " << f.height << " at " << f.time
+                                                << ": " << std::hex << Checksum(e.Pixels());
+  }
+}

@@ -102,6 +102,53 @@ TEST_F(PlayerTest, EveryPlayerShowsItsFramesAtItsRhythmAndPutsTheScreenBack) {
   EXPECT_TRUE(sound.played.empty());
 }
 
+// Showing a frame costs time on a real screen; here every show moves the clock on, and the first
+// one stalls for one and a half periods, as when the system is busy for a moment.
+class SlowWindow : public testing_support::FakeWindow {
+ public:
+  explicit SlowWindow(testing_support::FakeClock& clock) : clock_(clock) {}
+  int workMs = 7;
+  int stallMs = 0;
+  std::vector<std::int64_t> shownAt;
+  void ShowNow(const Rect& area) override {
+    FakeWindow::ShowNow(area);
+    shownAt.push_back(clock_.now);
+    clock_.now += workMs + (shownAt.size() == 1 ? stallMs : 0);
+  }
+
+ private:
+  testing_support::FakeClock& clock_;
+};
+
+TEST(PlayerRhythm, FramesKeepTheirPeriodWhateverTheWorkAndCatchUpAfterAStall) {
+  gfx::Image backBuffer = Screen();
+  testing_support::FakeClock clock;
+  clock.now = 123456;
+  SlowWindow window{clock};
+  testing_support::FakeSoundPlayer sound;
+  base::RandomGenerator random;
+  EffectPlayer player{backBuffer, window, clock, sound, random};
+  for (const Case& c : Cases()) {
+    const int period = c.sleeps[0];
+    for (int stall : {0, period * 3 / 2}) {
+      SCOPED_TRACE(c.name + (stall ? ", stalled" : ""));
+      window.shownAt.clear();
+      window.stallMs = stall;
+      c.play(player, Rect{100, 120, 160, 150});
+      ASSERT_EQ(window.shownAt.size(), static_cast<std::size_t>(c.frames + 1));
+      const std::int64_t first = window.shownAt[0];
+      for (int k = 0; k < c.frames; ++k) {
+        // Never early; late only while catching up from the stall.
+        EXPECT_GE(window.shownAt[k] - first, k * period) << "frame " << k;
+        if (stall == 0) {
+          EXPECT_EQ(window.shownAt[k] - first, k * period) << "frame " << k;
+        }
+      }
+      EXPECT_EQ(window.shownAt[c.frames - 1] - first, (c.frames - 1) * period);
+    }
+  }
+}
+
 TEST_F(PlayerTest, AnAreaOffTheScreenIsClippedOrPlaysNothing) {
   // The fire climbs above the top of the window: only what lies on it is captured.
   player.PlayFire(Rect{10, 60, 50, 90});
