@@ -20,9 +20,8 @@ std::uint32_t Le32(const char* p) {
   return v;
 }
 
-// A wave file whose header is whole and whose sound data is all there. Qt's sample cache never
-// lets go of a file it could not finish loading (a cut or empty file): the next sound then waits
-// for it forever, and so does quitting. Such a file is silent instead.
+}  // namespace
+
 bool IsWholeWaveFile(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return false;
@@ -45,8 +44,6 @@ bool IsWholeWaveFile(const std::filesystem::path& path) {
   }
   return false;
 }
-
-}  // namespace
 
 QtSoundPlayer::~QtSoundPlayer() {
   if (!thread_.isRunning()) return;

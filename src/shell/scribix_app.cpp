@@ -12,6 +12,7 @@
 #include "app/scribix_view.h"
 #include "base/files.h"
 #include "platform/voice_backend.h"
+#include "ports/system_clock.h"
 #include "puzzle/default_picture.h"
 #include "shell/cedit_window.h"
 #include "shell/config_abc_window.h"
@@ -24,12 +25,16 @@
 
 namespace shell {
 
-CScribixApp::CScribixApp() = default;
+CScribixApp::CScribixApp(std::unique_ptr<ports::Clock> clock) : clock_(std::move(clock)) {}
 
 CScribixApp::CScribixApp(std::unique_ptr<ports::Voice> voice,
                          std::unique_ptr<ports::VoiceCatalog> catalog,
-                         std::unique_ptr<ports::UserDialogs> dialogs)
-    : dialogs_(std::move(dialogs)), voice_(std::move(voice)), voices_(std::move(catalog)) {}
+                         std::unique_ptr<ports::UserDialogs> dialogs,
+                         std::unique_ptr<ports::Clock> clock)
+    : clock_(std::move(clock)),
+      dialogs_(std::move(dialogs)),
+      voice_(std::move(voice)),
+      voices_(std::move(catalog)) {}
 
 CScribixApp::~CScribixApp() {
   // The dialogs' windows go first (they show the view's models, and the frame would otherwise
@@ -131,6 +136,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   timers_ = std::make_unique<QtTimers>([this](int id) {
     if (view_) view_->OnTimer(id);
   });
+  if (!clock_) clock_ = std::make_unique<ports::SystemClock>();
   if (!dialogs_) dialogs_ = std::make_unique<QtUserDialogs>(frame_.get());
   std::string voiceNote;
   if (!voice_) voice_ = platform::MakeVoice(&voiceNote);
@@ -140,8 +146,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   sound_ = platform::MakeSoundPlayer();
   if (!sound_) sound_ = std::make_unique<QtSoundPlayer>();
   platform_ = std::make_unique<ports::Platform>(
-      ports::Platform{*widget_, *timers_, clock_, *dialogs_, *desktop_, pictures_, *sound_, *voice_,
-                      *voices_, textPainter_, dialogHost_});
+      ports::Platform{*widget_, *timers_, *clock_, *dialogs_, *desktop_, pictures_, *sound_,
+                      *voice_, *voices_, textPainter_, dialogHost_});
 
   view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
   widget_->Attach(view_.get());
@@ -175,7 +181,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Module d'édition" icon shows it.
   editorWindow_ = std::make_unique<CCEditWindow>(view_->EditorDialog(), dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
-    CAvert2Window warning(view_->VoiceWarning(), *desktop_, clock_, *widget_, frame_.get());
+    CAvert2Window warning(view_->VoiceWarning(), *desktop_, *clock_, *widget_, frame_.get());
     warning.exec();
   });
   if (view_->OnCreate() != 0) return false;

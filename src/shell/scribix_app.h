@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "ports/platform.h"
-#include "ports/system_clock.h"
 #include "shell/qt_desktop.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/qt_pictures.h"
@@ -37,12 +36,15 @@ struct Folders {
 // expects, and takes them down in reverse.
 class CScribixApp {
  public:
-  CScribixApp();
+  // On the real clock.
+  explicit CScribixApp(std::unique_ptr<ports::Clock> clock);
   // With a voice of its own instead of the system's (a test listens to what it is given), and
-  // the voices it lists when one is given, and modal dialogs that answer by themselves.
+  // the voices it lists when one is given, modal dialogs that answer by themselves, and a clock
+  // that does not wait (a test that plays the rewards); the real clock without one.
   explicit CScribixApp(std::unique_ptr<ports::Voice> voice,
                        std::unique_ptr<ports::VoiceCatalog> catalog = nullptr,
-                       std::unique_ptr<ports::UserDialogs> dialogs = nullptr);
+                       std::unique_ptr<ports::UserDialogs> dialogs = nullptr,
+                       std::unique_ptr<ports::Clock> clock = nullptr);
   ~CScribixApp();
 
   // Frame, then the view's construction, then its window and timers, then the frame shown.
@@ -73,7 +75,7 @@ class CScribixApp {
   std::unique_ptr<CMainFrame> frame_;
   ScribixViewWidget* widget_ = nullptr;
   std::unique_ptr<QtTimers> timers_;
-  ports::SystemClock clock_;
+  std::unique_ptr<ports::Clock> clock_;
   std::unique_ptr<ports::UserDialogs> dialogs_;
   // The system's own where it has them, else Qt's.
   std::unique_ptr<ports::Desktop> desktop_;

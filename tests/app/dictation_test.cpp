@@ -2,6 +2,9 @@
 // tiles checked, helped and rewarded; driven through the view's icons, mouse and timers.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "support/view_harness.h"
 
 namespace {
@@ -430,6 +433,47 @@ TEST(Dictation, TheInstructionIsRepeatedOnlyOnceThereIsAnEntryAndSoundIsOn) {
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.harness.Spoken().size(), said);
   EXPECT_EQ(d.Tiles(), 4);
+}
+
+}  // namespace
+
+namespace {
+
+// In the dictation a tile let go away from every answer cell is taken away rather than carried
+// across the grid: it lands only within 0.7 of a cell's diagonal of the nearest answer cell.
+TEST(Dictation, ATileLandsOnlyNearAnAnswerCell) {
+  struct Case {
+    double across, down;  // from the first answer cell, in cell diagonals
+    bool lands;
+  };
+  for (const Case c : {Case{0, 0.6, true}, Case{0, 0.8, false}, Case{-0.65, 0, true},
+                       Case{-0.75, 0, false}, Case{0.3, -0.6, true}, Case{0.3, -0.7, false}}) {
+    SCOPED_TRACE(std::to_string(c.across) + ", " + std::to_string(c.down));
+    Dictating d("chat\n");
+    d.Next();
+    const base::AppState& s = d.view->State();
+    const double diagonal = std::hypot(s.cellWidth, s.cellHeight);
+    const gfx::Rect first = base::CellRect(s, 10, 1);
+    const gfx::Point corner{first.left + static_cast<int>(std::lround(c.across * diagonal)),
+                            first.top + static_cast<int>(std::lround(c.down * diagonal))};
+    ASSERT_TRUE(s.gridLines > 2 && s.gridColumns > 14) << "the tile must fall inside the grid";
+    const base::CellRecord& key = d.view->Cells()[kC];
+    const gfx::Point grab{key.width / 2, key.height / 2};
+    const gfx::Point from{key.posX + grab.x, key.posY + grab.y};
+    const gfx::Point to{corner.x + grab.x, corner.y + grab.y};
+    d.harness.Press(from);
+    d.harness.MoveTo(from, to);
+    d.harness.Release(to);
+    if (c.lands) {
+      ASSERT_EQ(d.Tiles(), 1);
+      const base::CellRecord& tile = d.view->Cells()[s.keyCount];
+      EXPECT_EQ(tile.gridCol, 10);
+      EXPECT_EQ(tile.gridRow, 1);
+      EXPECT_EQ(tile.posX, first.left);
+    } else {
+      EXPECT_EQ(d.Tiles(), 0);
+    }
+  }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "base/timer_ids.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -28,11 +31,21 @@ TEST(ViewLife, TraceHoldsTheStartUpStepsInOrder) {
 
 TEST(ViewLife, AnUnwritableTraceIsDroppedSilently) {
   ViewHarness harness;
-  testing_support::WriteBytes(harness.data / "x", "");
-  std::filesystem::create_directory(harness.data / "debug.txt");  // cannot be opened as a file
+  const auto trace = harness.data / "debug.txt";
+  std::filesystem::create_directory(trace);  // cannot be opened as a file
   auto& view = harness.Create();
   view.StartupTrace().Line("more\n");
-  EXPECT_TRUE(std::filesystem::is_directory(harness.data / "debug.txt"));
+  view.OnTimer(base::kTimerFirstRun);
+  // The start goes on to its end, says nothing and writes no trace anywhere else.
+  EXPECT_EQ(view.State().keyCount, 41);
+  EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFirstRun));
+  EXPECT_TRUE(harness.fake.dialogs.messages.empty());
+  EXPECT_TRUE(std::filesystem::is_directory(trace));
+  EXPECT_TRUE(std::filesystem::is_empty(trace));
+  for (const auto& entry : std::filesystem::directory_iterator(harness.data.Path())) {
+    if (!entry.is_regular_file()) continue;
+    EXPECT_EQ(ReadBytes(entry.path()).find("Start test"), std::string::npos) << entry.path();
+  }
 }
 
 TEST(ViewLife, WindowCreationStartsTheThreeTimers) {
@@ -109,8 +122,14 @@ TEST(ViewLife, ANarrowWindowPutsGridAndKeyboardAt100) {
 TEST(ViewLife, DelaySleepsTheTimeAskedFor) {
   ViewHarness harness;
   auto& view = harness.Create();
-  EXPECT_EQ(view.Delay(200), 200);
-  EXPECT_EQ(harness.fake.clock.sleeps.back(), 200);
+  auto& clock = harness.fake.clock;
+  for (const int ms : {1, 137, 200}) {
+    clock.sleeps.clear();
+    const auto before = clock.now;
+    EXPECT_EQ(view.Delay(ms), ms);
+    EXPECT_EQ(clock.sleeps, std::vector<int>{ms}) << "one sleep, not a spin";
+    EXPECT_EQ(clock.now - before, ms);
+  }
 }
 
 TEST(ViewLife, OneListItemIsCelebratedOnce) {
@@ -137,6 +156,76 @@ TEST(ViewLife, OneListItemIsCelebratedOnce) {
   harness.fake.timers.Start(base::kTimerBlink, 50);
   view.OnTimer(base::kTimerWordSuccess);
   EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerBlink));
+}
+
+}  // namespace
+
+namespace {
+
+// Every timer the program starts, through every module and every reward, is one it declares,
+// and every one it declares is started somewhere: no tick goes to nobody.
+TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
+  // Keys of the first letter page and of the keypad.
+  constexpr int kA = 0, kE = 2, kT = 4, kH = 16, kC = 25, kKeypad1 = 0;
+  ViewHarness harness;
+  const std::vector<int>& started = harness.fake.timers.started;
+  auto& view = harness.Create();
+  view.OnTimer(base::kTimerFirstRun);
+
+  // Français: a fixed exercise, one hidden word found, then the other, which finishes it.
+  view.EditorDialog().OnTextChanged("un [ta] [et]", 0, 0);
+  view.EditorDialog().OnFixClicked(true);
+  harness.WriteKeyInto(kT, 3, 0);
+  harness.WriteKeyInto(kA, 4, 0);
+  harness.WriteKeyInto(kE, 6, 0);
+  harness.WriteKeyInto(kT, 7, 0);
+  for (const int id : {base::kTimerBlink, base::kTimerFixedSuccess}) view.OnTimer(id);
+
+  // Mathématique: a tile held down.
+  harness.ClickIcon(app::IconModuleMath);
+  harness.WriteKeyInto(kKeypad1, 0, 0);
+  const gfx::Rect cell = base::CellRect(view.State(), 0, 0);
+  const gfx::Point onTile{cell.left + 5, cell.top + 5};
+  harness.Press(onTile);
+  view.OnTimer(base::kTimerLongPress);
+  harness.Release(onTile);
+
+  // Liste: a word found, and the next one coming by itself.
+  testing_support::WriteBytes(harness.data / "liste.txt", "chat\n");
+  harness.fake.dialogs.openAnswer = harness.data / "liste.txt";
+  view.ListDialog().OpenList();
+  view.ListDialog().OnAutoAdvanceChanged(2);
+  harness.ClickIcon(app::IconModuleList);
+  harness.ClickIcon(app::IconNextWord);
+  harness.Paint();
+  const int letters[] = {kC, kH, kA, kT};
+  int next = 0;
+  for (int line = 0; line < view.State().gridLines; ++line) {
+    for (int column = 0; column < view.State().gridColumns && next < 4; ++column) {
+      if (view.Grid().enabled[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]) {
+        harness.WriteKeyInto(letters[next++], column, line);
+      }
+    }
+  }
+  ASSERT_EQ(next, 4) << "the word's cells";
+  view.OnTimer(base::kTimerWordSuccess);
+  view.OnTimer(base::kTimerNextWord);
+  // The next entry, laid by the solution, comes by itself too.
+  const std::size_t before = started.size();
+  harness.ClickIcon(app::IconSolution);
+  EXPECT_GT(started.size(), before);
+  harness.Tick();
+
+  // The puzzle, moving.
+  harness.ClickIcon(app::IconModulePuzzle);
+  harness.Tick(3);
+  harness.ClickIcon(app::IconModuleFrench);
+
+  std::set<int> ids(started.begin(), started.end());
+  for (const int id : ids) EXPECT_TRUE(base::OwnerOf(id).has_value()) << "timer " << id;
+  std::set<int> declared;
+  for (const base::TimerUse& use : base::kTimers) declared.insert(use.id);
+  EXPECT_EQ(ids, declared);
 }
 
 }  // namespace

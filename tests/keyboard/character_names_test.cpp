@@ -75,6 +75,78 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"$", kLong, kLetters, ""}, RewriteCase{"ch$t", kLong, kLetters, "cht"},
         RewriteCase{",$", kLong, kLetters, ","}));
 
+// Every name the program gives a lone character, in both readings and in every module: a row
+// lost or mistyped teaches the child a wrong name.
+TEST(CharacterNames, EveryLoneCharacterIsSaidByItsName) {
+  struct Name {
+    std::string_view character, said;
+  };
+  constexpr Name kNames[] = {
+      {"che", "cheu"},
+      {"r", "aire"},
+      {"v", "v\xE9"},
+      {"x", "ixe"},
+      {"no", "nau"},
+      {",", "virgule"},
+      {";", "point virgule"},
+      {":", "deux points"},
+      {"!", "point d'exclamation"},
+      {"?", "point d'interrogation"},
+      {"'", "apostrophe"},
+      {"=", "\xE9gal"},
+      {"+", "plus"},
+      {"\xE9", "e accent aigu"},
+      {"\xF9", "u accent grave"},
+      {"\xEA", "e accent circonflexe"},
+      {"\xE8", "e accent grave"},
+      {"\xE0", "a accent grave"},
+      {"\xE2", "a accent circonflexe"},
+      {"\xEE", "i accent circonflexe"},
+      {"\xF4", "o accent circonflexe"},
+      {"\xFB", "u accent circonflexe"},
+      {"\xE7",
+       "c c\xE9"
+       "dille"},
+      {"(", "parenth\xE8se ouverte"},
+      {")",
+       "parenth\xE8se ferm\xE9"
+       "e"},
+      {"\xEB", "e tr\xE9ma"},
+      {"\xEF", "i tr\xE9ma"},
+      {"\xFC", "u tr\xE9ma"},
+      {"\x9C", "o e dans l'o"},
+      {"\xC9", "e accent aigu"},
+      {"\xD9", "u accent grave"},
+      {"\xCA", "e accent circonflexe"},
+      {"\xC8", "e accent grave"},
+      {"\xC0", "a accent grave"},
+      {"\xC2", "a accent circonflexe"},
+      {"\xCE", "i accent circonflexe"},
+      {"\xD4", "o accent circonflexe"},
+      {"\xDB", "u accent circonflexe"},
+      {"\xC7",
+       "c c\xE9"
+       "dille"},
+      {"\xCB", "e tr\xE9ma"},
+      {"\xCF", "i tr\xE9ma"},
+      {"\xDC", "u tr\xE9ma"},
+      {"\x8C", "o e dans l'o"},
+  };
+  static_assert(std::size(kNames) == 43);
+  for (const Name& n : kNames) {
+    for (const bool longTable : {kLong, kShort}) {
+      for (const bool math : {kMath, kLetters}) {
+        EXPECT_EQ(SpeakableText(n.character, longTable, math), n.said)
+            << n.character << (longTable ? " long" : " short") << (math ? " math" : " letters");
+      }
+    }
+    // Blanks around a lone character do not hide it.
+    std::string spaced(1, ' ');
+    spaced.append(n.character).push_back(' ');
+    EXPECT_EQ(SpeakableText(spaced, kLong, kLetters), n.said) << n.character;
+  }
+}
+
 // A grid of 10 columns and 4 lines after 41 keys; the cell table is large, so on the heap.
 class Grid : public ::testing::Test {
  protected:

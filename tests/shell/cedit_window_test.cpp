@@ -44,9 +44,10 @@ class EditorWindow : public ::testing::Test {
     testing_support::ShellApplication();
     // No voice here: the warning about it is not wanted.
     testing_support::WriteBytes(data / "noavertv", "");
-    scribix_ =
-        std::make_unique<shell::CScribixApp>(std::make_unique<testing_support::FakeVoice>(),
-                                             std::make_unique<testing_support::FakeVoiceCatalog>());
+    scribix_ = std::make_unique<shell::CScribixApp>(
+        std::make_unique<testing_support::FakeVoice>(),
+        std::make_unique<testing_support::FakeVoiceCatalog>(), nullptr,
+        std::make_unique<testing_support::FakeClock>());
     ASSERT_TRUE(scribix_->InitInstance({SCRIBIX_PROGRAM_FOLDER, data.Path()}));
     for (int i = 0; i < 300 && scribix_->Timers()->IsRunning(base::kTimerFirstRun); ++i) {
       QTest::qWait(10);

@@ -48,7 +48,8 @@ class ListWindow : public ::testing::Test {
     auto dialogs = std::make_unique<testing_support::FakeUserDialogs>();
     dialogs_ = dialogs.get();
     scribix_ = std::make_unique<shell::CScribixApp>(std::move(voice), std::move(catalog),
-                                                    std::move(dialogs));
+                                                    std::move(dialogs),
+                                                    std::make_unique<testing_support::FakeClock>());
     ASSERT_TRUE(scribix_->InitInstance({SCRIBIX_PROGRAM_FOLDER, data.Path()}));
     ASSERT_TRUE(
         WaitFor([&] { return !scribix_->Timers()->IsRunning(base::kTimerFirstRun); }, 3000));

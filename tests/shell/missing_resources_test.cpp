@@ -44,7 +44,8 @@ std::vector<std::string> PlayWithout(const fs::path& program,
   std::vector<std::string> messages;
   {
     shell::CScribixApp scribix(std::make_unique<ports::NullVoice>(),
-                               std::make_unique<ports::NullVoiceCatalog>(), std::move(dialogs));
+                               std::make_unique<ports::NullVoiceCatalog>(), std::move(dialogs),
+                               std::make_unique<testing_support::FakeClock>());
     EXPECT_TRUE(scribix.InitInstance({program, data.Path()}, false));
     for (int i = 0; i < 200 && scribix.Timers()->IsRunning(base::kTimerFirstRun); ++i) {
       QTest::qWait(10);

@@ -27,9 +27,10 @@ class PuzzleWindow : public ::testing::Test {
  protected:
   void SetUp() override {
     testing_support::ShellApplication();
-    scribix_ =
-        std::make_unique<shell::CScribixApp>(std::make_unique<testing_support::FakeVoice>(),
-                                             std::make_unique<testing_support::FakeVoiceCatalog>());
+    scribix_ = std::make_unique<shell::CScribixApp>(
+        std::make_unique<testing_support::FakeVoice>(),
+        std::make_unique<testing_support::FakeVoiceCatalog>(), nullptr,
+        std::make_unique<testing_support::FakeClock>());
     ASSERT_TRUE(scribix_->InitInstance({SCRIBIX_PROGRAM_FOLDER, data.Path()}));
     window_ = scribix_->PuzzleWindow();
     ASSERT_NE(window_, nullptr);

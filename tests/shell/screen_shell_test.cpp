@@ -25,6 +25,7 @@
 #include "shell/tip_window.h"
 #include "shell/view_widget.h"
 #include "shell_application.h"
+#include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -40,7 +41,7 @@ class Screen : public ::testing::Test {
 };
 
 TEST_F(Screen, EveryZoomKeepsTheWindowOnTheScreen) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QTest::qWait(900);  // the first run fits the window
   const QRect screen = scribix.Frame()->screen()->availableGeometry();
@@ -67,7 +68,7 @@ TEST_F(Screen, EveryZoomKeepsTheWindowOnTheScreen) {
 }
 
 TEST_F(Screen, ATooltipNearTheEdgeStaysOnTheScreen) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   auto* widget = scribix.ViewWidget();
   const QRect screen = widget->screen()->availableGeometry();
@@ -79,7 +80,7 @@ TEST_F(Screen, ATooltipNearTheEdgeStaysOnTheScreen) {
 }
 
 TEST_F(Screen, TheCloseBoxKeepsTheWorkAsTheQuitIconDoesWithoutAsking) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QTest::qWait(900);
   scribix.View()->EditorDialog().SetTextFromProgram("bonjour");
@@ -100,7 +101,7 @@ TEST_F(Screen, TheFileDialogsAndTheLabelsSpeakFrench) {
   // Other words are still Qt's own.
   EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Open"), QStringLiteral("Ouvrir"));
 
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QStringList texts;
   for (QWidget* window : {static_cast<QWidget*>(scribix.SettingsWindow()),

@@ -69,7 +69,8 @@ class SettingsWindow : public ::testing::Test {
                          {"H\xE9l\xE8"
                           "ne",
                           "fr-helene"}}};
-    scribix_ = std::make_unique<shell::CScribixApp>(std::move(voice), std::move(catalog));
+    scribix_ = std::make_unique<shell::CScribixApp>(std::move(voice), std::move(catalog), nullptr,
+                                                    std::make_unique<testing_support::FakeClock>());
     ASSERT_TRUE(scribix_->InitInstance({SCRIBIX_PROGRAM_FOLDER, data.Path()}));
     for (int i = 0; i < 300 && scribix_->Timers()->IsRunning(base::kTimerFirstRun); ++i) {
       QTest::qWait(10);

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -42,7 +42,7 @@ class Shell : public ::testing::Test {
 };
 
 TEST_F(Shell, TheFrameStartsWithItsTitleSizeAndTimers) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   auto* frame = scribix.Frame();
   EXPECT_EQ(frame->windowTitle(), QStringLiteral("Scribix"));
@@ -57,7 +57,7 @@ TEST_F(Shell, TheFrameStartsWithItsTitleSizeAndTimers) {
 }
 
 TEST_F(Shell, TheFirstPaintShowsTheBackgroundAndTheFirstRunFitsTheWindow) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   const QImage shot = scribix.ViewWidget()->grab().toImage();
   ASSERT_FALSE(shot.isNull());
@@ -72,7 +72,7 @@ TEST_F(Shell, TheFirstPaintShowsTheBackgroundAndTheFirstRunFitsTheWindow) {
 }
 
 TEST_F(Shell, TheTooltipSitsBelowThePointWithRoomAroundItsText) {
-  shell::CScribixApp scribix;
+  shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   auto* widget = scribix.ViewWidget();
   widget->ShowTip({300, 200},

@@ -17,6 +17,9 @@ namespace {
 
 using testing_support::FakeVoice;
 
+// Long enough for a loaded machine, short enough that a test that goes wrong ends.
+constexpr auto kPatience = std::chrono::seconds(30);
+
 // A voice whose Speak blocks until the test lets it go, so the queue can be filled meanwhile.
 class GatedVoice : public FakeVoice {
  public:
@@ -24,13 +27,13 @@ class GatedVoice : public FakeVoice {
     std::unique_lock guard(gate_);
     entered_ = true;
     changed_.notify_all();
-    changed_.wait(guard, [this] { return open_; });
+    changed_.wait_for(guard, kPatience, [this] { return open_; });
     guard.unlock();
     FakeVoice::Speak(text);
   }
-  void WaitUntilEntered() {
+  bool WaitUntilEntered() {
     std::unique_lock guard(gate_);
-    changed_.wait(guard, [this] { return entered_; });
+    return changed_.wait_for(guard, kPatience, [this] { return entered_; });
   }
   void Open() {
     std::lock_guard guard(gate_);
@@ -45,13 +48,14 @@ class GatedVoice : public FakeVoice {
   bool open_ = false;
 };
 
-// Waits (briefly) until the voice has been handed `count` texts.
+// Waits until the voice has been handed `count` texts.
 bool WaitForSpoken(FakeVoice& voice, std::size_t count) {
-  for (int i = 0; i < 2000; ++i) {
-    if (voice.Spoken().size() >= count) return true;
+  const auto giveUp = std::chrono::steady_clock::now() + kPatience;
+  while (voice.Spoken().size() < count) {
+    if (std::chrono::steady_clock::now() > giveUp) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  return false;
+  return true;
 }
 
 // A voice that notes on which thread it was prepared, used and let go.
@@ -117,7 +121,7 @@ TEST(SpeechEngine, AFullQueueDropsTheNextTextAndStillAnswersTrue) {
   speech::SpeechEngine engine(voice);
   engine.Start();
   engine.Speak("first");
-  voice.WaitUntilEntered();  // the worker holds "first", the queue is empty
+  ASSERT_TRUE(voice.WaitUntilEntered());  // the worker holds "first", the queue is empty
   for (int i = 0; i < 1000; ++i) ASSERT_TRUE(engine.Speak(std::to_string(i)));
   EXPECT_EQ(engine.PendingCount(), 1000u);
   EXPECT_TRUE(engine.Speak("one too many"));
@@ -133,7 +137,7 @@ TEST(SpeechEngine, ShutdownDropsWhatWaitsAndRefusesNewTexts) {
   speech::SpeechEngine engine(voice);
   engine.Start();
   engine.Speak("first");
-  voice.WaitUntilEntered();
+  ASSERT_TRUE(voice.WaitUntilEntered());
   engine.Speak("never said");
   std::thread opener([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
