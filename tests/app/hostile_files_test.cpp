@@ -113,7 +113,7 @@ TEST_F(HostileFiles, AListWhoseNameIsNotUtf8IsOpenedOrLeftEmptyButNeverBreaksThe
   EXPECT_LE(View().Words().listCount(), 1);
   EXPECT_TRUE(Dialogs().messages.empty());
   // The settings keep a name the program can write.
-  EXPECT_EQ(View().SettingsBytes().size(), 4176u);
+  EXPECT_EQ(View().Settings().Bytes().size(), 4176u);
 }
 
 TEST(HostileSettings, ASettingsFileThatIsAFifoOrAFolderIsSkippedAtStart) {
@@ -176,7 +176,7 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       {{"Voice A", "a"}, {"Voice B", "b"}, {"Voice C", "c"}}};
   ViewHarness fresh(voices);
   fresh.Create().OnTimer(base::kTimerFirstRun);
-  const std::string defaults = fresh.View().SettingsBytes();
+  const std::string defaults = fresh.View().Settings().Bytes();
   for (std::size_t length = 0; length <= longer.size(); ++length) {
     // Starting a program for every length would take minutes: the same reader on a started
     // one, and a real start for a sample of lengths.
@@ -188,10 +188,11 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       started->Create().OnTimer(base::kTimerFirstRun);
       harness = started.get();
     } else {
-      fresh.View().ApplySettingsBytes(defaults);
-      fresh.View().ApplySettingsBytes(std::string_view(longer).substr(0, length));
+      fresh.View().Settings().Apply(app::DecodeSettings(defaults));
+      fresh.View().Settings().Apply(
+          app::DecodeSettings(std::string_view(longer).substr(0, length)));
     }
-    const std::string saved = harness->View().SettingsBytes();
+    const std::string saved = harness->View().Settings().Bytes();
     ASSERT_EQ(saved.size(), 4176u) << length;
     // Whole fields read are kept as they were; the rest is the default.
     const std::size_t whole = std::min(length, golden.size()) / 4 * 4;
