@@ -18,7 +18,7 @@ constexpr int kModuleSwitchPauseMs = 200;
 void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   state_.mouseDown = 1;
   // A press puts the tooltip away; it comes back once the mouse rests again.
-  if (!tips_.shownTip.empty()) ShowTip(tips_.tipX, tips_.tipY, {});
+  tooltips_.HideShown();
   PressFeedback(point);
   const gfx::Rect area =
       module_ == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
@@ -97,9 +97,8 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     return {};
   }
 
-  if (autoPlace_ != 0) platform_.window.Invalidate(grid_.cursorRect, true);
-  tips_.wantedTip.clear();
-  tips_.shownTip.clear();
+  if (settingsFile_.autoPlace != 0) platform_.window.Invalidate(grid_.cursorRect, true);
+  tooltips_.Forget(false);
   if (target && current == ModuleId::kMathematique) {
     math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
     Delay(kModuleSwitchPauseMs);
@@ -142,8 +141,8 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     if (in(IconSolution)) {
       if (listDialog_.hideSolution) return {};
       dictation.Solution();
-      if (autoAdvanceSeconds_ > 0) {
-        platform_.timers.Start(base::kTimerNextWord, autoAdvanceSeconds_ * 1000);
+      if (settingsFile_.autoAdvanceSeconds > 0) {
+        platform_.timers.Start(base::kTimerNextWord, settingsFile_.autoAdvanceSeconds * 1000);
       }
       return {};
     }

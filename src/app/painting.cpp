@@ -36,23 +36,13 @@ void CScribixView::PaintScreen(gfx::Canvas& canvas) const {
   module.PaintItems(canvas);
 }
 
-void CScribixView::ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
-                                       gfx::Colour& shade2) {
-  auto darker = [](int c, int by) { return c > by ? c - by : 0; };
-  shade1 = gfx::Rgb(darker(gfx::Red(chosen), 10), darker(gfx::Green(chosen), 10),
-                    darker(gfx::Blue(chosen), 10));
-  // Outside the puzzle the keyboard panel leans further from green.
-  const int greenStep = inPuzzle ? 10 : 30;
-  shade2 = gfx::Rgb(darker(gfx::Red(shade1), 10), darker(gfx::Green(shade1), greenStep),
-                    darker(gfx::Blue(shade1), 10));
-}
-
 void CScribixView::ChooseBackgroundColour() {
   const auto chosen = platform_.dialogs.ChooseColour(state_.backgroundColour);
   if (!chosen) return;
   state_.backgroundColour = *chosen;
-  ShadesForBackground(*chosen, puzzleMode() == 1, state_.backgroundShade1, state_.backgroundShade2);
-  if (settingsLoading_ == 0) {
+  Layout::ShadesForBackground(*chosen, puzzleMode() == 1, state_.backgroundShade1,
+                              state_.backgroundShade2);
+  if (settingsFile_.loading == 0) {
     // The puzzle keeps the colours too; outside it only they change in its file.
     if (puzzleMode() == 1) {
       puzzle_.SavePuzzleState();

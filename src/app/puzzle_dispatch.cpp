@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "app/scribix_view.h"
-#include "effects/effect_player.h"
 #include "keyboard/grid_text.h"
 
 namespace app {
@@ -18,7 +17,7 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
           keyboard::kKeypadLabels,
           grid_.clearing,
           editorDialog_.fixed,
-          settingsLoading_,
+          settingsFile_.loading,
           [this](puzzle::PuzzleSound sound) {
             speech::SoundEffects::Switches switches;
             switches.soundOn = state_.soundOn == 1;
@@ -26,12 +25,7 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
             switches.puzzleNoSounds = puzzleDialog_.noSounds;
             sounds_.Play(static_cast<int>(sound), switches);
           },
-          [this] {
-            if (!backBufferValid_) return;
-            effects::EffectPlayer player(backBuffer_, platform_.window, platform_.clock,
-                                         platform_.sound, random_);
-            player.PlayFireworks(fireworks_, backBuffer_.Bounds());
-          },
+          [this] { rewards_.PlayFireworks(); },
           [this] {
             editorDialog_.SetTextFromProgram({});
             keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
@@ -57,8 +51,8 @@ void CScribixView::EnterPuzzle() {
 void CScribixView::LeavePuzzle(ModuleId target) {
   puzzle_.Leave();
   // The keys take their size from the keyboard's zoom again, as the settings say now.
-  if (keyboardLookPending_) {
-    SetKeyboardZoom(state_.keyboardZoomIndex);
+  if (keyboardLook_.pending) {
+    layout_.SetKeyboardZoom(state_.keyboardZoomIndex);
   } else {
     state_.cellWidth = state_.cellHeight =
         static_cast<int>(static_cast<float>(keyboard::kKeySide) * state_.keyboardZoom);
@@ -85,11 +79,11 @@ void CScribixView::LeavePuzzle(ModuleId target) {
       editorDialog_.SetTextFromProgram({});
     }
   }
-  if (keyboardLookPending_) {
+  if (keyboardLook_.pending) {
     // A keyboard look chosen during the puzzle comes now, as it would have come outside it.
-    keyboardLookPending_ = false;
-    ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
-    FitWindowToContent();
+    keyboardLook_.pending = false;
+    keyboardLook_.ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
+    keyboardLook_.FitWindowToContent();
   }
   platform_.window.InvalidateAll(true);
 }
@@ -109,9 +103,7 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   if (in(IconQuit) && QuitProgram()) return {};
 
   editorDialog_.SetFixedFromProgram(false);
-  tips_.wantedTip.clear();
-  tips_.shownTip.clear();
-  ShowTip(tips_.tipX, tips_.tipY, {});
+  tooltips_.Forget(true);
 
   // "Charger un puzzle" and "Sauvegarder  le puzzle" are drawn over parts of the module
   // icons: a click there is for the icon the child sees.

@@ -10,15 +10,17 @@
 
 #include "app/config_abc.h"
 #include "app/icon_bar.h"
+#include "app/keyboard_look.h"
+#include "app/layout.h"
 #include "app/module.h"
-#include "app/settings_actions.h"
+#include "app/rewards.h"
+#include "app/settings_file.h"
+#include "app/tooltips.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "base/random.h"
 #include "base/timer_ids.h"
 #include "base/trace.h"
-#include "effects/fireworks.h"
-#include "effects/reward_cycle.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/editor_actions.h"
 #include "exercises/open_list_dialog.h"
@@ -43,9 +45,7 @@ namespace app {
 // The program: the one window the child works in. Built with the platform's ports and driven
 // through its window messages; it owns every part of the program and hands each message to the
 // part that deals with it.
-class CScribixView : private SettingsActions,
-                     private exercises::ListActions,
-                     private exercises::EditorActions {
+class CScribixView : private exercises::ListActions, private exercises::EditorActions {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
@@ -77,16 +77,15 @@ class CScribixView : private SettingsActions,
   void ChooseBackgroundColour();
   void OpenManual();
   // Saves the settings file (not in the puzzle, whose settings live in its own file).
-  void WriteSettings();
+  void WriteSettings() {
+    if (module_ != ModuleId::kPuzzle) settingsFile_.Write();
+  }
   // Saves the work of the active module, as quitting does.
   void SaveModuleText();
-  std::string SettingsBytes() const;
-  // The settings file's bytes, applied field by field as the start-up reads them.
-  void ApplySettingsBytes(std::string_view bytes);
+  // The settings kept between runs, as the file has them.
+  SettingsFile& Settings() { return settingsFile_; }
   // Blocks for ms milliseconds; gives the time waited.
   int Delay(int ms);
-  static void ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,
-                                  gfx::Colour& shade2);
 
   // The parts the view owns, for the shell's windows and for the tests.
   base::AppState& State() { return state_; }
@@ -97,9 +96,9 @@ class CScribixView : private SettingsActions,
   const keyboard::KeyboardState& Keys() const { return keys_; }
   const keyboard::KeyboardPictures& Pictures() const { return keyboardPictures_; }
   const IconBar& Icons() const { return icons_; }
-  const TooltipState& Tips() const { return tips_; }
+  const TooltipState& Tips() const { return tooltips_.State(); }
   const speech::VoiceTable& Voices() const { return voices_; }
-  const effects::Fireworks& FireworksFrames() const { return fireworks_; }
+  const effects::Fireworks& FireworksFrames() const { return rewards_.FireworksFrames(); }
   puzzle::PuzzleModule& Puzzle() { return puzzle_; }
   base::Trace& StartupTrace() { return trace_; }
   speech::SpeechEngine& Speech() { return speech_; }
@@ -109,9 +108,9 @@ class CScribixView : private SettingsActions,
   CConfigABC& SettingsDialog() { return settingsDialog_; }
   puzzle::CConfigPuzzle& PuzzleDialog() { return puzzleDialog_; }
   speech::CAvert2& VoiceWarning() { return voiceWarning_; }
-  bool SettingsLoading() const override { return settingsLoading_ != 0; }
-  std::int32_t AutoPlace() const { return autoPlace_; }
-  std::int32_t AutoAdvanceSeconds() const { return autoAdvanceSeconds_; }
+  bool SettingsLoading() const override { return settingsFile_.loading != 0; }
+  std::int32_t AutoPlace() const { return settingsFile_.autoPlace; }
+  std::int32_t AutoAdvanceSeconds() const { return settingsFile_.autoAdvanceSeconds; }
   // The icons shown and the tooltips tested in the active module, in their order.
   std::vector<IconShown> IconsShown() const;
   std::vector<IconTip> IconTips() const;
@@ -120,6 +119,8 @@ class CScribixView : private SettingsActions,
   Module& Active() const { return *modules_[static_cast<std::size_t>(module_)]; }
   // The active writing module; null in the puzzle.
   exercises::WritingModule* Writing();
+  // The active module as the layout and the keyboard look reach it.
+  ShownModule Shown();
 
   // The mouse: the icons first, then the module switch, then the active module.
   void PressFeedback(gfx::Point point);
@@ -143,37 +144,9 @@ class CScribixView : private SettingsActions,
 
   // Life, layout and timers.
   void FirstRunInit();
-  void LayoutView();
-  void FitWindowToContent();
-  // The client size the grid, the keyboards and the icons need at a keyboard zoom.
-  gfx::Size ContentSize(std::int32_t zoomIndex) const;
-  // The zoom chosen, or the largest smaller one whose content the screen has room for.
-  std::int32_t FittingZoomIndex(std::int32_t chosen) const;
-  std::int32_t ChosenZoomIndex() const;
-  void SetKeyboardZoom(std::int32_t zoomIndex);
   void BuildKeyboard();
-  void LoadIcons();
-  void ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex);
-  // A writing module with something written (or the dictation) keeps it through a new look.
-  bool KeepsWritingThroughLook() const;
-  void ApplyKeyboardColours(std::int32_t colourIndex);
-  void LoadFireworks();
   // The dictation's next entry, by the icon or by the automatic advance.
   void NextDictationEntry();
-  // False when the message ends with the celebration guard.
-  bool OnCelebrationTimer(int id);
-  // The rewards: the next of the cycle over a solved word, the fixed text's reward, the blink
-  // over a found word.
-  void PlayWordReward(const gfx::Rect& gridBounds);
-  void PlayTextReward();
-  void PlayFoundWordBlink();
-  std::filesystem::path RewardSoundFile(effects::RewardSound sound) const;
-  void TooltipTick();
-  void ShowTip(int x, int y, const std::string& text);
-  bool IsAnyDialogVisible() const;
-
-  // Settings file.
-  void ReadSettings();
 
   // Painting: the state steps first, then the painters, which only draw.
   void PreparePaint();
@@ -182,20 +155,8 @@ class CScribixView : private SettingsActions,
   // What the writing modules work on.
   exercises::WritingContext WritingParts();
 
-  // What the settings dialog sets off.
-  void SaveSettings() override { WriteSettings(); }
-  void Trace(std::string_view line) override { trace_.Line(line); }
-  void KeyboardLookChanged(std::int32_t colourIndex, std::int32_t zoomIndex) override;
-  bool KeyboardZoomChanged(std::int32_t colourIndex, std::int32_t zoomIndex) override;
-  bool GridLinesChanged(std::int32_t lines, bool rebuildKeyboard) override;
-  void GridColumnsChanged(std::int32_t columns) override;
-  void GridSizeSettled() override;
-  void VoiceChanged(std::int32_t index) override;
-  void RateChanged(std::int32_t rate) override;
-  void VolumeChanged(std::int32_t volume) override;
-  void AutoPlaceChanged(bool on) override;
-
   // What the word-list dialog sets off.
+  void SaveSettings() override { WriteSettings(); }
   void AutoAdvanceChanged(std::int32_t seconds) override;
   void DictationButtonShownChanged(bool helpButton) override;
   std::filesystem::path ListFolder() const override;
@@ -222,7 +183,7 @@ class CScribixView : private SettingsActions,
   bool backBufferValid_ = false;
 
   IconBar icons_;
-  TooltipState tips_;
+  Tooltips tooltips_;
 
   base::CellTable cells_;
   keyboard::KeyboardState keys_;
@@ -238,21 +199,11 @@ class CScribixView : private SettingsActions,
   puzzle::CConfigPuzzle puzzleDialog_;
   speech::CAvert2 voiceWarning_;
 
-  std::int32_t settingsLoading_ = 0;
-  // A keyboard look chosen in the puzzle, applied when the puzzle is left.
-  bool keyboardLookPending_ = false;
-  std::int32_t autoPlace_ = 0;
-  std::int32_t autoAdvanceSeconds_ = 0;
+  Layout layout_;
+  SettingsFile settingsFile_;
+  KeyboardLook keyboardLook_;
+  Rewards rewards_;
   std::int32_t animationTimer_ = 0;
-
-  // One list item is celebrated once.
-  std::string lastCelebratedText_;
-  std::int32_t lastCelebratedIndex_ = -1;
-
-  effects::RewardCycle rewardCycle_;
-
-  // Fireworks frames, decoded at their own size; fitted to the screen when they play.
-  effects::Fireworks fireworks_;
 
   exercises::FrenchModule french_;
   exercises::ListModule list_;

@@ -1,22 +1,13 @@
-// The settings file "defaut": 4176 bytes of little-endian 32-bit fields, no header.
-#include <algorithm>
-#include <cstring>
-#include <optional>
+#include "app/settings_file.h"
 
-#include "app/scribix_view.h"
-#include "base/binary_fields.h"
+#include <algorithm>
+
 #include "base/files.h"
+#include "keyboard/writing_grid.h"
 
 namespace app {
 
 namespace {
-
-constexpr std::size_t kSettingsSize = 4176;
-constexpr std::size_t kListPathBytes = 4096;
-constexpr std::int32_t kVersionMark = 101;
-
-using base::FieldReader;
-using base::FieldWriter;
 
 // The word-list boxes: anything but 0 is ticked.
 bool TickedClamped(std::int32_t v) {
@@ -25,139 +16,129 @@ bool TickedClamped(std::int32_t v) {
 
 }  // namespace
 
-std::string CScribixView::SettingsBytes() const {
-  FieldWriter w;
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundColour)));
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundShade1)));
-  w.Int(static_cast<std::int32_t>(gfx::ToFileColour(state_.backgroundShade2)));
-  w.Int(state_.keyboardColours);
-  w.Bool(listDialog_.hideHelp);
-  w.Bool(listDialog_.randomDraw);
-  w.Bool(listDialog_.hideSolution);
-  w.Text(listDialog_.listPath, kListPathBytes);
-  w.Int(ChosenZoomIndex());
-  w.Int(state_.gridColumns);
-  w.Int(state_.gridLines);
-  w.Int(settingsDialog_.linesSelection);
-  w.Int(settingsDialog_.cellsSelection);
-  w.Int(settingsDialog_.voiceSelection);
-  w.Bool(settingsDialog_.noSounds);
-  w.Bool(settingsDialog_.noEffects);
-  w.Bool(settingsDialog_.autoPlace);
-  w.Int(autoAdvanceSeconds_);
-  w.Int(listDialog_.autoAdvanceSelection);
-  w.Int(kVersionMark);
-  w.Int(settingsDialog_.rateSlider);
-  return w.Take();
+SettingsFile::SettingsFile(base::AppState& state, CConfigABC& settings,
+                           exercises::COpenList2& lists, ports::DialogHost& host,
+                           std::function<void(std::int32_t)> applyKeyboardColours,
+                           std::function<std::int32_t()> chosenZoom)
+    : state_(state),
+      settings_(settings),
+      lists_(lists),
+      host_(host),
+      applyKeyboardColours_(std::move(applyKeyboardColours)),
+      chosenZoom_(std::move(chosenZoom)) {}
+
+SettingsRecord SettingsFile::Record() const {
+  SettingsRecord s;
+  s.backgroundColour = state_.backgroundColour;
+  s.backgroundShade1 = state_.backgroundShade1;
+  s.backgroundShade2 = state_.backgroundShade2;
+  s.keyboardColours = state_.keyboardColours;
+  s.hideHelp = lists_.hideHelp ? 1 : 0;
+  s.randomDraw = lists_.randomDraw ? 1 : 0;
+  s.hideSolution = lists_.hideSolution ? 1 : 0;
+  s.listPath = lists_.listPath;
+  s.zoom = chosenZoom_();
+  s.gridColumns = state_.gridColumns;
+  s.gridLines = state_.gridLines;
+  s.linesSelection = settings_.linesSelection;
+  s.cellsSelection = settings_.cellsSelection;
+  s.voice = settings_.voiceSelection;
+  s.noSounds = settings_.noSounds ? 1 : 0;
+  s.noEffects = settings_.noEffects ? 1 : 0;
+  s.autoPlace = settings_.autoPlace ? 1 : 0;
+  s.autoAdvanceSeconds = autoAdvanceSeconds;
+  s.autoAdvanceSelection = lists_.autoAdvanceSelection;
+  s.rateSlider = settings_.rateSlider;
+  return s;
 }
 
-void CScribixView::WriteSettings() {
-  if (puzzleMode() == 1) return;
-  // A folder that cannot be written to simply keeps the old file.
-  base::WriteFileAtomically(state_.settingsPath, SettingsBytes());
-}
-
-void CScribixView::ReadSettings() {
+void SettingsFile::Read() {
   // Only the fields the program knows are read, however long the file is.
-  const auto bytes = base::ReadFileStart(state_.settingsPath, kSettingsSize);
+  const auto bytes = base::ReadFileStart(state_.settingsPath, kSettingsFileSize);
   if (!bytes) return;
-  ApplySettingsBytes(*bytes);
+  Apply(DecodeSettings(*bytes));
 }
 
-void CScribixView::ApplySettingsBytes(std::string_view bytes) {
-  FieldReader r(bytes);
-  // Each field is applied as soon as it is read; a short file stops where it ends.
+void SettingsFile::Write() const {
+  base::WriteFileAtomically(state_.settingsPath, Bytes());
+}
+
+void SettingsFile::Apply(const SettingsRecord& s) {
+  // A short file stops where it ends: what follows its last field stays as it is.
   [&] {
-    const auto colour = r.Int();
-    if (!colour) return;
-    state_.backgroundColour = gfx::FromFileColour(static_cast<std::uint32_t>(*colour));
-    const auto shade1 = r.Int();
-    if (!shade1) return;
-    state_.backgroundShade1 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade1));
-    const auto shade2 = r.Int();
-    if (!shade2) return;
-    state_.backgroundShade2 = gfx::FromFileColour(static_cast<std::uint32_t>(*shade2));
+    if (!s.backgroundColour) return;
+    state_.backgroundColour = *s.backgroundColour;
+    if (!s.backgroundShade1) return;
+    state_.backgroundShade1 = *s.backgroundShade1;
+    if (!s.backgroundShade2) return;
+    state_.backgroundShade2 = *s.backgroundShade2;
 
-    const auto colours = r.Int();
-    if (!colours) return;
-    settingsDialog_.colourSelection =
-        CConfigABC::ValidSelection(*colours, static_cast<int>(CConfigABC::kColourItems.size()));
+    if (!s.keyboardColours) return;
+    settings_.colourSelection = CConfigABC::ValidSelection(
+        *s.keyboardColours, static_cast<int>(CConfigABC::kColourItems.size()));
     // A scheme the program does not have leaves the keyboard as it is.
-    if (settingsDialog_.colourSelection >= 0) ApplyKeyboardColours(settingsDialog_.colourSelection);
+    if (settings_.colourSelection >= 0) applyKeyboardColours_(settings_.colourSelection);
 
-    const auto hideHelp = r.Int();
-    if (!hideHelp) return;
-    listDialog_.hideHelp = TickedClamped(*hideHelp);
-    const auto randomDraw = r.Int();
-    if (!randomDraw) return;
-    listDialog_.randomDraw = TickedClamped(*randomDraw);
-    const auto hideSolution = r.Int();
-    if (!hideSolution) return;
-    listDialog_.hideSolution = TickedClamped(*hideSolution);
-    platform_.dialogHost.Refresh(ports::DialogId::kWordLists);
+    if (!s.hideHelp) return;
+    lists_.hideHelp = TickedClamped(*s.hideHelp);
+    if (!s.randomDraw) return;
+    lists_.randomDraw = TickedClamped(*s.randomDraw);
+    if (!s.hideSolution) return;
+    lists_.hideSolution = TickedClamped(*s.hideSolution);
+    host_.Refresh(ports::DialogId::kWordLists);
 
-    const auto path = r.Text(kListPathBytes);
-    if (!path) return;
-    listDialog_.SetListPath(*path);
-    listDialog_.LoadList(listDialog_.listPath);
+    if (!s.listPath) return;
+    lists_.SetListPath(*s.listPath);
+    lists_.LoadList(lists_.listPath);
 
-    const auto zoom = r.Int();
-    if (!zoom) return;
-    settingsDialog_.OnZoomChanged(
-        CConfigABC::ValidSelection(*zoom, static_cast<int>(CConfigABC::kZoomItems.size())));
+    if (!s.zoom) return;
+    settings_.OnZoomChanged(
+        CConfigABC::ValidSelection(*s.zoom, static_cast<int>(CConfigABC::kZoomItems.size())));
 
-    const auto columns = r.Int();
-    if (!columns) return;
-    if (*columns >= 2 && *columns <= keyboard::WritingGrid::kColumns) state_.gridColumns = *columns;
-    const auto lines = r.Int();
-    if (!lines) return;
-    if (*lines >= 1 && *lines <= keyboard::WritingGrid::kLines) state_.gridLines = *lines;
-
-    const auto linesSelection = r.Int();
-    if (!linesSelection) return;
-    settingsDialog_.linesSelection =
-        CConfigABC::ValidSelection(*linesSelection, CConfigABC::kLineItems);
-    const auto cellsSelection = r.Int();
-    if (!cellsSelection) return;
-    settingsDialog_.cellsSelection =
-        CConfigABC::ValidSelection(*cellsSelection, CConfigABC::kCellItems);
-
-    const auto voice = r.Int();
-    if (!voice) return;
-    if (*voice >= 0 && *voice < static_cast<std::int32_t>(settingsDialog_.voiceItems.size())) {
-      settingsDialog_.voiceSelection = *voice;
+    if (!s.gridColumns) return;
+    if (*s.gridColumns >= 2 && *s.gridColumns <= keyboard::WritingGrid::kColumns) {
+      state_.gridColumns = *s.gridColumns;
+    }
+    if (!s.gridLines) return;
+    if (*s.gridLines >= 1 && *s.gridLines <= keyboard::WritingGrid::kLines) {
+      state_.gridLines = *s.gridLines;
     }
 
-    const auto noSounds = r.Int();
-    if (!noSounds) return;
-    settingsDialog_.noSounds = *noSounds != 0;
-    const auto noEffects = r.Int();
-    if (!noEffects) return;
-    settingsDialog_.noEffects = *noEffects != 0;
-    const auto place = r.Int();
-    if (!place) return;
-    settingsDialog_.autoPlace = *place != 0;
-    autoPlace_ = *place != 0 ? 1 : 0;
+    if (!s.linesSelection) return;
+    settings_.linesSelection =
+        CConfigABC::ValidSelection(*s.linesSelection, CConfigABC::kLineItems);
+    if (!s.cellsSelection) return;
+    settings_.cellsSelection =
+        CConfigABC::ValidSelection(*s.cellsSelection, CConfigABC::kCellItems);
 
-    const auto seconds = r.Int();
-    if (!seconds) return;
+    if (!s.voice) return;
+    if (*s.voice >= 0 && *s.voice < static_cast<std::int32_t>(settings_.voiceItems.size())) {
+      settings_.voiceSelection = *s.voice;
+    }
+
+    if (!s.noSounds) return;
+    settings_.noSounds = *s.noSounds != 0;
+    if (!s.noEffects) return;
+    settings_.noEffects = *s.noEffects != 0;
+    if (!s.autoPlace) return;
+    settings_.autoPlace = *s.autoPlace != 0;
+    autoPlace = *s.autoPlace != 0 ? 1 : 0;
+
+    if (!s.autoAdvanceSeconds) return;
     // The list offers 0 to 30 seconds; a day is more than anyone waits for the next word.
-    autoAdvanceSeconds_ = *seconds >= 0 && *seconds <= 86400 ? *seconds : 0;
-    const auto advance = r.Int();
-    if (!advance) return;
-    listDialog_.autoAdvanceSelection = CConfigABC::ValidSelection(
-        *advance, static_cast<int>(exercises::COpenList2::kAutoAdvanceItems.size()));
-    platform_.dialogHost.Refresh(ports::DialogId::kWordLists);
+    autoAdvanceSeconds =
+        *s.autoAdvanceSeconds >= 0 && *s.autoAdvanceSeconds <= 86400 ? *s.autoAdvanceSeconds : 0;
+    if (!s.autoAdvanceSelection) return;
+    lists_.autoAdvanceSelection = CConfigABC::ValidSelection(
+        *s.autoAdvanceSelection, static_cast<int>(exercises::COpenList2::kAutoAdvanceItems.size()));
+    host_.Refresh(ports::DialogId::kWordLists);
 
-    const auto version = r.Int();
-    if (!version || *version != kVersionMark) return;
-    const auto rate = r.Int();
-    if (!rate) return;
-    settingsDialog_.rateSlider = std::clamp(*rate, 0, 20);
-    settingsDialog_.speechRate = settingsDialog_.rateSlider - 10;
+    if (!s.rateSlider) return;
+    settings_.rateSlider = std::clamp(*s.rateSlider, 0, 20);
+    settings_.speechRate = settings_.rateSlider - 10;
   }();
-  settingsDialog_.OnVoiceChanged(settingsDialog_.voiceSelection);
-  platform_.dialogHost.Refresh(ports::DialogId::kSettings);
+  settings_.OnVoiceChanged(settings_.voiceSelection);
+  host_.Refresh(ports::DialogId::kSettings);
 }
 
 }  // namespace app

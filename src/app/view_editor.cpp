@@ -24,7 +24,7 @@ void CScribixView::ReapplyGridSize() {
 }
 
 void CScribixView::RelayoutView() {
-  LayoutView();
+  layout_.LayoutView();
   platform_.window.InvalidateAll(true);
 }
 
@@ -33,11 +33,6 @@ void CScribixView::ClickModuleIcon(int moduleMark) {
   const gfx::Point point{icon.left + 10, icon.top + 10};
   OnLButtonDown(0x0001, point);
   OnLButtonUp(0, point);
-}
-
-bool CScribixView::KeepsWritingThroughLook() const {
-  if (SettingsLoading() || module_ == ModuleId::kPuzzle) return false;
-  return module_ == ModuleId::kListe || state_.itemCount > state_.keyCount;
 }
 
 exercises::ExerciseHeader CScribixView::CurrentHeader() const {

@@ -16,15 +16,29 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
     : platform_(platformPorts),
       speech_(platformPorts.voice),
       sounds_(platformPorts.sound, programFolder),
+      tooltips_(platformPorts.window, platformPorts.dialogHost),
       listDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, wordList_, random_,
                   platformPorts.clock),
       editorDialog_(
           platformPorts.dialogHost, platformPorts.dialogs, *this,
           base::FolderWithCopy(programFolder, dataFolder, exercises::CCEdit::kExerciseFolderName) /
               exercises::CCEdit::kExerciseFolderName),
-      settingsDialog_(platformPorts.dialogHost, *this),
+      settingsDialog_(platformPorts.dialogHost, keyboardLook_),
       puzzleDialog_(platformPorts.dialogHost),
       voiceWarning_(programFolder, dataFolder),
+      layout_(state_, platformPorts.window, platformPorts.pictures, keyboardPictures_, icons_,
+              settingsDialog_, Shown()),
+      settingsFile_(
+          state_, settingsDialog_, listDialog_, platformPorts.dialogHost,
+          [this](std::int32_t colours) { keyboardLook_.ApplyKeyboardColours(colours); },
+          [this] { return layout_.ChosenZoomIndex(); }),
+      keyboardLook_(state_, platformPorts.window, layout_, settingsFile_, settingsDialog_, voices_,
+                    speech_, trace_, grid_, Shown(),
+                    {[this] { WriteSettings(); }, [this] { SaveModuleText(); },
+                     [this] { BuildKeyboard(); }, [this] { ResetGrid(); }}),
+      rewards_({backBuffer_, backBufferValid_, platformPorts.window}, platformPorts.clock,
+               platformPorts.sound, platformPorts.timers, random_, state_, settingsDialog_,
+               wordList_, grid_),
       french_(WritingParts()),
       list_(WritingParts()),
       math_(WritingParts()),
@@ -46,7 +60,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   listDialog_.autoAdvanceSelection = 0;
 
   trace_.Line("InitBitmapBack\n");
-  LoadFireworks();
+  rewards_.LoadFireworks(platform_.pictures);
 
   trace_.Line("dlgEdit\n");
   trace_.Line("dlgconfigABC\n");
@@ -62,8 +76,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   puzzle_.requestedPieces = puzzle::kDefaultPieces;
   puzzle_.puzzleZoomIndex = puzzle::kDefaultPuzzleZoomIndex;
   puzzle_.modelZoomIndex = puzzle::kDefaultModelZoomIndex;
-  autoPlace_ = 0;
-  autoAdvanceSeconds_ = 0;
+  settingsFile_.autoPlace = 0;
+  settingsFile_.autoAdvanceSeconds = 0;
   grid_.cursorRect = {};
   puzzleDialog_.ShowValues(puzzle_.puzzleZoomIndex, puzzle_.modelZoomIndex,
                            puzzle_.requestedPieces);
@@ -73,7 +87,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
                          state_.keyboardZoomIndex);
 
   trace_.Line("OpenB\n");
-  LoadIcons();
+  layout_.LoadIcons();
 
   grid_.ResetAll();
 
@@ -85,20 +99,18 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   platform_.window.InvalidateAll(true);
 
   trace_.Line("ChangeFontZ\n");
-  ApplyKeyboardLook(colours, zoom);
+  keyboardLook_.ApplyKeyboardLook(colours, zoom);
 
   trace_.Line("OnReadDefaut\n");
-  settingsLoading_ = 0;
+  settingsFile_.loading = 0;
   // A solved dictation word plays the next reward of the cycle.
-  list_.Dictation().playRewardEffect = [this](const gfx::Rect& cells) { PlayWordReward(cells); };
+  list_.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
+    rewards_.PlayWordReward(cells);
+  };
 }
 
 CScribixView::~CScribixView() {
   speech_.Shutdown();
-}
-
-void CScribixView::LoadFireworks() {
-  fireworks_.Load(platform_.pictures, state_.programFolder);
 }
 
 int CScribixView::OnCreate() {
@@ -111,7 +123,7 @@ int CScribixView::OnCreate() {
 
 void CScribixView::OnSize() {
   backBufferValid_ = false;
-  if (module_ != ModuleId::kPuzzle) LayoutView();
+  if (module_ != ModuleId::kPuzzle) layout_.LayoutView();
 }
 
 void CScribixView::FirstRunInit() {
@@ -131,12 +143,12 @@ void CScribixView::FirstRunInit() {
   }
   trace_.Line("End populate voice\n");
 
-  const std::int32_t remembered = settingsLoading_;
-  settingsLoading_ = 1;
-  ReadSettings();
-  settingsLoading_ = remembered;
+  const std::int32_t remembered = settingsFile_.loading;
+  settingsFile_.loading = 1;
+  settingsFile_.Read();
+  settingsFile_.loading = remembered;
 
-  FitWindowToContent();
+  keyboardLook_.FitWindowToContent();
 }
 
 exercises::WritingContext CScribixView::WritingParts() {
@@ -150,10 +162,10 @@ exercises::WritingContext CScribixView::WritingParts() {
           listDialog_,
           wordList_,
           held_,
-          autoPlace_,
+          settingsFile_.autoPlace,
           settingsDialog_.noSounds,
           settingsDialog_.noEffects,
-          autoAdvanceSeconds_,
+          settingsFile_.autoAdvanceSeconds,
           platform_,
           speech_,
           sounds_,
@@ -174,19 +186,17 @@ exercises::WritingModule* CScribixView::Writing() {
   return nullptr;
 }
 
+ShownModule CScribixView::Shown() {
+  return {[this] { return module_; }, [this]() -> Module& { return Active(); },
+          [this] { return Writing(); }};
+}
+
 void CScribixView::SetActiveModule(ModuleId id) {
   module_ = id;
 }
 
-bool CScribixView::IsAnyDialogVisible() const {
-  using ports::DialogId;
-  const auto& host = platform_.dialogHost;
-  return host.IsVisible(DialogId::kSettings) || host.IsVisible(DialogId::kPuzzleSettings) ||
-         host.IsVisible(DialogId::kEditor) || host.IsVisible(DialogId::kWordLists);
-}
-
 void CScribixView::AutoAdvanceChanged(std::int32_t seconds) {
-  autoAdvanceSeconds_ = seconds;
+  settingsFile_.autoAdvanceSeconds = seconds;
 }
 
 void CScribixView::DictationButtonShownChanged(bool helpButton) {

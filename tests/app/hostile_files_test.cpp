@@ -178,7 +178,7 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       {{"Voice A", "a"}, {"Voice B", "b"}, {"Voice C", "c"}}};
   ViewHarness fresh(voices);
   fresh.Create().OnTimer(base::kTimerFirstRun);
-  const std::string defaults = fresh.View().SettingsBytes();
+  const std::string defaults = fresh.View().Settings().Bytes();
   for (std::size_t length = 0; length <= longer.size(); ++length) {
     // Starting a program for every length would take minutes: the same reader on a started
     // one, and a real start for a sample of lengths.
@@ -190,17 +190,18 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       started->Create().OnTimer(base::kTimerFirstRun);
       harness = started.get();
     } else {
-      fresh.View().ApplySettingsBytes(defaults);
-      fresh.View().ApplySettingsBytes(std::string_view(longer).substr(0, length));
+      fresh.View().Settings().Apply(app::DecodeSettings(defaults));
+      fresh.View().Settings().Apply(
+          app::DecodeSettings(std::string_view(longer).substr(0, length)));
     }
-    const std::string saved = harness->View().SettingsBytes();
+    const std::string saved = harness->View().Settings().Bytes();
     if (started) {
       // The file written is the whole record, and it reads back as itself: no field is written
       // that the reader skips or puts elsewhere.
       started->View().WriteSettings();
       EXPECT_TRUE(ReadBytes(started->data / "defaut") == saved) << length;
-      fresh.View().ApplySettingsBytes(saved);
-      EXPECT_TRUE(fresh.View().SettingsBytes() == saved) << length;
+      fresh.View().Settings().Apply(app::DecodeSettings(saved));
+      EXPECT_TRUE(fresh.View().Settings().Bytes() == saved) << length;
     }
     // Whole fields read are kept as they were; the rest is the default.
     const std::size_t whole = std::min(length, golden.size()) / 4 * 4;

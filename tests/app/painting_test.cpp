@@ -73,7 +73,7 @@ TEST(Background, ShadesFollowTheChosenColour) {
                        Case{Rgb(100, 100, 100), true, Rgb(90, 90, 90), Rgb(80, 80, 80)},
                        Case{Rgb(77, 228, 223), false, Rgb(67, 218, 213), Rgb(57, 188, 203)}}) {
     gfx::Colour s1 = 0, s2 = 0;
-    app::CScribixView::ShadesForBackground(c.chosen, c.puzzle, s1, s2);
+    app::Layout::ShadesForBackground(c.chosen, c.puzzle, s1, s2);
     EXPECT_EQ(s1, c.shade1);
     EXPECT_EQ(s2, c.shade2);
   }

@@ -84,7 +84,7 @@ class SettingsWindow : public ::testing::Test {
   app::CConfigABC& Model() { return View().SettingsDialog(); }
   std::filesystem::path SettingsPath() { return data / "defaut"; }
   // The settings file as the program would write it now.
-  bool SettingsFileIsCurrent() { return ReadBytes(SettingsPath()) == View().SettingsBytes(); }
+  bool SettingsFileIsCurrent() { return ReadBytes(SettingsPath()) == View().Settings().Bytes(); }
   int RateAtVoice(int rate) { return View().Voices().voiceRateBoost == 1 ? rate + 2 : rate; }
   void ShowWindow() {
     scribix_->Dialogs().Show(DialogId::kSettings);
