@@ -11,7 +11,6 @@ namespace app {
 namespace {
 
 constexpr int kPressFeedbackMs = 200;
-constexpr int kModuleSwitchPauseMs = 200;
 
 }  // namespace
 
@@ -21,7 +20,7 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   if (!tips_.shownTip.empty()) ShowTip(tips_.tipX, tips_.tipY, {});
   PressFeedback(point);
   const gfx::Rect area =
-      module_ == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
+      puzzleMode() == 1 ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
   if (!area.IsEmpty()) platform_.window.Invalidate(area, true);
 }
 
@@ -32,7 +31,7 @@ void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
 
 void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
   // Only the puzzle answers a double click: it brings a piece home.
-  if (module_ == ModuleId::kPuzzle) puzzle_.PlacePieceAutomatically(point);
+  if (puzzleMode() == 1) puzzle_.PlacePieceAutomatically(point);
 }
 
 void CScribixView::DrawNow(const gfx::Rect& area) {
@@ -76,7 +75,7 @@ void CScribixView::PressFeedback(gfx::Point point) {
 
 gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   auto in = [&](IconId id) { return icons_[id].Contains(point); };
-  const ModuleId current = module_;
+  const ModuleId current = ActiveModule();
   exercises::WritingModule* writing = Writing();
   if (writing == nullptr) return {};
 
@@ -100,40 +99,26 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   if (autoPlace_ != 0) platform_.window.Invalidate(grid_.cursorRect, true);
   tips_.wantedTip.clear();
   tips_.shownTip.clear();
-  if (target && current == ModuleId::kMathematique) {
-    math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-    Delay(kModuleSwitchPauseMs);
-  }
-  if (target && current != ModuleId::kMathematique &&
-      (*target == ModuleId::kMathematique || *target == ModuleId::kListe)) {
-    // The dictation's grid is no Français text: leaving it saves nothing.
-    if (current == ModuleId::kFrancais) {
-      french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-    }
-    Delay(kModuleSwitchPauseMs);
-  }
 
   // At the small icon sizes the dictation's "next word" is drawn over most of the puzzle's
   // icon: a click goes to the icon the child sees there.
   const bool onPuzzleIcon =
       in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
   if (onPuzzleIcon) {
-    EnterPuzzle();
-    // Saved with the exercise; the puzzle has none.
-    writing->UntickFixed();
+    modules_.Select(ModuleId::kPuzzle);
     return {};
   }
 
   if (target) {
-    writing->ClearForModuleChange();
-    RepaintModuleIcons(current);
-    if (*target == ModuleId::kFrancais) module_ = ModuleId::kFrancais;
-    RepaintModuleIcons(*target);
+    const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    held_.selectedPiece = hit;
+    modules_.Select(*target);
+    return Active().OnLButtonDown(flags, point, hit);
   }
 
   // The dictation's own icons: help, solution and the instruction again end the click; the next
   // word goes on with the tests below. A button the teacher hid does nothing where it stood.
-  if (module_ == ModuleId::kListe) {
+  if (current == ModuleId::kListe) {
     exercises::Dictation& dictation = list_.Dictation();
     if (in(IconHelp)) {
       if (!listDialog_.hideHelp) dictation.Help();
@@ -188,46 +173,15 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     platform_.dialogHost.Raise(ports::DialogId::kSettings);
     return {};
   }
-  if (module_ == ModuleId::kListe && in(IconWordLists)) {
+  if (current == ModuleId::kListe && in(IconWordLists)) {
     platform_.dialogHost.Hide(ports::DialogId::kWordLists);
     platform_.dialogHost.Show(ports::DialogId::kWordLists);
     return {};
-  }
-  if (in(IconModuleList)) {
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    module_ = ModuleId::kListe;
-    editorDialog_.SetTextFromProgram({});
-    // The dictation has no exercise to fix; the one left was saved with its state.
-    list_.UntickFixed();
-  }
-  if (in(IconModuleMath) && current != ModuleId::kMathematique) {
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    module_ = ModuleId::kMathematique;
-    state_.keyboardLeft = state_.digitKeyboardLeft;
-    state_.keyboardTop = state_.digitKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = state_.keysPerRow * state_.keyRows;
-    keys_.facePicture = nullptr;
-    math_.SetKeypadLabels();
-    math_.LoadText();
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-  }
-  if ((in(IconModuleFrench) || in(IconModuleList)) && current == ModuleId::kMathematique) {
-    module_ = in(IconModuleList) ? ModuleId::kListe : ModuleId::kFrancais;
-    state_.keyboardLeft = state_.letterKeyboardLeft;
-    state_.keyboardTop = state_.letterKeyboardTop;
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
-    Writing()->SetKeyLabels(false, false);
-    if (module_ != ModuleId::kListe) french_.LoadText();
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
   }
   if (in(IconClear)) {
     Writing()->ClearGrid();
     return {};
   }
-  if (in(IconModuleFrench)) french_.LoadText();
 
   return Active().OnLButtonDown(flags, point, hit);
 }

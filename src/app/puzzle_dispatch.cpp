@@ -1,5 +1,4 @@
-// The puzzle screen as the view sees it: its clicks, in the program's fixed order, and the way in
-// and out of it.
+// The puzzle screen as the view sees it: its parts and its clicks, in the program's fixed order.
 #include <optional>
 
 #include "app/scribix_view.h"
@@ -40,60 +39,6 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
           [this](IconId id) { return icons_[id]; }};
 }
 
-void CScribixView::EnterPuzzle() {
-  if (module_ == ModuleId::kMathematique) {
-    math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-  } else if (module_ == ModuleId::kFrancais) {
-    french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-  }
-  held_.selectedPiece = -1;
-  selection_.selectionCount = 0;
-  platform_.window.Invalidate(keys_.keyboardFrame, true);
-  module_ = ModuleId::kPuzzle;
-  puzzle_.Enter();
-  platform_.window.InvalidateAll(true);
-}
-
-void CScribixView::LeavePuzzle(ModuleId target) {
-  puzzle_.Leave();
-  // The keys take their size from the keyboard's zoom again, as the settings say now.
-  if (keyboardLookPending_) {
-    SetKeyboardZoom(state_.keyboardZoomIndex);
-  } else {
-    state_.cellWidth = state_.cellHeight =
-        static_cast<int>(static_cast<float>(keyboard::kKeySide) * state_.keyboardZoom);
-  }
-  if (target == ModuleId::kMathematique) {
-    module_ = ModuleId::kMathematique;
-    state_.keyboardLeft = state_.digitKeyboardLeft;
-    state_.keyboardTop = state_.digitKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = state_.keysPerRow * state_.keyRows;
-    math_.SetKeypadLabels();
-    math_.LoadText();
-  } else {
-    module_ = target;
-    state_.keyboardLeft = state_.letterKeyboardLeft;
-    state_.keyboardTop = state_.letterKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
-    Writing()->SetKeyLabels(false, false);
-    if (target == ModuleId::kFrancais) french_.LoadText();
-    // The dictation starts on an empty grid, as when it is entered from another module.
-    if (target == ModuleId::kListe) {
-      list_.ClearForModuleChange();
-      editorDialog_.SetTextFromProgram({});
-    }
-  }
-  if (keyboardLookPending_) {
-    // A keyboard look chosen during the puzzle comes now, as it would have come outside it.
-    keyboardLookPending_ = false;
-    ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
-    FitWindowToContent();
-  }
-  platform_.window.InvalidateAll(true);
-}
-
 void CScribixView::ShowPuzzleSolution() {
   keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
   keyboard::ClearGrid(g, 0, true);
@@ -128,7 +73,6 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   } else if (onModuleIcon(IconModuleFrench)) {
     target = ModuleId::kFrancais;
   }
-  if (target) puzzle_.SavePuzzleState();
 
   if (in(IconManual)) OpenManual();
   if (in(IconBackground)) ChooseBackgroundColour();
@@ -140,7 +84,7 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   if (!onIcon) puzzle_.SelectPieceAt(point);
 
   if (target) {
-    LeavePuzzle(*target);
+    modules_.Select(*target);
     return {};
   }
   if (in(IconLoadPuzzle)) {

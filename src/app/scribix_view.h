@@ -10,10 +10,11 @@
 
 #include "app/config_abc.h"
 #include "app/icon_bar.h"
-#include "app/module.h"
+#include "app/module_switch.h"
 #include "app/settings_actions.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
+#include "base/held_record.h"
 #include "base/random.h"
 #include "base/timer_ids.h"
 #include "base/trace.h"
@@ -66,12 +67,11 @@ class CScribixView : private SettingsActions,
   const gfx::Image& BackBuffer() const { return backBuffer_; }
 
   // The module that gets the messages. The module switch sets it.
-  ModuleId ActiveModule() const { return module_; }
-  void SetActiveModule(ModuleId id);
+  ModuleId ActiveModule() const { return modules_.ActiveId(); }
   // The active module under the names the rest of the program reads it by: at most one is 1.
-  std::int32_t listMode() const { return module_ == ModuleId::kListe ? 1 : 0; }
-  std::int32_t mathMode() const { return module_ == ModuleId::kMathematique ? 1 : 0; }
-  std::int32_t puzzleMode() const { return module_ == ModuleId::kPuzzle ? 1 : 0; }
+  std::int32_t listMode() const { return ActiveModule() == ModuleId::kListe ? 1 : 0; }
+  std::int32_t mathMode() const { return ActiveModule() == ModuleId::kMathematique ? 1 : 0; }
+  std::int32_t puzzleMode() const { return ActiveModule() == ModuleId::kPuzzle ? 1 : 0; }
 
   // Commands the icons give.
   void ChooseBackgroundColour();
@@ -93,13 +93,12 @@ class CScribixView : private SettingsActions,
   base::CellTable& Cells() { return cells_; }
   keyboard::WritingGrid& Grid() { return grid_; }
   exercises::WordList& Words() { return wordList_; }
-  HeldRecord& Held() { return held_; }
+  base::HeldRecord& Held() { return held_; }
   const keyboard::KeyboardState& Keys() const { return keys_; }
   const keyboard::KeyboardPictures& Pictures() const { return keyboardPictures_; }
   const IconBar& Icons() const { return icons_; }
   const TooltipState& Tips() const { return tips_; }
   const speech::VoiceTable& Voices() const { return voices_; }
-  const effects::Fireworks& FireworksFrames() const { return fireworks_; }
   puzzle::PuzzleModule& Puzzle() { return puzzle_; }
   base::Trace& StartupTrace() { return trace_; }
   speech::SpeechEngine& Speech() { return speech_; }
@@ -117,7 +116,7 @@ class CScribixView : private SettingsActions,
   std::vector<IconTip> IconTips() const;
 
  private:
-  Module& Active() const { return *modules_[static_cast<std::size_t>(module_)]; }
+  Module& Active() const { return modules_.Active(); }
   // The active writing module; null in the puzzle.
   exercises::WritingModule* Writing();
 
@@ -134,10 +133,11 @@ class CScribixView : private SettingsActions,
   bool QuitProgram();
   void RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list);
   void RepaintModuleIcons(ModuleId module);
-  // Into the puzzle from a writing module, and out of it to one (its keyboard as the settings
-  // say, the writing grid kept).
-  void EnterPuzzle();
-  void LeavePuzzle(ModuleId target);
+  // The module switch, with the view's part of a change: the icons repainted between two writing
+  // modules, and out of the puzzle a keyboard look chosen while it was shown.
+  ModuleSwitch MakeModuleSwitch();
+  // The module of an icon, chosen as a click on that icon chooses it.
+  void SelectModule(ModuleId target);
   puzzle::PuzzleContext PuzzleParts();
   void ShowPuzzleSolution();
 
@@ -206,7 +206,7 @@ class CScribixView : private SettingsActions,
   void ResetGrid() override;
   void ReapplyGridSize() override;
   void RelayoutView() override;
-  void ClickModuleIcon(int moduleMark) override;
+  void SelectModule(int moduleMark) override;
   exercises::ExerciseHeader CurrentHeader() const override;
 
   ports::Platform& platform_;
@@ -229,7 +229,7 @@ class CScribixView : private SettingsActions,
   keyboard::KeyboardPictures keyboardPictures_;
   keyboard::WritingGrid grid_;
   keyboard::TileSelection selection_;
-  HeldRecord held_;
+  base::HeldRecord held_;
   exercises::WordList wordList_;
 
   exercises::COpenList2 listDialog_;
@@ -243,7 +243,6 @@ class CScribixView : private SettingsActions,
   bool keyboardLookPending_ = false;
   std::int32_t autoPlace_ = 0;
   std::int32_t autoAdvanceSeconds_ = 0;
-  std::int32_t animationTimer_ = 0;
 
   // One list item is celebrated once.
   std::string lastCelebratedText_;
@@ -258,8 +257,7 @@ class CScribixView : private SettingsActions,
   exercises::ListModule list_;
   exercises::MathModule math_;
   puzzle::PuzzleModule puzzle_;
-  std::array<Module*, 4> modules_{};  // by ModuleId
-  ModuleId module_ = ModuleId::kFrancais;
+  ModuleSwitch modules_;
 
   bool firstRunDone_ = false;
 };

@@ -103,7 +103,6 @@ void CScribixView::SetKeyboardZoom(std::int32_t zoomIndex) {
   state_.keyboardZoom = keyboard::kZoomFactors[static_cast<std::size_t>(zoomIndex)];
   state_.cellWidth = state_.cellHeight =
       static_cast<int>(static_cast<float>(keyboard::kKeySide) * state_.keyboardZoom);
-  state_.halfZoom = state_.keyboardZoom * 0.5f;
   state_.iconScale = IconScaleForZoom(zoomIndex);
   keyboardPictures_.UseZoom(zoomIndex);
 }
@@ -123,7 +122,6 @@ void CScribixView::BuildKeyboard() {
 void CScribixView::LoadIcons() {
   icons_.Load(platform_.pictures, state_.programFolder, state_.iconScale,
               platform_.window.ClientSize());
-  state_.iconSize = icons_.IconSize();
 }
 
 void CScribixView::ApplyKeyboardLook(std::int32_t colourIndex, std::int32_t zoomIndex) {

@@ -28,8 +28,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       french_(WritingParts()),
       list_(WritingParts()),
       math_(WritingParts()),
-      puzzle_(PuzzleParts()) {
-  modules_ = {&french_, &list_, &math_, &puzzle_};
+      puzzle_(PuzzleParts()),
+      modules_(MakeModuleSwitch()) {
   speech_.Start();
 
   state_.programFolder = std::move(programFolder);
@@ -103,7 +103,6 @@ void CScribixView::LoadFireworks() {
 
 int CScribixView::OnCreate() {
   platform_.timers.Start(base::kTimerAnimation, 50);
-  animationTimer_ = base::kTimerAnimation;
   platform_.timers.Start(base::kTimerFirstRun, 600);
   platform_.timers.Start(base::kTimerTooltip, 500);
   return 0;
@@ -111,7 +110,7 @@ int CScribixView::OnCreate() {
 
 void CScribixView::OnSize() {
   backBufferValid_ = false;
-  if (module_ != ModuleId::kPuzzle) LayoutView();
+  if (ActiveModule() != ModuleId::kPuzzle) LayoutView();
 }
 
 void CScribixView::FirstRunInit() {
@@ -157,11 +156,13 @@ exercises::WritingContext CScribixView::WritingParts() {
           platform_,
           speech_,
           sounds_,
-          [this](const gfx::Rect& area) { DrawNow(area); }};
+          [this](const gfx::Rect& area) { DrawNow(area); },
+          settingsDialog_.cellsSelection,
+          settingsDialog_.linesSelection};
 }
 
 exercises::WritingModule* CScribixView::Writing() {
-  switch (module_) {
+  switch (ActiveModule()) {
     case ModuleId::kFrancais:
       return &french_;
     case ModuleId::kListe:
@@ -172,10 +173,6 @@ exercises::WritingModule* CScribixView::Writing() {
       break;
   }
   return nullptr;
-}
-
-void CScribixView::SetActiveModule(ModuleId id) {
-  module_ = id;
 }
 
 bool CScribixView::IsAnyDialogVisible() const {

@@ -12,7 +12,7 @@ using testing_support::ViewHarness;
 TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  EXPECT_EQ(view.State().iconSize, 36);
+  EXPECT_EQ(view.Icons().IconSize(), 36);
   EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
   EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 90);
   EXPECT_EQ(view.Icons()[app::IconModuleList].left, 135);
@@ -23,14 +23,14 @@ TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 36);
 
   view.SettingsDialog().OnZoomChanged(4);
-  EXPECT_EQ(view.State().iconSize, 48);
+  EXPECT_EQ(view.Icons().IconSize(), 48);
   EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
   EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 107);
   EXPECT_EQ(view.Icons()[app::IconModuleList].left, 167);
   EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 227);
   EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 48);
   view.SettingsDialog().OnZoomChanged(1);
-  EXPECT_EQ(view.State().iconSize, 45);
+  EXPECT_EQ(view.Icons().IconSize(), 45);
 }
 
 TEST(IconBar, EachModuleDrawsItsIcons) {
@@ -47,7 +47,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconKeyboard, app::PictureKeyboardOn));
   EXPECT_FALSE(shows(app::IconNextWord, app::PictureNextWord));
 
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   view.ListDialog().hideHelp = true;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconNextWord, app::PictureNextWord));
@@ -55,7 +55,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
 
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   view.State().soundOn = 0;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconScatter, app::PictureScatter));
@@ -85,13 +85,13 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconNextWord), "");
   EXPECT_EQ(tipAt({600, 400}), "");
 
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   view.ListDialog().hideHelp = true;  // hidden, but its tooltip stays
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
 
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   view.State().soundOn = 0;
   EXPECT_EQ(at(app::IconModuleList), "Module Liste ");
   EXPECT_EQ(at(app::IconModuleFrench), "");
@@ -147,7 +147,7 @@ TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
   auto& view = harness.Create();
   for (const auto module :
        {app::ModuleId::kFrancais, app::ModuleId::kListe, app::ModuleId::kMathematique}) {
-    view.SetActiveModule(module);
+    harness.EnterModule(module);
     const auto tips = view.IconTips();
     for (const app::IconShown& icon : view.IconsShown()) {
       const bool found = std::any_of(tips.begin(), tips.end(),
@@ -156,7 +156,7 @@ TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
     }
   }
   // The puzzle names only its own icons and the list module's.
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   for (const app::IconTip& tip : view.IconTips()) {
     EXPECT_NE(tip.icon, app::IconModuleFrench);
     EXPECT_NE(tip.icon, app::IconModuleMath);
