@@ -2,6 +2,7 @@
 // then the active module.
 #include <optional>
 
+#include "app/icon_table.h"
 #include "app/scribix_view.h"
 #include "gfx/picture_drawing.h"
 #include "keyboard/tile_input.h"
@@ -32,6 +33,25 @@ void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
 void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
   // Only the puzzle answers a double click: it brings a piece home.
   if (puzzleMode() == 1) puzzle_.PlacePieceAutomatically(point);
+}
+
+bool CScribixView::Answers(const IconCommand& row, gfx::Point point) const {
+  return (row.modules & In(ActiveModule())) != 0 && icons_[row.icon].Contains(point) &&
+         (row.answers == nullptr || row.answers(*this));
+}
+
+gfx::Rect CScribixView::RepaintAfter(const IconCommand& row) const {
+  switch (row.repaint) {
+    case IconRepaint::kIcon:
+      return icons_[row.icon];
+    case IconRepaint::kWhole: {
+      const gfx::Size client = platform_.window.ClientSize();
+      return {0, 0, client.width, client.height};
+    }
+    case IconRepaint::kNothing:
+      break;
+  }
+  return {};
 }
 
 void CScribixView::DrawNow(const gfx::Rect& area) {
@@ -116,73 +136,23 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     return Active().OnLButtonDown(flags, point, hit);
   }
 
-  // The dictation's own icons: help, solution and the instruction again end the click; the next
-  // word goes on with the tests below. A button the teacher hid does nothing where it stood.
-  if (current == ModuleId::kListe) {
-    exercises::Dictation& dictation = list_.Dictation();
-    if (in(IconHelp)) {
-      if (!listDialog_.hideHelp) dictation.Help();
-      return {};
-    }
-    if (in(IconSolution)) {
-      if (listDialog_.hideSolution) return {};
-      dictation.Solution();
-      if (autoAdvanceSeconds_ > 0) {
-        platform_.timers.Start(base::kTimerNextWord, autoAdvanceSeconds_ * 1000);
-      }
-      return {};
-    }
-    if (in(IconNextWord)) NextDictationEntry();
-    if (in(IconRepeatWord)) {
-      if (wordList_.currentEntry >= 0) dictation.Instruction(wordList_.currentEntry);
-      return {};
-    }
+  // The icons in the program's order; the press reaches the keys and tiles once no icon ended
+  // the click (those after the pick see the tile under it taken).
+  bool picked = false;
+  int hit = -1;
+  const auto pick = [&] {
+    if (picked) return;
+    hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    held_.selectedPiece = hit;
+    picked = true;
+  };
+  for (const IconCommand& row : IconTable::Rows()) {
+    if (!Answers(row, point)) continue;
+    if (row.afterPick) pick();
+    if (row.command != nullptr) row.command(*this);
+    if (row.endsClick) return RepaintAfter(row);
   }
-
-  if (in(IconManual)) OpenManual();
-  if (in(IconBackground)) ChooseBackgroundColour();
-  if (in(IconSound)) return icons_[IconSound];
-  if (in(IconKeyboard)) {
-    platform_.window.InvalidateAll(true);
-    return icons_[IconKeyboard];
-  }
-  if (in(IconRepeat)) {
-    Writing()->RepeatInstruction();
-    return icons_[IconRepeat];
-  }
-  if (in(IconReadText)) {
-    Writing()->ReadTextAloud();
-    return icons_[IconReadText];
-  }
-  if (in(IconStopReading)) {
-    speech_.Silence();
-    return icons_[IconStopReading];
-  }
-  if (in(IconModuleEdit)) {
-    platform_.dialogHost.Hide(ports::DialogId::kEditor);
-    platform_.dialogHost.Show(ports::DialogId::kEditor);
-    return {};
-  }
-
-  const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
-  held_.selectedPiece = hit;
-
-  if (in(IconSettings)) {
-    platform_.dialogHost.Hide(ports::DialogId::kSettings);
-    platform_.dialogHost.Show(ports::DialogId::kSettings);
-    platform_.dialogHost.Raise(ports::DialogId::kSettings);
-    return {};
-  }
-  if (current == ModuleId::kListe && in(IconWordLists)) {
-    platform_.dialogHost.Hide(ports::DialogId::kWordLists);
-    platform_.dialogHost.Show(ports::DialogId::kWordLists);
-    return {};
-  }
-  if (in(IconClear)) {
-    Writing()->ClearGrid();
-    return {};
-  }
-
+  pick();
   return Active().OnLButtonDown(flags, point, hit);
 }
 

@@ -1,6 +1,7 @@
 // The puzzle screen as the view sees it: its parts and its clicks, in the program's fixed order.
 #include <optional>
 
+#include "app/icon_table.h"
 #include "app/scribix_view.h"
 #include "effects/effect_player.h"
 #include "keyboard/grid_text.h"
@@ -48,8 +49,6 @@ void CScribixView::ShowPuzzleSolution() {
 
 gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   auto in = [&](IconId id) { return icons_[id].Contains(point); };
-  const gfx::Size client = platform_.window.ClientSize();
-  const gfx::Rect whole{0, 0, client.width, client.height};
 
   if (in(IconQuit) && QuitProgram()) return {};
 
@@ -74,42 +73,18 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
     target = ModuleId::kFrancais;
   }
 
-  if (in(IconManual)) OpenManual();
-  if (in(IconBackground)) ChooseBackgroundColour();
-  if (in(IconSound)) return icons_[IconSound];
-  if (in(IconSavePuzzle)) puzzle_.SavePuzzleAs();
-
-  // A piece lying under an icon is left where it is: the click is the icon's.
-  const bool onIcon = topmost.has_value();
-  if (!onIcon) puzzle_.SelectPieceAt(point);
-
   if (target) {
     modules_.Select(*target);
     return {};
   }
-  if (in(IconLoadPuzzle)) {
-    puzzle_.OpenPictureOrPuzzle();
-    return whole;
+  for (const IconCommand& row : IconTable::Rows()) {
+    if (!Answers(row, point)) continue;
+    if (row.command != nullptr) row.command(*this);
+    if (row.endsClick) return RepaintAfter(row);
   }
-  if (in(IconSavePuzzle)) return whole;
-  if (in(IconScatter)) {
-    puzzle_.ScatterPieces();
-    return whole;
-  }
-  if (in(IconModel)) {
-    puzzle_.ToggleModel();
-    return whole;
-  }
-  // Hidden, the solution icon is no icon at all: a press there takes the piece under it.
-  if (in(IconPuzzleSolution) && !puzzleDialog_.hideSolution) {
-    ShowPuzzleSolution();
-    return {};
-  }
-  if (in(IconSettings)) {
-    platform_.dialogHost.Hide(ports::DialogId::kPuzzleSettings);
-    platform_.dialogHost.Show(ports::DialogId::kPuzzleSettings);
-  }
-  if (onIcon) return {};
+  // A piece lying under an icon is left where it is: the click is the icon's.
+  if (topmost.has_value()) return {};
+  puzzle_.SelectPieceAt(point);
   return puzzle_.PickUpSelected(flags, point);
 }
 

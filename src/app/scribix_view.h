@@ -10,6 +10,7 @@
 
 #include "app/config_abc.h"
 #include "app/icon_bar.h"
+#include "app/icon_table.h"
 #include "app/module_switch.h"
 #include "app/settings_actions.h"
 #include "base/app_state.h"
@@ -121,7 +122,12 @@ class CScribixView : private SettingsActions,
   exercises::WritingModule* Writing();
 
   // The mouse: the icons first, then the module switch, then the active module.
+  friend struct IconTable;
   void PressFeedback(gfx::Point point);
+  // Whether an icon's row answers a press at the point in the active module, and what its
+  // command repaints.
+  bool Answers(const IconCommand& row, gfx::Point point) const;
+  gfx::Rect RepaintAfter(const IconCommand& row) const;
   gfx::Rect HandleClick(unsigned flags, gfx::Point point);
   // A click on the puzzle screen: its icons, leaving it, then the pieces.
   gfx::Rect HandlePuzzleClick(unsigned flags, gfx::Point point);

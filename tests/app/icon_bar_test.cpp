@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/icon_table.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -160,6 +161,40 @@ TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
   for (const app::IconTip& tip : view.IconTips()) {
     EXPECT_NE(tip.icon, app::IconModuleFrench);
     EXPECT_NE(tip.icon, app::IconModuleMath);
+  }
+}
+
+TEST(IconTable, EveryIconShownInAModuleHasACommandThere) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  // The module icons and the quit icon belong to the module switch, before the table.
+  const auto switched = [](IconId id) {
+    return id == app::IconQuit || id == app::IconModuleFrench || id == app::IconModuleList ||
+           id == app::IconModuleMath || id == app::IconModulePuzzle;
+  };
+  for (const auto module : {app::ModuleId::kFrancais, app::ModuleId::kListe,
+                            app::ModuleId::kMathematique, app::ModuleId::kPuzzle}) {
+    harness.EnterModule(module);
+    const auto rows = app::IconTable::Rows();
+    const auto tips = view.IconTips();
+    for (const app::IconShown& icon : view.IconsShown()) {
+      if (switched(icon.icon)) continue;
+      const bool answers = std::any_of(rows.begin(), rows.end(), [&](const app::IconCommand& r) {
+        return r.icon == icon.icon && (r.modules & app::In(module)) != 0;
+      });
+      EXPECT_TRUE(answers) << "module " << static_cast<int>(module) << " icon " << icon.icon;
+      const bool tipped = std::any_of(tips.begin(), tips.end(),
+                                      [&](const app::IconTip& t) { return t.icon == icon.icon; });
+      EXPECT_TRUE(tipped) << "module " << static_cast<int>(module) << " icon " << icon.icon;
+    }
+  }
+  // No icon answers twice in one module: the first row would hide the second.
+  const auto rows = app::IconTable::Rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t j = i + 1; j < rows.size(); ++j) {
+      EXPECT_FALSE(rows[i].icon == rows[j].icon && (rows[i].modules & rows[j].modules) != 0)
+          << "icon " << rows[i].icon;
+    }
   }
 }
 
