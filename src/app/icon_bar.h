@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/module.h"
 #include "base/icon_ids.h"
+#include "base/module.h"
 #include "gfx/canvas.h"
 #include "gfx/image.h"
 #include "ports/pictures.h"
@@ -15,6 +15,10 @@
 namespace app {
 
 using namespace base::icons;
+using base::IconShown;
+using base::IconTip;
+using base::Module;
+using base::ModuleId;
 
 // Icon scale for a keyboard zoom index.
 float IconScaleForZoom(int zoomIndex);

@@ -106,14 +106,12 @@ void Layout::SetKeyboardZoom(std::int32_t zoomIndex) {
   state_.keyboardZoom = keyboard::kZoomFactors[static_cast<std::size_t>(zoomIndex)];
   state_.cellWidth = state_.cellHeight =
       static_cast<int>(static_cast<float>(keyboard::kKeySide) * state_.keyboardZoom);
-  state_.halfZoom = state_.keyboardZoom * 0.5f;
   state_.iconScale = IconScaleForZoom(zoomIndex);
   keyboardPictures_.UseZoom(zoomIndex);
 }
 
 void Layout::LoadIcons() {
   icons_.Load(pictures_, state_.programFolder, state_.iconScale, window_.ClientSize());
-  state_.iconSize = icons_.IconSize();
 }
 
 void Layout::ShadesForBackground(gfx::Colour chosen, bool inPuzzle, gfx::Colour& shade1,

@@ -5,7 +5,7 @@
 
 #include "app/config_abc.h"
 #include "app/icon_bar.h"
-#include "app/module.h"
+#include "base/module.h"
 #include "base/app_state.h"
 #include "exercises/writing_module.h"
 #include "gfx/colour.h"

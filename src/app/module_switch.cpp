@@ -1,23 +1,88 @@
-// What changes with the module: the work each keeps, the quit question and the icons to repaint.
+// What changes with the module: the switch itself, the quit question and the icons to repaint.
+#include "app/module_switch.h"
+
+#include <utility>
+
 #include "app/scribix_view.h"
 
 namespace app {
 
-void CScribixView::SaveModuleText() {
-  switch (module_) {
-    case ModuleId::kMathematique:
-      math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-      break;
-    case ModuleId::kFrancais:
-      french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-      break;
-    case ModuleId::kPuzzle:
-      puzzle_.SavePuzzleState();
-      break;
-    case ModuleId::kListe:
-      // The dictation keeps nothing.
-      break;
+namespace {
+
+constexpr int kModuleSwitchPauseMs = 200;
+
+// Between two writing modules the child sees the old grid a moment before the new one, when
+// Mathématique is left or when the keypad or the dictation comes.
+bool PausesBetween(ModuleId left, ModuleId next) {
+  if (left == ModuleId::kPuzzle || next == ModuleId::kPuzzle) return false;
+  return left == ModuleId::kMathematique || next == ModuleId::kMathematique ||
+         next == ModuleId::kListe;
+}
+
+}  // namespace
+
+ModuleSwitch::ModuleSwitch(std::array<base::Module*, 4> modules, Steps steps)
+    : modules_(modules), steps_(std::move(steps)) {}
+
+void ModuleSwitch::Select(ModuleId next) {
+  const ModuleId left = active_;
+  if (next == left) return;
+  base::Module& leaving = Active();
+  leaving.SaveWork();
+  if (PausesBetween(left, next)) steps_.pause(kModuleSwitchPauseMs);
+  leaving.Leave(next);
+  if (steps_.afterLeave) steps_.afterLeave(left, next);
+  active_ = next;
+  Active().Enter(left, steps_.layOutKeyboard);
+  if (steps_.afterEnter) steps_.afterEnter(left, next);
+}
+
+ModuleSwitch CScribixView::MakeModuleSwitch() {
+  ModuleSwitch::Steps steps;
+  steps.pause = [this](int ms) { Delay(ms); };
+  steps.layOutKeyboard = [this] { BuildKeyboard(); };
+  steps.afterLeave = [this](ModuleId left, ModuleId next) {
+    if (left == ModuleId::kPuzzle) {
+      // A zoom chosen during the puzzle sizes the keys now.
+      if (keyboardLook_.pending) layout_.SetKeyboardZoom(state_.keyboardZoomIndex);
+    } else if (next != ModuleId::kPuzzle) {
+      RepaintModuleIcons(left);
+      RepaintModuleIcons(next);
+    }
+  };
+  steps.afterEnter = [this](ModuleId left, ModuleId next) {
+    if (left == ModuleId::kPuzzle && keyboardLook_.pending) {
+      // A keyboard look chosen during the puzzle comes now, as it would have come outside it.
+      keyboardLook_.pending = false;
+      keyboardLook_.ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
+      keyboardLook_.FitWindowToContent();
+    }
+    if (left == ModuleId::kPuzzle || next == ModuleId::kPuzzle) {
+      platform_.window.InvalidateAll(true);
+    }
+  };
+  return ModuleSwitch({&french_, &list_, &math_, &puzzle_}, std::move(steps));
+}
+
+void CScribixView::SelectModule(ModuleId target) {
+  // What a press on the module's icon does before the switch, without the press itself.
+  tooltips_.HideShown();
+  if (puzzleMode() == 1) {
+    editorDialog_.SetFixedFromProgram(false);
+  } else if (target == ActiveModule()) {
+    // The module already shown: its exercise is no longer fixed.
+    Writing()->UntickFixed();
+    return;
+  } else if (settingsFile_.autoPlace != 0) {
+    platform_.window.Invalidate(grid_.cursorRect, true);
   }
+  tooltips_.Forget(false);
+  held_.selectedPiece = -1;
+  modules_.Select(target);
+}
+
+void CScribixView::SaveModuleText() {
+  modules_.SaveWork();
 }
 
 bool CScribixView::QuitProgram() {

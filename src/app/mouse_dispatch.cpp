@@ -2,6 +2,7 @@
 // then the active module.
 #include <optional>
 
+#include "app/icon_table.h"
 #include "app/scribix_view.h"
 #include "gfx/picture_drawing.h"
 #include "keyboard/tile_input.h"
@@ -11,7 +12,6 @@ namespace app {
 namespace {
 
 constexpr int kPressFeedbackMs = 200;
-constexpr int kModuleSwitchPauseMs = 200;
 
 }  // namespace
 
@@ -21,7 +21,7 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   tooltips_.HideShown();
   PressFeedback(point);
   const gfx::Rect area =
-      module_ == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
+      puzzleMode() == 1 ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
   if (!area.IsEmpty()) platform_.window.Invalidate(area, true);
 }
 
@@ -32,7 +32,26 @@ void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
 
 void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
   // Only the puzzle answers a double click: it brings a piece home.
-  if (module_ == ModuleId::kPuzzle) puzzle_.PlacePieceAutomatically(point);
+  if (puzzleMode() == 1) puzzle_.PlacePieceAutomatically(point);
+}
+
+bool CScribixView::Answers(const IconCommand& row, gfx::Point point) const {
+  return (row.modules & In(ActiveModule())) != 0 && icons_[row.icon].Contains(point) &&
+         (row.answers == nullptr || row.answers(*this));
+}
+
+gfx::Rect CScribixView::RepaintAfter(const IconCommand& row) const {
+  switch (row.repaint) {
+    case IconRepaint::kIcon:
+      return icons_[row.icon];
+    case IconRepaint::kWhole: {
+      const gfx::Size client = platform_.window.ClientSize();
+      return {0, 0, client.width, client.height};
+    }
+    case IconRepaint::kNothing:
+      break;
+  }
+  return {};
 }
 
 void CScribixView::DrawNow(const gfx::Rect& area) {
@@ -76,7 +95,7 @@ void CScribixView::PressFeedback(gfx::Point point) {
 
 gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   auto in = [&](IconId id) { return icons_[id].Contains(point); };
-  const ModuleId current = module_;
+  const ModuleId current = ActiveModule();
   exercises::WritingModule* writing = Writing();
   if (writing == nullptr) return {};
 
@@ -99,135 +118,40 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
 
   if (settingsFile_.autoPlace != 0) platform_.window.Invalidate(grid_.cursorRect, true);
   tooltips_.Forget(false);
-  if (target && current == ModuleId::kMathematique) {
-    math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-    Delay(kModuleSwitchPauseMs);
-  }
-  if (target && current != ModuleId::kMathematique &&
-      (*target == ModuleId::kMathematique || *target == ModuleId::kListe)) {
-    // The dictation's grid is no Français text: leaving it saves nothing.
-    if (current == ModuleId::kFrancais) {
-      french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-    }
-    Delay(kModuleSwitchPauseMs);
-  }
 
   // At the small icon sizes the dictation's "next word" is drawn over most of the puzzle's
   // icon: a click goes to the icon the child sees there.
   const bool onPuzzleIcon =
       in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
   if (onPuzzleIcon) {
-    EnterPuzzle();
-    // Saved with the exercise; the puzzle has none.
-    writing->UntickFixed();
+    modules_.Select(ModuleId::kPuzzle);
     return {};
   }
 
   if (target) {
-    writing->ClearForModuleChange();
-    RepaintModuleIcons(current);
-    if (*target == ModuleId::kFrancais) module_ = ModuleId::kFrancais;
-    RepaintModuleIcons(*target);
+    const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    held_.selectedPiece = hit;
+    modules_.Select(*target);
+    return Active().OnLButtonDown(flags, point, hit);
   }
 
-  // The dictation's own icons: help, solution and the instruction again end the click; the next
-  // word goes on with the tests below. A button the teacher hid does nothing where it stood.
-  if (module_ == ModuleId::kListe) {
-    exercises::Dictation& dictation = list_.Dictation();
-    if (in(IconHelp)) {
-      if (!listDialog_.hideHelp) dictation.Help();
-      return {};
-    }
-    if (in(IconSolution)) {
-      if (listDialog_.hideSolution) return {};
-      dictation.Solution();
-      if (settingsFile_.autoAdvanceSeconds > 0) {
-        platform_.timers.Start(base::kTimerNextWord, settingsFile_.autoAdvanceSeconds * 1000);
-      }
-      return {};
-    }
-    if (in(IconNextWord)) NextDictationEntry();
-    if (in(IconRepeatWord)) {
-      if (wordList_.currentEntry >= 0) dictation.Instruction(wordList_.currentEntry);
-      return {};
-    }
+  // The icons in the program's order; the press reaches the keys and tiles once no icon ended
+  // the click (those after the pick see the tile under it taken).
+  bool picked = false;
+  int hit = -1;
+  const auto pick = [&] {
+    if (picked) return;
+    hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    held_.selectedPiece = hit;
+    picked = true;
+  };
+  for (const IconCommand& row : IconTable::Rows()) {
+    if (!Answers(row, point)) continue;
+    if (row.afterPick) pick();
+    if (row.command != nullptr) row.command(*this);
+    if (row.endsClick) return RepaintAfter(row);
   }
-
-  if (in(IconManual)) OpenManual();
-  if (in(IconBackground)) ChooseBackgroundColour();
-  if (in(IconSound)) return icons_[IconSound];
-  if (in(IconKeyboard)) {
-    platform_.window.InvalidateAll(true);
-    return icons_[IconKeyboard];
-  }
-  if (in(IconRepeat)) {
-    Writing()->RepeatInstruction();
-    return icons_[IconRepeat];
-  }
-  if (in(IconReadText)) {
-    Writing()->ReadTextAloud();
-    return icons_[IconReadText];
-  }
-  if (in(IconStopReading)) {
-    speech_.Silence();
-    return icons_[IconStopReading];
-  }
-  if (in(IconModuleEdit)) {
-    platform_.dialogHost.Hide(ports::DialogId::kEditor);
-    platform_.dialogHost.Show(ports::DialogId::kEditor);
-    return {};
-  }
-
-  const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
-  held_.selectedPiece = hit;
-
-  if (in(IconSettings)) {
-    platform_.dialogHost.Hide(ports::DialogId::kSettings);
-    platform_.dialogHost.Show(ports::DialogId::kSettings);
-    platform_.dialogHost.Raise(ports::DialogId::kSettings);
-    return {};
-  }
-  if (module_ == ModuleId::kListe && in(IconWordLists)) {
-    platform_.dialogHost.Hide(ports::DialogId::kWordLists);
-    platform_.dialogHost.Show(ports::DialogId::kWordLists);
-    return {};
-  }
-  if (in(IconModuleList)) {
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    module_ = ModuleId::kListe;
-    editorDialog_.SetTextFromProgram({});
-    // The dictation has no exercise to fix; the one left was saved with its state.
-    list_.UntickFixed();
-  }
-  if (in(IconModuleMath) && current != ModuleId::kMathematique) {
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    module_ = ModuleId::kMathematique;
-    state_.keyboardLeft = state_.digitKeyboardLeft;
-    state_.keyboardTop = state_.digitKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = state_.keysPerRow * state_.keyRows;
-    keys_.facePicture = nullptr;
-    math_.SetKeypadLabels();
-    math_.LoadText();
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-  }
-  if ((in(IconModuleFrench) || in(IconModuleList)) && current == ModuleId::kMathematique) {
-    module_ = in(IconModuleList) ? ModuleId::kListe : ModuleId::kFrancais;
-    state_.keyboardLeft = state_.letterKeyboardLeft;
-    state_.keyboardTop = state_.letterKeyboardTop;
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
-    Writing()->SetKeyLabels(false, false);
-    if (module_ != ModuleId::kListe) french_.LoadText();
-    platform_.window.Invalidate(keys_.keyboardFrame, true);
-  }
-  if (in(IconClear)) {
-    Writing()->ClearGrid();
-    return {};
-  }
-  if (in(IconModuleFrench)) french_.LoadText();
-
+  pick();
   return Active().OnLButtonDown(flags, point, hit);
 }
 

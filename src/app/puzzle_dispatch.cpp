@@ -1,7 +1,7 @@
-// The puzzle screen as the view sees it: its clicks, in the program's fixed order, and the way in
-// and out of it.
+// The puzzle screen as the view sees it: its parts and its clicks, in the program's fixed order.
 #include <optional>
 
+#include "app/icon_table.h"
 #include "app/scribix_view.h"
 #include "keyboard/grid_text.h"
 
@@ -34,60 +34,6 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
           [this](IconId id) { return icons_[id]; }};
 }
 
-void CScribixView::EnterPuzzle() {
-  if (module_ == ModuleId::kMathematique) {
-    math_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-  } else if (module_ == ModuleId::kFrancais) {
-    french_.SaveText(settingsDialog_.cellsSelection, settingsDialog_.linesSelection);
-  }
-  held_.selectedPiece = -1;
-  selection_.selectionCount = 0;
-  platform_.window.Invalidate(keys_.keyboardFrame, true);
-  module_ = ModuleId::kPuzzle;
-  puzzle_.Enter();
-  platform_.window.InvalidateAll(true);
-}
-
-void CScribixView::LeavePuzzle(ModuleId target) {
-  puzzle_.Leave();
-  // The keys take their size from the keyboard's zoom again, as the settings say now.
-  if (keyboardLook_.pending) {
-    layout_.SetKeyboardZoom(state_.keyboardZoomIndex);
-  } else {
-    state_.cellWidth = state_.cellHeight =
-        static_cast<int>(static_cast<float>(keyboard::kKeySide) * state_.keyboardZoom);
-  }
-  if (target == ModuleId::kMathematique) {
-    module_ = ModuleId::kMathematique;
-    state_.keyboardLeft = state_.digitKeyboardLeft;
-    state_.keyboardTop = state_.digitKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = state_.keysPerRow * state_.keyRows;
-    math_.SetKeypadLabels();
-    math_.LoadText();
-  } else {
-    module_ = target;
-    state_.keyboardLeft = state_.letterKeyboardLeft;
-    state_.keyboardTop = state_.letterKeyboardTop;
-    BuildKeyboard();
-    state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
-    Writing()->SetKeyLabels(false, false);
-    if (target == ModuleId::kFrancais) french_.LoadText();
-    // The dictation starts on an empty grid, as when it is entered from another module.
-    if (target == ModuleId::kListe) {
-      list_.ClearForModuleChange();
-      editorDialog_.SetTextFromProgram({});
-    }
-  }
-  if (keyboardLook_.pending) {
-    // A keyboard look chosen during the puzzle comes now, as it would have come outside it.
-    keyboardLook_.pending = false;
-    keyboardLook_.ApplyKeyboardLook(state_.keyboardColours, state_.keyboardZoomIndex);
-    keyboardLook_.FitWindowToContent();
-  }
-  platform_.window.InvalidateAll(true);
-}
-
 void CScribixView::ShowPuzzleSolution() {
   keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
   keyboard::ClearGrid(g, 0, true);
@@ -97,8 +43,6 @@ void CScribixView::ShowPuzzleSolution() {
 
 gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   auto in = [&](IconId id) { return icons_[id].Contains(point); };
-  const gfx::Size client = platform_.window.ClientSize();
-  const gfx::Rect whole{0, 0, client.width, client.height};
 
   if (in(IconQuit) && QuitProgram()) return {};
 
@@ -120,44 +64,19 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   } else if (onModuleIcon(IconModuleFrench)) {
     target = ModuleId::kFrancais;
   }
-  if (target) puzzle_.SavePuzzleState();
-
-  if (in(IconManual)) OpenManual();
-  if (in(IconBackground)) ChooseBackgroundColour();
-  if (in(IconSound)) return icons_[IconSound];
-  if (in(IconSavePuzzle)) puzzle_.SavePuzzleAs();
-
-  // A piece lying under an icon is left where it is: the click is the icon's.
-  const bool onIcon = topmost.has_value();
-  if (!onIcon) puzzle_.SelectPieceAt(point);
 
   if (target) {
-    LeavePuzzle(*target);
+    modules_.Select(*target);
     return {};
   }
-  if (in(IconLoadPuzzle)) {
-    puzzle_.OpenPictureOrPuzzle();
-    return whole;
+  for (const IconCommand& row : IconTable::Rows()) {
+    if (!Answers(row, point)) continue;
+    if (row.command != nullptr) row.command(*this);
+    if (row.endsClick) return RepaintAfter(row);
   }
-  if (in(IconSavePuzzle)) return whole;
-  if (in(IconScatter)) {
-    puzzle_.ScatterPieces();
-    return whole;
-  }
-  if (in(IconModel)) {
-    puzzle_.ToggleModel();
-    return whole;
-  }
-  // Hidden, the solution icon is no icon at all: a press there takes the piece under it.
-  if (in(IconPuzzleSolution) && !puzzleDialog_.hideSolution) {
-    ShowPuzzleSolution();
-    return {};
-  }
-  if (in(IconSettings)) {
-    platform_.dialogHost.Hide(ports::DialogId::kPuzzleSettings);
-    platform_.dialogHost.Show(ports::DialogId::kPuzzleSettings);
-  }
-  if (onIcon) return {};
+  // A piece lying under an icon is left where it is: the click is the icon's.
+  if (topmost.has_value()) return {};
+  puzzle_.SelectPieceAt(point);
   return puzzle_.PickUpSelected(flags, point);
 }
 

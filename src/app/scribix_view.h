@@ -10,14 +10,16 @@
 
 #include "app/config_abc.h"
 #include "app/icon_bar.h"
+#include "app/icon_table.h"
 #include "app/keyboard_look.h"
 #include "app/layout.h"
-#include "app/module.h"
+#include "app/module_switch.h"
 #include "app/rewards.h"
 #include "app/settings_file.h"
 #include "app/tooltips.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
+#include "base/held_record.h"
 #include "base/random.h"
 #include "base/timer_ids.h"
 #include "base/trace.h"
@@ -66,19 +68,18 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   const gfx::Image& BackBuffer() const { return backBuffer_; }
 
   // The module that gets the messages. The module switch sets it.
-  ModuleId ActiveModule() const { return module_; }
-  void SetActiveModule(ModuleId id);
+  ModuleId ActiveModule() const { return modules_.ActiveId(); }
   // The active module under the names the rest of the program reads it by: at most one is 1.
-  std::int32_t listMode() const { return module_ == ModuleId::kListe ? 1 : 0; }
-  std::int32_t mathMode() const { return module_ == ModuleId::kMathematique ? 1 : 0; }
-  std::int32_t puzzleMode() const { return module_ == ModuleId::kPuzzle ? 1 : 0; }
+  std::int32_t listMode() const { return ActiveModule() == ModuleId::kListe ? 1 : 0; }
+  std::int32_t mathMode() const { return ActiveModule() == ModuleId::kMathematique ? 1 : 0; }
+  std::int32_t puzzleMode() const { return ActiveModule() == ModuleId::kPuzzle ? 1 : 0; }
 
   // Commands the icons give.
   void ChooseBackgroundColour();
   void OpenManual();
   // Saves the settings file (not in the puzzle, whose settings live in its own file).
   void WriteSettings() {
-    if (module_ != ModuleId::kPuzzle) settingsFile_.Write();
+    if (ActiveModule() != ModuleId::kPuzzle) settingsFile_.Write();
   }
   // Saves the work of the active module, as quitting does.
   void SaveModuleText();
@@ -92,13 +93,12 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   base::CellTable& Cells() { return cells_; }
   keyboard::WritingGrid& Grid() { return grid_; }
   exercises::WordList& Words() { return wordList_; }
-  HeldRecord& Held() { return held_; }
+  base::HeldRecord& Held() { return held_; }
   const keyboard::KeyboardState& Keys() const { return keys_; }
   const keyboard::KeyboardPictures& Pictures() const { return keyboardPictures_; }
   const IconBar& Icons() const { return icons_; }
   const TooltipState& Tips() const { return tooltips_.State(); }
   const speech::VoiceTable& Voices() const { return voices_; }
-  const effects::Fireworks& FireworksFrames() const { return rewards_.FireworksFrames(); }
   puzzle::PuzzleModule& Puzzle() { return puzzle_; }
   base::Trace& StartupTrace() { return trace_; }
   speech::SpeechEngine& Speech() { return speech_; }
@@ -116,14 +116,19 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   std::vector<IconTip> IconTips() const;
 
  private:
-  Module& Active() const { return *modules_[static_cast<std::size_t>(module_)]; }
+  Module& Active() const { return modules_.Active(); }
   // The active writing module; null in the puzzle.
   exercises::WritingModule* Writing();
   // The active module as the layout and the keyboard look reach it.
   ShownModule Shown();
 
   // The mouse: the icons first, then the module switch, then the active module.
+  friend struct IconTable;
   void PressFeedback(gfx::Point point);
+  // Whether an icon's row answers a press at the point in the active module, and what its
+  // command repaints.
+  bool Answers(const IconCommand& row, gfx::Point point) const;
+  gfx::Rect RepaintAfter(const IconCommand& row) const;
   gfx::Rect HandleClick(unsigned flags, gfx::Point point);
   // A click on the puzzle screen: its icons, leaving it, then the pieces.
   gfx::Rect HandlePuzzleClick(unsigned flags, gfx::Point point);
@@ -135,10 +140,11 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   bool QuitProgram();
   void RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list);
   void RepaintModuleIcons(ModuleId module);
-  // Into the puzzle from a writing module, and out of it to one (its keyboard as the settings
-  // say, the writing grid kept).
-  void EnterPuzzle();
-  void LeavePuzzle(ModuleId target);
+  // The module switch, with the view's part of a change: the icons repainted between two writing
+  // modules, and out of the puzzle a keyboard look chosen while it was shown.
+  ModuleSwitch MakeModuleSwitch();
+  // The module of an icon, chosen as a click on that icon chooses it.
+  void SelectModule(ModuleId target);
   puzzle::PuzzleContext PuzzleParts();
   void ShowPuzzleSolution();
 
@@ -167,7 +173,7 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   void ResetGrid() override;
   void ReapplyGridSize() override;
   void RelayoutView() override;
-  void ClickModuleIcon(int moduleMark) override;
+  void SelectModule(int moduleMark) override;
   exercises::ExerciseHeader CurrentHeader() const override;
 
   ports::Platform& platform_;
@@ -190,7 +196,7 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   keyboard::KeyboardPictures keyboardPictures_;
   keyboard::WritingGrid grid_;
   keyboard::TileSelection selection_;
-  HeldRecord held_;
+  base::HeldRecord held_;
   exercises::WordList wordList_;
 
   exercises::COpenList2 listDialog_;
@@ -203,14 +209,12 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   SettingsFile settingsFile_;
   KeyboardLook keyboardLook_;
   Rewards rewards_;
-  std::int32_t animationTimer_ = 0;
 
   exercises::FrenchModule french_;
   exercises::ListModule list_;
   exercises::MathModule math_;
   puzzle::PuzzleModule puzzle_;
-  std::array<Module*, 4> modules_{};  // by ModuleId
-  ModuleId module_ = ModuleId::kFrancais;
+  ModuleSwitch modules_;
 
   bool firstRunDone_ = false;
 };

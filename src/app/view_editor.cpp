@@ -11,7 +11,7 @@ void CScribixView::ImportIntoGrid(bool fixed) {
 
 bool CScribixView::FixExercise(bool on) {
   // The dictation and the puzzle have no text exercise.
-  if (module_ == ModuleId::kListe || module_ == ModuleId::kPuzzle) return false;
+  if (ActiveModule() == ModuleId::kListe || ActiveModule() == ModuleId::kPuzzle) return false;
   Writing()->ImportEditorText(on);
   keyboard::FixExercise(grid_, on);
   platform_.window.InvalidateAll(true);
@@ -28,15 +28,12 @@ void CScribixView::RelayoutView() {
   platform_.window.InvalidateAll(true);
 }
 
-void CScribixView::ClickModuleIcon(int moduleMark) {
-  const gfx::Rect icon = icons_[moduleMark == 2 ? IconModuleMath : IconModuleFrench];
-  const gfx::Point point{icon.left + 10, icon.top + 10};
-  OnLButtonDown(0x0001, point);
-  OnLButtonUp(0, point);
+void CScribixView::SelectModule(int moduleMark) {
+  SelectModule(moduleMark == 2 ? ModuleId::kMathematique : ModuleId::kFrancais);
 }
 
 exercises::ExerciseHeader CScribixView::CurrentHeader() const {
-  return {module_ == ModuleId::kMathematique, settingsDialog_.cellsSelection,
+  return {ActiveModule() == ModuleId::kMathematique, settingsDialog_.cellsSelection,
           settingsDialog_.linesSelection};
 }
 

@@ -42,8 +42,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       french_(WritingParts()),
       list_(WritingParts()),
       math_(WritingParts()),
-      puzzle_(PuzzleParts()) {
-  modules_ = {&french_, &list_, &math_, &puzzle_};
+      puzzle_(PuzzleParts()),
+      modules_(MakeModuleSwitch()) {
   speech_.Start();
 
   state_.programFolder = std::move(programFolder);
@@ -115,7 +115,6 @@ CScribixView::~CScribixView() {
 
 int CScribixView::OnCreate() {
   platform_.timers.Start(base::kTimerAnimation, 50);
-  animationTimer_ = base::kTimerAnimation;
   platform_.timers.Start(base::kTimerFirstRun, 600);
   platform_.timers.Start(base::kTimerTooltip, 500);
   return 0;
@@ -123,7 +122,7 @@ int CScribixView::OnCreate() {
 
 void CScribixView::OnSize() {
   backBufferValid_ = false;
-  if (module_ != ModuleId::kPuzzle) layout_.LayoutView();
+  if (ActiveModule() != ModuleId::kPuzzle) layout_.LayoutView();
 }
 
 void CScribixView::FirstRunInit() {
@@ -169,11 +168,13 @@ exercises::WritingContext CScribixView::WritingParts() {
           platform_,
           speech_,
           sounds_,
-          [this](const gfx::Rect& area) { DrawNow(area); }};
+          [this](const gfx::Rect& area) { DrawNow(area); },
+          settingsDialog_.cellsSelection,
+          settingsDialog_.linesSelection};
 }
 
 exercises::WritingModule* CScribixView::Writing() {
-  switch (module_) {
+  switch (ActiveModule()) {
     case ModuleId::kFrancais:
       return &french_;
     case ModuleId::kListe:
@@ -187,12 +188,8 @@ exercises::WritingModule* CScribixView::Writing() {
 }
 
 ShownModule CScribixView::Shown() {
-  return {[this] { return module_; }, [this]() -> Module& { return Active(); },
+  return {[this] { return ActiveModule(); }, [this]() -> Module& { return Active(); },
           [this] { return Writing(); }};
-}
-
-void CScribixView::SetActiveModule(ModuleId id) {
-  module_ = id;
 }
 
 void CScribixView::AutoAdvanceChanged(std::int32_t seconds) {

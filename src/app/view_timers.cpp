@@ -29,7 +29,7 @@ void CScribixView::OnTimer(int id) {
         if (!list_.Dictation().AdvanceDue()) break;
         // Killed first: a message shown by the next entry must not let the timer come again.
         platform_.timers.Kill(id);
-        if (module_ == ModuleId::kListe) NextDictationEntry();
+        if (ActiveModule() == ModuleId::kListe) NextDictationEntry();
         break;
       case base::TimerOwner::kTileInput:
         Active().OnTimer(id);
@@ -60,7 +60,7 @@ void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
   if (held_.selectedPiece == -1) return;
   const gfx::Rect moved = Active().OnMouseMove(flags, point);
   // A piece covers what it leaves behind with the pieces under it: no erasing.
-  if (!moved.IsEmpty()) platform_.window.Invalidate(moved, module_ != ModuleId::kPuzzle);
+  if (!moved.IsEmpty()) platform_.window.Invalidate(moved, ActiveModule() != ModuleId::kPuzzle);
 }
 
 std::vector<IconShown> CScribixView::IconsShown() const {

@@ -32,7 +32,6 @@ struct AppState {
   std::int32_t keyboardColours = 0;
   std::int32_t keyboardZoomIndex = 0;
   float keyboardZoom = 1.0f;
-  float halfZoom = 0.5f;
 
   std::int32_t gridColumns = 22;
   std::int32_t gridLines = 6;
@@ -55,15 +54,11 @@ struct AppState {
   std::int32_t keyCount = 41;
   std::int32_t itemCount = 41;
 
-  // Icons: scale by keyboard zoom and the side of every icon's square.
+  // Icons: scale by keyboard zoom.
   float iconScale = 0.5f;
-  std::int32_t iconSize = 36;
 
   // The first paint of a run loads the Français text.
   std::int32_t frenchTextPending = 1;
-  // Size of the bitmap made by the last FitPicture.
-  std::int32_t lastFitWidth = 0;
-  std::int32_t lastFitHeight = 0;
 };
 
 // The cell of the writing grid at a column and line, on screen.

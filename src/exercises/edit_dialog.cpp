@@ -165,7 +165,7 @@ bool CCEdit::ReadExerciseFile(const std::filesystem::path& path) {
   if (!bytes) return false;
   const TextExercise exercise = ParseTextExercise(*bytes);
   if (exercise.moduleMark == 1 || exercise.moduleMark == 2) {
-    actions_.ClickModuleIcon(exercise.moduleMark);
+    actions_.SelectModule(exercise.moduleMark);
   }
   loadedCopy = exercise.body;
   SetTextFromProgram(exercise.body);

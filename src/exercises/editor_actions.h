@@ -29,8 +29,8 @@ class EditorActions {
   virtual void ReapplyGridSize() = 0;
   // The main view lays itself out and repaints.
   virtual void RelayoutView() = 0;
-  // As a click on the icon of module 1 (Français) or 2 (Mathématique).
-  virtual void ClickModuleIcon(int moduleMark) = 0;
+  // Module 1 (Français) or 2 (Mathématique) chosen, as its icon chooses it.
+  virtual void SelectModule(int moduleMark) = 0;
   virtual ExerciseHeader CurrentHeader() const = 0;
 };
 

@@ -152,7 +152,7 @@ void WritingModule::PaintItems(gfx::Canvas& canvas) const {
   keyboard::DrawSelectionFrame(canvas, ctx_.cells, ctx_.selection, s.cellWidth, s.cellHeight);
 }
 
-void WritingModule::AddIcons(std::vector<app::IconShown>& icons) const {
+void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
   icons.push_back({IconReadText, PicturePlay});
   icons.push_back({IconStopReading, PictureStop});
   icons.push_back({IconClear, PictureTrash});
@@ -172,7 +172,7 @@ void WritingModule::AddIcons(std::vector<app::IconShown>& icons) const {
   }
 }
 
-void WritingModule::AddTips(std::vector<app::IconTip>& tips) const {
+void WritingModule::AddTips(std::vector<base::IconTip>& tips) const {
   tips.push_back({IconClear, "Effacer tout"});
   tips.push_back({IconModuleFrench,
                   "Module Fran\xE7"
@@ -195,6 +195,59 @@ void WritingModule::AddTips(std::vector<app::IconTip>& tips) const {
     tips.push_back({IconHelp, "Aide"});
     tips.push_back({IconSolution, "Affiche la solution"});
   }
+}
+
+void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layOutKeyboard) {
+  using base::ModuleId;
+  base::AppState& s = ctx_.state;
+  const bool fromPuzzle = left == ModuleId::kPuzzle;
+  if (IsDictation() && !fromPuzzle) {
+    Invalidate(ctx_.keys.keyboardFrame);
+    // The dictation has no exercise to fix; the one left was saved with its state.
+    ctx_.editor.SetTextFromProgram({});
+    UntickFixed();
+  }
+  // Français and the dictation share the letter keyboard; the keypad is Mathématique's. The
+  // puzzle leaves no keys behind.
+  const bool newKeys = fromPuzzle || UsesKeypad() != (left == ModuleId::kMathematique);
+  if (newKeys) {
+    if (fromPuzzle) {
+      // The keys take their size from the keyboard's zoom again.
+      s.cellWidth = s.cellHeight =
+          static_cast<int>(static_cast<float>(keyboard::kKeySide) * s.keyboardZoom);
+    } else {
+      Invalidate(ctx_.keys.keyboardFrame);
+    }
+    s.keyboardLeft = UsesKeypad() ? s.digitKeyboardLeft : s.letterKeyboardLeft;
+    s.keyboardTop = UsesKeypad() ? s.digitKeyboardTop : s.letterKeyboardTop;
+    layOutKeyboard();
+    s.keyCount = s.itemCount = UsesKeypad() ? s.keysPerRow * s.keyRows : keyboard::kLetterKeys;
+    ApplyLabels(false, false);
+  }
+  if (!IsDictation()) {
+    LoadText();
+  } else if (fromPuzzle) {
+    // The dictation starts on an empty grid, as when it is entered from another module.
+    ClearForModuleChange();
+    ctx_.editor.SetTextFromProgram({});
+  }
+  if (newKeys && !fromPuzzle) Invalidate(ctx_.keys.keyboardFrame);
+}
+
+void WritingModule::Leave(base::ModuleId next) {
+  if (next != base::ModuleId::kPuzzle) {
+    ClearForModuleChange();
+    return;
+  }
+  ctx_.held.selectedPiece = -1;
+  ctx_.selection.selectionCount = 0;
+  Invalidate(ctx_.keys.keyboardFrame);
+  // Saved with the exercise; the puzzle has none.
+  UntickFixed();
+}
+
+void WritingModule::SaveWork() {
+  SaveText(ctx_.cellsSelection, ctx_.linesSelection);
 }
 
 }  // namespace exercises

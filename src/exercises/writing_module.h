@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/module.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
+#include "base/module.h"
 #include "exercises/dictation.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
@@ -43,6 +43,9 @@ struct WritingContext {
   speech::SoundEffects& sounds;
   // Draws an area of the screen at once, outside a paint (a tile just made or picked up).
   std::function<void(const gfx::Rect&)> showNow;
+  // The settings' grid size, written with the module's text.
+  const std::int32_t& cellsSelection;
+  const std::int32_t& linesSelection;
 };
 
 // What the child has written, as a new keyboard look keeps it: the grid with its cursor, fixed
@@ -54,16 +57,19 @@ struct KeptWriting {
 
 // The screens where the child writes with the keyboard's tiles: Français, Liste and
 // Mathématique. They differ in the keyboard (letters or keypad), the cells shown and the icons.
-class WritingModule : public app::Module {
+class WritingModule : public base::Module {
  public:
+  void Enter(base::ModuleId left, const std::function<void()>& layOutKeyboard) override;
+  void Leave(base::ModuleId next) override;
+  void SaveWork() override;
   void MoveKeyboard() override;
   void BuildKeys() override;
   void ApplyKeyboardLook() override;
   void PreparePaint() override;
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;
-  void AddIcons(std::vector<app::IconShown>& icons) const override;
-  void AddTips(std::vector<app::IconTip>& tips) const override;
+  void AddIcons(std::vector<base::IconShown>& icons) const override;
+  void AddTips(std::vector<base::IconTip>& tips) const override;
 
   gfx::Rect OnLButtonDown(std::uint32_t flags, gfx::Point point, int hit) override;
   gfx::Rect OnMouseMove(std::uint32_t flags, gfx::Point point) override;
@@ -144,7 +150,7 @@ class WritingModule : public app::Module {
 class FrenchModule : public WritingModule {
  public:
   explicit FrenchModule(WritingContext context) : WritingModule(context) {}
-  app::ModuleId Id() const override { return app::ModuleId::kFrancais; }
+  base::ModuleId Id() const override { return base::ModuleId::kFrancais; }
 };
 
 class ListModule : public WritingModule {
@@ -154,7 +160,9 @@ class ListModule : public WritingModule {
         dictation_({context.state, context.cells, context.grid, context.pictures, context.words,
                     context.listDialog, context.platform, context.speech,
                     context.autoAdvanceSeconds, context.noEffects}) {}
-  app::ModuleId Id() const override { return app::ModuleId::kListe; }
+  base::ModuleId Id() const override { return base::ModuleId::kListe; }
+  // The dictation's grid is no text of its own: it keeps nothing.
+  void SaveWork() override {}
   exercises::Dictation& Dictation() { return dictation_; }
 
  protected:
@@ -167,7 +175,7 @@ class ListModule : public WritingModule {
 class MathModule : public WritingModule {
  public:
   explicit MathModule(WritingContext context) : WritingModule(context) {}
-  app::ModuleId Id() const override { return app::ModuleId::kMathematique; }
+  base::ModuleId Id() const override { return base::ModuleId::kMathematique; }
 
  protected:
   bool UsesKeypad() const override { return true; }

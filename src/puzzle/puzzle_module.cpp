@@ -249,7 +249,7 @@ void PuzzleModule::PaintPieces(gfx::Canvas& canvas) const {
   }
 }
 
-void PuzzleModule::AddIcons(std::vector<app::IconShown>& icons) const {
+void PuzzleModule::AddIcons(std::vector<base::IconShown>& icons) const {
   icons.push_back({IconScatter, PictureScatter});
   if (!ctx_.dialog.hideSolution) icons.push_back({IconPuzzleSolution, PicturePuzzleSolution});
   icons.push_back({IconModel, PictureEye});
@@ -258,7 +258,7 @@ void PuzzleModule::AddIcons(std::vector<app::IconShown>& icons) const {
   icons.push_back({IconSavePuzzle, PictureSavePuzzle});
 }
 
-void PuzzleModule::AddTips(std::vector<app::IconTip>& tips) const {
+void PuzzleModule::AddTips(std::vector<base::IconTip>& tips) const {
   tips.push_back({IconSavePuzzle, "Sauvegarder  le puzzle"});
   tips.push_back({IconLoadPuzzle, "Charger un puzzle"});
   tips.push_back({IconScatter,

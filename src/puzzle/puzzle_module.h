@@ -6,10 +6,10 @@
 #include <memory>
 #include <string_view>
 
-#include "app/module.h"
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "base/held_record.h"
+#include "base/module.h"
 #include "base/random.h"
 #include "gfx/image.h"
 #include "ports/platform.h"
@@ -46,7 +46,7 @@ struct PuzzleContext {
 };
 
 // The picture puzzle: a picture cut into rectangular pieces that the child drags home.
-class PuzzleModule : public app::Module, private PuzzleActions {
+class PuzzleModule : public base::Module, private PuzzleActions {
  public:
   static constexpr const char* kOpenFilter =
       "Images et puzzles (BMP, JPEG, GIF, TIFF, PNG, .pz)|*.bmp;*.jpg;*.jpeg;*.gif;*.tif;*.tiff;"
@@ -60,7 +60,7 @@ class PuzzleModule : public app::Module, private PuzzleActions {
 
   explicit PuzzleModule(PuzzleContext context);
 
-  app::ModuleId Id() const override { return app::ModuleId::kPuzzle; }
+  base::ModuleId Id() const override { return base::ModuleId::kPuzzle; }
   // The pieces keep their places: a new size of the window does not move them.
   void MoveKeyboard() override {}
   // The layout of the pieces takes the place of the keyboard's.
@@ -76,11 +76,14 @@ class PuzzleModule : public app::Module, private PuzzleActions {
   void PreparePaint() override;
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;
-  void AddIcons(std::vector<app::IconShown>& icons) const override;
-  void AddTips(std::vector<app::IconTip>& tips) const override;
+  void AddIcons(std::vector<base::IconShown>& icons) const override;
+  void AddTips(std::vector<base::IconTip>& tips) const override;
 
   // Entering and leaving the module. Entering reads the puzzle in progress, or cuts the picture
   // afresh when there is none to read.
+  void Enter(base::ModuleId, const std::function<void()>&) override { Enter(); }
+  void Leave(base::ModuleId) override { Leave(); }
+  void SaveWork() override { SavePuzzleState(); }
   void Enter();
   void Leave();
   bool Active() const { return active_; }

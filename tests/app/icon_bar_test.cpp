@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/icon_table.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -12,7 +13,7 @@ using testing_support::ViewHarness;
 TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  EXPECT_EQ(view.State().iconSize, 36);
+  EXPECT_EQ(view.Icons().IconSize(), 36);
   EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
   EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 90);
   EXPECT_EQ(view.Icons()[app::IconModuleList].left, 135);
@@ -23,14 +24,14 @@ TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 36);
 
   view.SettingsDialog().OnZoomChanged(4);
-  EXPECT_EQ(view.State().iconSize, 48);
+  EXPECT_EQ(view.Icons().IconSize(), 48);
   EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
   EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 107);
   EXPECT_EQ(view.Icons()[app::IconModuleList].left, 167);
   EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 227);
   EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 48);
   view.SettingsDialog().OnZoomChanged(1);
-  EXPECT_EQ(view.State().iconSize, 45);
+  EXPECT_EQ(view.Icons().IconSize(), 45);
 }
 
 TEST(IconBar, EachModuleDrawsItsIcons) {
@@ -47,7 +48,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconKeyboard, app::PictureKeyboardOn));
   EXPECT_FALSE(shows(app::IconNextWord, app::PictureNextWord));
 
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   view.ListDialog().hideHelp = true;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconNextWord, app::PictureNextWord));
@@ -55,7 +56,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
 
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   view.State().soundOn = 0;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconScatter, app::PictureScatter));
@@ -85,13 +86,13 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconNextWord), "");
   EXPECT_EQ(tipAt({600, 400}), "");
 
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   view.ListDialog().hideHelp = true;  // hidden, but its tooltip stays
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
 
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   view.State().soundOn = 0;
   EXPECT_EQ(at(app::IconModuleList), "Module Liste ");
   EXPECT_EQ(at(app::IconModuleFrench), "");
@@ -147,7 +148,7 @@ TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
   auto& view = harness.Create();
   for (const auto module :
        {app::ModuleId::kFrancais, app::ModuleId::kListe, app::ModuleId::kMathematique}) {
-    view.SetActiveModule(module);
+    harness.EnterModule(module);
     const auto tips = view.IconTips();
     for (const app::IconShown& icon : view.IconsShown()) {
       const bool found = std::any_of(tips.begin(), tips.end(),
@@ -156,10 +157,44 @@ TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {
     }
   }
   // The puzzle names only its own icons and the list module's.
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   for (const app::IconTip& tip : view.IconTips()) {
     EXPECT_NE(tip.icon, app::IconModuleFrench);
     EXPECT_NE(tip.icon, app::IconModuleMath);
+  }
+}
+
+TEST(IconTable, EveryIconShownInAModuleHasACommandThere) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  // The module icons and the quit icon belong to the module switch, before the table.
+  const auto switched = [](IconId id) {
+    return id == app::IconQuit || id == app::IconModuleFrench || id == app::IconModuleList ||
+           id == app::IconModuleMath || id == app::IconModulePuzzle;
+  };
+  for (const auto module : {app::ModuleId::kFrancais, app::ModuleId::kListe,
+                            app::ModuleId::kMathematique, app::ModuleId::kPuzzle}) {
+    harness.EnterModule(module);
+    const auto rows = app::IconTable::Rows();
+    const auto tips = view.IconTips();
+    for (const app::IconShown& icon : view.IconsShown()) {
+      if (switched(icon.icon)) continue;
+      const bool answers = std::any_of(rows.begin(), rows.end(), [&](const app::IconCommand& r) {
+        return r.icon == icon.icon && (r.modules & app::In(module)) != 0;
+      });
+      EXPECT_TRUE(answers) << "module " << static_cast<int>(module) << " icon " << icon.icon;
+      const bool tipped = std::any_of(tips.begin(), tips.end(),
+                                      [&](const app::IconTip& t) { return t.icon == icon.icon; });
+      EXPECT_TRUE(tipped) << "module " << static_cast<int>(module) << " icon " << icon.icon;
+    }
+  }
+  // No icon answers twice in one module: the first row would hide the second.
+  const auto rows = app::IconTable::Rows();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    for (std::size_t j = i + 1; j < rows.size(); ++j) {
+      EXPECT_FALSE(rows[i].icon == rows[j].icon && (rows[i].modules & rows[j].modules) != 0)
+          << "icon " << rows[i].icon;
+    }
   }
 }
 

@@ -11,7 +11,7 @@ using testing_support::ViewHarness;
 TEST(Rewards, SolvedWordsPlayTheCycleWithItsSoundsAndTheScreenComesBack) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   harness.Paint();
   const gfx::Image before = view.BackBuffer();
   view.Grid().gridBounds =

@@ -163,7 +163,7 @@ TEST(IconPlaces, NoIconHidesAnotherInAnyModuleAtAnyZoom) {
       h.fake.window.clientSize = {width, 900};
       view.OnSize();
       for (const ModuleId module : modules) {
-        view.SetActiveModule(module);
+        h.EnterModule(module);
         h.Paint();
         // The keyboard is seen whole in the windows the program makes (above); here only the
         // icons among themselves.
@@ -172,7 +172,7 @@ TEST(IconPlaces, NoIconHidesAnotherInAnyModuleAtAnyZoom) {
                              " module " + std::to_string(static_cast<int>(module)),
                          false);
       }
-      view.SetActiveModule(ModuleId::kFrancais);
+      h.EnterModule(ModuleId::kFrancais);
     }
   }
 }

@@ -195,13 +195,13 @@ TEST_F(SettingsFile, ListsLeftWithoutSelectionKeepTheModuleTextsIntact) {
 }
 
 TEST_F(SettingsFile, NothingIsWrittenInThePuzzleOrIntoAnUnwritableFolder) {
-  View().SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   View().WriteSettings();
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
 
   // A data folder that cannot exist: its parent is a file.
   WriteBytes(harness.data / "file", "x");
-  View().SetActiveModule(app::ModuleId::kFrancais);
+  harness.EnterModule(app::ModuleId::kFrancais);
   View().State().settingsPath = harness.data / "file" / "defaut";
   View().WriteSettings();
   EXPECT_FALSE(std::filesystem::exists(View().State().settingsPath));

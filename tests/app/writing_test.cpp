@@ -324,13 +324,13 @@ TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
   ViewHarness harness;
   auto& view = harness.Create();
   // "Mot ou phrase suivante" stands beside "Module Puzzle": a click on it stays in the list.
-  view.SetActiveModule(ModuleId::kListe);
+  harness.EnterModule(ModuleId::kListe);
   const gfx::Rect next = view.Icons()[app::IconNextWord];
   harness.Click({next.left + 2, next.top + 5});
   EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
 
   // The manual goes on to the tests below it; the settings end the click.
-  view.SetActiveModule(ModuleId::kFrancais);
+  harness.EnterModule(ModuleId::kFrancais);
   harness.ClickIcon(app::IconManual);
   EXPECT_EQ(harness.fake.desktop.opened.size(), 1u);
   harness.ClickIcon(app::IconSettings);

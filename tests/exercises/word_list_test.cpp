@@ -307,7 +307,7 @@ TEST(ListDialog, TheDelayListSetsTheAutomaticAdvance) {
 TEST(ListDialog, HidingTheDictationButtonsRepaintsTheirPlaceAtOnce) {
   ListDialogHarness h;
   auto& list = h.view.ListDialog();
-  h.view.SetActiveModule(app::ModuleId::kListe);
+  h.harness.EnterModule(app::ModuleId::kListe);
   auto shown = [&](base::icons::IconId icon) {
     for (const auto& s : h.view.IconsShown()) {
       if (s.icon == icon) return true;

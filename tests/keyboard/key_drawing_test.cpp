@@ -233,7 +233,7 @@ TEST(KeyDrawing, WithoutItsPictureTheKeypadKeepsItsLabels) {
   ViewHarness harness;
   harness.fake.pictures.files.erase(harness.program / "resb" / "Math.bmp");
   auto& view = harness.Create();
-  view.SetActiveModule(app::ModuleId::kMathematique);
+  harness.EnterModule(app::ModuleId::kMathematique);
   view.SettingsDialog().OnColoursChanged(0);
   EXPECT_EQ(view.Keys().facePicture, nullptr);
   const gfx::Image& screen = harness.Paint();
@@ -284,7 +284,7 @@ TEST(GridDrawing, EachModuleHasItsPainter) {
   view.EditorDialog().fixed = false;
 
   // List: the word's cells only; a new word brings the cursor to its first cell.
-  view.SetActiveModule(app::ModuleId::kListe);
+  harness.EnterModule(app::ModuleId::kListe);
   view.Grid().enabled[3][6] = view.Grid().enabled[3][7] = view.Grid().enabled[4][6] = 1;
   view.Grid().pendingWord = 1;
   harness.Paint();
@@ -299,7 +299,7 @@ TEST(GridDrawing, EachModuleHasItsPainter) {
             base::CellRect(view.State(), 6, 3).Union(base::CellRect(view.State(), 7, 4)));
 
   // Puzzle: the writing grid is not drawn there (its home cells are the pieces' own).
-  view.SetActiveModule(app::ModuleId::kPuzzle);
+  harness.EnterModule(app::ModuleId::kPuzzle);
   harness.Paint();
   EXPECT_EQ(pixelAt(2, 1, 0, 10), kBackground);
   EXPECT_EQ(pixelAt(2, 1, 10, 10), kBackground);

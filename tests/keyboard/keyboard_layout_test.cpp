@@ -80,7 +80,7 @@ TEST(KeyboardLayout, FortyOneKeysThenTheFirstTileSlot) {
 TEST(KeyboardLayout, TheKeypadHasFiveColumnsWithAnInertFourth) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.SetActiveModule(app::ModuleId::kMathematique);
+  harness.EnterModule(app::ModuleId::kMathematique);
   view.SettingsDialog().OnColoursChanged(0);  // the keyboard made again, for this module
   EXPECT_EQ(view.State().keyCount, 20);
   EXPECT_EQ(view.State().keysPerRow, 5);

@@ -1,5 +1,7 @@
 #include "support/view_harness.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <thread>
 
@@ -136,6 +138,18 @@ void ViewHarness::WriteKeyInto(int key, int column, int line) {
 void ViewHarness::ClickIcon(base::icons::IconId icon) {
   const gfx::Rect r = view->Icons()[icon];
   Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+
+void ViewHarness::EnterModule(app::ModuleId module) {
+  using base::icons::IconId;
+  static constexpr IconId kIcons[] = {base::icons::IconModuleFrench, base::icons::IconModuleList,
+                                      base::icons::IconModuleMath, base::icons::IconModulePuzzle};
+  if (module == view->ActiveModule()) return;
+  if (module == app::ModuleId::kPuzzle && view->ActiveModule() == app::ModuleId::kListe) {
+    EnterModule(app::ModuleId::kFrancais);
+  }
+  ClickIcon(kIcons[static_cast<int>(module)]);
+  EXPECT_EQ(view->ActiveModule(), module) << "the icon of module " << static_cast<int>(module);
 }
 
 void ViewHarness::Tick(int count) {

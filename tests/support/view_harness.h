@@ -40,6 +40,9 @@ struct ViewHarness {
   void WriteKeyInto(int key, int column, int line);
   // A press on the middle of an icon.
   void ClickIcon(base::icons::IconId icon);
+  // The child enters a module by its icon (from the dictation, the puzzle is entered through
+  // Français, whose icon the dictation's "next word" leaves free).
+  void EnterModule(app::ModuleId module);
   // Timer 1 ticks `count` times.
   void Tick(int count = 1);
 

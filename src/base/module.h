@@ -1,38 +1,44 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-#include "base/held_record.h"
 #include "base/icon_ids.h"
 #include "gfx/canvas.h"
 #include "gfx/geometry.h"
 
-namespace app {
+namespace base {
 
 // The four exercise screens; exactly one is active.
 enum class ModuleId { kFrancais, kListe, kMathematique, kPuzzle };
 
-using base::HeldRecord;
-
 // An icon a module shows, with the picture it shows it with.
 struct IconShown {
-  base::icons::IconId icon;
-  base::icons::IconPicture picture;
+  icons::IconId icon;
+  icons::IconPicture picture;
 };
 
 // The tooltip of an icon (Windows-1252).
 struct IconTip {
-  base::icons::IconId icon;
+  icons::IconId icon;
   const char* text;
 };
 
-// One exercise screen. The view hands it what it receives after the icons had their turn, asks
-// it to lay out its keyboard, and paints through it.
+// One exercise screen. The module switch enters and leaves it; the view hands it what it receives
+// after the icons had their turn, asks it to lay out its keyboard, and paints through it.
 class Module {
  public:
   virtual ~Module() = default;
   virtual ModuleId Id() const = 0;
+
+  // The module takes the screen after `left`: it lays out its keyboard or its pieces and loads
+  // its work. `layOutKeyboard` places the grid at the settings' size and makes this module's keys.
+  virtual void Enter(ModuleId left, const std::function<void()>& layOutKeyboard) = 0;
+  // The module gives the screen to `next`.
+  virtual void Leave(ModuleId next) = 0;
+  // What the child did here, kept in the module's own file.
+  virtual void SaveWork() = 0;
 
   // The keys at the keyboard's origin, once the view has placed the grid.
   virtual void MoveKeyboard() = 0;
@@ -63,4 +69,4 @@ class Module {
   virtual void AddTips(std::vector<IconTip>& tips) const = 0;
 };
 
-}  // namespace app
+}  // namespace base

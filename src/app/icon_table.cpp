@@ -1,0 +1,86 @@
+// The icon bar's commands, in the order the program tests them.
+#include "app/icon_table.h"
+
+#include <array>
+
+#include "app/scribix_view.h"
+
+namespace app {
+
+std::span<const IconCommand> IconTable::Rows() {
+  using V = CScribixView;
+  using enum IconRepaint;
+  constexpr ModuleSet kList = In(ModuleId::kListe);
+  constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
+  static const std::array<IconCommand, 21> kRows = {{
+      // The dictation's own icons. A button the teacher hid does nothing where it stood.
+      {IconHelp, kList,
+       [](V& v) {
+         if (!v.listDialog_.hideHelp) v.list_.Dictation().Help();
+       },
+       true, kNothing},
+      {IconSolution, kList,
+       [](V& v) {
+         if (v.listDialog_.hideSolution) return;
+         v.list_.Dictation().Solution();
+         if (v.settingsFile_.autoAdvanceSeconds > 0) {
+           v.platform_.timers.Start(base::kTimerNextWord, v.settingsFile_.autoAdvanceSeconds * 1000);
+         }
+       },
+       true, kNothing},
+      {IconNextWord, kList, [](V& v) { v.NextDictationEntry(); }, false, kNothing},
+      {IconRepeatWord, kList,
+       [](V& v) {
+         if (v.wordList_.currentEntry >= 0) {
+           v.list_.Dictation().Instruction(v.wordList_.currentEntry);
+         }
+       },
+       true, kNothing},
+      {IconManual, kEveryModule, [](V& v) { v.OpenManual(); }, false, kNothing},
+      {IconBackground, kEveryModule, [](V& v) { v.ChooseBackgroundColour(); }, false, kNothing},
+      // The sound and the keyboard switched by the press itself.
+      {IconSound, kEveryModule, nullptr, true, kIcon},
+      {IconKeyboard, kWritingModules, [](V& v) { v.platform_.window.InvalidateAll(true); }, true,
+       kIcon},
+      {IconRepeat, kWritingModules, [](V& v) { v.Writing()->RepeatInstruction(); }, true, kIcon},
+      {IconReadText, kWritingModules, [](V& v) { v.Writing()->ReadTextAloud(); }, true, kIcon},
+      {IconStopReading, kWritingModules, [](V& v) { v.speech_.Silence(); }, true, kIcon},
+      {IconModuleEdit, kWritingModules,
+       [](V& v) {
+         v.platform_.dialogHost.Hide(ports::DialogId::kEditor);
+         v.platform_.dialogHost.Show(ports::DialogId::kEditor);
+       },
+       true, kNothing},
+      // The puzzle's icons.
+      {IconSavePuzzle, kPuzzle, [](V& v) { v.puzzle_.SavePuzzleAs(); }, true, kWhole},
+      {IconLoadPuzzle, kPuzzle, [](V& v) { v.puzzle_.OpenPictureOrPuzzle(); }, true, kWhole},
+      {IconScatter, kPuzzle, [](V& v) { v.puzzle_.ScatterPieces(); }, true, kWhole},
+      {IconModel, kPuzzle, [](V& v) { v.puzzle_.ToggleModel(); }, true, kWhole},
+      // Hidden, the solution icon is no icon at all: a press there takes the piece under it.
+      {IconPuzzleSolution, kPuzzle, [](V& v) { v.ShowPuzzleSolution(); }, true, kNothing, false,
+       [](const V& v) { return !v.puzzleDialog_.hideSolution; }},
+      {IconSettings, kWritingModules,
+       [](V& v) {
+         v.platform_.dialogHost.Hide(ports::DialogId::kSettings);
+         v.platform_.dialogHost.Show(ports::DialogId::kSettings);
+         v.platform_.dialogHost.Raise(ports::DialogId::kSettings);
+       },
+       true, kNothing, true},
+      {IconSettings, kPuzzle,
+       [](V& v) {
+         v.platform_.dialogHost.Hide(ports::DialogId::kPuzzleSettings);
+         v.platform_.dialogHost.Show(ports::DialogId::kPuzzleSettings);
+       },
+       true, kNothing},
+      {IconWordLists, kList,
+       [](V& v) {
+         v.platform_.dialogHost.Hide(ports::DialogId::kWordLists);
+         v.platform_.dialogHost.Show(ports::DialogId::kWordLists);
+       },
+       true, kNothing, true},
+      {IconClear, kWritingModules, [](V& v) { v.Writing()->ClearGrid(); }, true, kNothing, true},
+  }};
+  return kRows;
+}
+
+}  // namespace app
