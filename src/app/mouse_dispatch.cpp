@@ -4,7 +4,7 @@
 
 #include "app/scribix_view.h"
 #include "gfx/picture_drawing.h"
-#include "keyboard/tile_input.h"
+#include "grid/tile_board.h"
 
 namespace app {
 
@@ -179,7 +179,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     return {};
   }
 
-  const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
+  const int hit = grid::HitTest(cells_, state_.itemCount, point);
   held_.selectedPiece = hit;
 
   if (in(IconSettings)) {

@@ -4,7 +4,7 @@
 
 #include "app/scribix_view.h"
 #include "effects/effect_player.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 namespace app {
 
@@ -34,8 +34,8 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
           },
           [this] {
             editorDialog_.SetTextFromProgram({});
-            keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
-            keyboard::LoadTextIntoGrid(g, {}, false, false, {});
+            grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+            grid::LoadTextIntoGrid(g, {}, false, false, {});
           },
           [this](IconId id) { return icons_[id]; }};
 }
@@ -95,8 +95,8 @@ void CScribixView::LeavePuzzle(ModuleId target) {
 }
 
 void CScribixView::ShowPuzzleSolution() {
-  keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
-  keyboard::ClearGrid(g, 0, true);
+  grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+  grid::ClearGrid(g, 0, true);
   editorDialog_.SetTextFromProgram({});
   puzzle_.ShowPuzzleSolution();
 }

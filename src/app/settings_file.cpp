@@ -108,10 +108,10 @@ void CScribixView::ApplySettingsBytes(std::string_view bytes) {
 
     const auto columns = r.Int();
     if (!columns) return;
-    if (*columns >= 2 && *columns <= keyboard::WritingGrid::kColumns) state_.gridColumns = *columns;
+    if (*columns >= 2 && *columns <= grid::WritingGrid::kColumns) state_.gridColumns = *columns;
     const auto lines = r.Int();
     if (!lines) return;
-    if (*lines >= 1 && *lines <= keyboard::WritingGrid::kLines) state_.gridLines = *lines;
+    if (*lines >= 1 && *lines <= grid::WritingGrid::kLines) state_.gridLines = *lines;
 
     const auto linesSelection = r.Int();
     if (!linesSelection) return;

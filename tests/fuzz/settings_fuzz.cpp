@@ -17,9 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   harness->fake.ForgetRecords();
   view.ApplySettingsBytes(fuzzing::Bytes(data, size));
   const auto& state = view.State();
-  fuzzing::Check(state.gridColumns >= 2 && state.gridColumns <= keyboard::WritingGrid::kColumns,
+  fuzzing::Check(state.gridColumns >= 2 && state.gridColumns <= grid::WritingGrid::kColumns,
                  "grid columns");
-  fuzzing::Check(state.gridLines >= 1 && state.gridLines <= keyboard::WritingGrid::kLines,
+  fuzzing::Check(state.gridLines >= 1 && state.gridLines <= grid::WritingGrid::kLines,
                  "grid lines");
   const auto& settings = view.SettingsDialog();
   fuzzing::Check(settings.rateSlider >= 0 && settings.rateSlider <= 20, "speech rate");

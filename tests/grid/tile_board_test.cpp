@@ -1,4 +1,4 @@
-#include "keyboard/tile_input.h"
+#include "grid/tile_board.h"
 
 #include <gtest/gtest.h>
 
@@ -24,12 +24,12 @@ TEST(TileInput, TheHitTestTakesTheRecordDrawnLast) {
     cells[i].width = cells[i].height = 40;
     cells.drawOrder[static_cast<std::size_t>(i)] = 2 - i;  // 2 at the bottom, 0 on top
   }
-  EXPECT_EQ(keyboard::HitTest(cells, 3, {30, 30}), 0);
+  EXPECT_EQ(grid::HitTest(cells, 3, {30, 30}), 0);
   // The left and top edges are outside, the right and bottom ones inside.
-  EXPECT_EQ(keyboard::HitTest(cells, 3, {10, 30}), -1);
-  EXPECT_EQ(keyboard::HitTest(cells, 3, {50, 50}), 0);
-  EXPECT_EQ(keyboard::HitTest(cells, 3, {51, 50}), -1);
-  EXPECT_EQ(keyboard::HitTest(cells, 0, {30, 30}), -1);
+  EXPECT_EQ(grid::HitTest(cells, 3, {10, 30}), -1);
+  EXPECT_EQ(grid::HitTest(cells, 3, {50, 50}), 0);
+  EXPECT_EQ(grid::HitTest(cells, 3, {51, 50}), -1);
+  EXPECT_EQ(grid::HitTest(cells, 0, {30, 30}), -1);
 }
 
 TEST(TileInput, TheGridAreaHoldsTheCellsAndTheGapsBetweenThem) {
@@ -40,11 +40,83 @@ TEST(TileInput, TheGridAreaHoldsTheCellsAndTheGapsBetweenThem) {
   s.gridLines = 2;
   s.cellWidth = s.cellHeight = 40;
   s.lineGap = 25;
-  EXPECT_TRUE(keyboard::InGridArea(s, {100, 90}));
-  EXPECT_TRUE(keyboard::InGridArea(s, {260, 195}));  // 100 + 4 x 40, 90 + 2 x 40 + 25
-  EXPECT_FALSE(keyboard::InGridArea(s, {261, 150}));
-  EXPECT_FALSE(keyboard::InGridArea(s, {150, 196}));
-  EXPECT_FALSE(keyboard::InGridArea(s, {99, 100}));
+  EXPECT_TRUE(grid::InGridArea(s, {100, 90}));
+  EXPECT_TRUE(grid::InGridArea(s, {260, 195}));  // 100 + 4 x 40, 90 + 2 x 40 + 25
+  EXPECT_FALSE(grid::InGridArea(s, {261, 150}));
+  EXPECT_FALSE(grid::InGridArea(s, {150, 196}));
+  EXPECT_FALSE(grid::InGridArea(s, {99, 100}));
+}
+
+}  // namespace
+
+namespace {
+
+// Tiles let go of on their way back to their keys, on a keyboard at (10, 20).
+struct Board {
+  base::AppState state;
+  base::CellTable cells;
+  grid::WritingGrid grid;
+  keyboard::KeyboardPictures pictures;
+  grid::TileSelection selection;
+  base::HeldRecord held;
+  grid::TileBoard board{state, cells, grid, pictures, selection, held};
+
+  explicit Board(int flying) {
+    state.keyCount = 1;
+    state.itemCount = 1 + flying;
+    state.keyboardLeft = 10;
+    state.keyboardTop = 20;
+    cells[0].settled = 1;  // the one key rests
+    for (int i = 1; i <= flying; ++i) {
+      base::CellRecord& r = cells[i];
+      r.width = r.height = 40;
+      r.posX = 10 + 100 * i;  // 100 px from home, straight right
+      r.posY = 20;
+      r.homeX = r.homeY = 0;
+      r.settled = 0;
+      r.glyph = r.glyphAlt = 7;
+    }
+  }
+};
+
+gfx::Rect At(int x, int y) {
+  return gfx::Rect::FromSize(x, y, 40, 40);
+}
+
+TEST(TileBoard, TilesCarriedHomeRepaintWhereTheyWereAndAreUnlessTheExerciseIsFixed) {
+  Board unfixed(1);
+  grid::CarryHomeOutcome step = unfixed.board.CarryHome(false);
+  EXPECT_FALSE(step.cleared);
+  EXPECT_EQ(step.repaint, (std::vector<gfx::Rect>{At(110, 20), At(90, 20)}));  // 20 px a tick
+  for (int i = 0; i < 3; ++i) unfixed.board.CarryHome(false);
+  // The last 20 px: it arrives, one area holding both places.
+  step = unfixed.board.CarryHome(false);
+  EXPECT_EQ(step.repaint, (std::vector<gfx::Rect>{At(10, 20).Union(At(30, 20))}));
+  EXPECT_EQ(unfixed.cells[1].placed, 1);
+  // Home already: it rests and loses its glyphs.
+  step = unfixed.board.CarryHome(false);
+  EXPECT_EQ(step.repaint, (std::vector<gfx::Rect>{At(10, 20)}));
+  EXPECT_EQ(unfixed.cells[1].settled, 1);
+  EXPECT_EQ(unfixed.cells[1].glyph, 0);
+  EXPECT_TRUE(unfixed.board.CarryHome(false).repaint.empty());
+
+  Board fixed(1);
+  for (int i = 0; i < 4; ++i) EXPECT_TRUE(fixed.board.CarryHome(true).repaint.empty());
+  EXPECT_EQ(fixed.board.CarryHome(true).repaint,
+            (std::vector<gfx::Rect>{At(10, 20).Union(At(30, 20))}));
+}
+
+TEST(TileBoard, ManyTilesFlyFasterAndTheClearingEndsWhenTheLastIsHome) {
+  for (const auto& [flying, step] : {std::pair{15, 20}, {16, 30}, {30, 30}, {31, 60}}) {
+    Board b(flying);
+    b.grid.clearing = 1;
+    b.board.CarryHome(false);
+    EXPECT_EQ(b.cells[1].posX, 110 - step) << flying << " flying";
+    int ticks = 0;
+    while (!b.board.CarryHome(false).cleared && ticks < 1000) ++ticks;
+    EXPECT_EQ(b.state.itemCount, 1) << "the tiles are gone";
+    EXPECT_EQ(b.grid.clearing, 0);
+  }
 }
 
 }  // namespace

@@ -304,7 +304,7 @@ TEST(Layering, RulesOfEachLayer) {
       {"keyboard/keyboard_layout.h", "app/app_state.h", false, false},
       {"keyboard/keyboard_layout.h", "speech/speech_engine.h", false, false},
       {"keyboard/keyboard_layout.h", "exercises/word_list.h", false, false},
-      {"exercises/edit_dialog.cpp", "keyboard/writing_grid.h", false, true},
+      {"exercises/edit_dialog.cpp", "grid/writing_grid.h", false, true},
       {"exercises/edit_dialog.cpp", "speech/speech_engine.h", false, true},
       {"exercises/edit_dialog.cpp", "keyboard/writing_grid.cpp", false, false},
       {"exercises/edit_dialog.cpp", "puzzle/config_puzzle.h", false, false},
