@@ -60,7 +60,7 @@ void WritingModule::ImportEditorText(bool fixedOn) {
   auto g = GridText();
   grid::LoadTextIntoGrid(g, ctx_.editor.text, fixedOn, UsesKeypad(),
                          [this](const gfx::Rect& r) { Invalidate(r, false); });
-  ctx_.board.Held().selectedPiece = -1;
+  ctx_.board.Release();
   exerciseCelebrated_ = false;
 }
 
@@ -94,7 +94,7 @@ void WritingModule::ClearGrid() {
   ctx_.sounds.Play(speech::SoundEffects::kClear, switches);
   auto g = GridText();
   grid::ClearGrid(g, 0, false);
-  ctx_.board.Held().selectedPiece = -1;
+  ctx_.board.Release();
   ctx_.board.Selection().selectionCount = 0;
   ctx_.editor.SetTextFromProgram({});
   if (ctx_.editor.fixed) {
@@ -115,7 +115,7 @@ void WritingModule::ClearForModuleChange() {
 }
 
 void WritingModule::ReadTextAloud() {
-  ctx_.board.Held().selectedPiece = -1;
+  ctx_.board.Release();
   if (!SoundOn()) return;
   const std::string text = grid::TextToRead(ctx_.state, ctx_.board.Grid(), UsesKeypad());
   if (!text.empty()) ctx_.speech.Speak(text);
@@ -141,15 +141,15 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
   const int count = std::min(ctx_.state.itemCount, base::kMaxItems);
   if (hit < 0) return PressCell(point);
   const base::CellRecord& r = ctx_.board.Cells()[hit];
-  ctx_.board.Held().grabOffset = {point.x - r.posX, point.y - r.posY};
+  ctx_.board.GrabAt(r, point);
   if (hit >= count) {
-    ctx_.board.Held().selectedPiece = -1;
+    ctx_.board.Release();
     return {};
   }
   if (hit < ctx_.state.keyCount) {
     // A hidden keyboard has no key to press, nor to drag.
     if (ctx_.state.keyboardShown == 0) {
-      ctx_.board.Held().selectedPiece = -1;
+      ctx_.board.Release();
       return {};
     }
     return PressKey(hit, flags);
@@ -158,8 +158,7 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
 }
 
 gfx::Rect WritingModule::PressCell(gfx::Point point) {
-  ctx_.board.Held().pickFlags = 0xFFFF;
-  ctx_.board.Held().dragRect = {};
+  ctx_.board.PressOnNothing();
   const grid::GridGeometry geometry = ctx_.board.Geometry();
   const std::optional<grid::Cell> cell = geometry.CellAt(point);
   if (!cell) return {};
@@ -173,7 +172,7 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
   const grid::GridGeometry geometry = ctx_.board.Geometry();
   keyboard::KeyboardState& keys = ctx_.keys;
   const base::CellRecord& k = ctx_.board.Cells()[key];
-  auto release = [&] { ctx_.board.Held().selectedPiece = -1; };
+  auto release = [&] { ctx_.board.Release(); };
   auto wholeGrid = [&] {
     return geometry.CellRect(0, 0).Union(geometry.CellRect(s.gridColumns - 1, s.gridLines - 1));
   };
@@ -236,7 +235,7 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
 
 gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t flags) {
   base::CellRecord& r = ctx_.board.Cells()[tile];
-  ctx_.board.Held().selectedPiece = tile;
+  ctx_.board.Hold(tile);
   if (ctx_.showNow) ctx_.showNow(TileRect(r));
   ctx_.platform.clock.Sleep(kPickUpPauseMs);
 
@@ -248,20 +247,11 @@ gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t fl
     longPressLine_ = r.gridRow;
     ctx_.platform.timers.Start(base::kTimerLongPress, kLongPressMs);
   }
-  ctx_.board.Held().pickFlags = flags;
-  ctx_.board.Held().dragRect = TileRect(r);
-  if (r.gridCol >= 0 && r.gridRow >= 0 && r.gridCol < grid::WritingGrid::kColumns &&
-      r.gridRow < grid::WritingGrid::kLines) {
-    const auto l = static_cast<std::size_t>(r.gridRow);
-    const auto c = static_cast<std::size_t>(r.gridCol);
-    ctx_.board.Grid().text[l][c] = ' ';
-    ctx_.board.Grid().visibility[l][c] = 1;
-    ctx_.board.Grid().links[l][c] = 0;
-    ctx_.board.Grid().marks[l][c] = 0;
-    ctx_.board.Grid().occupancy[l][c] = 0;
+  ctx_.board.TakeWith(tile, flags);
+  if (ctx_.board.LiftFromCell(tile)) {
+    // The cursor goes to the cell left empty.
     PressCell(point);
-    ctx_.board.Held().pickFlags = flags;
-    ctx_.board.Held().dragRect = TileRect(r);
+    ctx_.board.TakeWith(tile, flags);
   }
   return {};
 }
@@ -282,7 +272,7 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
     const bool flying =
         k < std::min(ctx_.state.itemCount, base::kMaxItems) && ctx_.board.Cells()[k].movable == 0;
     // A letter placed automatically flies on by itself: the mouse lets it go.
-    if (flying) ctx_.board.Held().selectedPiece = -1;
+    if (flying) ctx_.board.Release();
     if (!flying) {
       ctx_.platform.timers.Kill(base::kTimerLongPress);
       grid::DropOptions options;
@@ -328,7 +318,7 @@ void WritingModule::OnTimer(int id) {
 
 void WritingModule::OnTileArrived(int tile) {
   // Landed: a release that comes now must not drop it again.
-  if (ctx_.board.Held().selectedPiece == tile) ctx_.board.Held().selectedPiece = -1;
+  if (ctx_.board.Held().selectedPiece == tile) ctx_.board.Release();
   const base::CellRecord& r = ctx_.board.Cells()[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;

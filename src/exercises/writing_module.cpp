@@ -77,7 +77,7 @@ void WritingModule::RestoreWriting(const KeptWriting& kept) {
   ctx_.board.Grid() = kept.grid;
   ctx_.board.Grid().clearing = 0;
   ctx_.state.itemCount = ctx_.state.keyCount;
-  ctx_.board.Held().selectedPiece = -1;
+  ctx_.board.Release();
   ctx_.board.Selection().selectionCount = 0;
   auto g = GridText();
   for (const base::CellRecord& r : kept.tiles) {

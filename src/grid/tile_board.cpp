@@ -51,6 +51,24 @@ bool TileBoard::IsTile(int k) const {
   return k >= state_.keyCount && k < std::min(state_.itemCount, base::kMaxItems);
 }
 
+void TileBoard::TakeWith(int tile, std::uint32_t flags) {
+  held_.pickFlags = flags;
+  held_.dragRect = TileRect(cells_[tile]);
+}
+
+bool TileBoard::LiftFromCell(int tile) {
+  const base::CellRecord& r = cells_[tile];
+  if (!InLayers(r.gridCol, r.gridRow)) return false;
+  const auto l = static_cast<std::size_t>(r.gridRow);
+  const auto c = static_cast<std::size_t>(r.gridCol);
+  grid_.text[l][c] = ' ';
+  grid_.visibility[l][c] = 1;
+  grid_.links[l][c] = 0;
+  grid_.marks[l][c] = 0;
+  grid_.occupancy[l][c] = 0;
+  return true;
+}
+
 // One cell holds one tile: a tile resting in (column, line), other than those in `coming`, goes
 // home and leaves its word's group. A visible letter of the fixed exercise does not make way
 // (false); a hidden one stays under the tile laid over it. Gives the group of the last tile that
@@ -289,57 +307,12 @@ DropOutcome TileBoard::Drop(const DropOptions& o) {
   WriteCell(grid_, r);
 
   if (group) {
-    const auto position = std::find(selected.begin(), selected.end(), k);
-    const int p = position == selected.end() ? 0 : static_cast<int>(position - selected.begin());
-    for (int i = 0; i < static_cast<int>(selected.size()); ++i) {
-      const int m = selected[static_cast<std::size_t>(i)];
-      if (m == k || !IsTile(m)) continue;
-      base::CellRecord& other = cells_[m];
-      repaint(TileRect(other).Inflated(5, 5));
-      if (wasInGrid) {
-        other.gridCol += columnShift;
-        other.gridRow += lineShift;
-      } else {
-        other.gridCol = target.column + (i - p);
-        other.gridRow = target.line;
-      }
-      // Drawn in the cell it is written in: a word with a blank keeps its blank.
-      const gfx::Rect cell = geometry.CellRect(other.gridCol, other.gridRow);
-      other.posX = other.dropX = cell.left;
-      other.posY = other.dropY = cell.top;
-      int unused = -1;
-      if (InLayers(other.gridCol, other.gridRow) &&
-          !MakeWay(other.gridCol, other.gridRow, o.fixedOn, selected, unused)) {
-        SendHome(other);
-      } else {
-        WriteCell(grid_, other);
-      }
-      repaint(TileRect(other).Inflated(5, 5));
-    }
+    FollowIntoGrid(selected, k, target,
+                   wasInGrid ? std::optional<Cell>{{columnShift, lineShift}} : std::nullopt,
+                   o.fixedOn, repaint);
   }
-
-  // The cursor goes on after what was just written, as after an automatic placement.
-  int lastColumn = target.column;
-  for (int m : coming) {
-    if (!IsTile(m)) continue;
-    const base::CellRecord& laid = cells_[m];
-    if (laid.settled == 1 && laid.gridRow == target.line)
-      lastColumn = std::max(lastColumn, laid.gridCol);
-  }
-  grid_.cursorCol = std::min(lastColumn, geometry.ColumnsInUse() - 1);
-  grid_.cursorRow = target.line;
-  AdvanceCursor(grid_, state_, o.listModule);
-
-  // Tiles left outside the grid, and tiles where a fixed exercise has no letter, go.
-  for (int i = std::min(state_.itemCount, base::kMaxItems) - 1; i >= state_.keyCount; --i) {
-    const base::CellRecord& other = cells_[i];
-    bool remove = !geometry.Contains({other.posX, other.posY});
-    if (!remove && o.fixedOn && InLayers(other.gridCol, other.gridRow)) {
-      remove = grid_.fixedText[static_cast<std::size_t>(other.gridRow)]
-                              [static_cast<std::size_t>(other.gridCol)] == ' ';
-    }
-    if (remove) RemoveTile(g, i);
-  }
+  PutCursorAfter(coming, target, o.listModule);
+  RemoveStrays(o.fixedOn);
   if (o.fixedOn) out.exerciseComplete = CheckFixedExercise(cells_, state_, grid_) > 0;
 
   RepaintChangedCells(grid_, state_, true, repaint);
@@ -387,6 +360,64 @@ gfx::Rect TileBoard::AnimatePlacement(bool fixedOn, const std::function<void(int
     area = area.Union(TileRect(r));
   }
   return area;
+}
+
+void TileBoard::FollowIntoGrid(const std::vector<int>& selected, int held, Cell target,
+                               std::optional<Cell> shift, bool fixedOn, const Repaint& repaint) {
+  const GridGeometry geometry = Geometry();
+  const auto position = std::find(selected.begin(), selected.end(), held);
+  const int p = position == selected.end() ? 0 : static_cast<int>(position - selected.begin());
+  for (int i = 0; i < static_cast<int>(selected.size()); ++i) {
+    const int m = selected[static_cast<std::size_t>(i)];
+    if (m == held || !IsTile(m)) continue;
+    base::CellRecord& other = cells_[m];
+    repaint(TileRect(other).Inflated(5, 5));
+    if (shift) {
+      other.gridCol += shift->column;
+      other.gridRow += shift->line;
+    } else {
+      other.gridCol = target.column + (i - p);
+      other.gridRow = target.line;
+    }
+    // Drawn in the cell it is written in: a word with a blank keeps its blank.
+    const gfx::Rect cell = geometry.CellRect(other.gridCol, other.gridRow);
+    other.posX = other.dropX = cell.left;
+    other.posY = other.dropY = cell.top;
+    int unused = -1;
+    if (InLayers(other.gridCol, other.gridRow) &&
+        !MakeWay(other.gridCol, other.gridRow, fixedOn, selected, unused)) {
+      SendHome(other);
+    } else {
+      WriteCell(grid_, other);
+    }
+    repaint(TileRect(other).Inflated(5, 5));
+  }
+}
+
+void TileBoard::PutCursorAfter(const std::vector<int>& laid, Cell target, bool listModule) {
+  int lastColumn = target.column;
+  for (int m : laid) {
+    if (!IsTile(m)) continue;
+    const base::CellRecord& r = cells_[m];
+    if (r.settled == 1 && r.gridRow == target.line) lastColumn = std::max(lastColumn, r.gridCol);
+  }
+  grid_.cursorCol = std::min(lastColumn, Geometry().ColumnsInUse() - 1);
+  grid_.cursorRow = target.line;
+  AdvanceCursor(grid_, state_, listModule);
+}
+
+void TileBoard::RemoveStrays(bool fixedOn) {
+  const GridGeometry geometry = Geometry();
+  GridTiles g = Text();
+  for (int i = std::min(state_.itemCount, base::kMaxItems) - 1; i >= state_.keyCount; --i) {
+    const base::CellRecord& r = cells_[i];
+    bool remove = !geometry.Contains({r.posX, r.posY});
+    if (!remove && fixedOn && InLayers(r.gridCol, r.gridRow)) {
+      remove = grid_.fixedText[static_cast<std::size_t>(r.gridRow)]
+                              [static_cast<std::size_t>(r.gridCol)] == ' ';
+    }
+    if (remove) RemoveTile(g, i);
+  }
 }
 
 CarryHomeOutcome TileBoard::CarryHome(bool fixedOn) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -76,6 +77,24 @@ class TileBoard {
 
   bool IsTile(int item) const;
 
+  // The held record is written here while a writing module is active.
+  // The mouse holds `item` (a key or a tile), or nothing (-1).
+  void Hold(int item) { held_.selectedPiece = item; }
+  void Release() { held_.selectedPiece = -1; }
+  // Where in the item the mouse took it.
+  void GrabAt(const base::CellRecord& item, gfx::Point point) {
+    held_.grabOffset = {point.x - item.posX, point.y - item.posY};
+  }
+  // A press on no key nor tile: no move follows it.
+  void PressOnNothing() {
+    held_.pickFlags = 0xFFFF;
+    held_.dragRect = {};
+  }
+  // The buttons of the press that took the tile, which a drag must keep down.
+  void TakeWith(int tile, std::uint32_t flags);
+  // The tile leaves its cell's layers; false when it lay in no cell.
+  bool LiftFromCell(int tile);
+
   // A new tile over key `key`, held by the mouse; -1 when the table is full. With automatic
   // placement it is not movable: it flies to the cursor by itself.
   int Make(int key, int page, bool autoPlace, std::uint32_t flags);
@@ -106,6 +125,14 @@ class TileBoard {
  private:
   bool MakeWay(int column, int line, bool fixedOn, const std::vector<int>& coming, int& groupLeft);
   double DistanceToCell(const base::CellRecord& tile, int column, int line) const;
+  // The rest of a dropped group follows the held tile: moved as far as it was (`shift`, for a
+  // word taken from the grid) or laid after it on its line.
+  void FollowIntoGrid(const std::vector<int>& selected, int held, Cell target,
+                      std::optional<Cell> shift, bool fixedOn, const Repaint& repaint);
+  // The cursor goes on after what was just written, as after an automatic placement.
+  void PutCursorAfter(const std::vector<int>& laid, Cell target, bool listModule);
+  // Tiles left outside the grid, and tiles where a fixed exercise has no letter, go.
+  void RemoveStrays(bool fixedOn);
 
   base::AppState& state_;
   base::CellTable& cells_;

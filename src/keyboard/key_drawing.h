@@ -6,8 +6,6 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/canvas.h"
-#include "grid/tile_selection.h"
-#include "grid/writing_grid.h"
 #include "keyboard/keyboard_pictures.h"
 
 // Keys and tiles are pieces of the keyboard pictures: a face copied from the current picture, or

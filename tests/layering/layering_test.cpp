@@ -31,19 +31,13 @@ struct FolderLayer {
 
 // The folders of src/ and their layer.
 constexpr FolderLayer kFolders[] = {
-    {"shell", Layer::kShell},
-    {"platform", Layer::kPlatform},
-    {"app", Layer::kApp},
-    {"keyboard", Layer::kSubsystem},
-    {"exercises", Layer::kSubsystem},
-    {"speech", Layer::kSubsystem},
-    {"puzzle", Layer::kSubsystem},
-    {"effects", Layer::kSubsystem},
-    {"syllables", Layer::kSubsystem},
-    {"gfx", Layer::kBottom},
-    {"text", Layer::kBottom},
-    {"base", Layer::kBottom},
-    {"ports", Layer::kBottom},
+    {"shell", Layer::kShell},       {"platform", Layer::kPlatform},
+    {"app", Layer::kApp},           {"keyboard", Layer::kSubsystem},
+    {"grid", Layer::kSubsystem},    {"exercises", Layer::kSubsystem},
+    {"speech", Layer::kSubsystem},  {"puzzle", Layer::kSubsystem},
+    {"effects", Layer::kSubsystem}, {"syllables", Layer::kSubsystem},
+    {"gfx", Layer::kBottom},        {"text", Layer::kBottom},
+    {"base", Layer::kBottom},       {"ports", Layer::kBottom},
 };
 
 struct Allowance {
@@ -53,8 +47,12 @@ struct Allowance {
 
 // The sideways and upward includes a subsystem is allowed.
 constexpr Allowance kAllowances[] = {
-    // The writing modules type with the keyboard's tile input and speak through the speech engine.
+    // The writing modules type with the keyboard's keys and the grid's tile board, and speak
+    // through the speech engine.
     {"exercises", "keyboard/"},
+    {"exercises", "grid/"},
+    // The grid makes its tiles from the keys.
+    {"grid", "keyboard/"},
     {"exercises", "speech/"},
     // The module interface that the module objects implement.
     {"*", "app/module.h"},
