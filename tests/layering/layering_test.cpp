@@ -31,13 +31,20 @@ struct FolderLayer {
 
 // The folders of src/ and their layer.
 constexpr FolderLayer kFolders[] = {
-    {"shell", Layer::kShell},       {"platform", Layer::kPlatform},
-    {"app", Layer::kApp},           {"keyboard", Layer::kSubsystem},
-    {"grid", Layer::kSubsystem},    {"exercises", Layer::kSubsystem},
-    {"speech", Layer::kSubsystem},  {"puzzle", Layer::kSubsystem},
-    {"effects", Layer::kSubsystem}, {"syllables", Layer::kSubsystem},
-    {"gfx", Layer::kBottom},        {"text", Layer::kBottom},
-    {"base", Layer::kBottom},       {"ports", Layer::kBottom},
+    {"shell", Layer::kShell},
+    {"platform", Layer::kPlatform},
+    {"app", Layer::kApp},
+    {"keyboard", Layer::kSubsystem},
+    {"grid", Layer::kSubsystem},
+    {"exercises", Layer::kSubsystem},
+    {"speech", Layer::kSubsystem},
+    {"puzzle", Layer::kSubsystem},
+    {"effects", Layer::kSubsystem},
+    {"syllables", Layer::kSubsystem},
+    {"gfx", Layer::kBottom},
+    {"text", Layer::kBottom},
+    {"base", Layer::kBottom},
+    {"ports", Layer::kBottom},
 };
 
 struct Allowance {
