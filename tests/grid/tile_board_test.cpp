@@ -119,4 +119,52 @@ TEST(TileBoard, ManyTilesFlyFasterAndTheClearingEndsWhenTheLastIsHome) {
   }
 }
 
+TEST(TileBoard, ADropLandsInTheNearestCellOrGoesAndGivesBackWhatItChanged) {
+  struct Case {
+    const char* what;
+    gfx::Point corner;
+    bool dictation;
+    int column;  // -1: the tile is removed
+    int line;
+  };
+  for (const Case& c : {
+           Case{"near a cell", {210, 147}, false, 2, 1},
+           Case{"outside the grid", {20, 20}, false, -1, 0},
+           Case{"far from the dictation's answer cell", {210, 147}, true, -1, 0},
+           Case{"near the dictation's answer cell", {335, 100}, true, 5, 0},
+       }) {
+    SCOPED_TRACE(c.what);
+    Board b(0);
+    b.grid.enabled[0][5] = 1;  // the dictation's one answer cell
+    b.state.itemCount = 2;
+    base::CellRecord& tile = b.cells[1];
+    tile.width = tile.height = 40;
+    tile.posX = c.corner.x;
+    tile.posY = c.corner.y;
+    tile.letter = 'a';
+    tile.settled = tile.movable = 1;
+    b.held.selectedPiece = 1;
+    const gfx::Rect before = At(c.corner.x, c.corner.y);
+    grid::DropOptions options;
+    options.listModule = c.dictation;
+    const grid::DropOutcome out = b.board.Drop(options);
+    EXPECT_EQ(b.held.selectedPiece, -1);
+    ASSERT_FALSE(out.repaint.empty());
+    if (c.column < 0) {
+      EXPECT_FALSE(out.placed);
+      EXPECT_EQ(b.state.itemCount, 1);
+      EXPECT_EQ(out.repaint, (std::vector<gfx::Rect>{before.Inflated(5, 5)}));
+      continue;
+    }
+    const gfx::Rect cell = grid::GridGeometry::Of(b.state).CellRect(c.column, c.line);
+    EXPECT_TRUE(out.placed);
+    EXPECT_EQ(out.column, c.column);
+    EXPECT_EQ(out.line, c.line);
+    EXPECT_EQ((gfx::Point{tile.posX, tile.posY}), (gfx::Point{cell.left, cell.top}));
+    EXPECT_EQ(b.grid.text[static_cast<std::size_t>(c.line)][static_cast<std::size_t>(c.column)],
+              'a');
+    EXPECT_EQ(out.repaint.front(), before.Union(cell));
+  }
+}
+
 }  // namespace
