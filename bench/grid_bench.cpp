@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "keyboard/keyboard_layout.h"
 
 namespace {
@@ -13,29 +13,29 @@ namespace {
 struct FullGrid {
   base::AppState state;
   base::CellTable cells;
-  keyboard::WritingGrid grid;
+  grid::WritingGrid grid;
   keyboard::KeyboardPictures pictures;
   keyboard::KeyboardState keys;
-  keyboard::GridTiles g{state, cells, grid, pictures};
+  grid::GridTiles g{state, cells, grid, pictures};
 
   FullGrid() {
     const auto counts = keyboard::LayoutLetterKeyboard(
         keyboard::KeyGeometry{1.0f, 40, 40, {310, 470}}, cells, keys);
     keyboard::WriteKeyLabels(cells, keyboard::PageLower);
     state.keyCount = state.itemCount = counts.keyCount;
-    state.gridColumns = keyboard::WritingGrid::kColumns;
-    state.gridLines = keyboard::WritingGrid::kLines;
+    state.gridColumns = grid::WritingGrid::kColumns;
+    state.gridLines = grid::WritingGrid::kLines;
     // Every cell holds a tile; words of five letters, every other one linked, every third hidden.
     std::string text = "\"Compl\xE8te le texte.\"\r\n";
-    for (int line = 0; line < keyboard::WritingGrid::kLines; ++line) {
-      for (int word = 0; word < keyboard::WritingGrid::kColumns / 5; ++word) {
+    for (int line = 0; line < grid::WritingGrid::kLines; ++line) {
+      for (int word = 0; word < grid::WritingGrid::kColumns / 5; ++word) {
         const std::string letters = "chat\xE9";
         const int n = line * 8 + word;
         text += n % 3 == 0 ? "[" + letters + "]" : n % 2 == 0 ? "(" + letters + ")" : letters;
       }
       text += "\r\n";
     }
-    keyboard::LoadTextIntoGrid(g, text, false, false, nullptr);
+    grid::LoadTextIntoGrid(g, text, false, false, nullptr);
   }
 };
 
@@ -43,7 +43,7 @@ void MirrorFullGrid(benchmark::State& state) {
   const auto full = std::make_unique<FullGrid>();
   if (full->state.itemCount - full->state.keyCount != 320) state.SkipWithError("grid not full");
   for (auto _ : state) {
-    std::string text = keyboard::MirrorGridToEditor(full->g);
+    std::string text = grid::MirrorGridToEditor(full->g);
     benchmark::DoNotOptimize(text.data());
   }
 }

@@ -5,7 +5,7 @@ namespace app {
 KeyboardLook::KeyboardLook(base::AppState& state, ports::Window& window, Layout& layout,
                            SettingsFile& settingsFile, CConfigABC& settings,
                            speech::VoiceTable& voices, speech::SpeechEngine& speech,
-                           base::Trace& trace, keyboard::WritingGrid& grid, ShownModule active,
+                           base::Trace& trace, grid::WritingGrid& grid, ShownModule active,
                            Steps steps)
     : state_(state),
       window_(window),

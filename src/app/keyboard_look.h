@@ -10,7 +10,7 @@
 #include "app/settings_file.h"
 #include "base/app_state.h"
 #include "base/trace.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 #include "ports/window.h"
 #include "speech/speech_engine.h"
 #include "speech/voices.h"
@@ -34,7 +34,7 @@ class KeyboardLook : public SettingsActions {
 
   KeyboardLook(base::AppState& state, ports::Window& window, Layout& layout,
                SettingsFile& settingsFile, CConfigABC& settings, speech::VoiceTable& voices,
-               speech::SpeechEngine& speech, base::Trace& trace, keyboard::WritingGrid& grid,
+               speech::SpeechEngine& speech, base::Trace& trace, grid::WritingGrid& grid,
                ShownModule active, Steps steps);
 
   // A keyboard look chosen in the puzzle, applied when the puzzle is left.
@@ -71,7 +71,7 @@ class KeyboardLook : public SettingsActions {
   speech::VoiceTable& voices_;
   speech::SpeechEngine& speech_;
   base::Trace& trace_;
-  keyboard::WritingGrid& grid_;
+  grid::WritingGrid& grid_;
   ShownModule active_;
   Steps steps_;
 };

@@ -5,7 +5,7 @@
 #include "app/icon_table.h"
 #include "app/scribix_view.h"
 #include "gfx/picture_drawing.h"
-#include "keyboard/tile_input.h"
+#include "grid/tile_board.h"
 
 namespace app {
 
@@ -129,7 +129,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   }
 
   if (target) {
-    const int hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    const int hit = grid::HitTest(cells_, state_.itemCount, point);
     held_.selectedPiece = hit;
     modules_.Select(*target);
     return Active().OnLButtonDown(flags, point, hit);
@@ -141,7 +141,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   int hit = -1;
   const auto pick = [&] {
     if (picked) return;
-    hit = keyboard::HitTest(cells_, state_.itemCount, point);
+    hit = grid::HitTest(cells_, state_.itemCount, point);
     held_.selectedPiece = hit;
     picked = true;
   };

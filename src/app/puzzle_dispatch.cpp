@@ -3,7 +3,7 @@
 
 #include "app/icon_table.h"
 #include "app/scribix_view.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 namespace app {
 
@@ -28,15 +28,15 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
           [this] { rewards_.PlayFireworks(); },
           [this] {
             editorDialog_.SetTextFromProgram({});
-            keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
-            keyboard::LoadTextIntoGrid(g, {}, false, false, {});
+            grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+            grid::LoadTextIntoGrid(g, {}, false, false, {});
           },
           [this](IconId id) { return icons_[id]; }};
 }
 
 void CScribixView::ShowPuzzleSolution() {
-  keyboard::GridTiles g{state_, cells_, grid_, keyboardPictures_};
-  keyboard::ClearGrid(g, 0, true);
+  grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+  grid::ClearGrid(g, 0, true);
   editorDialog_.SetTextFromProgram({});
   puzzle_.ShowPuzzleSolution();
 }

@@ -10,7 +10,7 @@ namespace app {
 Rewards::Rewards(Screen screen, ports::Clock& clock, ports::SoundPlayer& sound,
                  ports::Timers& timers, base::RandomGenerator& random, const base::AppState& state,
                  const CConfigABC& settings, const exercises::WordList& words,
-                 const keyboard::WritingGrid& grid)
+                 const grid::WritingGrid& grid)
     : screen_(screen),
       clock_(clock),
       sound_(sound),

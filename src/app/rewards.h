@@ -12,7 +12,7 @@
 #include "exercises/word_list.h"
 #include "gfx/geometry.h"
 #include "gfx/image.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 #include "ports/clock.h"
 #include "ports/pictures.h"
 #include "ports/sound_player.h"
@@ -33,7 +33,7 @@ class Rewards {
 
   Rewards(Screen screen, ports::Clock& clock, ports::SoundPlayer& sound, ports::Timers& timers,
           base::RandomGenerator& random, const base::AppState& state, const CConfigABC& settings,
-          const exercises::WordList& words, const keyboard::WritingGrid& grid);
+          const exercises::WordList& words, const grid::WritingGrid& grid);
 
   // The fireworks frames, decoded at their own size; fitted to the screen when they play.
   void LoadFireworks(ports::Pictures& pictures);
@@ -66,7 +66,7 @@ class Rewards {
   const base::AppState& state_;
   const CConfigABC& settings_;
   const exercises::WordList& words_;
-  const keyboard::WritingGrid& grid_;
+  const grid::WritingGrid& grid_;
 
   effects::RewardCycle rewardCycle_;
   effects::Fireworks fireworks_;

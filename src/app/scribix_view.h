@@ -30,10 +30,11 @@
 #include "exercises/writing_module.h"
 #include "gfx/canvas.h"
 #include "gfx/image.h"
+#include "grid/tile_board.h"
+#include "grid/tile_selection.h"
+#include "grid/writing_grid.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
-#include "keyboard/tile_selection.h"
-#include "keyboard/writing_grid.h"
 #include "ports/platform.h"
 #include "puzzle/config_puzzle.h"
 #include "puzzle/puzzle_module.h"
@@ -91,7 +92,7 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   // The parts the view owns, for the shell's windows and for the tests.
   base::AppState& State() { return state_; }
   base::CellTable& Cells() { return cells_; }
-  keyboard::WritingGrid& Grid() { return grid_; }
+  grid::WritingGrid& Grid() { return grid_; }
   exercises::WordList& Words() { return wordList_; }
   base::HeldRecord& Held() { return held_; }
   const keyboard::KeyboardState& Keys() const { return keys_; }
@@ -194,9 +195,11 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   base::CellTable cells_;
   keyboard::KeyboardState keys_;
   keyboard::KeyboardPictures keyboardPictures_;
-  keyboard::WritingGrid grid_;
-  keyboard::TileSelection selection_;
+  grid::WritingGrid grid_;
+  grid::TileSelection selection_;
   base::HeldRecord held_;
+  // The writing modules reach the tiles, the grid, the selection and the held record through it.
+  grid::TileBoard tileBoard_{state_, cells_, grid_, keyboardPictures_, selection_, held_};
   exercises::WordList wordList_;
 
   exercises::COpenList2 listDialog_;

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/files.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 
 namespace app {
 
@@ -96,11 +96,11 @@ void SettingsFile::Apply(const SettingsRecord& s) {
         CConfigABC::ValidSelection(*s.zoom, static_cast<int>(CConfigABC::kZoomItems.size())));
 
     if (!s.gridColumns) return;
-    if (*s.gridColumns >= 2 && *s.gridColumns <= keyboard::WritingGrid::kColumns) {
+    if (*s.gridColumns >= 2 && *s.gridColumns <= grid::WritingGrid::kColumns) {
       state_.gridColumns = *s.gridColumns;
     }
     if (!s.gridLines) return;
-    if (*s.gridLines >= 1 && *s.gridLines <= keyboard::WritingGrid::kLines) {
+    if (*s.gridLines >= 1 && *s.gridLines <= grid::WritingGrid::kLines) {
       state_.gridLines = *s.gridLines;
     }
 

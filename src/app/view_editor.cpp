@@ -1,7 +1,7 @@
 // What the text editor asks of the rest of the program: the grid made from its text, the fixed
 // exercise, the grid's size and the module a file was written in.
 #include "app/scribix_view.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 namespace app {
 
@@ -13,7 +13,7 @@ bool CScribixView::FixExercise(bool on) {
   // The dictation and the puzzle have no text exercise.
   if (ActiveModule() == ModuleId::kListe || ActiveModule() == ModuleId::kPuzzle) return false;
   Writing()->ImportEditorText(on);
-  keyboard::FixExercise(grid_, on);
+  grid::FixExercise(grid_, on);
   platform_.window.InvalidateAll(true);
   return true;
 }

@@ -21,7 +21,7 @@ void CScribixView::ResetGrid() {
   state_.itemCount = state_.keyCount;
   grid_.cursorCol = grid_.cursorRow = 0;
   editorDialog_.SetFixedFromProgram(false);
-  keyboard::FixExercise(grid_, false);
+  grid::FixExercise(grid_, false);
   // The tiles are gone: the screen must not go on showing them.
   platform_.window.InvalidateAll(true);
 }

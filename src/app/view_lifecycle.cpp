@@ -152,15 +152,12 @@ void CScribixView::FirstRunInit() {
 
 exercises::WritingContext CScribixView::WritingParts() {
   return {state_,
-          cells_,
+          tileBoard_,
           keys_,
           keyboardPictures_,
-          grid_,
-          selection_,
           editorDialog_,
           listDialog_,
           wordList_,
-          held_,
           settingsFile_.autoPlace,
           settingsDialog_.noSounds,
           settingsDialog_.noEffects,

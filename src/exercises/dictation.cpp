@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "base/timer_ids.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "text/cp1252.h"
 
 namespace exercises {
@@ -40,9 +40,9 @@ void Dictation::Repaint(const gfx::Rect& area) {
 }
 
 void Dictation::ClearAnswerCells() {
-  keyboard::WritingGrid& grid = p_.grid;
-  const int columns = keyboard::GridColumnsInUse(p_.state);
-  const int lines = keyboard::GridLinesInUse(p_.state);
+  grid::WritingGrid& grid = p_.grid;
+  const int columns = grid::GridColumnsInUse(p_.state);
+  const int lines = grid::GridLinesInUse(p_.state);
   for (int c = 0; c < columns; ++c) {
     for (int l = 0; l < lines; ++l) {
       const auto line = static_cast<std::size_t>(l);
@@ -83,7 +83,7 @@ bool Dictation::LayOutOnOneLine(const std::string& entry) {
   const int n = static_cast<int>(entry.size());
   const int cellWidth = std::max(s.cellWidth, 1);
   const int w = (p_.platform.window.ClientSize().width - 2 * s.gridLeft) / cellWidth;
-  const int columns = keyboard::GridColumnsInUse(s);
+  const int columns = grid::GridColumnsInUse(s);
   // Centred in the window, but never past the grid's last column: an entry that fits on a line
   // is laid out, closer to the left when the window is wider than the grid.
   const int start = std::max(std::min(w / 2 - n / 2, columns - n), 0);
@@ -92,7 +92,7 @@ bool Dictation::LayOutOnOneLine(const std::string& entry) {
     return false;
   }
   // The second line leaves a line of air above the entry; a grid of one line has only the first.
-  const int line = keyboard::GridLinesInUse(s) > 1 ? 1 : 0;
+  const int line = grid::GridLinesInUse(s) > 1 ? 1 : 0;
   for (int k = 0; k < n; ++k) {
     const char c = entry[static_cast<std::size_t>(k)];
     if (IsBlank(c)) {
@@ -105,8 +105,8 @@ bool Dictation::LayOutOnOneLine(const std::string& entry) {
 }
 
 bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
-  const int columns = keyboard::GridColumnsInUse(p_.state);
-  const int lines = keyboard::GridLinesInUse(p_.state);
+  const int columns = grid::GridColumnsInUse(p_.state);
+  const int lines = grid::GridLinesInUse(p_.state);
   int line = 0;
   int column = 0;
   bool wordStart = true;
@@ -143,7 +143,7 @@ bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
 
 void Dictation::NextEntry() {
   advanceAfterSpeech_ = false;
-  keyboard::WritingGrid& grid = p_.grid;
+  grid::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
   WordList& words = p_.words;
   // Asked for by the child, the next entry replaces a pending automatic advance: that one would
@@ -181,7 +181,7 @@ void Dictation::NextEntry() {
   s.itemCount = s.keyCount;
 
   const std::string current = *entry;
-  const bool laidOut = static_cast<int>(current.size()) < keyboard::GridColumnsInUse(s)
+  const bool laidOut = static_cast<int>(current.size()) < grid::GridColumnsInUse(s)
                            ? LayOutOnOneLine(current)
                            : LayOutOnSeveralLines(current);
   if (!laidOut) return;
@@ -194,7 +194,7 @@ void Dictation::Say(std::string_view oneWord, std::string_view severalWords, std
   p_.speech.Silence();
   const std::string* entry = EntryAt(index);
   if (entry == nullptr) return;
-  std::string text(keyboard::CountWords(*entry) > 1 ? severalWords : oneWord);
+  std::string text(grid::CountWords(*entry) > 1 ? severalWords : oneWord);
   text += *entry;
   text += '!';
   // "$" stands for a letter the child writes but that is not said.
@@ -215,14 +215,14 @@ void Dictation::Congratulation(std::int32_t index) {
 }
 
 void Dictation::Help() {
-  keyboard::WritingGrid& grid = p_.grid;
+  grid::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
-  keyboard::GridTiles g{s, p_.cells, grid, p_.pictures};
-  const int columns = keyboard::GridColumnsInUse(s);
-  const int lines = keyboard::GridLinesInUse(s);
+  grid::GridTiles g{s, p_.cells, grid, p_.pictures};
+  const int columns = grid::GridColumnsInUse(s);
+  const int lines = grid::GridLinesInUse(s);
   auto expectedAt = [&](int column, int line) -> char {
-    if (column < 0 || line < 0 || column >= keyboard::WritingGrid::kColumns ||
-        line >= keyboard::WritingGrid::kLines) {
+    if (column < 0 || line < 0 || column >= grid::WritingGrid::kColumns ||
+        line >= grid::WritingGrid::kLines) {
       return ' ';
     }
     return static_cast<char>(
@@ -252,7 +252,7 @@ void Dictation::Help() {
       }
     }
     // The tiles after it move down: the same index holds the next one.
-    keyboard::RemoveTile(g, i);
+    grid::RemoveTile(g, i);
     Repaint(gfx::Rect::FromSize(tile.posX, tile.posY, s.cellWidth, s.cellHeight).Inflated(5, 5));
   }
 
@@ -277,21 +277,20 @@ void Dictation::Help() {
     }
   }
   if (wrongTile || hintedEmptyCell) {
-    keyboard::PlaceSolutionTiles(g, false, false, false,
-                                 [this](const gfx::Rect& r) { Repaint(r); });
+    grid::PlaceSolutionTiles(g, false, false, false, [this](const gfx::Rect& r) { Repaint(r); });
   }
 }
 
 void Dictation::Solution() {
   advanceAfterSpeech_ = false;  // an advance set off from here counts from the solution
-  keyboard::WritingGrid& grid = p_.grid;
-  for (std::size_t l = 0; l < keyboard::WritingGrid::kLines; ++l) {
-    for (std::size_t c = 0; c < keyboard::WritingGrid::kColumns; ++c) {
+  grid::WritingGrid& grid = p_.grid;
+  for (std::size_t l = 0; l < grid::WritingGrid::kLines; ++l) {
+    for (std::size_t c = 0; c < grid::WritingGrid::kColumns; ++c) {
       grid.solution[l][c] = grid.expected[l][c];
     }
   }
-  keyboard::GridTiles g{p_.state, p_.cells, grid, p_.pictures};
-  keyboard::PlaceSolutionTiles(g, true, false, false, [this](const gfx::Rect& r) { Repaint(r); });
+  grid::GridTiles g{p_.state, p_.cells, grid, p_.pictures};
+  grid::PlaceSolutionTiles(g, true, false, false, [this](const gfx::Rect& r) { Repaint(r); });
   const std::string* entry = EntryAt(p_.words.currentEntry);
   if (!SoundOn() || entry == nullptr) return;
   // Said as written, "$" included: the letters are all on the screen now. Nothing waits here for

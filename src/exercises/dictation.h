@@ -10,8 +10,8 @@
 #include "exercises/open_list_dialog.h"
 #include "exercises/word_list.h"
 #include "gfx/geometry.h"
+#include "grid/writing_grid.h"
 #include "keyboard/keyboard_pictures.h"
-#include "keyboard/writing_grid.h"
 #include "ports/platform.h"
 #include "speech/speech_engine.h"
 
@@ -21,7 +21,7 @@ namespace exercises {
 struct DictationParts {
   base::AppState& state;
   base::CellTable& cells;
-  keyboard::WritingGrid& grid;
+  grid::WritingGrid& grid;
   const keyboard::KeyboardPictures& pictures;
   WordList& words;
   COpenList2& listDialog;

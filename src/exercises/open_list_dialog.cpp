@@ -5,7 +5,7 @@
 
 #include "base/files.h"
 #include "exercises/word_list.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "text/cp1252.h"
 
 namespace exercises {
@@ -33,7 +33,7 @@ std::filesystem::path ListPathFromText(const std::string& pathText) {
 // An entry with a character that no key shows can never be finished by the child.
 bool CanBeWritten(std::string_view entry) {
   return std::all_of(entry.begin(), entry.end(), [](char c) {
-    return c == ' ' || c == '\t' || keyboard::FindKeyFor(c, false).has_value();
+    return c == ' ' || c == '\t' || grid::FindKeyFor(c, false).has_value();
   });
 }
 

@@ -1,10 +1,11 @@
 // The writing modules under the mouse and the timers: keys, tiles, cells, and what moves by itself.
 #include <algorithm>
+#include <optional>
 
 #include "base/mouse_keys.h"
 #include "base/timer_ids.h"
 #include "exercises/writing_module.h"
-#include "keyboard/character_names.h"
+#include "grid/character_names.h"
 
 namespace exercises {
 
@@ -20,16 +21,16 @@ gfx::Rect TileRect(const base::CellRecord& r) {
 
 }  // namespace
 
-keyboard::TileInput WritingModule::Tiles() {
-  return {ctx_.state, ctx_.cells, ctx_.grid, ctx_.pictures, ctx_.selection, ctx_.held};
-}
-
-keyboard::GridTiles WritingModule::GridText() {
-  return {ctx_.state, ctx_.cells, ctx_.grid, ctx_.pictures};
+grid::GridTiles WritingModule::GridText() {
+  return ctx_.board.Text();
 }
 
 void WritingModule::Invalidate(const gfx::Rect& area, bool erase) {
   if (!area.IsEmpty()) ctx_.platform.window.Invalidate(area, erase);
+}
+
+void WritingModule::Invalidate(const std::vector<gfx::Rect>& areas, bool erase) {
+  for (const gfx::Rect& area : areas) Invalidate(area, erase);
 }
 
 void WritingModule::LoadText() {
@@ -41,7 +42,7 @@ void WritingModule::LoadText() {
   ImportEditorText();
   // A text kept fixed is the same exercise again: its letters and hidden cells are taken as
   // ticking "Fixer l'exercice" takes them.
-  keyboard::FixExercise(ctx_.grid, ctx_.editor.fixed);
+  grid::FixExercise(ctx_.board.Grid(), ctx_.editor.fixed);
   if (ctx_.editor.fixed) {
     ctx_.editor.wordWrap = true;
     ctx_.platform.window.InvalidateAll(true);
@@ -58,16 +59,16 @@ void WritingModule::ImportEditorText() {
 
 void WritingModule::ImportEditorText(bool fixedOn) {
   auto g = GridText();
-  keyboard::LoadTextIntoGrid(g, ctx_.editor.text, fixedOn, UsesKeypad(),
-                             [this](const gfx::Rect& r) { Invalidate(r, false); });
-  ctx_.held.selectedPiece = -1;
+  grid::LoadTextIntoGrid(g, ctx_.editor.text, fixedOn, UsesKeypad(),
+                         [this](const gfx::Rect& r) { Invalidate(r, false); });
+  ctx_.board.Release();
   exerciseCelebrated_ = false;
 }
 
 void WritingModule::CelebrateCompleteExercise() {
   if (!ctx_.editor.fixed) return;
   const bool complete =
-      keyboard::CheckFixedExercise(ctx_.cells, ctx_.state, ctx_.grid, UsesKeypad()) > 0;
+      grid::CheckFixedExercise(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid(), UsesKeypad()) > 0;
   // A letter laid again on a finished text does not start the celebration over.
   if (complete && !exerciseCelebrated_) {
     ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
@@ -76,15 +77,15 @@ void WritingModule::CelebrateCompleteExercise() {
 }
 
 void WritingModule::MirrorToEditor() {
-  if (ctx_.editor.fixed || ctx_.grid.clearing != 0) return;
+  if (ctx_.editor.fixed || ctx_.board.Grid().clearing != 0) return;
   auto g = GridText();
-  ctx_.editor.SetTextFromProgram(keyboard::MirrorGridToEditor(g));
+  ctx_.editor.SetTextFromProgram(grid::MirrorGridToEditor(g));
 }
 
 void WritingModule::UntickFixed() {
   if (!ctx_.editor.fixed) return;
   ctx_.editor.SetFixedFromProgram(false);
-  keyboard::FixExercise(ctx_.grid, false);
+  grid::FixExercise(ctx_.board.Grid(), false);
 }
 
 void WritingModule::ClearGrid() {
@@ -93,9 +94,9 @@ void WritingModule::ClearGrid() {
   switches.writingNoSounds = ctx_.noSounds;
   ctx_.sounds.Play(speech::SoundEffects::kClear, switches);
   auto g = GridText();
-  keyboard::ClearGrid(g, 0, false);
-  ctx_.held.selectedPiece = -1;
-  ctx_.selection.selectionCount = 0;
+  grid::ClearGrid(g, 0, false);
+  ctx_.board.Release();
+  ctx_.board.Selection().selectionCount = 0;
   ctx_.editor.SetTextFromProgram({});
   if (ctx_.editor.fixed) {
     UntickFixed();
@@ -104,34 +105,34 @@ void WritingModule::ClearGrid() {
 }
 
 void WritingModule::ClearForModuleChange() {
-  ctx_.grid.ResetAll();
+  ctx_.board.Grid().ResetAll();
   ctx_.keys.shiftOn = ctx_.keys.signsPageOn = 0;
   // The keys show the small letters again, as the tiles they make will.
   ApplyLabels(false, false);
   ctx_.state.itemCount = ctx_.state.keyCount;
   for (int c = 0; c < ctx_.state.gridColumns; ++c) {
-    for (int l = 0; l < ctx_.state.gridLines; ++l) Invalidate(base::CellRect(ctx_.state, c, l));
+    for (int l = 0; l < ctx_.state.gridLines; ++l) Invalidate(ctx_.board.Geometry().CellRect(c, l));
   }
 }
 
 void WritingModule::ReadTextAloud() {
-  ctx_.held.selectedPiece = -1;
+  ctx_.board.Release();
   if (!SoundOn()) return;
-  const std::string text = keyboard::TextToRead(ctx_.state, ctx_.grid, UsesKeypad());
+  const std::string text = grid::TextToRead(ctx_.state, ctx_.board.Grid(), UsesKeypad());
   if (!text.empty()) ctx_.speech.Speak(text);
 }
 
 void WritingModule::RepeatInstruction() {
-  if (SoundOn()) ctx_.speech.Speak(ctx_.grid.instructionText);
+  if (SoundOn()) ctx_.speech.Speak(ctx_.board.Grid().instructionText);
 }
 
 void WritingModule::SpeakWordAt(int column, int line) {
   if (!SoundOn()) return;
   const bool fixedOn = ctx_.editor.fixed;
   const bool complete =
-      fixedOn && keyboard::CheckFixedExercise(ctx_.cells, ctx_.state, ctx_.grid) > 0;
-  const keyboard::WordToSay word = keyboard::WordAt(ctx_.cells, ctx_.state, ctx_.grid, column, line,
-                                                    fixedOn, complete, UsesKeypad());
+      fixedOn && grid::CheckFixedExercise(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid()) > 0;
+  const grid::WordToSay word = grid::WordAt(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid(),
+                                            column, line, fixedOn, complete, UsesKeypad());
   if (fixedOn) effectArea = word.area;
   if (word.hiddenWordFound) ctx_.platform.timers.Start(base::kTimerBlink, 50);
   if (!word.text.empty()) ctx_.speech.Speak(word.text);
@@ -140,16 +141,16 @@ void WritingModule::SpeakWordAt(int column, int line) {
 gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, int hit) {
   const int count = std::min(ctx_.state.itemCount, base::kMaxItems);
   if (hit < 0) return PressCell(point);
-  const base::CellRecord& r = ctx_.cells[hit];
-  ctx_.held.grabOffset = {point.x - r.posX, point.y - r.posY};
+  const base::CellRecord& r = ctx_.board.Cells()[hit];
+  ctx_.board.GrabAt(r, point);
   if (hit >= count) {
-    ctx_.held.selectedPiece = -1;
+    ctx_.board.Release();
     return {};
   }
   if (hit < ctx_.state.keyCount) {
     // A hidden keyboard has no key to press, nor to drag.
     if (ctx_.state.keyboardShown == 0) {
-      ctx_.held.selectedPiece = -1;
+      ctx_.board.Release();
       return {};
     }
     return PressKey(hit, flags);
@@ -158,33 +159,27 @@ gfx::Rect WritingModule::OnLButtonDown(std::uint32_t flags, gfx::Point point, in
 }
 
 gfx::Rect WritingModule::PressCell(gfx::Point point) {
-  ctx_.held.pickFlags = base::mouse::kNoPress;
-  ctx_.held.dragRect = {};
-  const int columns = std::clamp(ctx_.state.gridColumns, 0, keyboard::WritingGrid::kColumns);
-  const int lines = std::clamp(ctx_.state.gridLines, 0, keyboard::WritingGrid::kLines);
-  for (int c = 0; c < columns; ++c) {
-    for (int l = 0; l < lines; ++l) {
-      const gfx::Rect cell = base::CellRect(ctx_.state, c, l);
-      if (!cell.Contains(point)) continue;
-      ctx_.grid.cursorCol = c;
-      ctx_.grid.cursorRow = l;
-      return cell;
-    }
-  }
-  return {};
+  ctx_.board.PressOnNothing();
+  const grid::GridGeometry geometry = ctx_.board.Geometry();
+  const std::optional<grid::Cell> cell = geometry.CellAt(point);
+  if (!cell) return {};
+  ctx_.board.Grid().cursorCol = cell->column;
+  ctx_.board.Grid().cursorRow = cell->line;
+  return geometry.CellRect(*cell);
 }
 
 gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
   base::AppState& s = ctx_.state;
+  const grid::GridGeometry geometry = ctx_.board.Geometry();
   keyboard::KeyboardState& keys = ctx_.keys;
-  const base::CellRecord& k = ctx_.cells[key];
-  auto release = [&] { ctx_.held.selectedPiece = -1; };
+  const base::CellRecord& k = ctx_.board.Cells()[key];
+  auto release = [&] { ctx_.board.Release(); };
   auto wholeGrid = [&] {
-    return base::CellRect(s, 0, 0).Union(base::CellRect(s, s.gridColumns - 1, s.gridLines - 1));
+    return geometry.CellRect(0, 0).Union(geometry.CellRect(s.gridColumns - 1, s.gridLines - 1));
   };
   auto keyboardArea = [&] {
     gfx::Rect area{s.keyboardLeft - 100, s.keyboardTop, s.keyboardLeft + 700, s.keyboardTop + 300};
-    for (int i = 0; i < s.keyCount; ++i) area = area.Union(TileRect(ctx_.cells[i]));
+    for (int i = 0; i < s.keyCount; ++i) area = area.Union(TileRect(ctx_.board.Cells()[i]));
     return area;
   };
 
@@ -195,21 +190,21 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
   switch (k.kind) {
     case keyboard::KindErase: {
       auto g = GridText();
-      const gfx::Rect removed = keyboard::EraseBack(g);
+      const gfx::Rect removed = grid::EraseBack(g);
       Invalidate(removed);
       MirrorToEditor();
       release();
       return {};
     }
     case keyboard::KindSpace: {
-      keyboard::AdvanceCursor(ctx_.grid, s, IsDictation());
+      grid::AdvanceCursor(ctx_.board.Grid(), s, IsDictation());
       release();
-      if (ctx_.grid.cursorCol == 0) return wholeGrid();
-      return base::CellRect(s, ctx_.grid.cursorCol - 1, ctx_.grid.cursorRow)
-          .Union(base::CellRect(s, ctx_.grid.cursorCol + 1, ctx_.grid.cursorRow));
+      if (ctx_.board.Grid().cursorCol == 0) return wholeGrid();
+      return geometry.CellRect(ctx_.board.Grid().cursorCol - 1, ctx_.board.Grid().cursorRow)
+          .Union(geometry.CellRect(ctx_.board.Grid().cursorCol + 1, ctx_.board.Grid().cursorRow));
     }
     case keyboard::KindNewLine:
-      keyboard::CursorNewLine(ctx_.grid, s);
+      grid::CursorNewLine(ctx_.board.Grid(), s);
       release();
       return wholeGrid();
     case keyboard::KindShift:
@@ -217,7 +212,8 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
       SetKeyLabels(keys.shiftOn != 0, keys.signsPageOn != 0);
       return keyboardArea();
     case keyboard::KindPage:
-      for (int i = 0; i < s.keyCount; ++i) ctx_.cells[i].glyph = ctx_.cells[i].glyphAlt = 0;
+      for (int i = 0; i < s.keyCount; ++i)
+        ctx_.board.Cells()[i].glyph = ctx_.board.Cells()[i].glyphAlt = 0;
       keys.signsPageOn = keys.signsPageOn != 0 ? 0 : 1;
       SetKeyLabels(keys.shiftOn != 0, keys.signsPageOn != 0);
       return keyboardArea();
@@ -227,25 +223,24 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
 
   const int page =
       UsesKeypad() ? keyboard::PageKeypad : keyboard::LetterPage(keys.shiftOn, keys.signsPageOn);
-  auto tiles = Tiles();
-  const int tile = keyboard::MakeTile(tiles, key, page, ctx_.autoPlace != 0, flags);
+  const int tile = ctx_.board.Make(key, page, ctx_.autoPlace != 0, flags);
   if (tile < 0) {
     // The table is full: no more tiles.
     release();
     return {};
   }
-  if (ctx_.cells[tile].glyph != 0 && ctx_.showNow) ctx_.showNow(TileRect(ctx_.cells[tile]));
+  if (ctx_.board.Cells()[tile].glyph != 0 && ctx_.showNow)
+    ctx_.showNow(TileRect(ctx_.board.Cells()[tile]));
   return {};
 }
 
 gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t flags) {
-  base::CellRecord& r = ctx_.cells[tile];
-  ctx_.held.selectedPiece = tile;
+  base::CellRecord& r = ctx_.board.Cells()[tile];
+  ctx_.board.Hold(tile);
   if (ctx_.showNow) ctx_.showNow(TileRect(r));
   ctx_.platform.clock.Sleep(kPickUpPauseMs);
 
-  auto tiles = Tiles();
-  const gfx::Rect group = keyboard::SelectLinkGroup(tiles, tile);
+  const gfx::Rect group = ctx_.board.SelectLinkGroup(tile);
   if (!group.IsEmpty()) {
     Invalidate(group);
   } else {
@@ -253,52 +248,41 @@ gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t fl
     longPressLine_ = r.gridRow;
     ctx_.platform.timers.Start(base::kTimerLongPress, kLongPressMs);
   }
-  ctx_.held.pickFlags = flags;
-  ctx_.held.dragRect = TileRect(r);
-  if (r.gridCol >= 0 && r.gridRow >= 0 && r.gridCol < keyboard::WritingGrid::kColumns &&
-      r.gridRow < keyboard::WritingGrid::kLines) {
-    const auto l = static_cast<std::size_t>(r.gridRow);
-    const auto c = static_cast<std::size_t>(r.gridCol);
-    ctx_.grid.text[l][c] = ' ';
-    ctx_.grid.visibility[l][c] = 1;
-    ctx_.grid.links[l][c] = 0;
-    ctx_.grid.marks[l][c] = 0;
-    ctx_.grid.occupancy[l][c] = 0;
+  ctx_.board.TakeWith(tile, flags);
+  if (ctx_.board.LiftFromCell(tile)) {
+    // The cursor goes to the cell left empty.
     PressCell(point);
-    ctx_.held.pickFlags = flags;
-    ctx_.held.dragRect = TileRect(r);
+    ctx_.board.TakeWith(tile, flags);
   }
   return {};
 }
 
 gfx::Rect WritingModule::OnMouseMove(std::uint32_t flags, gfx::Point point) {
-  const int k = ctx_.held.selectedPiece;
+  const int k = ctx_.board.Held().selectedPiece;
   // Only tiles move under the mouse; the keys stay in the keyboard.
   if (k < ctx_.state.keyCount || k >= std::min(ctx_.state.itemCount, base::kMaxItems)) return {};
-  if (ctx_.autoPlace != 0 && ctx_.cells[k].movable == 0) return {};
-  auto tiles = Tiles();
-  return keyboard::DragTile(tiles, flags, point);
+  if (ctx_.autoPlace != 0 && ctx_.board.Cells()[k].movable == 0) return {};
+  return ctx_.board.Drag(flags, point);
 }
 
 void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
-  if (ctx_.held.selectedPiece >= 0) {
+  if (ctx_.board.Held().selectedPiece >= 0) {
     wordDone = 0;
     if (IsDictation()) UntickFixed();
-    const int k = ctx_.held.selectedPiece;
+    const int k = ctx_.board.Held().selectedPiece;
     const bool flying =
-        k < std::min(ctx_.state.itemCount, base::kMaxItems) && ctx_.cells[k].movable == 0;
+        k < std::min(ctx_.state.itemCount, base::kMaxItems) && ctx_.board.Cells()[k].movable == 0;
     // A letter placed automatically flies on by itself: the mouse lets it go.
-    if (flying) ctx_.held.selectedPiece = -1;
+    if (flying) ctx_.board.Release();
     if (!flying) {
       ctx_.platform.timers.Kill(base::kTimerLongPress);
-      keyboard::DropOptions options;
+      grid::DropOptions options;
       options.listModule = IsDictation();
       options.fixedOn = ctx_.editor.fixed;
       options.keypad = UsesKeypad();
       options.editorText = ctx_.editor.text;
-      options.repaint = [this](const gfx::Rect& r) { Invalidate(r); };
-      auto tiles = Tiles();
-      const keyboard::DropOutcome out = keyboard::DropTile(tiles, options);
+      const grid::DropOutcome out = ctx_.board.Drop(options);
+      Invalidate(out.repaint);
       if (out.placed) {
         if (out.wordComplete) {
           wordDone = 1;
@@ -311,59 +295,59 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
     MirrorToEditor();
     if (wordDone != 0) ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
   }
-  if (ctx_.selection.selectionCount > 1) {
+  if (ctx_.board.Selection().selectionCount > 1) {
     // The frame around the word goes with the selection.
     gfx::Rect frame;
-    for (int i = 0;
-         i < ctx_.selection.selectionCount && i < static_cast<int>(ctx_.selection.selection.size());
+    for (int i = 0; i < ctx_.board.Selection().selectionCount &&
+                    i < static_cast<int>(ctx_.board.Selection().selection.size());
          ++i) {
-      const int k = ctx_.selection.selection[static_cast<std::size_t>(i)];
-      if (k >= 0 && k < base::kMaxItems) frame = frame.Union(TileRect(ctx_.cells[k]));
+      const int k = ctx_.board.Selection().selection[static_cast<std::size_t>(i)];
+      if (k >= 0 && k < base::kMaxItems) frame = frame.Union(TileRect(ctx_.board.Cells()[k]));
     }
     Invalidate(frame.Inflated(5, 5));
   }
-  ctx_.selection.selectionCount = 0;
+  ctx_.board.Selection().selectionCount = 0;
 }
 
 void WritingModule::OnTimer(int id) {
   if (id != base::kTimerLongPress) return;
   if (!ctx_.editor.fixed) {
-    auto tiles = Tiles();
-    Invalidate(keyboard::GroupWordAtCell(tiles, longPressColumn_, longPressLine_));
+    Invalidate(ctx_.board.GroupWordAtCell(longPressColumn_, longPressLine_));
   }
   ctx_.platform.timers.Kill(base::kTimerLongPress);
 }
 
 void WritingModule::OnTileArrived(int tile) {
   // Landed: a release that comes now must not drop it again.
-  if (ctx_.held.selectedPiece == tile) ctx_.held.selectedPiece = -1;
-  const base::CellRecord& r = ctx_.cells[tile];
+  if (ctx_.board.Held().selectedPiece == tile) ctx_.board.Release();
+  const base::CellRecord& r = ctx_.board.Cells()[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;
   CelebrateCompleteExercise();
   MirrorToEditor();
-  wordDone = IsDictation() && keyboard::CheckListWord(ctx_.cells, ctx_.state, ctx_.grid) ? 1 : 0;
+  wordDone = IsDictation() && grid::CheckListWord(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid())
+                 ? 1
+                 : 0;
   if (wordDone != 0) {
     ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
     return;
   }
   SpeakWordAt(column, line);
-  keyboard::AdvanceCursor(ctx_.grid, ctx_.state, IsDictation());
+  grid::AdvanceCursor(ctx_.board.Grid(), ctx_.state, IsDictation());
 }
 
 void WritingModule::Tick() {
-  auto tiles = Tiles();
-  const bool cleared = keyboard::AnimateTilesHome(
-      tiles, ctx_.editor.fixed, [this](const gfx::Rect& r) { Invalidate(r, false); });
-  if (cleared) {
+  const grid::CarryHomeOutcome home = ctx_.board.CarryHome(ctx_.editor.fixed);
+  Invalidate(home.repaint, false);
+  if (home.cleared) {
     // The clearing emptied the editor already; what the teacher typed since then is laid down
     // now, not thrown away.
     ImportEditorText();
     return;
   }
-  Invalidate(keyboard::AnimatePlacement(tiles, ctx_.editor.fixed,
-                                        [this](int tile) { OnTileArrived(tile); }),
-             false);
+  Invalidate(
+      ctx_.board.AnimatePlacement(ctx_.editor.fixed, [this](int tile) { OnTileArrived(tile); }),
+      false);
 }
 
 }  // namespace exercises

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "keyboard/grid_drawing.h"
+#include "grid/grid_drawing.h"
 
 namespace exercises {
 
@@ -19,21 +19,22 @@ void WritingModule::TakeCounts(const keyboard::KeyCounts& counts) {
 }
 
 void WritingModule::MoveKeyboard() {
-  TakeCounts(UsesKeypad() ? keyboard::MoveKeypad(Geometry(), ctx_.cells, ctx_.keys)
-                          : keyboard::MoveLetterKeyboard(Geometry(), ctx_.cells, ctx_.keys));
+  TakeCounts(UsesKeypad()
+                 ? keyboard::MoveKeypad(Geometry(), ctx_.board.Cells(), ctx_.keys)
+                 : keyboard::MoveLetterKeyboard(Geometry(), ctx_.board.Cells(), ctx_.keys));
 }
 
 void WritingModule::BuildKeys() {
   const keyboard::KeyCounts counts =
-      UsesKeypad() ? keyboard::LayoutKeypad(Geometry(), ctx_.cells, ctx_.keys)
-                   : keyboard::LayoutLetterKeyboard(Geometry(), ctx_.cells, ctx_.keys);
+      UsesKeypad() ? keyboard::LayoutKeypad(Geometry(), ctx_.board.Cells(), ctx_.keys)
+                   : keyboard::LayoutLetterKeyboard(Geometry(), ctx_.board.Cells(), ctx_.keys);
   TakeCounts(counts);
   ctx_.state.keyCount = ctx_.state.itemCount = counts.keyCount;
 }
 
 void WritingModule::SetKeyLabels(bool shift, bool signs) {
   const int page = keyboard::LetterPage(shift, signs);
-  keyboard::WriteKeyLabels(ctx_.cells, page);
+  keyboard::WriteKeyLabels(ctx_.board.Cells(), page);
   const int zoom = ctx_.state.keyboardZoomIndex;
   ctx_.pictures.UseZoom(zoom);
   ctx_.keys.facePicture = ctx_.pictures.LetterPicture(zoom, ctx_.state.keyboardColours, page);
@@ -42,7 +43,7 @@ void WritingModule::SetKeyLabels(bool shift, bool signs) {
 void WritingModule::SetKeypadLabels() {
   ctx_.state.keysPerRow = keyboard::kKeypadColumns;
   ctx_.state.keyRows = keyboard::kKeypadRows;
-  keyboard::WriteKeyLabels(ctx_.cells, keyboard::PageKeypad);
+  keyboard::WriteKeyLabels(ctx_.board.Cells(), keyboard::PageKeypad);
   const int zoom = ctx_.state.keyboardZoomIndex;
   ctx_.pictures.UseZoom(zoom);
   ctx_.keys.facePicture = ctx_.pictures.KeypadPicture(zoom, ctx_.state.keyboardColours);
@@ -62,9 +63,9 @@ void WritingModule::ApplyKeyboardLook() {
 }
 
 KeptWriting WritingModule::KeepWriting() const {
-  KeptWriting kept{ctx_.grid, {}};
+  KeptWriting kept{ctx_.board.Grid(), {}};
   for (int i = ctx_.state.keyCount; i < std::min(ctx_.state.itemCount, base::kMaxItems); ++i) {
-    const base::CellRecord& r = ctx_.cells[i];
+    const base::CellRecord& r = ctx_.board.Cells()[i];
     if (r.gridCol >= 0 && r.gridRow >= 0 && r.settled == 1 && r.movable == 1) {
       kept.tiles.push_back(r);
     }
@@ -73,17 +74,17 @@ KeptWriting WritingModule::KeepWriting() const {
 }
 
 void WritingModule::RestoreWriting(const KeptWriting& kept) {
-  ctx_.grid = kept.grid;
-  ctx_.grid.clearing = 0;
+  ctx_.board.Grid() = kept.grid;
+  ctx_.board.Grid().clearing = 0;
   ctx_.state.itemCount = ctx_.state.keyCount;
-  ctx_.held.selectedPiece = -1;
-  ctx_.selection.selectionCount = 0;
+  ctx_.board.Release();
+  ctx_.board.Selection().selectionCount = 0;
   auto g = GridText();
   for (const base::CellRecord& r : kept.tiles) {
-    keyboard::PlaceLetterTile(g, r.sourceKey, r.page, r.gridCol, r.gridRow, r.Letter(), r.visible,
-                              r.linkGroup, r.fixed != 0);
+    grid::PlaceLetterTile(g, r.sourceKey, r.page, r.gridCol, r.gridRow, r.Letter(), r.visible,
+                          r.linkGroup, r.fixed != 0);
   }
-  ctx_.grid.TakeSnapshots();
+  ctx_.board.Grid().TakeSnapshots();
   // A tile the mouse was holding is back in its cell: the editor has it again.
   MirrorToEditor();
 }
@@ -109,9 +110,9 @@ keyboard::ItemScene WritingModule::Scene() const {
   scene.firstItem = ctx_.state.keyboardShown == 1 ? 0 : ctx_.state.keyCount;
   scene.itemCount = ctx_.state.itemCount;
   scene.keyCount = ctx_.state.keyCount;
-  scene.heldItem = ctx_.held.selectedPiece;
+  scene.heldItem = ctx_.board.Held().selectedPiece;
   scene.mouseDown = ctx_.state.mouseDown == 1;
-  scene.selection = &ctx_.selection;
+  scene.selected = ctx_.board.Selection().Selected();
   return scene;
 }
 
@@ -120,36 +121,38 @@ void WritingModule::PreparePaint() {
   if (ctx_.keys.facePicture == nullptr) ApplyLabels(false, false);
 
   if (IsDictation()) {
-    keyboard::PlaceCursorOnNewWord(ctx_.grid, ctx_.state);
-    keyboard::RecordListCells(ctx_.grid, ctx_.state);
+    grid::PlaceCursorOnNewWord(ctx_.board.Grid(), ctx_.state);
+    grid::RecordListCells(ctx_.board.Grid(), ctx_.state);
   } else if (!ctx_.editor.fixed) {
-    keyboard::RecordCursorCell(ctx_.grid, ctx_.state);
+    grid::RecordCursorCell(ctx_.board.Grid(), ctx_.state);
   }
   if (ctx_.keys.facePicture != nullptr) {
-    keyboard::TurnReleasedTiles(ctx_.cells, Scene(), ctx_.pictures.Glyphs());
+    keyboard::TurnReleasedTiles(ctx_.board.Cells(), Scene(), ctx_.pictures.Glyphs());
   }
 }
 
 void WritingModule::PaintGrid(gfx::Canvas& canvas) const {
   const bool cursorShown = ctx_.autoPlace != 0;
   if (IsDictation()) {
-    keyboard::DrawListGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+    grid::DrawListGrid(canvas, ctx_.state, ctx_.board.Grid(), cursorShown);
   } else if (ctx_.editor.fixed) {
-    keyboard::DrawFixedGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+    grid::DrawFixedGrid(canvas, ctx_.state, ctx_.board.Grid(), cursorShown);
   } else {
-    keyboard::DrawFreeGrid(canvas, ctx_.state, ctx_.grid, cursorShown);
+    grid::DrawFreeGrid(canvas, ctx_.state, ctx_.board.Grid(), cursorShown);
   }
 }
 
 void WritingModule::PaintItems(gfx::Canvas& canvas) const {
   if (ctx_.keys.facePicture == nullptr) return;
   const base::AppState& s = ctx_.state;
-  if (s.keyboardShown == 1) keyboard::DrawKeyboardPanel(canvas, s, ctx_.cells, UsesKeypad());
+  if (s.keyboardShown == 1)
+    keyboard::DrawKeyboardPanel(canvas, s, ctx_.board.Cells(), UsesKeypad());
   for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
-    keyboard::FrameMarkedTile(canvas, ctx_.cells[i], ctx_.grid);
+    grid::FrameMarkedTile(canvas, ctx_.board.Cells()[i], ctx_.board.Grid());
   }
-  keyboard::DrawItems(canvas, ctx_.cells, Scene());
-  keyboard::DrawSelectionFrame(canvas, ctx_.cells, ctx_.selection, s.cellWidth, s.cellHeight);
+  keyboard::DrawItems(canvas, ctx_.board.Cells(), Scene());
+  grid::DrawSelectionFrame(canvas, ctx_.board.Cells(), ctx_.board.Selection(), s.cellWidth,
+                           s.cellHeight);
 }
 
 void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
@@ -239,8 +242,8 @@ void WritingModule::Leave(base::ModuleId next) {
     ClearForModuleChange();
     return;
   }
-  ctx_.held.selectedPiece = -1;
-  ctx_.selection.selectionCount = 0;
+  ctx_.board.Release();
+  ctx_.board.Selection().selectionCount = 0;
   Invalidate(ctx_.keys.keyboardFrame);
   // Saved with the exercise; the puzzle has none.
   UntickFixed();

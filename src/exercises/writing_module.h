@@ -9,13 +9,13 @@
 #include "exercises/dictation.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
+#include "grid/tile_board.h"
+#include "grid/tile_selection.h"
+#include "grid/writing_grid.h"
 #include "keyboard/key_drawing.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
-#include "keyboard/tile_input.h"
-#include "keyboard/tile_selection.h"
-#include "keyboard/writing_grid.h"
 #include "ports/platform.h"
 #include "speech/sound_effects.h"
 #include "speech/speech_engine.h"
@@ -25,15 +25,13 @@ namespace exercises {
 // What the writing modules work on; the view owns all of it.
 struct WritingContext {
   base::AppState& state;
-  base::CellTable& cells;
+  // The tiles, the grid they lie in, the selection and the held record.
+  grid::TileBoard& board;
   keyboard::KeyboardState& keys;
   keyboard::KeyboardPictures& pictures;
-  keyboard::WritingGrid& grid;
-  keyboard::TileSelection& selection;
   CCEdit& editor;
   COpenList2& listDialog;
   WordList& words;
-  base::HeldRecord& held;
   const std::int32_t& autoPlace;           // the settings' "Placement automatique sur clic"
   const bool& noSounds;                    // the settings' "Supprimer les bruitages"
   const bool& noEffects;                   // the settings' "Supprime les effets visuels"
@@ -51,7 +49,7 @@ struct WritingContext {
 // What the child has written, as a new keyboard look keeps it: the grid with its cursor, fixed
 // layers and dictation word, and the tiles resting in its cells.
 struct KeptWriting {
-  keyboard::WritingGrid grid;
+  grid::WritingGrid grid;
   std::vector<base::CellRecord> tiles;
 };
 
@@ -126,8 +124,9 @@ class WritingModule : public base::Module {
   // The labels and picture of the keyboard this module shows, at its current page.
   void ApplyLabels(bool shift, bool signs);
 
-  keyboard::TileInput Tiles();
-  keyboard::GridTiles GridText();
+  grid::GridTiles GridText();
+  // Repaints what the tile board changed.
+  void Invalidate(const std::vector<gfx::Rect>& areas, bool erase = true);
   void Invalidate(const gfx::Rect& area, bool erase = true);
   bool SoundOn() const { return ctx_.state.soundOn == 1; }
   // The word holding a letter just laid down is spoken.
@@ -157,8 +156,8 @@ class ListModule : public WritingModule {
  public:
   explicit ListModule(WritingContext context)
       : WritingModule(context),
-        dictation_({context.state, context.cells, context.grid, context.pictures, context.words,
-                    context.listDialog, context.platform, context.speech,
+        dictation_({context.state, context.board.Cells(), context.board.Grid(), context.pictures,
+                    context.words, context.listDialog, context.platform, context.speech,
                     context.autoAdvanceSeconds, context.noEffects}) {}
   base::ModuleId Id() const override { return base::ModuleId::kListe; }
   // The dictation's grid is no text of its own: it keeps nothing.

@@ -10,8 +10,6 @@ namespace keyboard {
 namespace {
 
 constexpr gfx::Colour kHiddenFrame = gfx::Rgb(0, 0, 255);
-constexpr gfx::Colour kMarkedFrame = gfx::Rgb(255, 0, 255);
-constexpr gfx::Colour kSelectionFrame = gfx::Rgb(37, 188, 183);
 
 gfx::Rect ItemRect(const base::CellRecord& r) {
   return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
@@ -65,17 +63,6 @@ void FrameHiddenTile(gfx::Canvas& canvas, const base::CellRecord& tile) {
   canvas.Frame(ItemRect(tile), kHiddenFrame);
 }
 
-void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& r, const WritingGrid& grid) {
-  if (r.gridCol < 0 || r.gridRow < 0 || r.gridCol >= WritingGrid::kColumns ||
-      r.gridRow >= WritingGrid::kLines) {
-    return;
-  }
-  if (grid.marks[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridCol)] != 1) {
-    return;
-  }
-  canvas.Frame(ItemRect(r), kMarkedFrame);
-}
-
 void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScene& scene) {
   auto copyFace = [&](const base::CellRecord& r) {
     if (scene.facePicture == nullptr) return;
@@ -92,7 +79,7 @@ void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScen
     }
   };
   auto inSelection = [&](int i) {
-    return scene.selection != nullptr && scene.selection->Contains(i);
+    return std::find(scene.selected.begin(), scene.selected.end(), i) != scene.selected.end();
   };
 
   ForEachDrawn(cells, scene, [&](int i) {
@@ -112,20 +99,6 @@ void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScen
       copyFace(r);
     }
   });
-}
-
-void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
-                        const TileSelection& selection, int cellWidth, int cellHeight) {
-  if (selection.selectionCount <= 1) return;
-  gfx::Rect box;
-  for (int k = 0; k < selection.selectionCount && k < static_cast<int>(selection.selection.size());
-       ++k) {
-    const int i = selection.selection[static_cast<std::size_t>(k)];
-    if (i < 0 || i >= base::kMaxItems) continue;
-    const auto& r = cells[i];
-    box = box.Union(gfx::Rect::FromSize(r.posX, r.posY, cellWidth, cellHeight));
-  }
-  if (!box.IsEmpty()) canvas.Frame(box.Inflated(1, 1), kSelectionFrame);
 }
 
 void TurnReleasedTiles(base::CellTable& cells, const ItemScene& scene, GlyphStore& glyphs) {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
+
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/canvas.h"
 #include "keyboard/keyboard_pictures.h"
-#include "keyboard/tile_selection.h"
-#include "keyboard/writing_grid.h"
 
 // Keys and tiles are pieces of the keyboard pictures: a face copied from the current picture, or
 // the glyph a tile carries. These painters only draw.
@@ -20,20 +21,16 @@ struct ItemScene {
   int keyCount = 0;
   int heldItem = -1;  // pressed while the mouse button is down
   bool mouseDown = false;
-  const TileSelection* selection = nullptr;
+  // The tiles that move together, drawn as held.
+  std::span<const std::int32_t> selected;
 };
 
 // The raised panel under the keys, in the second shade of the background.
 void DrawKeyboardPanel(gfx::Canvas& canvas, const base::AppState& state,
                        const base::CellTable& cells, bool keypad);
 void FrameHiddenTile(gfx::Canvas& canvas, const base::CellRecord& tile);
-// The frame of a tile laid down while the exercise was fixed.
-void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& tile, const WritingGrid& grid);
 // Keys and tiles in painting order.
 void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScene& scene);
-// The frame around the tiles that move together, when there are several.
-void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
-                        const TileSelection& selection, int cellWidth, int cellHeight);
 
 // Before a paint: a tile released by a clear is turned on its side, once.
 void TurnReleasedTiles(base::CellTable& cells, const ItemScene& scene, GlyphStore& glyphs);

@@ -2,6 +2,7 @@
 // it home, scatter them all, ask for the solution.
 #include <algorithm>
 
+#include "base/carry_home.h"
 #include "puzzle/puzzle_module.h"
 
 namespace puzzle {
@@ -159,10 +160,7 @@ void PuzzleModule::PlacePieceAutomatically(gfx::Point point) {
 int PuzzleModule::AnimatePiecesHome() {
   base::AppState& s = ctx_.state;
   const int count = std::clamp(s.itemCount, 0, base::kMaxItems);
-  int moving = 0;
-  for (int k = 0; k < count; ++k) {
-    if (ctx_.cells[k].settled == 0) ++moving;
-  }
+  const int moving = base::CountMovingHome(ctx_.cells, count);
   if (ctx_.clearing == 1 && moving == 0) {
     ctx_.clearing = 0;
     s.itemCount = s.keyCount;
@@ -170,31 +168,14 @@ int PuzzleModule::AnimatePiecesHome() {
     return 0;
   }
   if (moving == 0) return 0;
-  const int step = AnimationStep(moving);
-  for (int k = 0; k < count; ++k) {
-    base::CellRecord& r = ctx_.cells[k];
-    if (r.settled != 0) continue;
-    const int vx = r.homeX - r.posX;
-    const int vy = r.homeY - r.posY;
-    const int d = gfx::RoundedLength(vx, vy);
-    const gfx::Rect before = PieceRect(r);
-    if (d > step) {
-      r.posX += gfx::MulDivRounded(vx, step, d);
-      r.posY += gfx::MulDivRounded(vy, step, d);
-      if (!ctx_.editorFixed) {
-        Invalidate(before, false);
-        Invalidate(PieceRect(r), false);
-      }
-    } else if (d > 0) {
-      Invalidate(before, false);
-      r.posX += vx;
-      r.posY += vy;
-      r.placed = 1;
-      Invalidate(PieceRect(r), false);
-    } else {
-      Invalidate(before, false);
-      r.glyph = r.glyphAlt = 0;
-      r.settled = 1;
+  for (const base::HomeStep& step : base::CarryHome(ctx_.cells, count, {0, 0})) {
+    // While the exercise is fixed the pieces on their way are not redrawn until they arrive.
+    if (step.kind != base::HomeStep::Kind::kMoving || !ctx_.editorFixed) {
+      Invalidate(step.before, false);
+    }
+    if (step.kind == base::HomeStep::Kind::kSettled) continue;
+    if (step.kind == base::HomeStep::Kind::kArrived || !ctx_.editorFixed) {
+      Invalidate(step.after, false);
     }
   }
   return moving;

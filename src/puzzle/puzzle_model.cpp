@@ -113,9 +113,4 @@ void ScatterPieces(base::CellTable& cells, int count, gfx::Size area,
   }
 }
 
-int AnimationStep(int moving) {
-  if (moving > 30) return 60;
-  return moving > 15 ? 30 : 20;
-}
-
 }  // namespace puzzle

@@ -63,7 +63,4 @@ bool NearHome(const base::CellRecord& piece);
 void ScatterPieces(base::CellTable& cells, int count, gfx::Size area,
                    base::RandomGenerator& random);
 
-// The length the pieces flying home travel in one step, by how many are flying.
-int AnimationStep(int moving);
-
 }  // namespace puzzle

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -22,7 +22,7 @@ std::string Line(app::CScribixView& view, int line) {
 }
 
 int KeyFor(char c) {
-  const auto match = keyboard::FindKeyFor(c, false);
+  const auto match = grid::FindKeyFor(c, false);
   EXPECT_TRUE(match.has_value()) << c;
   return match ? match->key : 0;
 }

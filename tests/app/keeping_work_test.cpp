@@ -5,7 +5,7 @@
 #include <functional>
 #include <tuple>
 
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::string Line(app::CScribixView& view, int line) {
 // What a fixed exercise is made of: the fixed layers and the tiles in their cells.
 using Tile = std::tuple<int, int, int, int, int>;  // column, line, letter, visible, fixed
 struct Exercise {
-  keyboard::WritingGrid::Layer<keyboard::WritingGrid::kColumns> fixedText, hidden;
+  grid::WritingGrid::Layer<grid::WritingGrid::kColumns> fixedText, hidden;
   std::vector<Tile> tiles;
   bool operator==(const Exercise&) const = default;
 };

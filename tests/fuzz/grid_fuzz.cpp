@@ -1,7 +1,7 @@
 // The editor's text into the grid and back: after one round the mirror's text reads back into
 // the same grid, so a second round changes nothing.
 #include "fuzz_input.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "keyboard/keyboard_layout.h"
 #include "support/fake_ports.h"
 #include "support/view_harness.h"
@@ -26,8 +26,8 @@ struct Desk {
   keyboard::KeyboardState keys;
   base::AppState state;
   base::CellTable cells;
-  keyboard::WritingGrid grid;
-  keyboard::GridTiles g{state, cells, grid, pictures};
+  grid::WritingGrid grid;
+  grid::GridTiles g{state, cells, grid, pictures};
 };
 
 }  // namespace
@@ -41,10 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Desk& desk = onKeypad ? keypad : letters;
   desk.state.gridColumns = 2 + (choice >> 1) % 39;
   desk.state.gridLines = 1 + fuzzing::TakeByte(bytes) % 8;
-  keyboard::LoadTextIntoGrid(desk.g, bytes, false, onKeypad, {});
-  const std::string once = keyboard::MirrorGridToEditor(desk.g);
-  keyboard::LoadTextIntoGrid(desk.g, once, false, onKeypad, {});
-  const std::string twice = keyboard::MirrorGridToEditor(desk.g);
+  grid::LoadTextIntoGrid(desk.g, bytes, false, onKeypad, {});
+  const std::string once = grid::MirrorGridToEditor(desk.g);
+  grid::LoadTextIntoGrid(desk.g, once, false, onKeypad, {});
+  const std::string twice = grid::MirrorGridToEditor(desk.g);
   fuzzing::Check(once == twice, "mirror(import(text)) stable after one round");
   fuzzing::Check(desk.state.itemCount <= base::kMaxItems, "tile table overflow");
   return 0;

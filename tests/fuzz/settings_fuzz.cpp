@@ -2,7 +2,7 @@
 // read must stay within what the settings window offers, and what is saved reads back the same.
 #include "app/settings_file.h"
 #include "fuzz_input.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 #include "support/fake_ports.h"
 
 namespace {
@@ -51,9 +51,9 @@ struct Settings : app::SettingsActions, exercises::ListActions {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Settings s;
   s.file.Apply(app::DecodeSettings(fuzzing::Bytes(data, size)));
-  fuzzing::Check(s.state.gridColumns >= 2 && s.state.gridColumns <= keyboard::WritingGrid::kColumns,
+  fuzzing::Check(s.state.gridColumns >= 2 && s.state.gridColumns <= grid::WritingGrid::kColumns,
                  "grid columns");
-  fuzzing::Check(s.state.gridLines >= 1 && s.state.gridLines <= keyboard::WritingGrid::kLines,
+  fuzzing::Check(s.state.gridLines >= 1 && s.state.gridLines <= grid::WritingGrid::kLines,
                  "grid lines");
   fuzzing::Check(s.dialog.rateSlider >= 0 && s.dialog.rateSlider <= 20, "speech rate");
   fuzzing::Check(s.file.autoAdvanceSeconds >= 0, "automatic advance");

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "keyboard/character_names.h"
+#include "grid/character_names.h"
 #include "platform/linux/espeak_library.h"
 #include "text/cp1252.h"
 
@@ -85,7 +85,7 @@ TEST(EspeakFrench, EveryKeyIsSaidByItsFrenchName) {
   int mismatches = 0;
   for (const Case& c : cases) {
     for (char character : c.characters) {
-      const std::string name = keyboard::SpeakableText(std::string(1, character), true, c.math);
+      const std::string name = grid::SpeakableText(std::string(1, character), true, c.math);
       const std::string said = Said(name);
       EXPECT_EQ(said, c.phonemes) << text::ToUtf8(std::string(1, character)) << " said as \""
                                   << text::ToUtf8(name) << "\"";
@@ -98,8 +98,8 @@ TEST(EspeakFrench, EveryKeyIsSaidByItsFrenchName) {
 
 TEST(EspeakFrench, CalculationsAreReadSignBySign) {
   SKIP_WITHOUT_ESPEAK_DATA();
-  EXPECT_EQ(Said(keyboard::SpeakableText("12+7=19", false, true)), "d'uz pl'ys s'Et eg'al dizn'Wf");
-  EXPECT_EQ(Said(keyboard::SpeakableText("3*4=12", false, true)),
+  EXPECT_EQ(Said(grid::SpeakableText("12+7=19", false, true)), "d'uz pl'ys s'Et eg'al dizn'Wf");
+  EXPECT_EQ(Said(grid::SpeakableText("3*4=12", false, true)),
             "trw'a myltipli'e par k'atr eg'al d'uz");
 }
 

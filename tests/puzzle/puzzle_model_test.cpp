@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/carry_home.h"
+
 namespace {
 
 using puzzle::CutPicture;
@@ -116,11 +118,11 @@ TEST(PuzzlePieces, ScatterUsesTheGeneratorsArithmetic) {
 }
 
 TEST(PuzzlePieces, AnimationStepGrowsWithTheNumberMoving) {
-  EXPECT_EQ(puzzle::AnimationStep(1), 20);
-  EXPECT_EQ(puzzle::AnimationStep(15), 20);
-  EXPECT_EQ(puzzle::AnimationStep(16), 30);
-  EXPECT_EQ(puzzle::AnimationStep(30), 30);
-  EXPECT_EQ(puzzle::AnimationStep(40), 60);
+  EXPECT_EQ(base::CarryHomeStep(1), 20);
+  EXPECT_EQ(base::CarryHomeStep(15), 20);
+  EXPECT_EQ(base::CarryHomeStep(16), 30);
+  EXPECT_EQ(base::CarryHomeStep(30), 30);
+  EXPECT_EQ(base::CarryHomeStep(40), 60);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/scribix_view.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 #include "shell/open_list_window.h"
 #include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
@@ -72,7 +72,7 @@ class ListWindow : public ::testing::Test {
   }
   // The child drags the key of a letter onto a cell of the grid.
   void Drop(char letter, int column, int line) {
-    const auto key = keyboard::FindKeyFor(letter, false);
+    const auto key = grid::FindKeyFor(letter, false);
     ASSERT_TRUE(key.has_value());
     const base::CellRecord& k = View().Cells()[key->key];
     const QPoint from{k.posX + k.width / 2, k.posY + k.height / 2};

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "base/mouse_keys.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 namespace testing_support {
 
@@ -237,7 +237,7 @@ std::string MouseRun::Broken() const {
     }
     // A character no key shows has no tile: it stays in the text only.
     if (c != ' ' && line < s.gridLines && column < s.gridColumns &&
-        keyboard::FindKeyFor(c, view.mathMode() == 1)) {
+        grid::FindKeyFor(c, view.mathMode() == 1)) {
       written[{column, line}] = c;
     }
     ++column;

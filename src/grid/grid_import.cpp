@@ -1,13 +1,13 @@
 // The editor's text into the grid: its layers first, then a tile on every character a key shows.
 #include <algorithm>
 
-#include "keyboard/grid_cells.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_cells.h"
+#include "grid/grid_text.h"
 #include "keyboard/key_table.h"
 #include "keyboard/keyboard_layout.h"
 #include "text/cp1252.h"
 
-namespace keyboard {
+namespace grid {
 
 using cells::At;
 using cells::Fill;
@@ -52,22 +52,23 @@ void PlaceLayerAsTiles(GridTiles& g, const WritingGrid::Layer<WritingGrid::kColu
 }  // namespace
 
 std::optional<KeyMatch> FindKeyFor(char c, bool keypad) {
-  if (c == ' ' || c == '\0' || c == kInertLabel) return std::nullopt;
+  if (c == ' ' || c == '\0' || c == keyboard::kInertLabel) return std::nullopt;
   const char lower = text::ToLower(c);
   if (keypad) {
-    const std::size_t at = kKeypadLabels.find(lower);
+    const std::size_t at = keyboard::kKeypadLabels.find(lower);
     if (at == std::string_view::npos) return std::nullopt;
-    return KeyMatch{static_cast<int>(at), PageKeypad, lower};
+    return KeyMatch{static_cast<int>(at), keyboard::PageKeypad, lower};
   }
   // Capitals come from the capitals' pages; punctuation and the small accented letters stay on
   // the small letters' pages.
   const bool upper = text::IsUpper(c);
-  const int pageOf = PageOfCharacter(c);
-  const int lettersPage = upper && pageOf != 0 ? PageUpper : PageLower;
-  const int signsPage = (upper || pageOf == 1) && pageOf != 0 ? PageSignsUpper : PageSigns;
-  const std::string_view letters = kLetterPages[PageLower];
-  const std::string_view signs = kLetterPages[PageSigns];
-  for (int i = 0; i < kLetterKeys; ++i) {
+  const int pageOf = keyboard::PageOfCharacter(c);
+  const int lettersPage = upper && pageOf != 0 ? keyboard::PageUpper : keyboard::PageLower;
+  const int signsPage =
+      (upper || pageOf == 1) && pageOf != 0 ? keyboard::PageSignsUpper : keyboard::PageSigns;
+  const std::string_view letters = keyboard::kLetterPages[keyboard::PageLower];
+  const std::string_view signs = keyboard::kLetterPages[keyboard::PageSigns];
+  for (int i = 0; i < keyboard::kLetterKeys; ++i) {
     const auto at = static_cast<std::size_t>(i);
     if (letters[at] == lower) return KeyMatch{i, lettersPage, lower};
     if (signs[at] == lower) return KeyMatch{i, signsPage, lower};
@@ -81,7 +82,7 @@ gfx::Rect PlaceLetterTile(GridTiles& g, int key, int page, int column, int line,
   const int n = s.itemCount;
   if (s.keyCount < 0 || n < s.keyCount || n >= base::kMaxItems) return {};
   if (key < 0 || key >= s.keyCount) return {};
-  if (page < PageLower || page > PageKeypad) return {};
+  if (page < keyboard::PageLower || page > keyboard::PageKeypad) return {};
   if (column < 0 || column >= GridColumnsInUse(s) || line < 0 || line >= GridLinesInUse(s)) {
     return {};
   }
@@ -99,16 +100,16 @@ gfx::Rect PlaceLetterTile(GridTiles& g, int key, int page, int column, int line,
   r.height = k.height;
   r.posX = r.dropX = cell.left;
   r.posY = r.dropY = cell.top;
-  const bool capitals = page == PageUpper || page == PageSignsUpper;
+  const bool capitals = page == keyboard::PageUpper || page == keyboard::PageSignsUpper;
   r.letter = static_cast<unsigned char>(capitals ? text::ToUpper(ch) : ch);
   r.settled = 1;
   r.movable = 1;
   r.gridCol = column;
   r.gridRow = line;
   r.page = page;
-  r.kind = KindPlain;
+  r.kind = keyboard::KindPlain;
   r.linkGroup = linkGroup;
-  if (page != PageKeypad) {
+  if (page != keyboard::PageKeypad) {
     r.glyph = g.pictures.Glyph(s.keyboardZoomIndex, s.keyboardColours, page, key);
     r.glyphAlt = g.pictures.GlyphAlt(s.keyboardZoomIndex, s.keyboardColours, page, key);
   }
@@ -205,4 +206,4 @@ bool LoadTextIntoGrid(GridTiles& g, std::string_view editorText, bool fixedOn, b
   return true;
 }
 
-}  // namespace keyboard
+}  // namespace grid

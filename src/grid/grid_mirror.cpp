@@ -3,10 +3,10 @@
 #include <array>
 #include <iterator>
 
-#include "keyboard/grid_cells.h"
-#include "keyboard/grid_text.h"
+#include "grid/grid_cells.h"
+#include "grid/grid_text.h"
 
-namespace keyboard {
+namespace grid {
 
 using cells::At;
 
@@ -136,4 +136,4 @@ std::string MirrorGridToEditor(GridTiles& g) {
   return out;
 }
 
-}  // namespace keyboard
+}  // namespace grid

@@ -1,13 +1,15 @@
 #pragma once
 
 #include "base/app_state.h"
+#include "base/cell_table.h"
 #include "gfx/canvas.h"
-#include "keyboard/writing_grid.h"
+#include "grid/tile_selection.h"
+#include "grid/writing_grid.h"
 
 // The writing grid: plain cells in the first shade of the background, and the red cursor frame
 // while automatic placement is on. The painters only draw; what the program records about the
 // cells shown is done before the paint by the Record functions.
-namespace keyboard {
+namespace grid {
 
 // One empty cell.
 void DrawPlainCell(gfx::Canvas& canvas, const base::AppState& state, const gfx::Rect& cell);
@@ -22,6 +24,12 @@ void DrawFixedGrid(gfx::Canvas& canvas, const base::AppState& state, const Writi
 void DrawListGrid(gfx::Canvas& canvas, const base::AppState& state, const WritingGrid& grid,
                   bool cursorShown);
 
+// The frame of a tile laid down while the exercise was fixed.
+void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& tile, const WritingGrid& grid);
+// The frame around the tiles that move together, when there are several.
+void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
+                        const TileSelection& selection, int cellWidth, int cellHeight);
+
 // A new list word puts the cursor on its first answer cell.
 void PlaceCursorOnNewWord(WritingGrid& grid, const base::AppState& state);
 // The cursor cell of the free grid, as it will be drawn.
@@ -29,4 +37,4 @@ void RecordCursorCell(WritingGrid& grid, const base::AppState& state);
 // The answer cells' bounds and the cursor cell of the dictation, as they will be drawn.
 void RecordListCells(WritingGrid& grid, const base::AppState& state);
 
-}  // namespace keyboard
+}  // namespace grid

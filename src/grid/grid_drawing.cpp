@@ -1,12 +1,18 @@
-#include "keyboard/grid_drawing.h"
+#include "grid/grid_drawing.h"
 
 #include <algorithm>
 
-namespace keyboard {
+namespace grid {
 
 namespace {
 
 constexpr gfx::Colour kCursorFrame = gfx::Rgb(255, 0, 0);
+constexpr gfx::Colour kMarkedFrame = gfx::Rgb(255, 0, 255);
+constexpr gfx::Colour kSelectionFrame = gfx::Rgb(37, 188, 183);
+
+gfx::Rect ItemRect(const base::CellRecord& r) {
+  return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
+}
 
 int Columns(const base::AppState& state) {
   return std::clamp(state.gridColumns, 0, WritingGrid::kColumns);
@@ -107,4 +113,29 @@ void RecordListCells(WritingGrid& grid, const base::AppState& state) {
   grid.gridBounds = bounds;
 }
 
-}  // namespace keyboard
+void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& r, const WritingGrid& grid) {
+  if (r.gridCol < 0 || r.gridRow < 0 || r.gridCol >= WritingGrid::kColumns ||
+      r.gridRow >= WritingGrid::kLines) {
+    return;
+  }
+  if (grid.marks[static_cast<std::size_t>(r.gridRow)][static_cast<std::size_t>(r.gridCol)] != 1) {
+    return;
+  }
+  canvas.Frame(ItemRect(r), kMarkedFrame);
+}
+
+void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
+                        const TileSelection& selection, int cellWidth, int cellHeight) {
+  if (selection.selectionCount <= 1) return;
+  gfx::Rect box;
+  for (int k = 0; k < selection.selectionCount && k < static_cast<int>(selection.selection.size());
+       ++k) {
+    const int i = selection.selection[static_cast<std::size_t>(k)];
+    if (i < 0 || i >= base::kMaxItems) continue;
+    const auto& r = cells[i];
+    box = box.Union(gfx::Rect::FromSize(r.posX, r.posY, cellWidth, cellHeight));
+  }
+  if (!box.IsEmpty()) canvas.Frame(box.Inflated(1, 1), kSelectionFrame);
+}
+
+}  // namespace grid

@@ -6,9 +6,9 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/geometry.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 
-namespace keyboard {
+namespace grid {
 
 // A synthesiser reads a lone letter, a punctuation mark or an accented letter badly, so what the
 // child wrote is rewritten into words it pronounces as the child expects. All texts are
@@ -40,4 +40,4 @@ WordToSay WordAt(const base::CellTable& cells, const base::AppState& state, cons
 // grid holds nothing to say.
 std::string TextToRead(const base::AppState& state, const WritingGrid& grid, bool mathModule);
 
-}  // namespace keyboard
+}  // namespace grid

@@ -5,11 +5,11 @@
 
 #include "base/cell_table.h"
 #include "gfx/geometry.h"
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 
 // Small helpers of the grid's text operations: cell access by line and column, and the tiles'
 // range in the cell table.
-namespace keyboard::cells {
+namespace grid::cells {
 
 constexpr std::uint8_t kBlank = ' ';
 
@@ -47,4 +47,4 @@ inline gfx::Rect ItemRect(const base::CellRecord& r) {
   return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
 }
 
-}  // namespace keyboard::cells
+}  // namespace grid::cells

@@ -1,4 +1,4 @@
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@
 
 namespace {
 
-using keyboard::WritingGrid;
+using grid::WritingGrid;
 
 // A grid with the letter keyboard (or the keypad) laid out and its pictures loaded.
 struct Desk {
@@ -40,13 +40,12 @@ struct Desk {
     return nullptr;
   }
   bool Load(std::string_view text, bool fixedOn = false, bool keypad = false) {
-    return keyboard::LoadTextIntoGrid(g, text, fixedOn, keypad, repaint);
+    return grid::LoadTextIntoGrid(g, text, fixedOn, keypad, repaint);
   }
   void Place(char ch, int column, int line, int visible = 1, int link = 0, bool fixedOn = false) {
-    const auto key = keyboard::FindKeyFor(ch, false);
+    const auto key = grid::FindKeyFor(ch, false);
     ASSERT_TRUE(key);
-    keyboard::PlaceLetterTile(g, key->key, key->page, column, line, key->label, visible, link,
-                              fixedOn);
+    grid::PlaceLetterTile(g, key->key, key->page, column, line, key->label, visible, link, fixedOn);
   }
 
   testing_support::FakePictures fakePictures;
@@ -56,9 +55,9 @@ struct Desk {
   base::AppState state;
   base::CellTable cells;
   WritingGrid grid;
-  keyboard::GridTiles g{state, cells, grid, pictures};
+  grid::GridTiles g{state, cells, grid, pictures};
   std::vector<gfx::Rect> repainted;
-  keyboard::Repaint repaint = [this](const gfx::Rect& r) { repainted.push_back(r); };
+  grid::Repaint repaint = [this](const gfx::Rect& r) { repainted.push_back(r); };
 };
 
 // A line as the mirror writes it: the cells given, then blank ones up to 40, CR LF. The markup
@@ -83,14 +82,14 @@ TEST(GridCursor, TheDictationGoesOnToTheNextAnswerCellEvenAtTheStartOfTheNextLin
   for (int c = 0; c < 5; ++c) grid.enabled[0][static_cast<std::size_t>(c)] = 1;
   for (int c = 0; c < 3; ++c) grid.enabled[1][static_cast<std::size_t>(c)] = 1;
   grid.cursorCol = 4;  // the last letter of line 0 was just written
-  keyboard::AdvanceCursor(grid, state, true);
+  grid::AdvanceCursor(grid, state, true);
   EXPECT_EQ(grid.cursorCol, 0);
   EXPECT_EQ(grid.cursorRow, 1);
   // A word just laid out keeps the cursor where the painter will put it.
   grid.pendingWord = 1;
   grid.cursorCol = 0;
   grid.cursorRow = 0;
-  keyboard::AdvanceCursor(grid, state, true);
+  grid::AdvanceCursor(grid, state, true);
   EXPECT_EQ(grid.cursorCol, 1);
 }
 
@@ -99,7 +98,7 @@ TEST(GridTiles, EraseAtTheFirstCellDoesNothingAndAtALineStartTakesThePreviousLin
   d.Place('a', 19, 1);
   d.Place('b', 0, 2);
   d.Place('c', 5, 2);
-  EXPECT_TRUE(keyboard::EraseBack(d.g).IsEmpty());
+  EXPECT_TRUE(grid::EraseBack(d.g).IsEmpty());
   EXPECT_EQ(d.grid.cursorCol, 0);
   EXPECT_EQ(d.grid.cursorRow, 0);
   EXPECT_EQ(d.Tiles(), 3);
@@ -107,7 +106,7 @@ TEST(GridTiles, EraseAtTheFirstCellDoesNothingAndAtALineStartTakesThePreviousLin
   d.grid.cursorCol = 0;
   d.grid.cursorRow = 2;
   const gfx::Rect cell = base::CellRect(d.state, 19, 1);
-  EXPECT_EQ(keyboard::EraseBack(d.g), cell.Inflated(5, 5));
+  EXPECT_EQ(grid::EraseBack(d.g), cell.Inflated(5, 5));
   EXPECT_EQ(d.grid.cursorCol, 19);
   EXPECT_EQ(d.grid.cursorRow, 1);
   ASSERT_EQ(d.Tiles(), 2);
@@ -116,7 +115,7 @@ TEST(GridTiles, EraseAtTheFirstCellDoesNothingAndAtALineStartTakesThePreviousLin
   EXPECT_EQ(d.grid.text[1][19], ' ');
   EXPECT_EQ(d.grid.occupancy[1][19], 0);
   // An empty cell: the cursor moves, nothing is removed.
-  EXPECT_TRUE(keyboard::EraseBack(d.g).IsEmpty());
+  EXPECT_TRUE(grid::EraseBack(d.g).IsEmpty());
   EXPECT_EQ(d.grid.cursorCol, 18);
   EXPECT_EQ(d.Tiles(), 2);
 }
@@ -125,13 +124,13 @@ TEST(GridTiles, RemoveTileTakesOnlyTilesAndUncoversAHiddenLetter) {
   Desk d;
   d.Place('d', 2, 0, 0, 0, true);  // the hidden letter of a fixed exercise
   d.Place('x', 2, 0);              // the child's tile laid over it
-  for (int k : {-1, 0, 40, 43, 2000}) keyboard::RemoveTile(d.g, k);
+  for (int k : {-1, 0, 40, 43, 2000}) grid::RemoveTile(d.g, k);
   EXPECT_EQ(d.Tiles(), 2);
-  keyboard::RemoveTile(d.g, 42);
+  grid::RemoveTile(d.g, 42);
   EXPECT_EQ(d.Tiles(), 1);
   EXPECT_EQ(d.grid.text[0][2], 'd');
   EXPECT_EQ(d.grid.visibility[0][2], 0);
-  keyboard::RemoveTile(d.g, 41);
+  grid::RemoveTile(d.g, 41);
   EXPECT_EQ(d.grid.text[0][2], ' ');
   EXPECT_EQ(d.grid.visibility[0][2], 1);
   EXPECT_EQ(d.grid.occupancy[0][2], 0);
@@ -140,10 +139,10 @@ TEST(GridTiles, RemoveTileTakesOnlyTilesAndUncoversAHiddenLetter) {
 TEST(GridTiles, ClearReleasesTheTilesAndEmptiesTheLayers) {
   Desk d;
   ASSERT_TRUE(d.Load("\"Lis\"\r\nun (ch)[at]", true));
-  keyboard::FixExercise(d.grid, true);
+  grid::FixExercise(d.grid, true);
   d.grid.enabled[1][3] = 1;
   d.grid.cursorCol = 4;
-  keyboard::ClearGrid(d.g, 0, false);
+  grid::ClearGrid(d.g, 0, false);
   EXPECT_EQ(d.grid.clearing, 1);
   EXPECT_EQ(d.grid.cursorCol, 0);
   EXPECT_EQ(d.grid.instructionText, "");
@@ -164,7 +163,7 @@ TEST(GridTiles, ClearReleasesTheTilesAndEmptiesTheLayers) {
 
   Desk puzzle;
   puzzle.Place('a', 0, 0);
-  keyboard::ClearGrid(puzzle.g, 0, true);
+  grid::ClearGrid(puzzle.g, 0, true);
   EXPECT_EQ(puzzle.cells[41].gridCol, 0);
 }
 
@@ -188,14 +187,14 @@ TEST(GridImport, TitleLinksAndHiddenLettersAndTheirMirror) {
     EXPECT_EQ(tile->visible, c >= 8 ? 0 : 1) << c;
   }
   EXPECT_EQ(d.grid.linkCounter, 2);
-  const std::string mirror = keyboard::MirrorGridToEditor(d.g);
+  const std::string mirror = grid::MirrorGridToEditor(d.g);
   EXPECT_EQ(mirror,
             "\"\xC9"
             "cris\"\r\n" +
                 Line("le (chat) [dort]") + BlankLines(7));
   // What the mirror writes reads back as the same grid.
   ASSERT_TRUE(d.Load(mirror));
-  EXPECT_EQ(keyboard::MirrorGridToEditor(d.g), mirror);
+  EXPECT_EQ(grid::MirrorGridToEditor(d.g), mirror);
 }
 
 TEST(GridImport, LongLinesAndExtraLinesAreDropped) {
@@ -215,15 +214,13 @@ TEST(GridImport, ACharacterNoKeyShowsStaysInTheTextWithoutATile) {
   EXPECT_EQ(d.grid.text[0][1], '%');
   EXPECT_EQ(d.TileAt(1, 0), nullptr);
   EXPECT_EQ(d.TileAt(0, 0)->Letter(), '5');
-  EXPECT_EQ(keyboard::MirrorGridToEditor(d.g),
-            Line("5%") + Line("il dit \"oui\" [#]") + BlankLines(6));
+  EXPECT_EQ(grid::MirrorGridToEditor(d.g), Line("5%") + Line("il dit \"oui\" [#]") + BlankLines(6));
   // A tile the child takes away leaves nothing behind; the "%" stays.
-  keyboard::RemoveTile(d.g, d.state.keyCount);
-  EXPECT_EQ(keyboard::MirrorGridToEditor(d.g),
-            Line(" %") + Line("il dit \"oui\" [#]") + BlankLines(6));
+  grid::RemoveTile(d.g, d.state.keyCount);
+  EXPECT_EQ(grid::MirrorGridToEditor(d.g), Line(" %") + Line("il dit \"oui\" [#]") + BlankLines(6));
   // Without a title, a quote on the first line is kept from being read back as one.
   ASSERT_TRUE(d.Load("\"\"\r\n\"a\""));
-  EXPECT_EQ(keyboard::MirrorGridToEditor(d.g), "\"\"\r\n" + Line("\"a\"") + BlankLines(7));
+  EXPECT_EQ(grid::MirrorGridToEditor(d.g), "\"\"\r\n" + Line("\"a\"") + BlankLines(7));
 }
 
 TEST(GridImport, AMissingClosingQuoteLeavesTheGridEmpty) {
@@ -261,7 +258,7 @@ TEST(GridImport, KeysAreFoundByTheLookupRules) {
       {'\x9C', false, 5, 2, '\x9C'},  {'\x8C', false, 5, 3, '\x9C'},
   };
   for (const Case& c : cases) {
-    const auto match = keyboard::FindKeyFor(c.c, c.keypad);
+    const auto match = grid::FindKeyFor(c.c, c.keypad);
     SCOPED_TRACE(testing::Message() << int(static_cast<unsigned char>(c.c)) << " " << c.keypad);
     ASSERT_EQ(match.has_value(), c.key >= 0);
     if (!match) continue;
@@ -274,7 +271,7 @@ TEST(GridImport, KeysAreFoundByTheLookupRules) {
 TEST(GridTiles, ANewTileCopiesItsKeyAndIsRefusedOutsideTheKeysTheCellsOrAFullTable) {
   Desk d;
   d.cells[41].solvedMark = 1;  // left by a tile removed earlier
-  EXPECT_EQ(keyboard::PlaceLetterTile(d.g, 29, 1, 3, 2, '\xE9', 0, 4, true),
+  EXPECT_EQ(grid::PlaceLetterTile(d.g, 29, 1, 3, 2, '\xE9', 0, 4, true),
             base::CellRect(d.state, 3, 2));
   const base::CellRecord& tile = d.cells[41];
   const base::CellRecord& key = d.cells[29];
@@ -290,12 +287,11 @@ TEST(GridTiles, ANewTileCopiesItsKeyAndIsRefusedOutsideTheKeysTheCellsOrAFullTab
     int key, column, line;
   } refused[] = {{-1, 0, 0}, {41, 0, 0}, {0, 20, 0}, {0, -1, 0}, {0, 0, 6}, {0, 0, -1}};
   for (const auto& r : refused) {
-    EXPECT_TRUE(
-        keyboard::PlaceLetterTile(d.g, r.key, 0, r.column, r.line, 'a', 1, 0, false).IsEmpty());
+    EXPECT_TRUE(grid::PlaceLetterTile(d.g, r.key, 0, r.column, r.line, 'a', 1, 0, false).IsEmpty());
   }
   d.state.itemCount = base::kMaxItems - 1;
-  EXPECT_FALSE(keyboard::PlaceLetterTile(d.g, 0, 0, 0, 0, 'a', 1, 0, false).IsEmpty());
-  EXPECT_TRUE(keyboard::PlaceLetterTile(d.g, 0, 0, 1, 0, 'a', 1, 0, false).IsEmpty());
+  EXPECT_FALSE(grid::PlaceLetterTile(d.g, 0, 0, 0, 0, 'a', 1, 0, false).IsEmpty());
+  EXPECT_TRUE(grid::PlaceLetterTile(d.g, 0, 0, 1, 0, 'a', 1, 0, false).IsEmpty());
   EXPECT_EQ(d.state.itemCount, base::kMaxItems);
 }
 
@@ -305,7 +301,7 @@ TEST(GridTiles, SolutionTilesAreRepaintedOneByOne) {
   d.grid.solution[1][2] = 'o';
   d.grid.solution[1][3] = '%';
   d.grid.solution[1][4] = 'u';
-  keyboard::PlaceSolutionTiles(d.g, true, false, false, d.repaint);
+  grid::PlaceSolutionTiles(d.g, true, false, false, d.repaint);
   ASSERT_EQ(d.Tiles(), 2);
   EXPECT_EQ(d.TileAt(9, 4), nullptr);
   EXPECT_EQ(d.TileAt(4, 1)->Letter(), 'u');
@@ -319,20 +315,20 @@ TEST(GridTiles, SolutionTilesAreRepaintedOneByOne) {
 TEST(GridChecks, AFixedExerciseCompletesWhenItsHiddenLettersAreWritten) {
   Desk d;
   ASSERT_TRUE(d.Load("un %\r\nch[at]", true));
-  keyboard::FixExercise(d.grid, true);
-  EXPECT_EQ(keyboard::CheckFixedExercise(d.cells, d.state, d.grid), 0);
+  grid::FixExercise(d.grid, true);
+  EXPECT_EQ(grid::CheckFixedExercise(d.cells, d.state, d.grid), 0);
   d.Place('a', 2, 1);
-  EXPECT_EQ(keyboard::CheckFixedExercise(d.cells, d.state, d.grid), 0);
+  EXPECT_EQ(grid::CheckFixedExercise(d.cells, d.state, d.grid), 0);
   d.Place('T', 3, 1);  // the wrong case is not the letter
-  EXPECT_EQ(keyboard::CheckFixedExercise(d.cells, d.state, d.grid), 0);
+  EXPECT_EQ(grid::CheckFixedExercise(d.cells, d.state, d.grid), 0);
   d.Place('t', 3, 1);
-  EXPECT_EQ(keyboard::CheckFixedExercise(d.cells, d.state, d.grid), 2);  // "%" is not waited for
+  EXPECT_EQ(grid::CheckFixedExercise(d.cells, d.state, d.grid), 2);  // "%" is not waited for
 
   // Hiding nothing, an exercise never counts as complete; fixing again forgets old hidden cells.
   ASSERT_TRUE(d.Load("un chat", true));
-  keyboard::FixExercise(d.grid, true);
-  EXPECT_EQ(keyboard::CheckFixedExercise(d.cells, d.state, d.grid), 0);
-  keyboard::FixExercise(d.grid, false);
+  grid::FixExercise(d.grid, true);
+  EXPECT_EQ(grid::CheckFixedExercise(d.cells, d.state, d.grid), 0);
+  grid::FixExercise(d.grid, false);
   EXPECT_EQ(d.grid.fixedText[0][0], ' ');
 }
 
@@ -351,7 +347,7 @@ TEST(GridChecks, TheListWordIgnoresTheLetterCase) {
       d.Place(c.written[i], static_cast<int>(i) + 2, 1);
     }
     d.Place('x', 10, 3);  // a tile outside the word does not matter
-    EXPECT_EQ(keyboard::CheckListWord(d.cells, d.state, d.grid), c.complete) << c.expected;
+    EXPECT_EQ(grid::CheckListWord(d.cells, d.state, d.grid), c.complete) << c.expected;
   }
 }
 
@@ -360,7 +356,7 @@ TEST(GridChecks, WordsAreSplitByBlanksAndMarks) {
       {"", 0},        {"chat", 1},     {"  le chat  ", 2},
       {"l'arbre", 2}, {"oui!non?", 2}, {"a,b.c;d:e`f", 6},
       {"...", 0},     {"un\tdeux", 2}, {"\xE9t\xE9", 1}};
-  for (const auto& [text, words] : cases) EXPECT_EQ(keyboard::CountWords(text), words) << text;
+  for (const auto& [text, words] : cases) EXPECT_EQ(grid::CountWords(text), words) << text;
 }
 
 TEST(GridMirror, GroupsAndHiddenRunsCloseWhereTheirLastCellIs) {
@@ -371,7 +367,7 @@ TEST(GridMirror, GroupsAndHiddenRunsCloseWhereTheirLastCellIs) {
   d.Place('d', 0, 1, 1, -1);  // made on the keyboard: no group
   d.Place('e', 38, 7, 0);
   d.Place('f', 39, 7, 0);  // the last cell closes the run before its own markup
-  EXPECT_EQ(keyboard::MirrorGridToEditor(d.g),
+  EXPECT_EQ(grid::MirrorGridToEditor(d.g),
             Line("(abc)") + Line("d") + BlankLines(5) + std::string(38, ' ') + "[e][f\r\n");
 }
 
@@ -391,13 +387,13 @@ TEST(GridMirror, WhatItWritesImportsBackUnchanged) {
     for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
     SCOPED_TRACE(testing::Message() << "round " << round << " text [" << text << "]");
     if (!d->Load(text, false, keypad)) continue;
-    const std::string once = keyboard::MirrorGridToEditor(d->g);
+    const std::string once = grid::MirrorGridToEditor(d->g);
     const auto shownText = d->grid.text;
     const auto shownVisibility = d->grid.visibility;
     ASSERT_TRUE(d->Load(once, false, keypad));
     EXPECT_EQ(d->grid.text, shownText);
     EXPECT_EQ(d->grid.visibility, shownVisibility);
-    ASSERT_EQ(keyboard::MirrorGridToEditor(d->g), once);
+    ASSERT_EQ(grid::MirrorGridToEditor(d->g), once);
   }
 }
 

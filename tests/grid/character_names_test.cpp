@@ -1,4 +1,4 @@
-#include "keyboard/character_names.h"
+#include "grid/character_names.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,10 @@
 
 namespace {
 
-using keyboard::ExpectedLetterAt;
-using keyboard::SpeakableText;
-using keyboard::TextToRead;
-using keyboard::WordAt;
+using grid::ExpectedLetterAt;
+using grid::SpeakableText;
+using grid::TextToRead;
+using grid::WordAt;
 
 constexpr bool kLong = true, kShort = false, kMath = true, kLetters = false;
 
@@ -178,7 +178,7 @@ class Grid : public ::testing::Test {
   base::AppState state;
   std::unique_ptr<base::CellTable> table = std::make_unique<base::CellTable>();
   base::CellTable& cells = *table;
-  keyboard::WritingGrid grid;
+  grid::WritingGrid grid;
 };
 
 TEST_F(Grid, WordEndsAtBlanksAndAtTheGridEdges) {

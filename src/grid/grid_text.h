@@ -8,20 +8,20 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/geometry.h"
+#include "grid/writing_grid.h"
 #include "keyboard/keyboard_pictures.h"
-#include "keyboard/writing_grid.h"
 
 // What is written in the grid: the cursor, the tiles resting in cells, the text they spell and
 // its markup ("title" on the first line, [hidden letters], (linked letters)), and the checks that
 // tell a finished word or exercise. Sounds, speech and the editor window are the callers'.
-namespace keyboard {
+namespace grid {
 
 // The grid and the tiles the text operations work on.
 struct GridTiles {
   base::AppState& state;  // geometry, keyCount, itemCount, zoom index, colours
   base::CellTable& cells;
   WritingGrid& grid;
-  const KeyboardPictures& pictures;  // glyphs of new tiles
+  const keyboard::KeyboardPictures& pictures;  // glyphs of new tiles
 };
 // Asks for a rectangle to be repainted. An empty function asks for nothing.
 using Repaint = std::function<void(const gfx::Rect&)>;
@@ -103,4 +103,4 @@ bool CheckListWord(const base::CellTable& cells, const base::AppState& state,
 int CheckFixedExercise(const base::CellTable& cells, const base::AppState& state,
                        const WritingGrid& grid, bool keypad = false);
 
-}  // namespace keyboard
+}  // namespace grid

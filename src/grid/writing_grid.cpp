@@ -1,6 +1,6 @@
-#include "keyboard/writing_grid.h"
+#include "grid/writing_grid.h"
 
-namespace keyboard {
+namespace grid {
 
 namespace {
 
@@ -50,4 +50,4 @@ void WritingGrid::TakeSnapshots() {
   visibilitySnapshot = visibility;
 }
 
-}  // namespace keyboard
+}  // namespace grid

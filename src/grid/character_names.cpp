@@ -1,11 +1,11 @@
-#include "keyboard/character_names.h"
+#include "grid/character_names.h"
 
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <utility>
 
-namespace keyboard {
+namespace grid {
 
 namespace {
 
@@ -248,4 +248,4 @@ std::string TextToRead(const base::AppState& state, const WritingGrid& grid, boo
   return said;
 }
 
-}  // namespace keyboard
+}  // namespace grid

@@ -1,11 +1,11 @@
-#include "keyboard/grid_text.h"
+#include "grid/grid_text.h"
 
 #include <algorithm>
 
-#include "keyboard/grid_cells.h"
+#include "grid/grid_cells.h"
 #include "text/cp1252.h"
 
-namespace keyboard {
+namespace grid {
 
 using cells::At;
 using cells::Fill;
@@ -209,4 +209,4 @@ int CheckFixedExercise(const base::CellTable& cells, const base::AppState& state
   return hiddenLetters;
 }
 
-}  // namespace keyboard
+}  // namespace grid

@@ -6,7 +6,7 @@
 
 #include "gfx/geometry.h"
 
-namespace keyboard {
+namespace grid {
 
 // The page the child writes on: up to 8 lines of 40 cells, and what each cell holds.
 struct WritingGrid {
@@ -53,4 +53,4 @@ struct WritingGrid {
   void TakeSnapshots();
 };
 
-}  // namespace keyboard
+}  // namespace grid
