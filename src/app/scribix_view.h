@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/config_abc.h"
+#include "app/dialog_actions.h"
 #include "app/icon_bar.h"
 #include "app/icon_table.h"
 #include "app/keyboard_look.h"
@@ -48,11 +49,11 @@ namespace app {
 // The program: the one window the child works in. Built with the platform's ports and driven
 // through its window messages; it owns every part of the program and hands each message to the
 // part that deals with it.
-class CScribixView : private exercises::ListActions, private exercises::EditorActions {
+class CScribixView {
  public:
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
                std::filesystem::path dataFolder);
-  ~CScribixView() override;
+  ~CScribixView();
   CScribixView(const CScribixView&) = delete;
   CScribixView& operator=(const CScribixView&) = delete;
 
@@ -79,9 +80,7 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   void ChooseBackgroundColour();
   void OpenManual();
   // Saves the settings file (not in the puzzle, whose settings live in its own file).
-  void WriteSettings() {
-    if (ActiveModule() != ModuleId::kPuzzle) settingsFile_.Write();
-  }
+  void WriteSettings() { dialogActions_.SaveSettings(); }
   // Saves the work of the active module, as quitting does.
   void SaveModuleText();
   // The settings kept between runs, as the file has them.
@@ -109,7 +108,6 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   CConfigABC& SettingsDialog() { return settingsDialog_; }
   puzzle::CConfigPuzzle& PuzzleDialog() { return puzzleDialog_; }
   speech::CAvert2& VoiceWarning() { return voiceWarning_; }
-  bool SettingsLoading() const override { return settingsFile_.loading != 0; }
   std::int32_t AutoPlace() const { return settingsFile_.autoPlace; }
   std::int32_t AutoAdvanceSeconds() const { return settingsFile_.autoAdvanceSeconds; }
   // The icons shown and the tooltips tested in the active module, in their order.
@@ -162,21 +160,6 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   // What the writing modules work on.
   exercises::WritingContext WritingParts();
 
-  // What the word-list dialog sets off.
-  void SaveSettings() override { WriteSettings(); }
-  void AutoAdvanceChanged(std::int32_t seconds) override;
-  void DictationButtonShownChanged(bool helpButton) override;
-  std::filesystem::path ListFolder() const override;
-
-  // What the text editor sets off.
-  void ImportIntoGrid(bool fixed) override;
-  bool FixExercise(bool on) override;
-  void ResetGrid() override;
-  void ReapplyGridSize() override;
-  void RelayoutView() override;
-  void SelectModule(int moduleMark) override;
-  exercises::ExerciseHeader CurrentHeader() const override;
-
   ports::Platform& platform_;
   base::AppState state_;
   base::Trace trace_;
@@ -202,6 +185,8 @@ class CScribixView : private exercises::ListActions, private exercises::EditorAc
   grid::TileBoard tileBoard_{state_, cells_, grid_, keyboardPictures_, selection_, held_};
   exercises::WordList wordList_;
 
+  // The word-list dialog's and the text editor's callbacks.
+  DialogActions dialogActions_;
   exercises::COpenList2 listDialog_;
   exercises::CCEdit editorDialog_;
   CConfigABC settingsDialog_;

@@ -1,4 +1,4 @@
-// The keyboard made for the active module, and the grid emptied.
+// The keyboard made for the active module.
 #include "app/scribix_view.h"
 
 namespace app {
@@ -13,17 +13,6 @@ void CScribixView::BuildKeyboard() {
   state_.lineGap = 25;
   layout_.LayoutView();
   Active().BuildKeys();
-}
-
-void CScribixView::ResetGrid() {
-  grid_.ResetTextLayers();
-  editorDialog_.SetTextFromProgram({});
-  state_.itemCount = state_.keyCount;
-  grid_.cursorCol = grid_.cursorRow = 0;
-  editorDialog_.SetFixedFromProgram(false);
-  grid::FixExercise(grid_, false);
-  // The tiles are gone: the screen must not go on showing them.
-  platform_.window.InvalidateAll(true);
 }
 
 }  // namespace app

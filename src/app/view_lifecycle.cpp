@@ -17,10 +17,13 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       speech_(platformPorts.voice),
       sounds_(platformPorts.sound, programFolder),
       tooltips_(platformPorts.window, platformPorts.dialogHost),
-      listDialog_(platformPorts.dialogHost, platformPorts.dialogs, *this, wordList_, random_,
-                  platformPorts.clock),
+      dialogActions_({state_, platformPorts.window, grid_, icons_, layout_, settingsFile_,
+                      settingsDialog_, editorDialog_, Shown(),
+                      [this](ModuleId target) { SelectModule(target); }}),
+      listDialog_(platformPorts.dialogHost, platformPorts.dialogs, dialogActions_, wordList_,
+                  random_, platformPorts.clock),
       editorDialog_(
-          platformPorts.dialogHost, platformPorts.dialogs, *this,
+          platformPorts.dialogHost, platformPorts.dialogs, dialogActions_,
           base::FolderWithCopy(programFolder, dataFolder, exercises::CCEdit::kExerciseFolderName) /
               exercises::CCEdit::kExerciseFolderName),
       settingsDialog_(platformPorts.dialogHost, keyboardLook_),
@@ -35,7 +38,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       keyboardLook_(state_, platformPorts.window, layout_, settingsFile_, settingsDialog_, voices_,
                     speech_, trace_, grid_, Shown(),
                     {[this] { WriteSettings(); }, [this] { SaveModuleText(); },
-                     [this] { BuildKeyboard(); }, [this] { ResetGrid(); }}),
+                     [this] { BuildKeyboard(); }, [this] { dialogActions_.ResetGrid(); }}),
       rewards_({backBuffer_, backBufferValid_, platformPorts.window}, platformPorts.clock,
                platformPorts.sound, platformPorts.timers, random_, state_, settingsDialog_,
                wordList_, grid_),
@@ -187,21 +190,6 @@ exercises::WritingModule* CScribixView::Writing() {
 ShownModule CScribixView::Shown() {
   return {[this] { return ActiveModule(); }, [this]() -> Module& { return Active(); },
           [this] { return Writing(); }};
-}
-
-void CScribixView::AutoAdvanceChanged(std::int32_t seconds) {
-  settingsFile_.autoAdvanceSeconds = seconds;
-}
-
-void CScribixView::DictationButtonShownChanged(bool helpButton) {
-  const gfx::Rect icon = icons_[helpButton ? IconHelp : IconSolution];
-  platform_.window.Invalidate(gfx::Rect::FromSize(icon.left, icon.top, 40, 40), true);
-}
-
-std::filesystem::path CScribixView::ListFolder() const {
-  // The user's copy of the sample lists once the program has made one.
-  const char* name = exercises::COpenList2::kListFolderName;
-  return base::FolderWithCopy(state_.programFolder, state_.dataFolder, name) / name;
 }
 
 void CScribixView::OpenManual() {
