@@ -16,7 +16,7 @@ struct StartedView {
 
 void FullScreenCompose(benchmark::State& state) {
   StartedView s;
-  s.view.SettingsDialog().OnAutoPlaceClicked(true);
+  s.view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   for (auto _ : state) {
     s.view.OnDraw({0, 0, 1200, 850});
     benchmark::DoNotOptimize(s.view.BackBuffer().Data());
@@ -26,7 +26,7 @@ BENCHMARK(FullScreenCompose)->Unit(benchmark::kMicrosecond);
 
 void RepaintOneKey(benchmark::State& state) {
   StartedView s;
-  const auto& key = s.view.Cells()[5];
+  const auto& key = s.view.Parts().cells[5];
   const gfx::Rect area = gfx::Rect::FromSize(key.posX, key.posY, key.width, key.height);
   for (auto _ : state) {
     s.view.OnDraw(area);

@@ -37,7 +37,7 @@ struct PuzzleView {
     view.OnDraw({0, 0, 1200, 850});
   }
   void ClickIcon(IconId id) {
-    const gfx::Rect r = view.Icons()[id];
+    const gfx::Rect r = view.Parts().icons[id];
     const gfx::Point centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     view.OnLButtonDown(base::mouse::kLeftButton, centre);
     view.OnLButtonUp(0, centre);
@@ -135,7 +135,7 @@ void EnterPuzzleWithA6000x4500Photograph(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    w.view.State().picturePath = copies[i++ % 2];
+    w.view.Parts().state.picturePath = copies[i++ % 2];
     const bool measured = ForgetPeak();
     state.ResumeTiming();
     w.ClickIcon(IconId::IconModulePuzzle);
@@ -143,7 +143,8 @@ void EnterPuzzleWithA6000x4500Photograph(benchmark::State& state) {
     state.PauseTiming();
     shown = std::max(shown, bench::ResidentBytes() - before);
     if (measured) peak = std::max(peak, PeakResidentBytes() - before);
-    if (w.view.Puzzle().PuzzleBitmap().IsNull()) state.SkipWithError("the photograph was refused");
+    if (w.view.Parts().puzzle.PuzzleBitmap().IsNull())
+      state.SkipWithError("the photograph was refused");
     w.ClickIcon(IconId::IconModuleFrench);
     std::filesystem::remove(w.data / "defautpuz");
     state.ResumeTiming();
@@ -162,16 +163,16 @@ void CutAt1000PiecesWithA6000x4500Photograph(benchmark::State& state) {
     return;
   }
   PuzzleView<> w;
-  w.view.State().picturePath = Photograph();
+  w.view.Parts().state.picturePath = Photograph();
   w.ClickIcon(IconId::IconModulePuzzle);
   w.view.OnDraw({0, 0, 1200, 850});
   int i = 0;
   for (auto _ : state) {
-    w.view.PuzzleDialog().OnPiecesTextChanged(i++ % 2 == 0 ? "1000" : "999");
+    w.view.Parts().puzzleDialog.OnPiecesTextChanged(i++ % 2 == 0 ? "1000" : "999");
     w.view.OnDraw({0, 0, 1200, 850});
-    benchmark::DoNotOptimize(w.view.State().keyCount);
+    benchmark::DoNotOptimize(w.view.Parts().state.keyCount);
   }
-  state.counters["pieces"] = w.view.State().keyCount;
+  state.counters["pieces"] = w.view.Parts().state.keyCount;
 }
 BENCHMARK(CutAt1000PiecesWithA6000x4500Photograph)->Unit(benchmark::kMillisecond);
 
@@ -181,31 +182,31 @@ void CutAt1000Pieces(benchmark::State& state) {
   int i = 0;
   for (auto _ : state) {
     // Alternating, so that every keystroke really cuts again.
-    w.view.PuzzleDialog().OnPiecesTextChanged(i++ % 2 == 0 ? "1000" : "999");
-    benchmark::DoNotOptimize(w.view.State().keyCount);
+    w.view.Parts().puzzleDialog.OnPiecesTextChanged(i++ % 2 == 0 ? "1000" : "999");
+    benchmark::DoNotOptimize(w.view.Parts().state.keyCount);
   }
-  state.counters["pieces"] = w.view.State().keyCount;
+  state.counters["pieces"] = w.view.Parts().state.keyCount;
 }
 BENCHMARK(CutAt1000Pieces)->Unit(benchmark::kMillisecond);
 
 void DragStepWith1000Pieces(benchmark::State& state) {
   PuzzleView<> w;
   w.ClickIcon(IconId::IconModulePuzzle);
-  w.view.PuzzleDialog().OnPiecesTextChanged("1000");
+  w.view.Parts().puzzleDialog.OnPiecesTextChanged("1000");
   w.ClickIcon(IconId::IconScatter);
   w.view.OnDraw({0, 0, 1200, 850});
-  const auto& s = w.view.State();
+  const auto& s = w.view.Parts().state;
   // The topmost piece, taken in its middle.
-  base::BuildDrawOrder(w.view.Cells(), s.itemCount, -1);
-  const int top = w.view.Cells().drawOrder[static_cast<std::size_t>(s.itemCount - 1)];
-  const auto& piece = w.view.Cells()[top];
+  base::BuildDrawOrder(w.view.Parts().cells, s.itemCount, -1);
+  const int top = w.view.Parts().cells.drawOrder[static_cast<std::size_t>(s.itemCount - 1)];
+  const auto& piece = w.view.Parts().cells[top];
   const gfx::Point from{piece.posX + piece.width / 2, piece.posY + piece.height / 2};
   w.view.OnLButtonDown(base::mouse::kLeftButton, from);
   int step = 0;
   for (auto _ : state) {
-    const gfx::Rect before = w.view.Held().dragRect.Inflated(5, 5);
+    const gfx::Rect before = w.view.Parts().held.dragRect.Inflated(5, 5);
     w.view.OnMouseMove(base::mouse::kLeftButton, {300 + (step % 40) * 7, 200 + (step % 17) * 5});
-    w.view.OnDraw(w.view.Held().dragRect.Union(before));
+    w.view.OnDraw(w.view.Parts().held.dragRect.Union(before));
     benchmark::DoNotOptimize(w.view.BackBuffer().Data());
     ++step;
   }
@@ -233,7 +234,7 @@ void EnterPuzzleWithA108MegapixelPhotograph(benchmark::State& state) {
       return;
     }
   }
-  w.view.State().picturePath = photo;
+  w.view.Parts().state.picturePath = photo;
   const long before = bench::ResidentBytes();
   long peak = 0;
   for (auto _ : state) {
@@ -242,14 +243,15 @@ void EnterPuzzleWithA108MegapixelPhotograph(benchmark::State& state) {
     w.view.OnDraw({0, 0, 1200, 850});
     if (measured) peak = std::max(peak, PeakResidentBytes() - before);
     state.PauseTiming();
-    if (w.view.Puzzle().PuzzleBitmap().IsNull()) state.SkipWithError("the photograph was refused");
+    if (w.view.Parts().puzzle.PuzzleBitmap().IsNull())
+      state.SkipWithError("the photograph was refused");
     w.ClickIcon(IconId::IconModuleFrench);
     std::filesystem::remove(w.data / "defautpuz");
     state.ResumeTiming();
   }
   std::filesystem::remove(photo);
   state.counters["peak_MB_above_start"] = static_cast<double>(peak) / (1024.0 * 1024.0);
-  state.counters["pieces"] = w.view.State().keyCount;
+  state.counters["pieces"] = w.view.Parts().state.keyCount;
 }
 BENCHMARK(EnterPuzzleWithA108MegapixelPhotograph)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -61,7 +61,7 @@ class Session {
     view_.OnLButtonUp(0, p);
   }
   void ClickIcon(base::icons::IconId icon) {
-    const gfx::Rect r = view_.Icons()[icon];
+    const gfx::Rect r = view_.Parts().icons[icon];
     Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
   }
   void Tick(int count) {
@@ -70,9 +70,9 @@ class Session {
 
   // A tile from key `key` dragged in five steps onto cell (column, line) and let go.
   void DropKey(int key, int column, int line) {
-    const base::CellRecord& k = view_.Cells()[key];
+    const base::CellRecord& k = view_.Parts().cells[key];
     const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
-    const gfx::Rect cell = base::CellRect(view_.State(), column, line);
+    const gfx::Rect cell = base::CellRect(view_.Parts().state, column, line);
     const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
     view_.OnLButtonDown(base::mouse::kLeftButton, from);
     for (int i = 1; i <= 5; ++i) {
@@ -86,15 +86,15 @@ class Session {
   void ClearGrid() {
     ClickIcon(base::icons::IconClear);
     // The tiles fly home; the grid is cleared once they are there.
-    for (int i = 0; i < 400 && view_.Grid().clearing != 0; ++i) Tick(1);
+    for (int i = 0; i < 400 && view_.Parts().grid.clearing != 0; ++i) Tick(1);
     Paint();
   }
 
   // Each word of the list dictated and solved with its solution, then rewarded.
   void Dictate(int words) {
     const auto list = bench::ProgramFolder() / "Liste-de-mots" / "animaux.txt";
-    view_.ListDialog().SetListPath(text::TextFromPath(list));
-    view_.ListDialog().LoadList(view_.ListDialog().listPath);
+    view_.Parts().listDialog.SetListPath(text::TextFromPath(list));
+    view_.Parts().listDialog.LoadList(view_.Parts().listDialog.listPath);
     ClickIcon(base::icons::IconModuleList);
     for (int w = 0; w < words; ++w) {
       ClickIcon(base::icons::IconNextWord);
@@ -110,11 +110,11 @@ class Session {
   void SolvePuzzle() {
     ClickIcon(base::icons::IconModuleFrench);  // the puzzle is entered from a writing module
     ClickIcon(base::icons::IconModulePuzzle);
-    view_.PuzzleDialog().OnPiecesTextChanged(++puzzles_ % 2 == 1 ? "1000" : "999");
+    view_.Parts().puzzleDialog.OnPiecesTextChanged(++puzzles_ % 2 == 1 ? "1000" : "999");
     ClickIcon(base::icons::IconScatter);
     Paint();
-    const auto& s = view_.State();
-    auto& cells = view_.Cells();
+    const auto& s = view_.Parts().state;
+    auto& cells = view_.Parts().cells;
     for (int tries = 0; tries < 2 * s.keyCount; ++tries) {
       base::BuildDrawOrder(cells, s.itemCount, -1);
       int top = -1;
@@ -132,7 +132,7 @@ class Session {
       view_.OnLButtonUp(0, to);
       Tick(1);
     }
-    piecesPlaced_ = view_.Puzzle().placedCount;
+    piecesPlaced_ = view_.Parts().puzzle.placedCount;
     piecesCut_ = s.keyCount;
     Tick(20);
     Paint();
@@ -140,8 +140,8 @@ class Session {
 
   // The whole cycle of word rewards, the fixed text's reward and the blink of a found word.
   void Rewards() {
-    view_.Grid().gridBounds =
-        base::CellRect(view_.State(), 3, 1).Union(base::CellRect(view_.State(), 9, 2));
+    view_.Parts().grid.gridBounds =
+        base::CellRect(view_.Parts().state, 3, 1).Union(base::CellRect(view_.Parts().state, 9, 2));
     for (int i = 0; i < 6; ++i) view_.OnTimer(base::kTimerWordSuccess);
     view_.OnTimer(base::kTimerFixedSuccess);
     view_.OnTimer(base::kTimerBlink);

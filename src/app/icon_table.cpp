@@ -16,15 +16,16 @@ std::span<const IconCommand> IconTable::Rows() {
       // The dictation's own icons. A button the teacher hid does nothing where it stood.
       {IconHelp, kList,
        [](V& v) {
-         if (!v.listDialog_.hideHelp) v.list_.Dictation().Help();
+         if (!v.dialogs_.list.hideHelp) v.modules_.list.Dictation().Help();
        },
        true, kNothing},
       {IconSolution, kList,
        [](V& v) {
-         if (v.listDialog_.hideSolution) return;
-         v.list_.Dictation().Solution();
+         if (v.dialogs_.list.hideSolution) return;
+         v.modules_.list.Dictation().Solution();
          if (v.settingsFile_.autoAdvanceSeconds > 0) {
-           v.platform_.timers.Start(base::kTimerNextWord, v.settingsFile_.autoAdvanceSeconds * 1000);
+           v.platform_.timers.Start(base::kTimerNextWord,
+                                    v.settingsFile_.autoAdvanceSeconds * 1000);
          }
        },
        true, kNothing},
@@ -32,7 +33,7 @@ std::span<const IconCommand> IconTable::Rows() {
       {IconRepeatWord, kList,
        [](V& v) {
          if (v.wordList_.currentEntry >= 0) {
-           v.list_.Dictation().Instruction(v.wordList_.currentEntry);
+           v.modules_.list.Dictation().Instruction(v.wordList_.currentEntry);
          }
        },
        true, kNothing},
@@ -44,7 +45,7 @@ std::span<const IconCommand> IconTable::Rows() {
        kIcon},
       {IconRepeat, kWritingModules, [](V& v) { v.Writing()->RepeatInstruction(); }, true, kIcon},
       {IconReadText, kWritingModules, [](V& v) { v.Writing()->ReadTextAloud(); }, true, kIcon},
-      {IconStopReading, kWritingModules, [](V& v) { v.speech_.Silence(); }, true, kIcon},
+      {IconStopReading, kWritingModules, [](V& v) { v.voice_.speech.Silence(); }, true, kIcon},
       {IconModuleEdit, kWritingModules,
        [](V& v) {
          v.platform_.dialogHost.Hide(ports::DialogId::kEditor);
@@ -52,13 +53,14 @@ std::span<const IconCommand> IconTable::Rows() {
        },
        true, kNothing},
       // The puzzle's icons.
-      {IconSavePuzzle, kPuzzle, [](V& v) { v.puzzle_.SavePuzzleAs(); }, true, kWhole},
-      {IconLoadPuzzle, kPuzzle, [](V& v) { v.puzzle_.OpenPictureOrPuzzle(); }, true, kWhole},
-      {IconScatter, kPuzzle, [](V& v) { v.puzzle_.ScatterPieces(); }, true, kWhole},
-      {IconModel, kPuzzle, [](V& v) { v.puzzle_.ToggleModel(); }, true, kWhole},
+      {IconSavePuzzle, kPuzzle, [](V& v) { v.modules_.puzzle.SavePuzzleAs(); }, true, kWhole},
+      {IconLoadPuzzle, kPuzzle, [](V& v) { v.modules_.puzzle.OpenPictureOrPuzzle(); }, true,
+       kWhole},
+      {IconScatter, kPuzzle, [](V& v) { v.modules_.puzzle.ScatterPieces(); }, true, kWhole},
+      {IconModel, kPuzzle, [](V& v) { v.modules_.puzzle.ToggleModel(); }, true, kWhole},
       // Hidden, the solution icon is no icon at all: a press there takes the piece under it.
       {IconPuzzleSolution, kPuzzle, [](V& v) { v.ShowPuzzleSolution(); }, true, kNothing, false,
-       [](const V& v) { return !v.puzzleDialog_.hideSolution; }},
+       [](const V& v) { return !v.dialogs_.puzzle.hideSolution; }},
       {IconSettings, kWritingModules,
        [](V& v) {
          v.platform_.dialogHost.Hide(ports::DialogId::kSettings);

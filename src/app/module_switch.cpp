@@ -37,7 +37,7 @@ void ModuleSwitch::Select(ModuleId next) {
   if (steps_.afterEnter) steps_.afterEnter(left, next);
 }
 
-ModuleSwitch CScribixView::MakeModuleSwitch() {
+ModuleSwitch::Steps CScribixView::ModuleSteps() {
   ModuleSwitch::Steps steps;
   steps.pause = [this](int ms) { Delay(ms); };
   steps.layOutKeyboard = [this] { BuildKeyboard(); };
@@ -61,28 +61,28 @@ ModuleSwitch CScribixView::MakeModuleSwitch() {
       platform_.window.InvalidateAll(true);
     }
   };
-  return ModuleSwitch({&french_, &list_, &math_, &puzzle_}, std::move(steps));
+  return steps;
 }
 
 void CScribixView::SelectModule(ModuleId target) {
   // What a press on the module's icon does before the switch, without the press itself.
   tooltips_.HideShown();
-  if (puzzleMode() == 1) {
-    editorDialog_.SetFixedFromProgram(false);
+  if (ActiveModule() == ModuleId::kPuzzle) {
+    dialogs_.editor.SetFixedFromProgram(false);
   } else if (target == ActiveModule()) {
     // The module already shown: its exercise is no longer fixed.
     Writing()->UntickFixed();
     return;
   } else if (settingsFile_.autoPlace != 0) {
-    platform_.window.Invalidate(grid_.cursorRect, true);
+    platform_.window.Invalidate(board_.grid.cursorRect, true);
   }
   tooltips_.Forget(false);
-  held_.selectedPiece = -1;
-  modules_.Select(target);
+  board_.held.selectedPiece = -1;
+  modules_.switcher.Select(target);
 }
 
 void CScribixView::SaveModuleText() {
-  modules_.SaveWork();
+  modules_.switcher.SaveWork();
 }
 
 bool CScribixView::QuitProgram() {
@@ -95,24 +95,19 @@ bool CScribixView::QuitProgram() {
   return true;
 }
 
-void CScribixView::RepaintModuleIcons(bool puzzle, bool math, bool notMath, bool list) {
+void CScribixView::RepaintModuleIcons(ModuleId module) {
   auto repaint = [&](std::initializer_list<IconId> ids) {
     for (IconId id : ids) platform_.window.Invalidate(icons_[id], true);
   };
-  if (puzzle) {
+  if (module == ModuleId::kPuzzle) {
     repaint(
         {IconScatter, IconPuzzleSolution, IconSettings, IconModel, IconLoadPuzzle, IconSavePuzzle});
-  } else if (list) {
+  } else if (module == ModuleId::kListe) {
     repaint({IconSolution, IconNextWord, IconWordLists, IconModuleList, IconRepeatWord,
              IconReadText, IconHelp});
-  } else if (math || notMath) {
+  } else {
     repaint({IconRepeat, IconModuleEdit, IconKeyboard});
   }
-}
-
-void CScribixView::RepaintModuleIcons(ModuleId module) {
-  const bool math = module == ModuleId::kMathematique;
-  RepaintModuleIcons(module == ModuleId::kPuzzle, math, !math, module == ModuleId::kListe);
 }
 
 }  // namespace app

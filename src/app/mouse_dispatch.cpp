@@ -20,19 +20,19 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   // A press puts the tooltip away; it comes back once the mouse rests again.
   tooltips_.HideShown();
   PressFeedback(point);
-  const gfx::Rect area =
-      puzzleMode() == 1 ? HandlePuzzleClick(flags, point) : HandleClick(flags, point);
+  const gfx::Rect area = ActiveModule() == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point)
+                                                             : HandleClick(flags, point);
   if (!area.IsEmpty()) platform_.window.Invalidate(area, true);
 }
 
 void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
   state_.mouseDown = 0;
-  Active().OnLButtonUp(flags, point);
+  modules_.switcher.Active().OnLButtonUp(flags, point);
 }
 
 void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
   // Only the puzzle answers a double click: it brings a piece home.
-  if (puzzleMode() == 1) puzzle_.PlacePieceAutomatically(point);
+  if (ActiveModule() == ModuleId::kPuzzle) modules_.puzzle.PlacePieceAutomatically(point);
 }
 
 bool CScribixView::Answers(const IconCommand& row, gfx::Point point) const {
@@ -55,9 +55,9 @@ gfx::Rect CScribixView::RepaintAfter(const IconCommand& row) const {
 }
 
 void CScribixView::DrawNow(const gfx::Rect& area) {
-  if (!backBufferValid_ || area.IsEmpty()) return;
-  base::BuildDrawOrder(cells_, state_.itemCount, held_.selectedPiece);
-  gfx::Canvas canvas(backBuffer_, area.Intersect(backBuffer_.Bounds()));
+  if (!backBuffer_.valid || area.IsEmpty()) return;
+  base::BuildDrawOrder(board_.cells, state_.itemCount, board_.held.selectedPiece);
+  gfx::Canvas canvas(backBuffer_.image, area.Intersect(backBuffer_.image.Bounds()));
   PaintScreen(canvas);
   platform_.window.ShowNow(area);
 }
@@ -72,20 +72,20 @@ void CScribixView::PressFeedback(gfx::Point point) {
       picture = state_.keyboardShown == 1 ? PictureKeyboardOn : PictureKeyboardOff;
     } else if (shown.icon == IconSound) {
       state_.soundOn = state_.soundOn == 1 ? 0 : 1;
-      if (state_.soundOn == 0) speech_.Silence();
+      if (state_.soundOn == 0) voice_.speech.Silence();
       picture = state_.soundOn == 1 ? PictureSoundOn : PictureSoundOff;
     }
-    if (backBufferValid_) {
+    if (backBuffer_.valid) {
       // Pressed: the picture sinks by a pixel for a moment.
-      gfx::Canvas canvas(backBuffer_, rect.Intersect(backBuffer_.Bounds()));
+      gfx::Canvas canvas(backBuffer_.image, rect.Intersect(backBuffer_.image.Bounds()));
       canvas.Fill(rect, state_.backgroundColour);
       gfx::DrawBitmapCentred(canvas, gfx::ViewOf(icons_.Bitmap(picture)),
                              {rect.left + 1, rect.top + 1, rect.right, rect.bottom}, false);
       platform_.window.ShowNow(rect);
     }
     Delay(kPressFeedbackMs);
-    if (backBufferValid_) {
-      gfx::Canvas canvas(backBuffer_, rect.Intersect(backBuffer_.Bounds()));
+    if (backBuffer_.valid) {
+      gfx::Canvas canvas(backBuffer_.image, rect.Intersect(backBuffer_.image.Bounds()));
       canvas.Fill(rect, state_.backgroundColour);
       gfx::DrawBitmapCentred(canvas, gfx::ViewOf(icons_.Bitmap(picture)), rect, false);
       platform_.window.ShowNow(rect);
@@ -116,7 +116,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     return {};
   }
 
-  if (settingsFile_.autoPlace != 0) platform_.window.Invalidate(grid_.cursorRect, true);
+  if (settingsFile_.autoPlace != 0) platform_.window.Invalidate(board_.grid.cursorRect, true);
   tooltips_.Forget(false);
 
   // At the small icon sizes the dictation's "next word" is drawn over most of the puzzle's
@@ -124,15 +124,15 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   const bool onPuzzleIcon =
       in(IconModulePuzzle) && !(current == ModuleId::kListe && in(IconNextWord));
   if (onPuzzleIcon) {
-    modules_.Select(ModuleId::kPuzzle);
+    modules_.switcher.Select(ModuleId::kPuzzle);
     return {};
   }
 
   if (target) {
-    const int hit = grid::HitTest(cells_, state_.itemCount, point);
-    held_.selectedPiece = hit;
-    modules_.Select(*target);
-    return Active().OnLButtonDown(flags, point, hit);
+    const int hit = grid::HitTest(board_.cells, state_.itemCount, point);
+    board_.held.selectedPiece = hit;
+    modules_.switcher.Select(*target);
+    return modules_.switcher.Active().OnLButtonDown(flags, point, hit);
   }
 
   // The icons in the program's order; the press reaches the keys and tiles once no icon ended
@@ -141,8 +141,8 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
   int hit = -1;
   const auto pick = [&] {
     if (picked) return;
-    hit = grid::HitTest(cells_, state_.itemCount, point);
-    held_.selectedPiece = hit;
+    hit = grid::HitTest(board_.cells, state_.itemCount, point);
+    board_.held.selectedPiece = hit;
     picked = true;
   };
   for (const IconCommand& row : IconTable::Rows()) {
@@ -152,7 +152,7 @@ gfx::Rect CScribixView::HandleClick(unsigned flags, gfx::Point point) {
     if (row.endsClick) return RepaintAfter(row);
   }
   pick();
-  return Active().OnLButtonDown(flags, point, hit);
+  return modules_.switcher.Active().OnLButtonDown(flags, point, hit);
 }
 
 }  // namespace app

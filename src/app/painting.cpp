@@ -5,32 +5,32 @@
 namespace app {
 
 void CScribixView::OnDraw(gfx::Rect clip) {
-  base::BuildDrawOrder(cells_, state_.itemCount, held_.selectedPiece);
+  base::BuildDrawOrder(board_.cells, state_.itemCount, board_.held.selectedPiece);
   PreparePaint();
   const gfx::Size client = platform_.window.ClientSize();
-  if (!backBufferValid_ || backBuffer_.GetSize() != client) {
+  if (!backBuffer_.valid || backBuffer_.image.GetSize() != client) {
     // After a resize the whole client area is composed once into a new buffer.
-    backBuffer_ = gfx::Image(client.width, client.height);
-    backBufferValid_ = true;
-    clip = backBuffer_.Bounds();
+    backBuffer_.image = gfx::Image(client.width, client.height);
+    backBuffer_.valid = true;
+    clip = backBuffer_.image.Bounds();
   }
-  gfx::Canvas canvas(backBuffer_, clip);
+  gfx::Canvas canvas(backBuffer_.image, clip);
   PaintScreen(canvas);
 }
 
 void CScribixView::PreparePaint() {
   if (state_.frenchTextPending == 1) {
-    french_.LoadText();
+    modules_.french.LoadText();
     state_.frenchTextPending = 0;
   }
   icons_.UpdateRects(platform_.window.ClientSize());
-  Active().PreparePaint();
+  modules_.switcher.Active().PreparePaint();
 }
 
 void CScribixView::PaintScreen(gfx::Canvas& canvas) const {
   const gfx::Size client = platform_.window.ClientSize();
   canvas.Fill(gfx::Rect{0, 0, client.width, client.height}, state_.backgroundColour);
-  const Module& module = Active();
+  const Module& module = modules_.switcher.Active();
   module.PaintGrid(canvas);
   icons_.Draw(canvas, IconsShown());
   module.PaintItems(canvas);
@@ -40,14 +40,14 @@ void CScribixView::ChooseBackgroundColour() {
   const auto chosen = platform_.dialogs.ChooseColour(state_.backgroundColour);
   if (!chosen) return;
   state_.backgroundColour = *chosen;
-  Layout::ShadesForBackground(*chosen, puzzleMode() == 1, state_.backgroundShade1,
+  Layout::ShadesForBackground(*chosen, ActiveModule() == ModuleId::kPuzzle, state_.backgroundShade1,
                               state_.backgroundShade2);
   if (settingsFile_.loading == 0) {
     // The puzzle keeps the colours too; outside it only they change in its file.
-    if (puzzleMode() == 1) {
-      puzzle_.SavePuzzleState();
+    if (ActiveModule() == ModuleId::kPuzzle) {
+      modules_.puzzle.SavePuzzleState();
     } else {
-      puzzle_.SaveColoursOutsidePuzzle();
+      modules_.puzzle.SaveColoursOutsidePuzzle();
     }
   }
   WriteSettings();

@@ -9,36 +9,36 @@ namespace app {
 
 puzzle::PuzzleContext CScribixView::PuzzleParts() {
   return {state_,
-          cells_,
-          held_,
-          puzzleDialog_,
+          board_.cells,
+          board_.held,
+          dialogs_.puzzle,
           platform_,
           random_,
           keyboard::kKeypadLabels,
-          grid_.clearing,
-          editorDialog_.fixed,
+          board_.grid.clearing,
+          dialogs_.editor.fixed,
           settingsFile_.loading,
           [this](puzzle::PuzzleSound sound) {
             speech::SoundEffects::Switches switches;
             switches.soundOn = state_.soundOn == 1;
             switches.inPuzzle = true;
-            switches.puzzleNoSounds = puzzleDialog_.noSounds;
-            sounds_.Play(static_cast<int>(sound), switches);
+            switches.puzzleNoSounds = dialogs_.puzzle.noSounds;
+            voice_.sounds.Play(static_cast<int>(sound), switches);
           },
           [this] { rewards_.PlayFireworks(); },
           [this] {
-            editorDialog_.SetTextFromProgram({});
-            grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+            dialogs_.editor.SetTextFromProgram({});
+            grid::GridTiles g{state_, board_.cells, board_.grid, board_.pictures};
             grid::LoadTextIntoGrid(g, {}, false, false, {});
           },
           [this](IconId id) { return icons_[id]; }};
 }
 
 void CScribixView::ShowPuzzleSolution() {
-  grid::GridTiles g{state_, cells_, grid_, keyboardPictures_};
+  grid::GridTiles g{state_, board_.cells, board_.grid, board_.pictures};
   grid::ClearGrid(g, 0, true);
-  editorDialog_.SetTextFromProgram({});
-  puzzle_.ShowPuzzleSolution();
+  dialogs_.editor.SetTextFromProgram({});
+  modules_.puzzle.ShowPuzzleSolution();
 }
 
 gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
@@ -46,7 +46,7 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
 
   if (in(IconQuit) && QuitProgram()) return {};
 
-  editorDialog_.SetFixedFromProgram(false);
+  dialogs_.editor.SetFixedFromProgram(false);
   tooltips_.Forget(true);
 
   // "Charger un puzzle" and "Sauvegarder  le puzzle" are drawn over parts of the module
@@ -66,7 +66,7 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   }
 
   if (target) {
-    modules_.Select(*target);
+    modules_.switcher.Select(*target);
     return {};
   }
   for (const IconCommand& row : IconTable::Rows()) {
@@ -76,8 +76,8 @@ gfx::Rect CScribixView::HandlePuzzleClick(unsigned flags, gfx::Point point) {
   }
   // A piece lying under an icon is left where it is: the click is the icon's.
   if (topmost.has_value()) return {};
-  puzzle_.SelectPieceAt(point);
-  return puzzle_.PickUpSelected(flags, point);
+  modules_.puzzle.SelectPieceAt(point);
+  return modules_.puzzle.PickUpSelected(flags, point);
 }
 
 }  // namespace app

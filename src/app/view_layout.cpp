@@ -5,14 +5,15 @@ namespace app {
 
 void CScribixView::BuildKeyboard() {
   // A list without a selection keeps the grid as it is.
-  if (settingsDialog_.cellsSelection >= 0) {
-    state_.gridColumns = settingsDialog_.cellsSelection * 2 + 2;
+  if (dialogs_.settings.cellsSelection >= 0) {
+    state_.gridColumns = dialogs_.settings.cellsSelection * 2 + 2;
   }
-  if (settingsDialog_.linesSelection >= 0) state_.gridLines = settingsDialog_.linesSelection + 1;
+  if (dialogs_.settings.linesSelection >= 0)
+    state_.gridLines = dialogs_.settings.linesSelection + 1;
   state_.columnGap = 0;
   state_.lineGap = 25;
   layout_.LayoutView();
-  Active().BuildKeys();
+  modules_.switcher.Active().BuildKeys();
 }
 
 }  // namespace app

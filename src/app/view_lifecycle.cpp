@@ -14,40 +14,29 @@ namespace fs = std::filesystem;
 CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolder,
                            fs::path dataFolder)
     : platform_(platformPorts),
-      speech_(platformPorts.voice),
-      sounds_(platformPorts.sound, programFolder),
+      voice_(platformPorts.voice, platformPorts.sound, programFolder),
       tooltips_(platformPorts.window, platformPorts.dialogHost),
-      dialogActions_({state_, platformPorts.window, grid_, icons_, layout_, settingsFile_,
-                      settingsDialog_, editorDialog_, Shown(),
+      board_(state_),
+      dialogActions_({state_, platformPorts.window, board_.grid, icons_, layout_, settingsFile_,
+                      dialogs_.settings, dialogs_.editor, Shown(),
                       [this](ModuleId target) { SelectModule(target); }}),
-      listDialog_(platformPorts.dialogHost, platformPorts.dialogs, dialogActions_, wordList_,
-                  random_, platformPorts.clock),
-      editorDialog_(
-          platformPorts.dialogHost, platformPorts.dialogs, dialogActions_,
-          base::FolderWithCopy(programFolder, dataFolder, exercises::CCEdit::kExerciseFolderName) /
-              exercises::CCEdit::kExerciseFolderName),
-      settingsDialog_(platformPorts.dialogHost, keyboardLook_),
-      puzzleDialog_(platformPorts.dialogHost),
-      voiceWarning_(programFolder, dataFolder),
-      layout_(state_, platformPorts.window, platformPorts.pictures, keyboardPictures_, icons_,
-              settingsDialog_, Shown()),
+      dialogs_(platformPorts, dialogActions_, dialogActions_, keyboardLook_, wordList_, random_,
+               programFolder, dataFolder),
+      layout_(state_, platformPorts.window, platformPorts.pictures, board_.pictures, icons_,
+              dialogs_.settings, Shown()),
       settingsFile_(
-          state_, settingsDialog_, listDialog_, platformPorts.dialogHost,
+          state_, dialogs_.settings, dialogs_.list, platformPorts.dialogHost,
           [this](std::int32_t colours) { keyboardLook_.ApplyKeyboardColours(colours); },
           [this] { return layout_.ChosenZoomIndex(); }),
-      keyboardLook_(state_, platformPorts.window, layout_, settingsFile_, settingsDialog_, voices_,
-                    speech_, trace_, grid_, Shown(),
+      keyboardLook_(state_, platformPorts.window, layout_, settingsFile_, dialogs_.settings,
+                    voice_.voices, voice_.speech, trace_, board_.grid, Shown(),
                     {[this] { WriteSettings(); }, [this] { SaveModuleText(); },
                      [this] { BuildKeyboard(); }, [this] { dialogActions_.ResetGrid(); }}),
-      rewards_({backBuffer_, backBufferValid_, platformPorts.window}, platformPorts.clock,
-               platformPorts.sound, platformPorts.timers, random_, state_, settingsDialog_,
-               wordList_, grid_),
-      french_(WritingParts()),
-      list_(WritingParts()),
-      math_(WritingParts()),
-      puzzle_(PuzzleParts()),
-      modules_(MakeModuleSwitch()) {
-  speech_.Start();
+      rewards_({backBuffer_.image, backBuffer_.valid, platformPorts.window}, platformPorts.clock,
+               platformPorts.sound, platformPorts.timers, random_, state_, dialogs_.settings,
+               wordList_, board_.grid),
+      modules_(WritingParts(), PuzzleParts(), ModuleSteps()) {
+  voice_.speech.Start();
 
   state_.programFolder = std::move(programFolder);
   state_.dataFolder = std::move(dataFolder);
@@ -60,7 +49,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   state_.picturePath = state_.programFolder / puzzle::kPictureFolder / puzzle::kDefaultPictureFile;
 
   trace_.Line("dlgopenlist2\n");
-  listDialog_.autoAdvanceSelection = 0;
+  dialogs_.list.autoAdvanceSelection = 0;
 
   trace_.Line("InitBitmapBack\n");
   rewards_.LoadFireworks(platform_.pictures);
@@ -68,37 +57,37 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   trace_.Line("dlgEdit\n");
   trace_.Line("dlgconfigABC\n");
   trace_.Line("InitDS\n");
-  settingsDialog_.SetDefaults();
+  dialogs_.settings.SetDefaults();
 
   trace_.Line("dlgconfigP\n");
-  puzzleDialog_.noSounds = false;
-  puzzleDialog_.noEffects = false;
+  dialogs_.puzzle.noSounds = false;
+  dialogs_.puzzle.noEffects = false;
 
-  puzzle_.puzzleZoom = 1.0f;
-  puzzle_.modelZoom = 0.4f;
-  puzzle_.requestedPieces = puzzle::kDefaultPieces;
-  puzzle_.puzzleZoomIndex = puzzle::kDefaultPuzzleZoomIndex;
-  puzzle_.modelZoomIndex = puzzle::kDefaultModelZoomIndex;
+  modules_.puzzle.puzzleZoom = 1.0f;
+  modules_.puzzle.modelZoom = 0.4f;
+  modules_.puzzle.requestedPieces = puzzle::kDefaultPieces;
+  modules_.puzzle.puzzleZoomIndex = puzzle::kDefaultPuzzleZoomIndex;
+  modules_.puzzle.modelZoomIndex = puzzle::kDefaultModelZoomIndex;
   settingsFile_.autoPlace = 0;
   settingsFile_.autoAdvanceSeconds = 0;
-  grid_.cursorRect = {};
-  puzzleDialog_.ShowValues(puzzle_.puzzleZoomIndex, puzzle_.modelZoomIndex,
-                           puzzle_.requestedPieces);
+  board_.grid.cursorRect = {};
+  dialogs_.puzzle.ShowValues(modules_.puzzle.puzzleZoomIndex, modules_.puzzle.modelZoomIndex,
+                             modules_.puzzle.requestedPieces);
 
   trace_.Line("InitBitmap\n");
-  keyboardPictures_.Load(platform_.pictures, platform_.dialogs, state_.programFolder,
-                         state_.keyboardZoomIndex);
+  board_.pictures.Load(platform_.pictures, platform_.dialogs, state_.programFolder,
+                       state_.keyboardZoomIndex);
 
   trace_.Line("OpenB\n");
   layout_.LoadIcons();
 
-  grid_.ResetAll();
+  board_.grid.ResetAll();
 
   trace_.Line("InitialiseKey\n");
   BuildKeyboard();
   state_.keyCount = state_.itemCount = keyboard::kLetterKeys;
-  const std::int32_t colours = settingsDialog_.colourSelection;
-  const std::int32_t zoom = settingsDialog_.zoomSelection;
+  const std::int32_t colours = dialogs_.settings.colourSelection;
+  const std::int32_t zoom = dialogs_.settings.zoomSelection;
   platform_.window.InvalidateAll(true);
 
   trace_.Line("ChangeFontZ\n");
@@ -107,13 +96,49 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   trace_.Line("OnReadDefaut\n");
   settingsFile_.loading = 0;
   // A solved dictation word plays the next reward of the cycle.
-  list_.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
+  modules_.list.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
     rewards_.PlayWordReward(cells);
   };
 }
 
 CScribixView::~CScribixView() {
-  speech_.Shutdown();
+  voice_.speech.Shutdown();
+}
+
+ViewDialogs::ViewDialogs(ports::Platform& platform, exercises::ListActions& listActions,
+                         exercises::EditorActions& editorActions, SettingsActions& settingsActions,
+                         exercises::WordList& words, base::RandomGenerator& random,
+                         const fs::path& programFolder, const fs::path& dataFolder)
+    : list(platform.dialogHost, platform.dialogs, listActions, words, random, platform.clock),
+      editor(
+          platform.dialogHost, platform.dialogs, editorActions,
+          base::FolderWithCopy(programFolder, dataFolder, exercises::CCEdit::kExerciseFolderName) /
+              exercises::CCEdit::kExerciseFolderName),
+      settings(platform.dialogHost, settingsActions),
+      puzzle(platform.dialogHost),
+      voiceWarning(programFolder, dataFolder) {}
+
+ViewParts CScribixView::Parts() {
+  return {state_,
+          board_.cells,
+          board_.grid,
+          wordList_,
+          board_.held,
+          board_.keys,
+          board_.pictures,
+          icons_,
+          tooltips_.State(),
+          voice_.voices,
+          modules_.puzzle,
+          trace_,
+          voice_.speech,
+          settingsFile_,
+          dialogs_.list,
+          modules_.list.Dictation(),
+          dialogs_.editor,
+          dialogs_.settings,
+          dialogs_.puzzle,
+          dialogs_.voiceWarning};
 }
 
 int CScribixView::OnCreate() {
@@ -124,7 +149,7 @@ int CScribixView::OnCreate() {
 }
 
 void CScribixView::OnSize() {
-  backBufferValid_ = false;
+  backBuffer_.valid = false;
   if (ActiveModule() != ModuleId::kPuzzle) layout_.LayoutView();
 }
 
@@ -133,14 +158,14 @@ void CScribixView::FirstRunInit() {
   firstRunDone_ = true;
   trace_.Line("Init populate voice\n");
   speech::FoundVoices found = speech::DiscoverVoices(platform_.voices, trace_);
-  voices_ = std::move(found.table);
-  settingsDialog_.SetVoices(voices_.voiceNames, found.defaultVoice);
+  voice_.voices = std::move(found.table);
+  dialogs_.settings.SetVoices(voice_.voices.voiceNames, found.defaultVoice);
   if (found.defaultVoice >= 0) {
-    speech::SelectVoice(voices_, speech_, trace_, found.defaultVoice, speech::kStartupRate,
-                        speech::kStartupVolume);
+    speech::SelectVoice(voice_.voices, voice_.speech, trace_, found.defaultVoice,
+                        speech::kStartupRate, speech::kStartupVolume);
   }
   trace_.Line("END List desc3\n");
-  if (voiceWarning_.ShouldOffer(found.frenchVoices)) {
+  if (dialogs_.voiceWarning.ShouldOffer(found.frenchVoices)) {
     platform_.dialogHost.RunModal(ports::DialogId::kVoiceWarning);
   }
   trace_.Line("End populate voice\n");
@@ -155,32 +180,32 @@ void CScribixView::FirstRunInit() {
 
 exercises::WritingContext CScribixView::WritingParts() {
   return {state_,
-          tileBoard_,
-          keys_,
-          keyboardPictures_,
-          editorDialog_,
-          listDialog_,
+          board_.tiles,
+          board_.keys,
+          board_.pictures,
+          dialogs_.editor,
+          dialogs_.list,
           wordList_,
           settingsFile_.autoPlace,
-          settingsDialog_.noSounds,
-          settingsDialog_.noEffects,
+          dialogs_.settings.noSounds,
+          dialogs_.settings.noEffects,
           settingsFile_.autoAdvanceSeconds,
           platform_,
-          speech_,
-          sounds_,
+          voice_.speech,
+          voice_.sounds,
           [this](const gfx::Rect& area) { DrawNow(area); },
-          settingsDialog_.cellsSelection,
-          settingsDialog_.linesSelection};
+          dialogs_.settings.cellsSelection,
+          dialogs_.settings.linesSelection};
 }
 
 exercises::WritingModule* CScribixView::Writing() {
   switch (ActiveModule()) {
     case ModuleId::kFrancais:
-      return &french_;
+      return &modules_.french;
     case ModuleId::kListe:
-      return &list_;
+      return &modules_.list;
     case ModuleId::kMathematique:
-      return &math_;
+      return &modules_.math;
     case ModuleId::kPuzzle:
       break;
   }
@@ -188,8 +213,8 @@ exercises::WritingModule* CScribixView::Writing() {
 }
 
 ShownModule CScribixView::Shown() {
-  return {[this] { return ActiveModule(); }, [this]() -> Module& { return Active(); },
-          [this] { return Writing(); }};
+  return {[this] { return ActiveModule(); },
+          [this]() -> Module& { return modules_.switcher.Active(); }, [this] { return Writing(); }};
 }
 
 void CScribixView::OpenManual() {

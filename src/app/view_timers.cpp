@@ -14,7 +14,7 @@ void CScribixView::OnTimer(int id) {
       case base::TimerOwner::kCelebration:
         // A success signalled twice for the same word, or with no word on screen, ends here.
         if (!rewards_.OnCelebrationTimer(id)) return;
-        if (id == base::kTimerWordSuccess) list_.Dictation().Reward();
+        if (id == base::kTimerWordSuccess) modules_.list.Dictation().Reward();
         if (id == base::kTimerFixedSuccess) {
           exercises::WritingModule* writing = Writing();
           rewards_.PlayTextReward(writing != nullptr ? &writing->effectArea : nullptr);
@@ -26,13 +26,13 @@ void CScribixView::OnTimer(int id) {
         }
         break;
       case base::TimerOwner::kDictation:
-        if (!list_.Dictation().AdvanceDue()) break;
+        if (!modules_.list.Dictation().AdvanceDue()) break;
         // Killed first: a message shown by the next entry must not let the timer come again.
         platform_.timers.Kill(id);
         if (ActiveModule() == ModuleId::kListe) NextDictationEntry();
         break;
       case base::TimerOwner::kTileInput:
-        Active().OnTimer(id);
+        modules_.switcher.Active().OnTimer(id);
         break;
       case base::TimerOwner::kTooltips:
         tooltips_.Tick();
@@ -42,23 +42,23 @@ void CScribixView::OnTimer(int id) {
     }
   }
   // Every timer message moves on what moves by itself.
-  Active().Tick();
+  modules_.switcher.Active().Tick();
 }
 
 void CScribixView::NextDictationEntry() {
   rewards_.ForgetCelebrated();
-  list_.Dictation().NextEntry();
+  modules_.list.Dictation().NextEntry();
   // The automatic advance can come while the child holds a tile: the tiles are gone with it.
-  if (held_.selectedPiece >= state_.itemCount) {
-    held_.selectedPiece = -1;
-    selection_.selectionCount = 0;
+  if (board_.held.selectedPiece >= state_.itemCount) {
+    board_.held.selectedPiece = -1;
+    board_.selection.selectionCount = 0;
   }
 }
 
 void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
   tooltips_.MouseAt(point, TooltipTextAt(icons_, IconTips(), point));
-  if (held_.selectedPiece == -1) return;
-  const gfx::Rect moved = Active().OnMouseMove(flags, point);
+  if (board_.held.selectedPiece == -1) return;
+  const gfx::Rect moved = modules_.switcher.Active().OnMouseMove(flags, point);
   // A piece covers what it leaves behind with the pieces under it: no erasing.
   if (!moved.IsEmpty()) platform_.window.Invalidate(moved, ActiveModule() != ModuleId::kPuzzle);
 }
@@ -66,7 +66,7 @@ void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
 std::vector<IconShown> CScribixView::IconsShown() const {
   std::vector<IconShown> shown;
   AddCommonIcons(shown, state_.soundOn == 1);
-  Active().AddIcons(shown);
+  modules_.switcher.Active().AddIcons(shown);
   return shown;
 }
 
@@ -74,14 +74,14 @@ std::vector<IconTip> CScribixView::IconTips() const {
   std::vector<IconTip> tips;
   AddCommonTips(tips, state_.soundOn == 1);
   // Silent for want of a sound device or a voice: the sound icon says why.
-  if (!settingsDialog_.soundProblem.empty()) {
+  if (!dialogs_.settings.soundProblem.empty()) {
     for (IconTip& tip : tips) {
       if (tip.icon != IconSound) continue;
-      tip.text = state_.soundOn == 1 ? settingsDialog_.soundOnTip.c_str()
-                                     : settingsDialog_.soundOffTip.c_str();
+      tip.text = state_.soundOn == 1 ? dialogs_.settings.soundOnTip.c_str()
+                                     : dialogs_.settings.soundOffTip.c_str();
     }
   }
-  Active().AddTips(tips);
+  modules_.switcher.Active().AddTips(tips);
   return tips;
 }
 

@@ -157,7 +157,7 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   });
   // Where the program found its resources and where it writes, which pictures were missing, and
   // why it speaks or stays silent go into the start-up trace.
-  base::Trace& trace = view_->StartupTrace();
+  base::Trace& trace = view_->Parts().trace;
   trace.Line("Program folder: " + folders.program.string() + "\n");
   trace.Line("Data folder: " + folders.data.string() + "\n");
   for (const auto& missing : pictures_.Unreadable()) {
@@ -165,23 +165,24 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   }
   if (!voiceNote.empty()) trace.Line("Voice: " + voiceNote + "\n");
   // Nothing to be heard: the settings window and the sound icon tell the teacher why.
-  if (!voice_->IsAvailable()) view_->SettingsDialog().SetSoundProblem(voiceNote);
+  if (!voice_->IsAvailable()) view_->Parts().settingsDialog.SetSoundProblem(voiceNote);
   // Hidden until the "Configuration" icon shows it.
-  settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->SettingsDialog(), dialogHost_,
+  settingsWindow_ = std::make_unique<CConfigABCWindow>(view_->Parts().settingsDialog, dialogHost_,
                                                        *desktop_, folders.program, frame_.get());
   const platform::VoiceInstaller installer = platform::VoiceInstallerOfSystem();
   settingsWindow_->UseVoiceInstaller(installer.fileName);
-  view_->VoiceWarning().UseInstaller(installer.fileName, installer.warning);
+  view_->Parts().voiceWarning.UseInstaller(installer.fileName, installer.warning);
   // Hidden until the puzzle's "Configuration" icon shows it.
   puzzleWindow_ =
-      std::make_unique<CConfigPuzzleWindow>(view_->PuzzleDialog(), dialogHost_, frame_.get());
+      std::make_unique<CConfigPuzzleWindow>(view_->Parts().puzzleDialog, dialogHost_, frame_.get());
   // Hidden until the "Gestion des listes de mots" icon shows it.
-  listWindow_ = std::make_unique<COpenList2Window>(view_->ListDialog(), dialogHost_,
+  listWindow_ = std::make_unique<COpenList2Window>(view_->Parts().listDialog, dialogHost_,
                                                    folders.program, frame_.get());
   // Hidden until the "Module d'édition" icon shows it.
-  editorWindow_ = std::make_unique<CCEditWindow>(view_->EditorDialog(), dialogHost_, frame_.get());
+  editorWindow_ =
+      std::make_unique<CCEditWindow>(view_->Parts().editorDialog, dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
-    CAvert2Window warning(view_->VoiceWarning(), *desktop_, *clock_, *widget_, frame_.get());
+    CAvert2Window warning(view_->Parts().voiceWarning, *desktop_, *clock_, *widget_, frame_.get());
     warning.exec();
   });
   if (view_->OnCreate() != 0) return false;

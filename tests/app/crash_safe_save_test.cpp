@@ -59,22 +59,22 @@ std::string ListFileBytes(const std::string& box) {
   view.OnCreate();
   view.OnSize();
   view.OnTimer(base::kTimerFirstRun);
-  view.Puzzle().Enter();  // the picture cut into its pieces
+  view.Parts().puzzle.Enter();  // the picture cut into its pieces
   fake.dialogs.saveAnswer = data / "liste.txt";
   // Saving the list makes it the remembered one: the settings name it from the first save on.
-  view.ListDialog().SetListPath(text::TextFromPath(data / "liste.txt"));
+  view.Parts().listDialog.SetListPath(text::TextFromPath(data / "liste.txt"));
   const char byte = 1;
   if (write(ready, &byte, 1) != 1) _exit(3);
   close(ready);
   for (int round = 0; rounds == 0 || round < rounds; ++round) {
     const int k = round % 2;
-    view.SettingsDialog().OnNoEffectsClicked(k == 1);  // saves the settings
-    view.EditorDialog().OnTextChanged(v.text[k], 0, 0);
-    if (!view.EditorDialog().SaveExerciseFile(data / "defautabc", false, 5, 3)) _exit(4);
-    view.ListDialog().OnListTextEdited(v.list[k]);
-    view.ListDialog().SaveList();
-    view.Puzzle().placedCount = k * 7;
-    if (!view.Puzzle().WritePuzzleFile(data / "defautpuz")) _exit(5);
+    view.Parts().settingsDialog.OnNoEffectsClicked(k == 1);  // saves the settings
+    view.Parts().editorDialog.OnTextChanged(v.text[k], 0, 0);
+    if (!view.Parts().editorDialog.SaveExerciseFile(data / "defautabc", false, 5, 3)) _exit(4);
+    view.Parts().listDialog.OnListTextEdited(v.list[k]);
+    view.Parts().listDialog.SaveList();
+    view.Parts().puzzle.placedCount = k * 7;
+    if (!view.Parts().puzzle.WritePuzzleFile(data / "defautpuz")) _exit(5);
   }
   _exit(0);
 }

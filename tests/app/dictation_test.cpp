@@ -22,29 +22,30 @@ struct Dictating {
     const auto path = harness.data.Path() / "liste.txt";
     testing_support::WriteBytes(path, listFile);
     harness.fake.dialogs.openAnswer = path;
-    view->ListDialog().OpenList();
+    view->Parts().listDialog.OpenList();
     harness.ClickIcon(app::IconModuleList);
     SetCellsAcross(24);
   }
   // The window as wide as the grid's margins and that many cells (and a little more).
   void SetCellsAcross(int cells) {
     harness.fake.window.clientSize.width =
-        2 * view->State().gridLeft + cells * view->State().cellWidth + 20;
+        2 * view->Parts().state.gridLeft + cells * view->Parts().state.cellWidth + 20;
   }
   void Next() { harness.ClickIcon(app::IconNextWord); }
   // The expected characters of a line of the grid in use, '.' for a cell that expects nothing.
   std::string Expected(int line) const {
     std::string shown;
-    for (int c = 0; c < view->State().gridColumns; ++c) {
+    for (int c = 0; c < view->Parts().state.gridColumns; ++c) {
       const auto l = static_cast<std::size_t>(line);
       const auto k = static_cast<std::size_t>(c);
-      shown +=
-          view->Grid().enabled[l][k] != 0 ? static_cast<char>(view->Grid().expected[l][k]) : '.';
+      shown += view->Parts().grid.enabled[l][k] != 0
+                   ? static_cast<char>(view->Parts().grid.expected[l][k])
+                   : '.';
     }
     return shown;
   }
   std::string Spoken() { return harness.Spoken().empty() ? "" : harness.Spoken().back(); }
-  int Tiles() const { return view->State().itemCount - view->State().keyCount; }
+  int Tiles() const { return view->Parts().state.itemCount - view->Parts().state.keyCount; }
   std::vector<std::string> Messages() const {
     std::vector<std::string> texts;
     for (const auto& m : harness.fake.dialogs.messages) texts.push_back(m.text);
@@ -57,9 +58,9 @@ struct Dictating {
 
 TEST(Dictation, AListIsDictatedInFileOrderAndStartsAgain) {
   Dictating d("chat\nrat\nzoo\n");
-  EXPECT_EQ(d.view->Words().listCount(), 3);
+  EXPECT_EQ(d.view->Parts().words.listCount(), 3);
   EXPECT_EQ(d.view->ActiveModule(), ModuleId::kListe);
-  EXPECT_EQ(d.view->Words().currentEntry, -1);
+  EXPECT_EQ(d.view->Parts().words.currentEntry, -1);
   std::vector<std::string> said;
   for (int i = 0; i < 4; ++i) {
     d.Next();
@@ -70,22 +71,23 @@ TEST(Dictation, AListIsDictatedInFileOrderAndStartsAgain) {
   // 22 cells a line, 24 fit the window: centred from column 12 - 2, on the second line.
   EXPECT_EQ(d.Expected(1), "..........chat........");
   EXPECT_EQ(d.Expected(0), std::string(22, '.'));
-  EXPECT_EQ(d.view->Grid().pendingWord, 1);
+  EXPECT_EQ(d.view->Parts().grid.pendingWord, 1);
   d.harness.Paint();
-  EXPECT_EQ(d.view->Grid().cursorCol, 10);  // the cursor waits on the first letter
-  EXPECT_EQ(d.view->Grid().cursorRow, 1);
+  EXPECT_EQ(d.view->Parts().grid.cursorCol, 10);  // the cursor waits on the first letter
+  EXPECT_EQ(d.view->Parts().grid.cursorRow, 1);
 }
 
 TEST(Dictation, ARandomListIsDrawnAgainAtEveryPass) {
   Dictating d("un\ndeux\ntrois\nquatre\ncinq\nsix\nsept\nhuit\n");
-  d.view->ListDialog().OnRandomClicked(true);
+  d.view->Parts().listDialog.OnRandomClicked(true);
   std::vector<std::vector<std::string>> passes;
   for (int pass = 0; pass < 3; ++pass) {
     std::vector<std::string> order;
     for (int i = 0; i < 8; ++i) {
       d.Next();
       order.push_back(
-          d.view->Words().listEntries[static_cast<std::size_t>(d.view->Words().currentEntry)]);
+          d.view->Parts()
+              .words.listEntries[static_cast<std::size_t>(d.view->Parts().words.currentEntry)]);
     }
     passes.push_back(order);
     d.harness.fake.clock.calendar += 7;
@@ -119,7 +121,7 @@ TEST(Dictation, WithoutAListTheTeacherIsAskedToOpenOne) {
             harness.program.Path() / "Liste-de-mots");
   EXPECT_TRUE(hiddenWhileChoosing);
   EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kWordLists));
-  EXPECT_EQ(view.Words().currentEntry, -1);
+  EXPECT_EQ(view.Parts().words.currentEntry, -1);
   // The child who clicked hears what the box says.
   EXPECT_EQ(harness.Spoken(), std::vector<std::string>{exercises::Dictation::kEmptyListMessage});
 
@@ -128,7 +130,7 @@ TEST(Dictation, WithoutAListTheTeacherIsAskedToOpenOne) {
   testing_support::WriteBytes(path, "chat\nchien\n");
   harness.fake.dialogs.openAnswer = path;
   harness.ClickIcon(app::IconNextWord);
-  EXPECT_EQ(view.Words().currentEntry, 0);
+  EXPECT_EQ(view.Parts().words.currentEntry, 0);
   EXPECT_EQ(harness.Spoken().back(), "Ecris le mot : chat!");
 }
 
@@ -181,8 +183,8 @@ TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
   for (const Case& c : cases) {
     Dictating d(c.entry + "\n");
     d.SetCellsAcross(c.cellsAcross);
-    d.view->State().gridColumns = c.columns;
-    d.view->State().gridLines = c.lines;
+    d.view->Parts().state.gridColumns = c.columns;
+    d.view->Parts().state.gridLines = c.lines;
     d.Next();
     for (std::size_t l = 0; l < c.expected.size(); ++l) {
       EXPECT_EQ(d.Expected(static_cast<int>(l)), c.expected[l]) << c.entry << " line " << l;
@@ -192,7 +194,7 @@ TEST(Dictation, EntriesAreLaidOutOnOneLineOrWrappedAtWords) {
         << c.entry;
     // A rejected entry is not said, and the next request goes on to the following entry.
     EXPECT_EQ(d.harness.Spoken().size(), c.message.empty() ? 1u : 0u) << c.entry;
-    EXPECT_EQ(d.view->Words().currentEntry, 0) << c.entry;
+    EXPECT_EQ(d.view->Parts().words.currentEntry, 0) << c.entry;
   }
 }
 
@@ -203,13 +205,13 @@ TEST(Dictation, DollarSignsAreWrittenButNotSaidExceptByTheSolution) {
   EXPECT_EQ(d.Spoken(), "Ecris le mot : chat!");
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.Spoken(), "ch$at");
-  d.view->Dictation().Congratulation(0);
+  d.view->Parts().dictation.Congratulation(0);
   EXPECT_EQ(d.Spoken(),
             "Bravo!!! tu as \xE9"
             "cris le mot ::: chat!");
   d.Next();
   EXPECT_EQ(d.Spoken(), "Ecris la phrase : le chat!");
-  d.view->Dictation().Congratulation(1);
+  d.view->Parts().dictation.Congratulation(1);
   EXPECT_EQ(d.Spoken(),
             "Bravo!!! tu as \xE9"
             "cris la phrase ::: le chat!");
@@ -229,22 +231,22 @@ TEST(Dictation, TheSolutionLaysTheWholeEntryAsTiles) {
   EXPECT_EQ(d.Spoken(), "chat");
   ASSERT_EQ(d.Tiles(), 4);
   std::string letters;
-  for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
-    letters += d.view->Cells()[i].Letter();
-    EXPECT_EQ(d.view->Cells()[i].gridRow, 1);
+  for (int i = d.view->Parts().state.keyCount; i < d.view->Parts().state.itemCount; ++i) {
+    letters += d.view->Parts().cells[i].Letter();
+    EXPECT_EQ(d.view->Parts().cells[i].gridRow, 1);
   }
   EXPECT_EQ(letters, "chat");
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));  // no automatic advance
 
   // With an automatic advance the next entry follows.
-  d.view->ListDialog().OnAutoAdvanceChanged(1);
+  d.view->Parts().listDialog.OnAutoAdvanceChanged(1);
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.harness.fake.timers.running[base::kTimerNextWord], 3000);
 
   // Hidden by the teacher, the button does nothing where it stood.
   d.Next();
   const std::size_t said = d.harness.Spoken().size();
-  d.view->ListDialog().OnHideSolutionClicked(true);
+  d.view->Parts().listDialog.OnHideSolutionClicked(true);
   d.harness.ClickIcon(app::IconSolution);
   EXPECT_EQ(d.Tiles(), 0);
   EXPECT_EQ(d.harness.Spoken().size(), said);
@@ -258,28 +260,28 @@ TEST(Dictation, HelpTakesAWrongTileOrShowsTheNextLetter) {
   d.harness.WriteKeyInto(kC, 10, 1);
   d.harness.ClickIcon(app::IconHelp);
   ASSERT_EQ(d.Tiles(), 2);
-  EXPECT_EQ(d.view->Cells()[d.view->State().itemCount - 1].Letter(), 'h');
-  EXPECT_EQ(d.view->Cells()[d.view->State().itemCount - 1].gridCol, 11);
+  EXPECT_EQ(d.view->Parts().cells[d.view->Parts().state.itemCount - 1].Letter(), 'h');
+  EXPECT_EQ(d.view->Parts().cells[d.view->Parts().state.itemCount - 1].gridCol, 11);
 
   // A "t" where the "a" goes: taken away, and shown where the entry wants a "t".
   d.harness.WriteKeyInto(kT, 12, 1);
   d.harness.ClickIcon(app::IconHelp);
   std::string cells;
-  for (int i = d.view->State().keyCount; i < d.view->State().itemCount; ++i) {
-    const auto& r = d.view->Cells()[i];
+  for (int i = d.view->Parts().state.keyCount; i < d.view->Parts().state.itemCount; ++i) {
+    const auto& r = d.view->Parts().cells[i];
     cells += r.Letter() + std::to_string(r.gridCol) + " ";
   }
   EXPECT_EQ(cells, "c10 h11 t13 ");
 
   // Hidden by the list dialog, the help button does nothing.
-  d.view->ListDialog().OnHideHelpClicked(true);
+  d.view->Parts().listDialog.OnHideHelpClicked(true);
   d.harness.ClickIcon(app::IconHelp);
   EXPECT_EQ(d.Tiles(), 3);
 }
 
 TEST(Dictation, ASolvedEntryIsRewardedOnceAndTheNextOneFollows) {
   Dictating d("chat\nrat\n");
-  d.view->ListDialog().OnAutoAdvanceChanged(2);  // after 5 s
+  d.view->Parts().listDialog.OnAutoAdvanceChanged(2);  // after 5 s
   d.Next();
   d.harness.Paint();
   const std::size_t saidBefore = d.harness.Spoken().size();
@@ -300,7 +302,7 @@ TEST(Dictation, ASolvedEntryIsRewardedOnceAndTheNextOneFollows) {
 
   // Taken out and put back: no second reward.
   const std::size_t saidAfter = d.harness.Spoken().size();
-  const gfx::Rect cell = base::CellRect(d.view->State(), 13, 1);
+  const gfx::Rect cell = base::CellRect(d.view->Parts().state, 13, 1);
   const gfx::Point on{cell.left + 10, cell.top + 10};
   d.harness.Press(on);
   d.harness.MoveTo(on, {on.x, on.y + 200});
@@ -319,7 +321,7 @@ TEST(Dictation, ASolvedEntryIsRewardedOnceAndTheNextOneFollows) {
 // it would replace the new entry a few seconds later.
 TEST(Dictation, TheNextEntryAskedForCancelsThePendingAutomaticAdvance) {
   Dictating d("chat\nrat\nzoo\n");
-  d.view->ListDialog().OnAutoAdvanceChanged(1);  // after 3 s
+  d.view->Parts().listDialog.OnAutoAdvanceChanged(1);  // after 3 s
   d.Next();
   d.harness.Paint();
   d.harness.ClickIcon(app::IconSolution);
@@ -328,7 +330,7 @@ TEST(Dictation, TheNextEntryAskedForCancelsThePendingAutomaticAdvance) {
   d.Next();
   EXPECT_EQ(d.Spoken(), "Ecris le mot : rat!");
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
-  EXPECT_EQ(d.view->Words().currentEntry, 1);
+  EXPECT_EQ(d.view->Parts().words.currentEntry, 1);
 }
 
 // A dictation rewarded, then the French text: its rewards are its own, the list's guard leaves
@@ -355,13 +357,13 @@ TEST(Dictation, EntriesWithOeAndTheTypographicApostropheCanBeWritten) {
   Dictating d(
       "s\xC5\x93ur\nl\xE2\x80\x99"
       "eau\n");
-  const auto& key = d.view->Cells()[kPage];
+  const auto& key = d.view->Parts().cells[kPage];
   const gfx::Point page{key.posX + 5, key.posY + 5};
   d.Next();
   EXPECT_EQ(d.Expected(1), "..........s\x9Cur........");
   d.harness.WriteKeyInto(kS, 10, 1);
   d.harness.Click(page);
-  EXPECT_EQ(d.view->Cells()[kOe].Letter(), '\x9C');
+  EXPECT_EQ(d.view->Parts().cells[kOe].Letter(), '\x9C');
   d.harness.WriteKeyInto(kOe, 11, 1);
   d.harness.Click(page);
   d.harness.WriteKeyInto(kU, 12, 1);
@@ -392,13 +394,13 @@ TEST(Dictation, AListOfOneWordIsRewardedAtEveryPass) {
 TEST(Dictation, TheNextEntryComingWhileATileIsHeldLetsItGo) {
   Dictating d("chat\nrat\n");
   d.Next();
-  const auto& key = d.view->Cells()[kC];
+  const auto& key = d.view->Parts().cells[kC];
   const gfx::Point from{key.posX + 5, key.posY + 5};
   d.harness.Press(from);
   d.harness.MoveTo(from, {from.x, from.y - 100});
   ASSERT_EQ(d.Tiles(), 1);
   d.view->OnTimer(base::kTimerNextWord);
-  EXPECT_EQ(d.view->Held().selectedPiece, -1);
+  EXPECT_EQ(d.view->Parts().held.selectedPiece, -1);
   d.harness.MoveTo({from.x, from.y - 100}, {from.x, from.y - 200});
   d.harness.Release({from.x, from.y - 200});
   EXPECT_EQ(d.Tiles(), 0);
@@ -412,7 +414,7 @@ TEST(Dictation, TheAutomaticAdvanceOnlyActsInTheListModule) {
   d.harness.fake.timers.Start(base::kTimerNextWord, 3000);
   d.view->OnTimer(base::kTimerNextWord);
   EXPECT_FALSE(d.harness.fake.timers.IsRunning(base::kTimerNextWord));
-  EXPECT_EQ(d.view->Words().currentEntry, 0);
+  EXPECT_EQ(d.view->Parts().words.currentEntry, 0);
 }
 
 TEST(Dictation, TheInstructionIsRepeatedOnlyOnceThereIsAnEntryAndSoundIsOn) {
@@ -451,13 +453,13 @@ TEST(Dictation, ATileLandsOnlyNearAnAnswerCell) {
     SCOPED_TRACE(std::to_string(c.across) + ", " + std::to_string(c.down));
     Dictating d("chat\n");
     d.Next();
-    const base::AppState& s = d.view->State();
+    const base::AppState& s = d.view->Parts().state;
     const double diagonal = std::hypot(s.cellWidth, s.cellHeight);
     const gfx::Rect first = base::CellRect(s, 10, 1);
     const gfx::Point corner{first.left + static_cast<int>(std::lround(c.across * diagonal)),
                             first.top + static_cast<int>(std::lround(c.down * diagonal))};
     ASSERT_TRUE(s.gridLines > 2 && s.gridColumns > 14) << "the tile must fall inside the grid";
-    const base::CellRecord& key = d.view->Cells()[kC];
+    const base::CellRecord& key = d.view->Parts().cells[kC];
     const gfx::Point grab{key.width / 2, key.height / 2};
     const gfx::Point from{key.posX + grab.x, key.posY + grab.y};
     const gfx::Point to{corner.x + grab.x, corner.y + grab.y};
@@ -466,7 +468,7 @@ TEST(Dictation, ATileLandsOnlyNearAnAnswerCell) {
     d.harness.Release(to);
     if (c.lands) {
       ASSERT_EQ(d.Tiles(), 1);
-      const base::CellRecord& tile = d.view->Cells()[s.keyCount];
+      const base::CellRecord& tile = d.view->Parts().cells[s.keyCount];
       EXPECT_EQ(tile.gridCol, 10);
       EXPECT_EQ(tile.gridRow, 1);
       EXPECT_EQ(tile.posX, first.left);

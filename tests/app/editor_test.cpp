@@ -16,8 +16,8 @@ using testing_support::ViewHarness;
 using testing_support::WriteBytes;
 
 std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
-  const std::string s(text.begin(), text.begin() + view.State().gridColumns);
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  const std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
   return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
@@ -35,18 +35,18 @@ int Started(ViewHarness& harness, int timer) {
 TEST(Editor, WhatTheTeacherTypesAndMarksUpIsLaidDownInTheGrid) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("\"Ecris\"\r\nle chat dort", 12, 16);
   EXPECT_EQ(Line(view, 0), "le chat dort");
-  EXPECT_EQ(view.Grid().instructionText, "Ecris");
-  EXPECT_EQ(view.Grid().visibility[0][3], 1);
+  EXPECT_EQ(view.Parts().grid.instructionText, "Ecris");
+  EXPECT_EQ(view.Parts().grid.visibility[0][3], 1);
 
   // "chat" selected and hidden: its four cells hide their letters.
   editor.OnHideClicked();
   EXPECT_EQ(editor.text, "\"Ecris\"\r\nle [chat] dort");
   EXPECT_EQ(Line(view, 0), "le chat dort");
-  for (int c = 3; c < 7; ++c) EXPECT_EQ(view.Grid().visibility[0][c], 0) << c;
-  EXPECT_EQ(view.Grid().visibility[0][8], 1);
+  for (int c = 3; c < 7; ++c) EXPECT_EQ(view.Parts().grid.visibility[0][c], 0) << c;
+  EXPECT_EQ(view.Parts().grid.visibility[0][8], 1);
 
   // Linked without a selection: every word makes a group of its own.
   editor.OnSelectionChanged(0, 0);
@@ -55,8 +55,8 @@ TEST(Editor, WhatTheTeacherTypesAndMarksUpIsLaidDownInTheGrid) {
   editor.OnUnlinkClicked();
   editor.OnMakeVisibleClicked();
   EXPECT_EQ(editor.text, "\"Ecris\"\r\nle chat dort");
-  EXPECT_EQ(view.Grid().visibility[0][3], 1);
-  EXPECT_EQ(view.Grid().links[0][3], 0);
+  EXPECT_EQ(view.Parts().grid.visibility[0][3], 1);
+  EXPECT_EQ(view.Parts().grid.links[0][3], 0);
 
   // "Effacer tout" empties the text and the grid, and the screen shows it.
   editor.OnFixClicked(true);
@@ -64,39 +64,39 @@ TEST(Editor, WhatTheTeacherTypesAndMarksUpIsLaidDownInTheGrid) {
   editor.OnClearAllClicked();
   EXPECT_EQ(editor.text, "");
   EXPECT_FALSE(editor.fixed);
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
   EXPECT_EQ(Line(view, 0), "");
-  EXPECT_EQ(view.Grid().fixedText[0][0], ' ');
+  EXPECT_EQ(view.Parts().grid.fixedText[0][0], ' ');
   EXPECT_GT(harness.fake.window.invalidateAllCount, repaints);
 }
 
 TEST(Editor, AFixedExerciseFollowsItsTextAndIsNotFixedInTheDictation) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("un [ta]", 0, 0);
   editor.OnFixClicked(true);
   EXPECT_TRUE(editor.wordWrap);
-  EXPECT_EQ(view.Grid().fixedText[0][3], 't');
-  EXPECT_EQ(view.Grid().hidden[0][3], 1);
-  EXPECT_EQ(view.Grid().hidden[0][0], 0);
+  EXPECT_EQ(view.Parts().grid.fixedText[0][3], 't');
+  EXPECT_EQ(view.Parts().grid.hidden[0][3], 1);
+  EXPECT_EQ(view.Parts().grid.hidden[0][0], 0);
   // Typing on while it is fixed makes the fixed exercise again.
   editor.OnTextChanged("un [ta] [ti]", 0, 0);
-  EXPECT_EQ(view.Grid().fixedText[0][7], 'i');
-  EXPECT_EQ(view.Grid().hidden[0][7], 1);
+  EXPECT_EQ(view.Parts().grid.fixedText[0][7], 'i');
+  EXPECT_EQ(view.Parts().grid.hidden[0][7], 1);
   editor.OnFixClicked(false);
-  EXPECT_EQ(view.Grid().fixedText[0][3], ' ');
+  EXPECT_EQ(view.Parts().grid.fixedText[0][3], ' ');
 
   harness.ClickIcon(app::IconModuleList);
   ASSERT_EQ(view.ActiveModule(), ModuleId::kListe);
   editor.OnFixClicked(true);
-  EXPECT_EQ(view.Grid().fixedText[0][0], ' ');
+  EXPECT_EQ(view.Parts().grid.fixedText[0][0], ' ');
 }
 
 TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   const std::string french = "\"Ecris\"\r\nle [chat] dort";
   editor.OnTextChanged(french, 0, 0);
   editor.OnFixClicked(true);
@@ -123,8 +123,8 @@ TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   EXPECT_EQ(editor.loadedCopy, french);
   EXPECT_TRUE(editor.fixed);
   EXPECT_EQ(Line(view, 0), "le chat dort");
-  EXPECT_EQ(view.Grid().hidden[0][3], 1);
-  EXPECT_EQ(view.Grid().fixedText[0][8], 'd');
+  EXPECT_EQ(view.Parts().grid.hidden[0][3], 1);
+  EXPECT_EQ(view.Parts().grid.fixedText[0][8], 'd');
   ASSERT_FALSE(harness.fake.dialogHost.raised.empty());
   EXPECT_EQ(harness.fake.dialogHost.raised.back(), DialogId::kEditor);
 
@@ -134,13 +134,13 @@ TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   EXPECT_EQ(editor.text, sums);
   EXPECT_FALSE(editor.fixed);
   EXPECT_EQ(Line(view, 0), "1+2=3");
-  EXPECT_EQ(view.Grid().visibility[1][0], 0);
+  EXPECT_EQ(view.Parts().grid.visibility[1][0], 0);
 }
 
 TEST(Editor, APlainFileOpensWholeAndFailuresChangeNothingSilently) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   const auto plain = harness.data / "texte.txt";
   WriteBytes(plain, "le chat\r\n$ et # dort\n");
   harness.fake.dialogs.openAnswer = plain;
@@ -167,7 +167,7 @@ TEST(Editor, APlainFileOpensWholeAndFailuresChangeNothingSilently) {
 TEST(Editor, AccentsTypedByTheTeacherReachTheGridAndTheFileAsThemselves) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   const std::string accents =
       "\xE9t\xE9 \xE8re \xE0 \xE7"
       "a \x9C"
@@ -177,8 +177,8 @@ TEST(Editor, AccentsTypedByTheTeacherReachTheGridAndTheFileAsThemselves) {
   EXPECT_EQ(Line(view, 0), accents);
   // The letters a key shows became tiles carrying them.
   std::string tiles;
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    tiles += view.Cells()[i].Letter();
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    tiles += view.Parts().cells[i].Letter();
   }
   for (char c : {'\xE9', '\xE8', '\xE0', '\xE7'}) {
     EXPECT_NE(tiles.find(c), std::string::npos) << static_cast<int>(static_cast<unsigned char>(c));
@@ -192,18 +192,18 @@ TEST(Editor, AccentsTypedByTheTeacherReachTheGridAndTheFileAsThemselves) {
 TEST(Editor, AFixedExerciseCompletedByDropsIsCelebratedOnce) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("un [ta] [et]", 0, 0);
   editor.OnFixClicked(true);
 
   // A letter dropped on a letter the exercise shows is refused.
-  const int tiles = view.State().itemCount;
+  const int tiles = view.Parts().state.itemCount;
   harness.WriteKeyInto(KeyFor('a'), 0, 0);
-  EXPECT_EQ(view.State().itemCount, tiles);
+  EXPECT_EQ(view.Parts().state.itemCount, tiles);
   EXPECT_EQ(Line(view, 0), "un ta et");
   // Nor is a letter kept where the exercise has none.
   harness.WriteKeyInto(KeyFor('a'), 2, 0);
-  EXPECT_EQ(view.State().itemCount, tiles);
+  EXPECT_EQ(view.Parts().state.itemCount, tiles);
 
   harness.WriteKeyInto(KeyFor('t'), 3, 0);
   harness.WriteKeyInto(KeyFor('a'), 4, 0);
@@ -227,15 +227,15 @@ TEST(Editor, AFixedExerciseCompletedByDropsIsCelebratedOnce) {
 TEST(Editor, TextTypedWhileTheGridIsClearingIsKeptAndLaidDownAfterwards) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("le chat", 0, 0);
   harness.ClickIcon(app::IconClear);
-  ASSERT_EQ(view.Grid().clearing, 1);
+  ASSERT_EQ(view.Parts().grid.clearing, 1);
   EXPECT_EQ(editor.text, "");
   editor.OnTextChanged("un loup", 7, 7);
   EXPECT_EQ(Line(view, 0), "");  // not while the tiles go home
   harness.Tick(80);
-  ASSERT_EQ(view.Grid().clearing, 0);
+  ASSERT_EQ(view.Parts().grid.clearing, 0);
   EXPECT_EQ(editor.text, "un loup");
   EXPECT_EQ(Line(view, 0), "un loup");
 }
@@ -243,13 +243,13 @@ TEST(Editor, TextTypedWhileTheGridIsClearingIsKeptAndLaidDownAfterwards) {
 TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {
   ViewHarness harness;
   auto& view = harness.Create();
-  exercises::CCEdit& editor = view.EditorDialog();
+  exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("u[n]", 0, 0);
   editor.OnFixClicked(true);
-  view.SettingsDialog().OnAutoPlaceClicked(true);
-  view.Grid().cursorCol = 1;
-  view.Grid().cursorRow = 0;
-  const auto& key = view.Cells()[KeyFor('n')];
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
+  view.Parts().grid.cursorCol = 1;
+  view.Parts().grid.cursorRow = 0;
+  const auto& key = view.Parts().cells[KeyFor('n')];
   harness.Click({key.posX + 5, key.posY + 5});
   harness.Tick(60);
   EXPECT_EQ(Started(harness, base::kTimerFixedSuccess), 1);
@@ -270,7 +270,7 @@ TEST(Editor, TheFileDialogsOpenTheUsersCopiesOfTheSamplesOnceThereAreSome) {
     }
     const auto expected = copied ? harness.data.Path() : harness.program.Path();
     auto& view = harness.Create();
-    view.EditorDialog().OnOpenClicked();
+    view.Parts().editorDialog.OnOpenClicked();
     harness.ClickIcon(app::IconModuleList);
     harness.ClickIcon(app::IconNextWord);  // no list yet: the teacher is asked for one
     const auto& opened = harness.fake.dialogs.openRequests;
@@ -278,7 +278,7 @@ TEST(Editor, TheFileDialogsOpenTheUsersCopiesOfTheSamplesOnceThereAreSome) {
     // The exercises themselves, not the folder of the program's own files and its trace.
     EXPECT_EQ(opened[0].initialFolder, expected / "Exercices") << copied;
     EXPECT_EQ(opened[1].initialFolder, expected / "Liste-de-mots") << copied;
-    view.EditorDialog().OnSaveClicked();
+    view.Parts().editorDialog.OnSaveClicked();
     ASSERT_EQ(harness.fake.dialogs.saveRequests.size(), 1u);
     EXPECT_EQ(harness.fake.dialogs.saveRequests[0].initialFolder, expected / "Exercices");
   }

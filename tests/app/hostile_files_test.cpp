@@ -66,24 +66,24 @@ TEST_F(HostileFiles, AListThatCannotBeReadGivesAnEmptyListWithoutAMessage) {
     SCOPED_TRACE(h.what);
     WriteBytes(harness.data / "bonne.txt", "chat\r\nchien\r\n");
     Dialogs().openAnswer = harness.data / "bonne.txt";
-    View().ListDialog().OpenList();
-    ASSERT_EQ(View().Words().listCount(), 2);
+    View().Parts().listDialog.OpenList();
+    ASSERT_EQ(View().Parts().words.listCount(), 2);
 
     Dialogs().openAnswer = h.path;
-    View().ListDialog().OpenList();
-    EXPECT_EQ(View().Words().listCount(), 0);
-    EXPECT_TRUE(View().ListDialog().listText.empty());
+    View().Parts().listDialog.OpenList();
+    EXPECT_EQ(View().Parts().words.listCount(), 0);
+    EXPECT_TRUE(View().Parts().listDialog.listText.empty());
     EXPECT_TRUE(Dialogs().messages.empty());
   }
 }
 
 TEST_F(HostileFiles, AnExerciseThatCannotBeReadLeavesTheEditorAsItWas) {
-  View().EditorDialog().OnTextChanged("Le [chat].", 0, 0);
+  View().Parts().editorDialog.OnTextChanged("Le [chat].", 0, 0);
   for (const Hostile& h : HostilePaths(harness.data.Path())) {
     SCOPED_TRACE(h.what);
     Dialogs().openAnswer = h.path;
-    EXPECT_FALSE(View().EditorDialog().OnOpenClicked());
-    EXPECT_EQ(View().EditorDialog().text, "Le [chat].");
+    EXPECT_FALSE(View().Parts().editorDialog.OnOpenClicked());
+    EXPECT_EQ(View().Parts().editorDialog.text, "Le [chat].");
     EXPECT_TRUE(Dialogs().messages.empty());
   }
 }
@@ -95,8 +95,8 @@ TEST_F(HostileFiles, AListSavedWhereNoFileCanBeMadeIsToldWithItsPath) {
   for (const fs::path& target : {fs::path(longName), harness.data / "dossier.txt"}) {
     Dialogs().messages.clear();
     Dialogs().saveAnswer = target;
-    View().ListDialog().OnListTextEdited("chat\r\n");
-    View().ListDialog().SaveList();
+    View().Parts().listDialog.OnListTextEdited("chat\r\n");
+    View().Parts().listDialog.SaveList();
     ASSERT_EQ(Dialogs().messages.size(), 1u);
     EXPECT_EQ(Dialogs().messages[0].text.rfind("probl\xE8me d'ouverture du  fichier ", 0), 0u);
   }
@@ -107,16 +107,16 @@ TEST_F(HostileFiles, AListWhoseNameIsNotUtf8IsOpenedOrLeftEmptyButNeverBreaksThe
   const fs::path latin1 = harness.data / fs::path(std::string("\xE9t\xE9.txt"));
   WriteBytes(latin1, "soleil\r\n");
   Dialogs().openAnswer = latin1;
-  View().ListDialog().OpenList();
-  EXPECT_LE(View().Words().listCount(), 1);
+  View().Parts().listDialog.OpenList();
+  EXPECT_LE(View().Parts().words.listCount(), 1);
   EXPECT_TRUE(Dialogs().messages.empty());
   // The settings keep a name the program can write: the next start opens the same list.
   View().WriteSettings();
   ViewHarness next;
   fs::copy_file(harness.data / "defaut", next.data / "defaut");
   next.Create().OnTimer(base::kTimerFirstRun);
-  EXPECT_EQ(next.View().ListDialog().listPath, View().ListDialog().listPath);
-  EXPECT_EQ(next.View().Words().listEntries, View().Words().listEntries);
+  EXPECT_EQ(next.View().Parts().listDialog.listPath, View().Parts().listDialog.listPath);
+  EXPECT_EQ(next.View().Parts().words.listEntries, View().Parts().words.listEntries);
   EXPECT_TRUE(next.fake.dialogs.messages.empty());
 }
 
@@ -129,7 +129,8 @@ TEST(HostileSettings, ASettingsFileThatIsAFifoOrAFolderIsSkippedAtStart) {
       fs::create_directory(harness.data / "defaut");
     }
     harness.Create().OnTimer(base::kTimerFirstRun);
-    EXPECT_EQ(harness.View().State().gridColumns, ViewHarness().Create().State().gridColumns);
+    EXPECT_EQ(harness.View().Parts().state.gridColumns,
+              ViewHarness().Create().Parts().state.gridColumns);
   }
 }
 
@@ -145,12 +146,12 @@ TEST(HostileSettings, AProgramWhoseDataFolderCannotBeWrittenWorksAndOnlyTheListS
   view.OnCreate();
   view.OnSize();
   view.OnTimer(base::kTimerFirstRun);
-  view.SettingsDialog().OnNoEffectsClicked(true);
-  EXPECT_TRUE(view.SettingsDialog().noEffects);
-  view.EditorDialog().OnTextChanged("Le [chat].", 0, 0);
-  EXPECT_FALSE(view.EditorDialog().SaveExerciseFile(nowhere / "defautabc", false, 5, 3));
+  view.Parts().settingsDialog.OnNoEffectsClicked(true);
+  EXPECT_TRUE(view.Parts().settingsDialog.noEffects);
+  view.Parts().editorDialog.OnTextChanged("Le [chat].", 0, 0);
+  EXPECT_FALSE(view.Parts().editorDialog.SaveExerciseFile(nowhere / "defautabc", false, 5, 3));
   for (const auto icon : {app::IconModuleMath, app::IconModuleFrench}) {  // each saves its text
-    const gfx::Rect r = view.Icons()[icon];
+    const gfx::Rect r = view.Parts().icons[icon];
     const gfx::Point middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     view.OnLButtonDown(base::mouse::kLeftButton, middle);
     view.OnLButtonUp(0, middle);
@@ -158,8 +159,8 @@ TEST(HostileSettings, AProgramWhoseDataFolderCannotBeWrittenWorksAndOnlyTheListS
   EXPECT_EQ(view.ActiveModule(), app::ModuleId::kFrancais);
   EXPECT_TRUE(fake.dialogs.messages.empty());
   fake.dialogs.saveAnswer = nowhere / "liste.txt";
-  view.ListDialog().OnListTextEdited("chat\r\n");
-  view.ListDialog().SaveList();
+  view.Parts().listDialog.OnListTextEdited("chat\r\n");
+  view.Parts().listDialog.SaveList();
   ASSERT_EQ(fake.dialogs.messages.size(), 1u);
   EXPECT_EQ(fake.dialogs.messages[0].text,
             "probl\xE8me d'ouverture du  fichier /proc/scribix-data/liste.txt !");
@@ -178,7 +179,7 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       {{"Voice A", "a"}, {"Voice B", "b"}, {"Voice C", "c"}}};
   ViewHarness fresh(voices);
   fresh.Create().OnTimer(base::kTimerFirstRun);
-  const std::string defaults = fresh.View().Settings().Bytes();
+  const std::string defaults = fresh.View().Parts().settings.Bytes();
   for (std::size_t length = 0; length <= longer.size(); ++length) {
     // Starting a program for every length would take minutes: the same reader on a started
     // one, and a real start for a sample of lengths.
@@ -190,18 +191,18 @@ TEST(HostileSettings, ASettingsFileOfEveryLengthStartsAndSavesAWholeFile) {
       started->Create().OnTimer(base::kTimerFirstRun);
       harness = started.get();
     } else {
-      fresh.View().Settings().Apply(app::DecodeSettings(defaults));
-      fresh.View().Settings().Apply(
+      fresh.View().Parts().settings.Apply(app::DecodeSettings(defaults));
+      fresh.View().Parts().settings.Apply(
           app::DecodeSettings(std::string_view(longer).substr(0, length)));
     }
-    const std::string saved = harness->View().Settings().Bytes();
+    const std::string saved = harness->View().Parts().settings.Bytes();
     if (started) {
       // The file written is the whole record, and it reads back as itself: no field is written
       // that the reader skips or puts elsewhere.
       started->View().WriteSettings();
       EXPECT_TRUE(ReadBytes(started->data / "defaut") == saved) << length;
-      fresh.View().Settings().Apply(app::DecodeSettings(saved));
-      EXPECT_TRUE(fresh.View().Settings().Bytes() == saved) << length;
+      fresh.View().Parts().settings.Apply(app::DecodeSettings(saved));
+      EXPECT_TRUE(fresh.View().Parts().settings.Bytes() == saved) << length;
     }
     // Whole fields read are kept as they were; the rest is the default.
     const std::size_t whole = std::min(length, golden.size()) / 4 * 4;

@@ -13,32 +13,32 @@ using testing_support::ViewHarness;
 TEST(IconBar, SizesAndPlacesFollowTheKeyboardZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  EXPECT_EQ(view.Icons().IconSize(), 36);
-  EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
-  EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 90);
-  EXPECT_EQ(view.Icons()[app::IconModuleList].left, 135);
-  EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 180);
-  EXPECT_EQ(view.Icons()[app::IconQuit], gfx::Rect::FromSize(1200 - 36 - 5, 5, 36, 36));
-  EXPECT_EQ(view.Icons()[app::IconClear], gfx::Rect::FromSize(1200 - 41, 850 - 41, 36, 36));
-  EXPECT_EQ(view.Icons()[app::IconSound].left, 1200 - 361 - 36);
-  EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 36);
+  EXPECT_EQ(view.Parts().icons.IconSize(), 36);
+  EXPECT_EQ(view.Parts().icons[app::IconModuleFrench], gfx::Rect::FromSize(45, 5, 36, 36));
+  EXPECT_EQ(view.Parts().icons[app::IconModuleMath].left, 90);
+  EXPECT_EQ(view.Parts().icons[app::IconModuleList].left, 135);
+  EXPECT_EQ(view.Parts().icons[app::IconModulePuzzle].left, 180);
+  EXPECT_EQ(view.Parts().icons[app::IconQuit], gfx::Rect::FromSize(1200 - 36 - 5, 5, 36, 36));
+  EXPECT_EQ(view.Parts().icons[app::IconClear], gfx::Rect::FromSize(1200 - 41, 850 - 41, 36, 36));
+  EXPECT_EQ(view.Parts().icons[app::IconSound].left, 1200 - 361 - 36);
+  EXPECT_EQ(view.Parts().icons.Bitmap(app::PictureAbc).Width(), 36);
 
-  view.SettingsDialog().OnZoomChanged(4);
-  EXPECT_EQ(view.Icons().IconSize(), 48);
-  EXPECT_EQ(view.Icons()[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
-  EXPECT_EQ(view.Icons()[app::IconModuleMath].left, 107);
-  EXPECT_EQ(view.Icons()[app::IconModuleList].left, 167);
-  EXPECT_EQ(view.Icons()[app::IconModulePuzzle].left, 227);
-  EXPECT_EQ(view.Icons().Bitmap(app::PictureAbc).Width(), 48);
-  view.SettingsDialog().OnZoomChanged(1);
-  EXPECT_EQ(view.Icons().IconSize(), 45);
+  view.Parts().settingsDialog.OnZoomChanged(4);
+  EXPECT_EQ(view.Parts().icons.IconSize(), 48);
+  EXPECT_EQ(view.Parts().icons[app::IconModuleFrench], gfx::Rect::FromSize(46, 5, 48, 48));
+  EXPECT_EQ(view.Parts().icons[app::IconModuleMath].left, 107);
+  EXPECT_EQ(view.Parts().icons[app::IconModuleList].left, 167);
+  EXPECT_EQ(view.Parts().icons[app::IconModulePuzzle].left, 227);
+  EXPECT_EQ(view.Parts().icons.Bitmap(app::PictureAbc).Width(), 48);
+  view.Parts().settingsDialog.OnZoomChanged(1);
+  EXPECT_EQ(view.Parts().icons.IconSize(), 45);
 }
 
 TEST(IconBar, EachModuleDrawsItsIcons) {
   ViewHarness harness;
   auto& view = harness.Create();
   auto shows = [&](IconId id, int picture) {
-    const gfx::Rect r = view.Icons()[id];
+    const gfx::Rect r = view.Parts().icons[id];
     return view.BackBuffer().Pixel(r.left + 3, r.top + 3) == testing_support::IconColour(picture);
   };
   harness.Paint();
@@ -49,7 +49,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_FALSE(shows(app::IconNextWord, app::PictureNextWord));
 
   harness.EnterModule(app::ModuleId::kListe);
-  view.ListDialog().hideHelp = true;
+  view.Parts().listDialog.hideHelp = true;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconNextWord, app::PictureNextWord));
   EXPECT_TRUE(shows(app::IconSolution, app::PictureSolution));
@@ -57,7 +57,7 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
 
   harness.EnterModule(app::ModuleId::kPuzzle);
-  view.State().soundOn = 0;
+  view.Parts().state.soundOn = 0;
   harness.Paint();
   EXPECT_TRUE(shows(app::IconScatter, app::PictureScatter));
   EXPECT_TRUE(shows(app::IconSound, app::PictureSoundOff));
@@ -71,10 +71,10 @@ TEST(Tooltips, TextDependsOnTheModule) {
   // Near the right edge of each icon.
   auto tipAt = [&](gfx::Point p) {
     view.OnMouseMove(0, p);
-    return view.Tips().wantedTip;
+    return view.Parts().tips.wantedTip;
   };
   auto at = [&](IconId id) {
-    const gfx::Rect r = view.Icons()[id];
+    const gfx::Rect r = view.Parts().icons[id];
     return tipAt({r.right - 2, r.top + 2});
   };
   EXPECT_EQ(at(app::IconModuleFrench),
@@ -87,13 +87,13 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(tipAt({600, 400}), "");
 
   harness.EnterModule(app::ModuleId::kListe);
-  view.ListDialog().hideHelp = true;  // hidden, but its tooltip stays
+  view.Parts().listDialog.hideHelp = true;  // hidden, but its tooltip stays
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
 
   harness.EnterModule(app::ModuleId::kPuzzle);
-  view.State().soundOn = 0;
+  view.Parts().state.soundOn = 0;
   EXPECT_EQ(at(app::IconModuleList), "Module Liste ");
   EXPECT_EQ(at(app::IconModuleFrench), "");
   EXPECT_EQ(at(app::IconModuleMath), "");
@@ -106,8 +106,8 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   ViewHarness harness;
   auto& view = harness.Create();
   auto& tips = harness.fake.window.tips;
-  const gfx::Rect french = view.Icons()[app::IconModuleFrench];
-  const gfx::Rect math = view.Icons()[app::IconModuleMath];
+  const gfx::Rect french = view.Parts().icons[app::IconModuleFrench];
+  const gfx::Rect math = view.Parts().icons[app::IconModuleMath];
 
   view.OnMouseMove(0, {french.left + 4, french.top + 4});
   view.OnTimer(base::kTimerTooltip);  // first tick: not yet
@@ -125,7 +125,7 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   view.OnMouseMove(0, {math.left + 4, math.top + 4});
   EXPECT_EQ(tips.size(), 2u);
   view.OnTimer(base::kTimerTooltip);
-  EXPECT_EQ(view.Tips().shownTip, "");
+  EXPECT_EQ(view.Parts().tips.shownTip, "");
   EXPECT_EQ(tips.size(), 2u);
   view.OnTimer(base::kTimerTooltip);
   EXPECT_EQ(tips.back().second, "Module Math\xE9matique");
@@ -140,7 +140,7 @@ TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
   view.OnTimer(base::kTimerTooltip);
   view.OnTimer(base::kTimerTooltip);
   EXPECT_EQ(tips.back().second, "");
-  EXPECT_EQ(view.Tips().wantedTip, "");
+  EXPECT_EQ(view.Parts().tips.wantedTip, "");
 }
 
 TEST(Tooltips, EveryIconAWritingModuleDrawsHasItsTooltipThere) {

@@ -17,8 +17,8 @@ using testing_support::ViewHarness;
 constexpr int kA = 0, kE = 2, kT = 4, kL = 19, kC = 25, kH = 16;
 
 std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
-  std::string s(text.begin(), text.begin() + view.State().gridColumns);
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
   return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
@@ -31,9 +31,9 @@ struct Exercise {
 };
 
 Exercise ExerciseOf(app::CScribixView& view) {
-  Exercise e{view.Grid().fixedText, view.Grid().hidden, {}};
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    const auto& r = view.Cells()[i];
+  Exercise e{view.Parts().grid.fixedText, view.Parts().grid.hidden, {}};
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    const auto& r = view.Parts().cells[i];
     e.tiles.emplace_back(r.gridCol, r.gridRow, r.letter, r.visible, r.fixed);
   }
   std::sort(e.tiles.begin(), e.tiles.end());
@@ -42,15 +42,15 @@ Exercise ExerciseOf(app::CScribixView& view) {
 
 int VisibleTiles(app::CScribixView& view) {
   int n = 0;
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    n += view.Cells()[i].visible == 1 && view.Cells()[i].gridCol >= 0 ? 1 : 0;
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    n += view.Parts().cells[i].visible == 1 && view.Parts().cells[i].gridCol >= 0 ? 1 : 0;
   }
   return n;
 }
 
 void FixLeChat(app::CScribixView& view) {
-  view.EditorDialog().OnTextChanged("le ch[at]", 0, 0);
-  view.EditorDialog().OnFixClicked(true);
+  view.Parts().editorDialog.OnTextChanged("le ch[at]", 0, 0);
+  view.Parts().editorDialog.OnFixClicked(true);
 }
 
 TEST(KeepingWork, AFixedExerciseComesBackAsFixingLeftItAfterEveryWayOut) {
@@ -71,11 +71,11 @@ TEST(KeepingWork, AFixedExerciseComesBackAsFixingLeftItAfterEveryWayOut) {
          next->Paint();
          h = std::move(next);
        }},
-      {"colours", [](auto& h) { h->View().SettingsDialog().OnColoursChanged(2); }},
+      {"colours", [](auto& h) { h->View().Parts().settingsDialog.OnColoursChanged(2); }},
       {"zoom and back",
        [](auto& h) {
-         h->View().SettingsDialog().OnZoomChanged(2);
-         h->View().SettingsDialog().OnZoomChanged(0);
+         h->View().Parts().settingsDialog.OnZoomChanged(2);
+         h->View().Parts().settingsDialog.OnZoomChanged(0);
        }},
       {"Mathématique",
        [](auto& h) {
@@ -112,7 +112,7 @@ TEST(KeepingWork, AFixedExerciseComesBackAsFixingLeftItAfterEveryWayOut) {
     way.go(h);
     app::CScribixView& view = h->View();
     ASSERT_EQ(view.ActiveModule(), ModuleId::kFrancais);
-    EXPECT_TRUE(view.EditorDialog().fixed);
+    EXPECT_TRUE(view.Parts().editorDialog.fixed);
     EXPECT_TRUE(ExerciseOf(view) == fixed);
     EXPECT_NE(ReadBytes(h->data / "defautabc").find("#1"), std::string::npos);
 
@@ -120,7 +120,8 @@ TEST(KeepingWork, AFixedExerciseComesBackAsFixingLeftItAfterEveryWayOut) {
     h->WriteKeyInto(kA, 5, 0);
     h->WriteKeyInto(kT, 6, 0);
     EXPECT_EQ(VisibleTiles(view), 6);
-    EXPECT_EQ(view.State().itemCount - view.State().keyCount, 8);  // and the 2 hidden below
+    EXPECT_EQ(view.Parts().state.itemCount - view.Parts().state.keyCount,
+              8);  // and the 2 hidden below
     EXPECT_TRUE(h->fake.timers.IsRunning(base::kTimerFixedSuccess));
   }
 }
@@ -131,7 +132,7 @@ TEST(KeepingWork, LeavingTheListSavesNoGridAsTheFrenchText) {
   harness.WriteKeyInto(kC, 0, 0);
   harness.ClickIcon(app::IconModuleList);
   EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
-  EXPECT_EQ(view.EditorDialog().text, "");
+  EXPECT_EQ(view.Parts().editorDialog.text, "");
   for (auto away : {app::IconModuleMath, app::IconModuleList, app::IconModulePuzzle}) {
     harness.ClickIcon(away);
     if (view.ActiveModule() != ModuleId::kListe) harness.ClickIcon(app::IconModuleList);
@@ -148,16 +149,16 @@ TEST(KeepingWork, ANewLookKeepsTheAnswersOfAFixedExerciseAndTheDictationsGrid) {
   FixLeChat(view);
   harness.WriteKeyInto(kA, 5, 0);
   ASSERT_EQ(VisibleTiles(view), 5);
-  view.SettingsDialog().OnZoomChanged(2);
+  view.Parts().settingsDialog.OnZoomChanged(2);
   EXPECT_EQ(VisibleTiles(view), 5);
-  EXPECT_EQ(view.State().cellWidth, 60);
-  view.SettingsDialog().OnColoursChanged(1);
+  EXPECT_EQ(view.Parts().state.cellWidth, 60);
+  view.Parts().settingsDialog.OnColoursChanged(1);
   EXPECT_EQ(VisibleTiles(view), 5);
-  EXPECT_TRUE(view.EditorDialog().fixed);
+  EXPECT_TRUE(view.Parts().editorDialog.fixed);
   // Every tile stands in its cell at the new size, with the new look's picture.
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    const auto& r = view.Cells()[i];
-    EXPECT_EQ(r.posX, base::CellRect(view.State(), r.gridCol, r.gridRow).left);
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    const auto& r = view.Parts().cells[i];
+    EXPECT_EQ(r.posX, base::CellRect(view.Parts().state, r.gridCol, r.gridRow).left);
     EXPECT_EQ(r.width, 60);
   }
   harness.WriteKeyInto(kT, 6, 0);
@@ -172,46 +173,46 @@ TEST(KeepingWork, ANewLookKeepsTheDictationsWordAndLetters) {
   const auto list = harness.data / "liste.txt";
   testing_support::WriteBytes(list, "chat\r\n");
   harness.fake.dialogs.openAnswer = list;
-  view.ListDialog().OpenList();
+  view.Parts().listDialog.OpenList();
   harness.ClickIcon(app::IconModuleList);
   harness.fake.window.clientSize.width =
-      2 * view.State().gridLeft + 24 * view.State().cellWidth + 20;
+      2 * view.Parts().state.gridLeft + 24 * view.Parts().state.cellWidth + 20;
   harness.ClickIcon(app::IconNextWord);
   harness.Paint();
-  const int column = view.Grid().cursorCol, line = view.Grid().cursorRow;
-  ASSERT_EQ(view.Grid().expected[line][column], 'c');
+  const int column = view.Parts().grid.cursorCol, line = view.Parts().grid.cursorRow;
+  ASSERT_EQ(view.Parts().grid.expected[line][column], 'c');
   harness.WriteKeyInto(kC, column, line);
-  const auto enabled = view.Grid().enabled;
+  const auto enabled = view.Parts().grid.enabled;
   const std::string written = Line(view, line);
   ASSERT_EQ(written.substr(written.size() - 1), "c");
   ASSERT_EQ(Line(view, 0), "");
-  view.SettingsDialog().OnColoursChanged(2);
+  view.Parts().settingsDialog.OnColoursChanged(2);
   EXPECT_EQ(Line(view, 0), "");
   EXPECT_EQ(Line(view, line), written);
-  EXPECT_EQ(view.State().itemCount - view.State().keyCount, 1);
-  EXPECT_TRUE(view.Grid().enabled == enabled);
+  EXPECT_EQ(view.Parts().state.itemCount - view.Parts().state.keyCount, 1);
+  EXPECT_TRUE(view.Parts().grid.enabled == enabled);
 }
 
 TEST(KeepingWork, ClearingWhileALetterFliesEndsAndWhatIsWrittenAfterIsKept) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   harness.WriteKeyInto(kC, 0, 0);
   harness.Tick(40);
-  const auto& h = view.Cells()[kH];
+  const auto& h = view.Parts().cells[kH];
   harness.Click({h.posX + 5, h.posY + 5});  // "h" takes off
   harness.Tick(2);
   harness.ClickIcon(app::IconClear);
   harness.Tick(100);
-  EXPECT_EQ(view.Grid().clearing, 0);
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
-  EXPECT_EQ(view.Held().selectedPiece, -1);
+  EXPECT_EQ(view.Parts().grid.clearing, 0);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
+  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
 
-  const auto& l = view.Cells()[kL];
+  const auto& l = view.Parts().cells[kL];
   harness.Click({l.posX + 5, l.posY + 5});
   harness.Tick(40);
   EXPECT_EQ(Line(view, 0), "l");
-  EXPECT_EQ(view.EditorDialog().text.substr(0, 1), "l");
+  EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "l");
   harness.fake.dialogs.answers.push_back(ports::MessageAnswer::kYes);
   harness.ClickIcon(app::IconQuit);
   EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nl "), std::string::npos);

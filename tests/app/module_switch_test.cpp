@@ -71,10 +71,10 @@ TEST(ModuleSwitch, EveryChangeKeepsTheWorkLeftPausesWhereItShouldAndBringsTheMod
                           to == ModuleId::kListe);
       EXPECT_EQ(harness.fake.clock.sleeps.size(), pause ? 2u : 1u) << change;
       if (to == ModuleId::kMathematique) {
-        EXPECT_EQ(view.State().keyCount, 20) << change;
-        EXPECT_EQ(view.State().keysPerRow, 5) << change;
+        EXPECT_EQ(view.Parts().state.keyCount, 20) << change;
+        EXPECT_EQ(view.Parts().state.keysPerRow, 5) << change;
       } else if (to != ModuleId::kPuzzle) {
-        EXPECT_EQ(view.State().keyCount, keyboard::kLetterKeys) << change;
+        EXPECT_EQ(view.Parts().state.keyCount, keyboard::kLetterKeys) << change;
       }
     }
   }
@@ -83,41 +83,41 @@ TEST(ModuleSwitch, EveryChangeKeepsTheWorkLeftPausesWhereItShouldAndBringsTheMod
 TEST(ModuleSwitch, TheWorkOfEachWritingModuleComesBackWhenItIsEnteredAgain) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.EditorDialog().OnTextChanged("chat", 0, 0);
+  view.Parts().editorDialog.OnTextChanged("chat", 0, 0);
   harness.EnterModule(ModuleId::kMathematique);
-  EXPECT_EQ(view.EditorDialog().text, "");
-  view.EditorDialog().OnTextChanged("1+2=3", 0, 0);
+  EXPECT_EQ(view.Parts().editorDialog.text, "");
+  view.Parts().editorDialog.OnTextChanged("1+2=3", 0, 0);
   harness.EnterModule(ModuleId::kListe);
-  EXPECT_EQ(view.EditorDialog().text, "");
+  EXPECT_EQ(view.Parts().editorDialog.text, "");
   harness.EnterModule(ModuleId::kPuzzle);
   harness.EnterModule(ModuleId::kFrancais);
-  EXPECT_EQ(view.EditorDialog().text, "chat");
+  EXPECT_EQ(view.Parts().editorDialog.text, "chat");
   harness.EnterModule(ModuleId::kPuzzle);
   harness.EnterModule(ModuleId::kMathematique);
-  EXPECT_EQ(view.EditorDialog().text, "1+2=3");
-  EXPECT_EQ(view.State().keyCount, 20);
+  EXPECT_EQ(view.Parts().editorDialog.text, "1+2=3");
+  EXPECT_EQ(view.Parts().state.keyCount, 20);
 }
 
 TEST(ModuleSwitch, AFileOpenedInTheEditorChoosesItsModuleWithoutPressingTheIcon) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.Paint();
-  view.EditorDialog().OnTextChanged("chat", 0, 0);
+  view.Parts().editorDialog.OnTextChanged("chat", 0, 0);
   const auto mathFile = harness.data / "calcul.txt";
   WriteBytes(mathFile, "$2\r\n1+2=3");
   harness.fake.clock.sleeps.clear();
   harness.fake.window.shownNow.clear();
 
   harness.fake.dialogs.openAnswer = mathFile;
-  ASSERT_TRUE(view.EditorDialog().OnOpenClicked());
+  ASSERT_TRUE(view.Parts().editorDialog.OnOpenClicked());
   EXPECT_EQ(view.ActiveModule(), ModuleId::kMathematique);
-  EXPECT_EQ(view.State().keyCount, 20);
-  EXPECT_EQ(view.EditorDialog().text, "1+2=3");
+  EXPECT_EQ(view.Parts().state.keyCount, 20);
+  EXPECT_EQ(view.Parts().editorDialog.text, "1+2=3");
   // The Français text was kept before the keypad came, after the pause of any change to it.
   EXPECT_NE(ReadBytes(harness.data / "defautabc").find("chat"), std::string::npos);
   EXPECT_EQ(harness.fake.clock.sleeps, std::vector<int>{200});
   // No icon was drawn pressed: the teacher clicked in the editor, not on the icon.
-  const gfx::Rect icon = view.Icons()[app::IconModuleMath];
+  const gfx::Rect icon = view.Parts().icons[app::IconModuleMath];
   for (const gfx::Rect& shown : harness.fake.window.shownNow) {
     EXPECT_FALSE(shown.Intersect(icon) == icon) << "the Mathématique icon was shown pressed";
   }

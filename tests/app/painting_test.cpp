@@ -84,15 +84,15 @@ TEST(Painting, TheFirstPaintFillsTheBackgroundAndLoadsTheFrenchText) {
   testing_support::WriteBytes(harness.data / "defautabc",
                               "$1\r\n$X10\r\n$Y5\r\n#0\r\n\"Ecris\"\r\r\nle chat");
   auto& view = harness.Create();
-  EXPECT_EQ(view.State().frenchTextPending, 1);
+  EXPECT_EQ(view.Parts().state.frenchTextPending, 1);
   const gfx::Image& screen = harness.Paint();
-  EXPECT_EQ(view.State().frenchTextPending, 0);
-  EXPECT_EQ(view.EditorDialog().text, "\"Ecris\"\r\nle chat");
+  EXPECT_EQ(view.Parts().state.frenchTextPending, 0);
+  EXPECT_EQ(view.Parts().editorDialog.text, "\"Ecris\"\r\nle chat");
   EXPECT_EQ(screen.GetSize(), (gfx::Size{1200, 850}));
   EXPECT_EQ(screen.Pixel(2, 2), gfx::Rgb(77, 228, 223));
   EXPECT_EQ(screen.Pixel(1199, 849 - 60), gfx::Rgb(77, 228, 223));
   // A grid cell in the first shade, under its light edge.
-  const gfx::Rect cell = base::CellRect(view.State(), 3, 2);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 3, 2);
   EXPECT_EQ(screen.Pixel(cell.left + 5, cell.top + 5), gfx::Rgb(57, 208, 203));
   EXPECT_EQ(screen.Pixel(cell.left, cell.top + 5), gfx::kEdgeHighlight);
 }
@@ -101,7 +101,7 @@ TEST(Painting, APaintRecomposesOnlyTheClipUntilTheWindowIsResized) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.Paint();
-  view.State().backgroundColour = gfx::Rgb(1, 2, 3);
+  view.Parts().state.backgroundColour = gfx::Rgb(1, 2, 3);
   view.OnDraw(gfx::Rect{0, 0, 10, 10});
   EXPECT_EQ(view.BackBuffer().Pixel(5, 5), gfx::Rgb(1, 2, 3));
   EXPECT_EQ(view.BackBuffer().Pixel(20, 5), gfx::Rgb(77, 228, 223));

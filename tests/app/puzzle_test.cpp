@@ -36,7 +36,7 @@ struct PuzzleFixture : ::testing::Test {
   }
 
   app::CScribixView& view() { return h.View(); }
-  base::CellRecord& piece(int i) { return view().Cells()[i]; }
+  base::CellRecord& piece(int i) { return view().Parts().cells[i]; }
   std::filesystem::path statePath() { return h.data.Path() / "defautpuz"; }
   int soundsNamed(const std::string& name) {
     int n = 0;
@@ -58,7 +58,7 @@ struct PuzzleFixture : ::testing::Test {
   void Scatter() {
     h.ClickIcon(IconId::IconScatter);
     // Throw every piece clearly away from home, whatever the generator did.
-    for (int i = 0; i < view().State().keyCount; ++i) {
+    for (int i = 0; i < view().Parts().state.keyCount; ++i) {
       piece(i).posX = 700 + (i % 4) * 10;
       piece(i).posY = 520 + (i / 4) * 10;
     }
@@ -69,21 +69,21 @@ struct PuzzleFixture : ::testing::Test {
 
 TEST_F(PuzzleFixture, EnteringCutsTheDefaultPictureAndPlaysTheMusic) {
   EnterPuzzle();
-  EXPECT_EQ(view().puzzleMode(), 1);
-  const base::AppState& s = view().State();
+  EXPECT_EQ(view().ActiveModule(), app::ModuleId::kPuzzle);
+  const base::AppState& s = view().Parts().state;
   EXPECT_EQ(s.keyCount, 24);
   EXPECT_EQ(s.itemCount, 24);
   EXPECT_EQ(s.keysPerRow, 6);
   EXPECT_EQ(s.keyRows, 4);
   EXPECT_EQ(s.cellWidth, 88);
   EXPECT_EQ(s.cellHeight, 100);
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 533);
-  EXPECT_EQ(view().Puzzle().ModelSize(), (gfx::Size{213, 160}));
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Width(), 533);
+  EXPECT_EQ(view().Parts().puzzle.ModelSize(), (gfx::Size{213, 160}));
   EXPECT_EQ(soundsNamed("musiquepuzzle.wav"), 1);
   // The assembled picture lies at (150, 90): a piece shows its part of the picture.
   const gfx::Image& screen = h.Paint();
   EXPECT_EQ(screen.Pixel(150 + 88 + 20, 90 + 100 + 30),
-            view().Puzzle().PuzzleBitmap().Pixel(88 + 20, 100 + 30));
+            view().Parts().puzzle.PuzzleBitmap().Pixel(88 + 20, 100 + 30));
   // The pieces' raised edge.
   EXPECT_EQ(screen.Pixel(150 + 88 + 20, 90 + 100), gfx::kEdgeLight);
 }
@@ -97,12 +97,12 @@ TEST_F(PuzzleFixture, ADroppedPieceSnapsWithinToleranceAndTheCounterShowsIt) {
   EXPECT_EQ(piece(7).posX, home.homeX);
   EXPECT_EQ(piece(7).posY, home.homeY);
   EXPECT_EQ(piece(7).placed, 1);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
 
   DragPieceTo(8, {piece(8).homeX + 40, piece(8).homeY});  // 40 px: too far
   EXPECT_EQ(piece(8).placed, 0);
   EXPECT_EQ(piece(8).posX, piece(8).homeX + 40);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
 
   h.fake.textPainter.texts.clear();
   h.Paint();
@@ -115,9 +115,9 @@ TEST_F(PuzzleFixture, ADroppedPieceSnapsWithinToleranceAndTheCounterShowsIt) {
   // A piece counts once: taken from its home and let go there, it is counted already; taken
   // away, it is no longer placed.
   h.Click(Inside(7));
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
   DragPieceTo(7, {600, 450});
-  EXPECT_EQ(view().Puzzle().placedCount, 0);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 0);
 }
 
 TEST_F(PuzzleFixture, ChangedKeysStopTheDragUntilTheyAreHeldAgain) {
@@ -136,11 +136,11 @@ TEST_F(PuzzleFixture, ChangedKeysStopTheDragUntilTheyAreHeldAgain) {
 TEST_F(PuzzleFixture, OnlyTheLastPieceDroppedByHandBringsApplauseAndFireworks) {
   EnterPuzzle();
   Scatter();
-  const int count = view().State().keyCount;
+  const int count = view().Parts().state.keyCount;
   // All but the last by double click: the program brings them home.
   for (int i = 0; i < count - 1; ++i) view().OnLButtonDblClk(base::mouse::kLeftButton, Inside(i));
   h.Tick(60);
-  EXPECT_EQ(view().Puzzle().helpedCount, count - 1);
+  EXPECT_EQ(view().Parts().puzzle.helpedCount, count - 1);
   EXPECT_EQ(soundsNamed("applaud.wav"), 0);
 
   const std::size_t shownBefore = h.fake.window.shownNow.size();
@@ -158,8 +158,8 @@ TEST_F(PuzzleFixture, TheSolutionBringsEveryPieceHomeWithoutReward) {
   Scatter();
   DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
   h.ClickIcon(IconId::IconPuzzleSolution);
-  EXPECT_EQ(view().Puzzle().helpedCount, 23);
-  EXPECT_EQ(view().Puzzle().placedCount, 24);
+  EXPECT_EQ(view().Parts().puzzle.helpedCount, 23);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 24);
   // 24 pieces move 30 pixels a step.
   const int before = piece(5).posY;
   h.Tick();
@@ -169,13 +169,13 @@ TEST_F(PuzzleFixture, TheSolutionBringsEveryPieceHomeWithoutReward) {
     EXPECT_EQ(piece(i).posX, piece(i).homeX) << i;
     EXPECT_EQ(piece(i).settled, 1) << i;
   }
-  EXPECT_EQ(view().Grid().clearing, 0);
+  EXPECT_EQ(view().Parts().grid.clearing, 0);
   EXPECT_EQ(soundsNamed("applaud.wav"), 0);
   EXPECT_EQ(soundsNamed("trash.wav"), 0);
 
   // Hidden, the solution icon does nothing.
   Scatter();
-  view().PuzzleDialog().OnHideSolutionClicked(true);
+  view().Parts().puzzleDialog.OnHideSolutionClicked(true);
   h.ClickIcon(IconId::IconPuzzleSolution);
   h.Tick(40);
   EXPECT_EQ(piece(5).placed, 0);
@@ -187,11 +187,11 @@ TEST_F(PuzzleFixture, DoubleClickingAnEmptyHomePlaceBringsItsPiece) {
   const base::CellRecord& p = piece(9);  // row 1, column 3
   view().OnLButtonDblClk(base::mouse::kLeftButton, {p.homeX + 40, p.homeY + 50});
   EXPECT_EQ(piece(9).settled, 0);
-  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.helpedCount, 1);
   h.Tick(80);
   EXPECT_EQ(piece(9).posX, piece(9).homeX);
   // Switched off in the settings, the double click places nothing.
-  view().PuzzleDialog().OnNoAutoPlaceClicked(true);
+  view().Parts().puzzleDialog.OnNoAutoPlaceClicked(true);
   view().OnLButtonDblClk(base::mouse::kLeftButton, {piece(10).homeX + 40, piece(10).homeY + 50});
   EXPECT_EQ(piece(10).settled, 1);
 }
@@ -202,20 +202,20 @@ TEST_F(PuzzleFixture, ThePuzzleIsFoundAgainAsItWasLeft) {
   DragPieceTo(2, {piece(2).homeX, piece(2).homeY});
   DragPieceTo(4, {300, 400});
   h.ClickIcon(IconId::IconModuleFrench);
-  EXPECT_EQ(view().puzzleMode(), 0);
-  EXPECT_EQ(view().State().keyCount, 41);
-  EXPECT_EQ(view().State().cellWidth, 40);
+  EXPECT_NE(view().ActiveModule(), app::ModuleId::kPuzzle);
+  EXPECT_EQ(view().Parts().state.keyCount, 41);
+  EXPECT_EQ(view().Parts().state.cellWidth, 40);
   EXPECT_EQ(std::filesystem::file_size(statePath()), 3660u);
   h.Paint();
 
   EnterPuzzle();
-  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
   EXPECT_EQ(piece(2).placed, 1);
   EXPECT_EQ(piece(4).posX, 300);
   EXPECT_EQ(piece(4).posY, 400);
   EXPECT_EQ(piece(5).placed, 0);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
-  EXPECT_FALSE(view().Puzzle().PuzzleBitmap().IsNull());
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
+  EXPECT_FALSE(view().Parts().puzzle.PuzzleBitmap().IsNull());
 }
 
 TEST_F(PuzzleFixture, AnUnusableStateFileCutsThePictureAfresh) {
@@ -227,28 +227,28 @@ TEST_F(PuzzleFixture, AnUnusableStateFileCutsThePictureAfresh) {
   none[1064] = none[1065] = none[1066] = none[1067] = 0;
   ASSERT_TRUE(base::WriteFileAtomically(statePath(), none));
   EnterPuzzle();
-  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
   h.ClickIcon(IconId::IconModuleFrench);
   ASSERT_TRUE(base::WriteFileAtomically(statePath(), bytes.substr(0, 2000)));
   EnterPuzzle();
-  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
   EXPECT_EQ(piece(23).posX, piece(23).homeX);
 }
 
 TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   EnterPuzzle();
-  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  puzzle::CConfigPuzzle& box = view().Parts().puzzleDialog;
   const auto loads = [&] { return h.fake.pictures.loads.size(); };
 
   std::size_t before = loads();
   box.OnPiecesTextChanged("1500");
   EXPECT_EQ(box.piecesText, "1000");
-  EXPECT_EQ(view().Puzzle().requestedPieces, 1000);
+  EXPECT_EQ(view().Parts().puzzle.requestedPieces, 1000);
   EXPECT_EQ(loads() - before, 0u);  // cut from the picture decoded on entry
-  EXPECT_NEAR(view().State().keyCount, 1000, 40);
+  EXPECT_NEAR(view().Parts().state.keyCount, 1000, 40);
 
   box.OnPiecesTextChanged("12");
-  EXPECT_EQ(view().State().keyCount, 12);
+  EXPECT_EQ(view().Parts().state.keyCount, 12);
   before = loads();
   box.OnPiecesTextChanged("12a");
   EXPECT_EQ(box.piecesText, "12");
@@ -258,22 +258,22 @@ TEST_F(PuzzleFixture, ThePieceCountBoxCutsAgainAsTheTeacherTypes) {
   box.OnPiecesTextChanged("");
   box.OnPiecesTextChanged("1");
   EXPECT_EQ(loads(), before);
-  EXPECT_EQ(view().Puzzle().requestedPieces, 12);
+  EXPECT_EQ(view().Parts().puzzle.requestedPieces, 12);
 }
 
 TEST_F(PuzzleFixture, APictureIsDecodedOnceForEveryCutZoomAndReturnButAnotherIsRead) {
   EnterPuzzle();
-  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  puzzle::CConfigPuzzle& box = view().Parts().puzzleDialog;
   const auto loads = [&] { return h.fake.pictures.loads.size(); };
   const std::size_t first = loads();
   box.OnPiecesTextChanged("300");
   box.OnPuzzleZoomSelected(15);
   box.OnModelZoomSelected(9);
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Width(), 1066);
   h.ClickIcon(IconId::IconModuleFrench);
   h.Paint();
   EnterPuzzle();
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Width(), 1066);
   EXPECT_EQ(loads(), first);
 
   // Another picture is read, then serves its own cuts; the first is not shown for it.
@@ -283,27 +283,28 @@ TEST_F(PuzzleFixture, APictureIsDecodedOnceForEveryCutZoomAndReturnButAnotherIsR
   h.ClickIcon(IconId::IconLoadPuzzle);
   box.OnPiecesTextChanged("36");
   EXPECT_EQ(loads(), first + 1);
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), view().Puzzle().PuzzleBitmap().Height());
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Width(),
+            view().Parts().puzzle.PuzzleBitmap().Height());
 
   // A picture that cannot be read leaves no picture, and is tried again at each cut.
-  view().State().picturePath = h.program.Path() / "Puzzles" / "disparue.jpg";
+  view().Parts().state.picturePath = h.program.Path() / "Puzzles" / "disparue.jpg";
   box.OnPiecesTextChanged("49");
   box.OnPiecesTextChanged("64");
-  EXPECT_TRUE(view().Puzzle().PuzzleBitmap().IsNull());
+  EXPECT_TRUE(view().Parts().puzzle.PuzzleBitmap().IsNull());
   EXPECT_EQ(loads(), first + 3);
 }
 
 TEST_F(PuzzleFixture, TheZoomsCutTheRightPicture) {
   EnterPuzzle();
   Scatter();
-  puzzle::CConfigPuzzle& box = view().PuzzleDialog();
+  puzzle::CConfigPuzzle& box = view().Parts().puzzleDialog;
   box.OnModelZoomSelected(9);  // 1.0: only the model
-  EXPECT_EQ(view().Puzzle().ModelSize(), (gfx::Size{533, 400}));
+  EXPECT_EQ(view().Parts().puzzle.ModelSize(), (gfx::Size{533, 400}));
   EXPECT_EQ(piece(0).placed, 0);
 
   box.OnPuzzleZoomSelected(15);  // 2.0: twice the picture, assembled again
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Width(), 1066);
-  EXPECT_EQ(view().State().cellHeight, 200);
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Width(), 1066);
+  EXPECT_EQ(view().Parts().state.cellHeight, 200);
   EXPECT_EQ(piece(0).placed, 1);
   // Each change was kept in the puzzle in progress.
   const auto d = puzzle::DecodePuzzleFile(*base::ReadWholeFile(statePath(), 1 << 20));
@@ -332,9 +333,9 @@ TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
   h.fake.pictures.files[other] = Picture(400, 400);
   h.fake.dialogs.openAnswer = other;
   h.ClickIcon(IconId::IconLoadPuzzle);
-  EXPECT_EQ(view().State().keyCount, 25);
-  EXPECT_EQ(view().Puzzle().placedCount, 0);
-  EXPECT_EQ(view().State().picturePath, other);
+  EXPECT_EQ(view().Parts().state.keyCount, 25);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 0);
+  EXPECT_EQ(view().Parts().state.picturePath, other);
 
   // The saved puzzle, read as it was: the picture it names and its pieces. Once the user has
   // a copy of the puzzles' folder, the dialogs start there.
@@ -343,10 +344,10 @@ TEST_F(PuzzleFixture, ASavedPuzzleOpensAgainAndAPictureStartsANewOne) {
   std::filesystem::rename(saved, named);
   h.fake.dialogs.openAnswer = named;
   h.ClickIcon(IconId::IconLoadPuzzle);
-  EXPECT_EQ(view().State().keyCount, 24);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
   EXPECT_EQ(piece(1).placed, 1);
-  EXPECT_EQ(view().State().picturePath.filename(), "marsupilami.jpg");
+  EXPECT_EQ(view().Parts().state.picturePath.filename(), "marsupilami.jpg");
   EXPECT_EQ(h.fake.dialogs.openRequests.back().initialFolder, h.data.Path() / "Puzzles");
 }
 
@@ -355,7 +356,7 @@ TEST_F(PuzzleFixture, APathTooLongForTheFileKeepsThePreviousState) {
   h.ClickIcon(IconId::IconModuleFrench);
   const std::string before = *base::ReadWholeFile(statePath(), 1 << 20);
   EnterPuzzle();
-  view().State().picturePath = h.program.Path() / std::string(1200, 'x');
+  view().Parts().state.picturePath = h.program.Path() / std::string(1200, 'x');
   h.ClickIcon(IconId::IconModuleFrench);
   EXPECT_EQ(*base::ReadWholeFile(statePath(), 1 << 20), before);
 }
@@ -380,20 +381,20 @@ TEST_F(PuzzleFixture, AKeyboardLookChosenInThePuzzleComesWhenItIsLeft) {
   ViewHarness reference;
   reference.Create();
   reference.Paint();
-  reference.View().SettingsDialog().OnColoursChanged(1);
-  reference.View().SettingsDialog().OnZoomChanged(1);
+  reference.View().Parts().settingsDialog.OnColoursChanged(1);
+  reference.View().Parts().settingsDialog.OnZoomChanged(1);
   const gfx::Image expected = reference.Paint();
 
   EnterPuzzle();
-  const gfx::Image puzzleBefore = view().Puzzle().PuzzleBitmap();
-  view().SettingsDialog().OnColoursChanged(1);
-  view().SettingsDialog().OnZoomChanged(1);
+  const gfx::Image puzzleBefore = view().Parts().puzzle.PuzzleBitmap();
+  view().Parts().settingsDialog.OnColoursChanged(1);
+  view().Parts().settingsDialog.OnZoomChanged(1);
   // The puzzle keeps its picture and its pieces.
-  EXPECT_EQ(view().State().keyCount, 24);
-  EXPECT_EQ(view().Puzzle().PuzzleBitmap().Pixel(300, 200), puzzleBefore.Pixel(300, 200));
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
+  EXPECT_EQ(view().Parts().puzzle.PuzzleBitmap().Pixel(300, 200), puzzleBefore.Pixel(300, 200));
   h.ClickIcon(IconId::IconModuleFrench);
   const gfx::Image& after = h.Paint();
-  const gfx::Rect frame = view().Keys().keyboardFrame;
+  const gfx::Rect frame = view().Parts().keys.keyboardFrame;
   ASSERT_FALSE(frame.IsEmpty());
   int wrong = 0;
   for (int y = frame.top; y < frame.bottom; y += 3) {
@@ -409,13 +410,13 @@ TEST_F(PuzzleFixture, AKeyboardLookChosenInThePuzzleComesWhenItIsLeft) {
 namespace {
 
 TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
-  view().SettingsDialog().OnNoSoundsClicked(true);  // the keyboard's box: not for the puzzle
+  view().Parts().settingsDialog.OnNoSoundsClicked(true);  // the keyboard's box: not for the puzzle
   EnterPuzzle();
   EXPECT_EQ(soundsNamed("musiquepuzzle.wav"), 1);
-  view().PuzzleDialog().OnNoSoundsClicked(true);
+  view().Parts().puzzleDialog.OnNoSoundsClicked(true);
   Scatter();
   EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
-  view().PuzzleDialog().OnNoSoundsClicked(false);
+  view().Parts().puzzleDialog.OnNoSoundsClicked(false);
   h.ClickIcon(IconId::IconSound);  // the sound switch off: silent, the fireworks still come
   Scatter();
   EXPECT_EQ(soundsNamed("cassepuzzle.wav"), 0);
@@ -426,7 +427,7 @@ TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
   EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 22);
 
   // "Supprimer les effets visuels": no fireworks.
-  view().PuzzleDialog().OnNoEffectsClicked(true);
+  view().Parts().puzzleDialog.OnNoEffectsClicked(true);
   DragPieceTo(0, {600, 450});
   h.fake.clock.sleeps.clear();
   DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
@@ -437,7 +438,7 @@ TEST_F(PuzzleFixture, ThePuzzlesOwnBoxSilencesItsSoundsAndQuittingKeepsIt) {
   h.fake.dialogs.answers.push_back(ports::MessageAnswer::kNo);
   h.ClickIcon(IconId::IconQuit);
   EXPECT_TRUE(std::filesystem::exists(statePath()));
-  EXPECT_EQ(view().puzzleMode(), 1);
+  EXPECT_EQ(view().ActiveModule(), app::ModuleId::kPuzzle);
 }
 
 TEST_F(PuzzleFixture, EveryPieceCountsOnceAndACompletionIsCelebratedOnce) {
@@ -451,25 +452,25 @@ TEST_F(PuzzleFixture, EveryPieceCountsOnceAndACompletionIsCelebratedOnce) {
     view().OnLButtonUp(0, Inside(3));
   }
   h.Tick(60);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
-  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.helpedCount, 1);
   // Double clicks on a piece already home count nothing.
   h.Click(Inside(3));
   view().OnLButtonDblClk(base::mouse::kLeftButton, Inside(3));
   view().OnLButtonUp(0, Inside(3));
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
 
-  const int count = view().State().keyCount;
+  const int count = view().Parts().state.keyCount;
   for (int i = 0; i < count; ++i) {
     if (i != 3) DragPieceTo(i, {piece(i).homeX + 2, piece(i).homeY + 1});
   }
-  EXPECT_EQ(view().Puzzle().placedCount, count);
-  EXPECT_EQ(view().Puzzle().helpedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, count);
+  EXPECT_EQ(view().Parts().puzzle.helpedCount, 1);
   EXPECT_EQ(soundsNamed("applaud.wav"), 1);
   // Clicks on the finished puzzle: no more pieces, no more fireworks.
   h.fake.clock.sleeps.clear();
   for (int i : {0, 5, 23}) h.Click(Inside(i));
-  EXPECT_EQ(view().Puzzle().placedCount, count);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, count);
   EXPECT_EQ(soundsNamed("applaud.wav"), 1);
   EXPECT_EQ(std::count(h.fake.clock.sleeps.begin(), h.fake.clock.sleeps.end(), 300), 0);
 }
@@ -509,20 +510,20 @@ TEST_F(PuzzleFixture, APieceLetGoOutsideTheWindowStaysInIt) {
 TEST_F(PuzzleFixture, APressWhereTheHiddenSolutionIconWasTakesThePieceWhereItIs) {
   EnterPuzzle();
   Scatter();
-  view().PuzzleDialog().OnHideSolutionClicked(true);
-  const gfx::Rect icon = view().Icons()[IconId::IconPuzzleSolution];
+  view().Parts().puzzleDialog.OnHideSolutionClicked(true);
+  const gfx::Rect icon = view().Parts().icons[IconId::IconPuzzleSolution];
   // An earlier drag left its values behind.
   DragPieceTo(2, {400, 500});
   piece(4).posX = icon.left - 5;
   piece(4).posY = icon.top;
   const gfx::Point press{icon.left + 10, icon.top + 10};
   h.Press(press);
-  EXPECT_EQ(view().Held().selectedPiece, 4);
+  EXPECT_EQ(view().Parts().held.selectedPiece, 4);
   h.MoveTo(press, {press.x + 100, press.y + 200}, 4);
   EXPECT_EQ(piece(4).posX, icon.left - 5 + 100);
   EXPECT_EQ(piece(4).posY, icon.top + 200);
   h.Release({press.x + 100, press.y + 200});
-  EXPECT_EQ(view().Puzzle().placedCount, 0);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 0);
 }
 
 TEST_F(PuzzleFixture, ALetterTypedInThePieceCountKeepsThePuzzleInProgress) {
@@ -531,13 +532,13 @@ TEST_F(PuzzleFixture, ALetterTypedInThePieceCountKeepsThePuzzleInProgress) {
   const base::CellRecord before = piece(7);
   const std::size_t loads = h.fake.pictures.loads.size();
   for (const char* typed : {"25a", "x", "25", "025"}) {
-    view().PuzzleDialog().OnPiecesTextChanged(typed);
+    view().Parts().puzzleDialog.OnPiecesTextChanged(typed);
     EXPECT_EQ(piece(7).posX, before.posX) << typed;
     EXPECT_EQ(piece(7).placed, 0) << typed;
   }
   EXPECT_EQ(h.fake.pictures.loads.size(), loads);
-  EXPECT_EQ(view().PuzzleDialog().piecesText, "025");
-  view().PuzzleDialog().OnPiecesTextChanged("30");
+  EXPECT_EQ(view().Parts().puzzleDialog.piecesText, "025");
+  view().Parts().puzzleDialog.OnPiecesTextChanged("30");
   EXPECT_EQ(piece(7).placed, 1);  // another number: cut afresh
 }
 
@@ -548,18 +549,18 @@ TEST_F(PuzzleFixture, APuzzleOfAThousandPiecesAsAskedIsFoundAgain) {
   EnterPuzzle();
   h.fake.dialogs.openAnswer = wide;
   h.ClickIcon(IconId::IconLoadPuzzle);
-  view().PuzzleDialog().OnPiecesTextChanged("1000");
-  const int count = view().State().keyCount;
+  view().Parts().puzzleDialog.OnPiecesTextChanged("1000");
+  const int count = view().Parts().state.keyCount;
   ASSERT_GT(count, 1000);
   Scatter();
   DragPieceTo(count - 1, {piece(count - 1).homeX, piece(count - 1).homeY});
   h.ClickIcon(IconId::IconModuleFrench);
   h.Paint();
   EnterPuzzle();
-  EXPECT_EQ(view().State().keyCount, count);
+  EXPECT_EQ(view().Parts().state.keyCount, count);
   EXPECT_EQ(piece(count - 1).placed, 1);
   EXPECT_EQ(piece(0).posX, 700);
-  EXPECT_EQ(view().Puzzle().placedCount, 1);
+  EXPECT_EQ(view().Parts().puzzle.placedCount, 1);
 }
 
 TEST_F(PuzzleFixture, APictureNamedOutsideWindows1252IsFoundAgain) {
@@ -572,13 +573,13 @@ TEST_F(PuzzleFixture, APictureNamedOutsideWindows1252IsFoundAgain) {
     EnterPuzzle();
     h.fake.dialogs.openAnswer = picture;
     h.ClickIcon(IconId::IconLoadPuzzle);
-    ASSERT_EQ(view().State().picturePath, picture);
+    ASSERT_EQ(view().Parts().state.picturePath, picture);
     h.ClickIcon(IconId::IconModuleFrench);
     h.Paint();
-    view().State().picturePath = h.program.Path() / "Puzzles" / "marsupilami.jpg";
+    view().Parts().state.picturePath = h.program.Path() / "Puzzles" / "marsupilami.jpg";
     EnterPuzzle();
-    EXPECT_EQ(view().State().picturePath, picture) << name;
-    EXPECT_EQ(view().State().keyCount, 25) << name;
+    EXPECT_EQ(view().Parts().state.picturePath, picture) << name;
+    EXPECT_EQ(view().Parts().state.keyCount, 25) << name;
     h.ClickIcon(IconId::IconModuleFrench);
     h.Paint();
   }
@@ -596,10 +597,10 @@ TEST_F(PuzzleFixture, WhatCannotBeOpenedLeavesThePuzzleAndSaysWhich) {
   EXPECT_NE(h.fake.dialogs.messages[0].text.find("photo abim\xE9"
                                                  "e.jpg"),
             std::string::npos);
-  EXPECT_EQ(view().State().keyCount, 24);
+  EXPECT_EQ(view().Parts().state.keyCount, 24);
   EXPECT_EQ(piece(9).posX, before.posX);
-  EXPECT_FALSE(view().Puzzle().PuzzleBitmap().IsNull());
-  EXPECT_EQ(view().State().picturePath, h.program.Path() / "Puzzles" / "marsupilami.jpg");
+  EXPECT_FALSE(view().Parts().puzzle.PuzzleBitmap().IsNull());
+  EXPECT_EQ(view().Parts().state.picturePath, h.program.Path() / "Puzzles" / "marsupilami.jpg");
 
   // A puzzle file cut short is no puzzle either.
   const auto cut = h.data.Path() / "coupe.pz";
@@ -626,12 +627,12 @@ TEST_F(PuzzleFixture, APuzzleIsKnownByWhatItHoldsWhateverItsName) {
     h.fake.pictures.files[other] = Picture(400, 400);
     h.fake.dialogs.openAnswer = other;
     h.ClickIcon(IconId::IconLoadPuzzle);
-    ASSERT_EQ(view().State().keyCount, 25);
+    ASSERT_EQ(view().Parts().state.keyCount, 25);
     h.fake.dialogs.openAnswer = saved;
     h.ClickIcon(IconId::IconLoadPuzzle);
-    EXPECT_EQ(view().State().keyCount, 24) << name;
+    EXPECT_EQ(view().Parts().state.keyCount, 24) << name;
     EXPECT_EQ(piece(1).placed, 1) << name;
-    EXPECT_EQ(view().Puzzle().placedCount, 1) << name;
+    EXPECT_EQ(view().Parts().puzzle.placedCount, 1) << name;
   }
   EXPECT_TRUE(h.fake.dialogs.messages.empty());
   // The dialog shows every picture the program reads, and the puzzles.

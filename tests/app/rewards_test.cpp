@@ -14,8 +14,8 @@ TEST(Rewards, SolvedWordsPlayTheCycleWithItsSoundsAndTheScreenComesBack) {
   harness.EnterModule(app::ModuleId::kListe);
   harness.Paint();
   const gfx::Image before = view.BackBuffer();
-  view.Grid().gridBounds =
-      base::CellRect(view.State(), 3, 1).Union(base::CellRect(view.State(), 7, 1));
+  view.Parts().grid.gridBounds =
+      base::CellRect(view.Parts().state, 3, 1).Union(base::CellRect(view.Parts().state, 7, 1));
 
   const std::vector<std::string> sounds = {
       "chemin\xE9"
@@ -44,7 +44,7 @@ TEST(Rewards, SolvedWordsPlayTheCycleWithItsSoundsAndTheScreenComesBack) {
   }
 
   // With the effects switched off nothing is shown, and the sound switch silences the rest.
-  view.SettingsDialog().OnNoEffectsClicked(true);
+  view.Parts().settingsDialog.OnNoEffectsClicked(true);
   const auto shown = harness.fake.window.shownNow.size();
   view.OnTimer(base::kTimerWordSuccess);
   EXPECT_EQ(harness.fake.window.shownNow.size(), shown);
@@ -58,13 +58,13 @@ TEST(Rewards, TheCongratulationIsHeardWholeBeforeTheDelayOfTheNextEntryBegins) {
   const auto list = harness.data.Path() / "liste.txt";
   testing_support::WriteBytes(list, "chat\nrat\n");
   harness.fake.dialogs.openAnswer = list;
-  view.ListDialog().OpenList();
-  view.ListDialog().OnAutoAdvanceChanged(2);  // 5 s
+  view.Parts().listDialog.OpenList();
+  view.Parts().listDialog.OnAutoAdvanceChanged(2);  // 5 s
   harness.ClickIcon(app::IconModuleList);
   harness.ClickIcon(app::IconNextWord);
   harness.Paint();
-  ASSERT_EQ(view.Words().currentEntry, 0);
-  ASSERT_FALSE(view.Grid().gridBounds.IsEmpty());
+  ASSERT_EQ(view.Parts().words.currentEntry, 0);
+  ASSERT_FALSE(view.Parts().grid.gridBounds.IsEmpty());
 
   harness.fake.voice.speaking = true;  // "Bravo!!! ..." is being said
   harness.fake.timers.Start(base::kTimerWordSuccess, 50);
@@ -74,13 +74,13 @@ TEST(Rewards, TheCongratulationIsHeardWholeBeforeTheDelayOfTheNextEntryBegins) {
   EXPECT_EQ(harness.fake.timers.running[base::kTimerNextWord], exercises::Dictation::kSpeechLookMs);
 
   for (int look = 0; look < 3; ++look) view.OnTimer(base::kTimerNextWord);
-  EXPECT_EQ(view.Words().currentEntry, 0);
+  EXPECT_EQ(view.Parts().words.currentEntry, 0);
   harness.fake.voice.speaking = false;  // heard: the delay starts now
   view.OnTimer(base::kTimerNextWord);
-  EXPECT_EQ(view.Words().currentEntry, 0);
+  EXPECT_EQ(view.Parts().words.currentEntry, 0);
   EXPECT_EQ(harness.fake.timers.running[base::kTimerNextWord], 5000);
   view.OnTimer(base::kTimerNextWord);
-  EXPECT_EQ(view.Words().currentEntry, 1);
+  EXPECT_EQ(view.Parts().words.currentEntry, 1);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerNextWord));
 
   // Without sound nothing is said, so nothing is waited for.

@@ -36,49 +36,50 @@ void ExpectIconsApart(app::CScribixView& view, gfx::Size client, const std::stri
   const auto tips = view.IconTips();
   std::set<int> pictures;
   for (std::size_t a = 0; a < shown.size(); ++a) {
-    const gfx::Rect ra = view.Icons()[shown[a].icon];
+    const gfx::Rect ra = view.Parts().icons[shown[a].icon];
     EXPECT_TRUE(Inside(ra, client)) << where << " icon " << shown[a].icon << " " << Name(ra);
     EXPECT_TRUE(pictures.insert(shown[a].picture).second)
         << where << " picture shown twice: " << shown[a].picture;
     for (std::size_t b = a + 1; b < shown.size(); ++b) {
-      const gfx::Rect rb = view.Icons()[shown[b].icon];
+      const gfx::Rect rb = view.Parts().icons[shown[b].icon];
       EXPECT_TRUE(ra.Intersect(rb).IsEmpty())
           << where << " icons " << shown[a].icon << " " << Name(ra) << " and " << shown[b].icon
           << " " << Name(rb);
     }
     // The icon answers where it is seen: its tooltip, not another's, at its middle.
     for (const app::IconTip& tip : tips) {
-      if (tip.icon == shown[a].icon || view.Icons()[tip.icon] == ra) continue;
-      EXPECT_TRUE(view.Icons()[tip.icon].Intersect(ra).IsEmpty())
+      if (tip.icon == shown[a].icon || view.Parts().icons[tip.icon] == ra) continue;
+      EXPECT_TRUE(view.Parts().icons[tip.icon].Intersect(ra).IsEmpty())
           << where << " icon " << shown[a].icon << " under the place of " << tip.icon;
     }
     if (view.ActiveModule() == ModuleId::kPuzzle || !keyboardSeen) continue;
-    for (int k = 0; k < view.State().keyCount; ++k) {
-      const base::CellRecord& key = view.Cells()[k];
+    for (int k = 0; k < view.Parts().state.keyCount; ++k) {
+      const base::CellRecord& key = view.Parts().cells[k];
       EXPECT_TRUE(
           gfx::Rect::FromSize(key.posX, key.posY, key.width, key.height).Intersect(ra).IsEmpty())
           << where << " icon " << shown[a].icon << " over key " << k;
     }
-    EXPECT_TRUE(view.Keys().keyboardFrame.Intersect(ra).IsEmpty())
+    EXPECT_TRUE(view.Parts().keys.keyboardFrame.Intersect(ra).IsEmpty())
         << where << " icon " << shown[a].icon << " over the keyboard";
   }
 }
 
 // The grid and every key lie within the window.
 void ExpectWritingScreenWhole(app::CScribixView& view, gfx::Size client, const std::string& where) {
-  const base::AppState& s = view.State();
+  const base::AppState& s = view.Parts().state;
   const gfx::Rect grid =
       gfx::Rect::FromSize(s.gridLeft, s.gridTop, s.gridColumns * (s.cellWidth + s.columnGap),
                           s.gridLines * (s.cellHeight + s.lineGap) - s.lineGap);
   EXPECT_TRUE(Inside(grid, client)) << where << " grid " << Name(grid);
-  EXPECT_TRUE(Inside(view.Keys().keyboardFrame, client))
-      << where << " keyboard " << Name(view.Keys().keyboardFrame);
+  EXPECT_TRUE(Inside(view.Parts().keys.keyboardFrame, client))
+      << where << " keyboard " << Name(view.Parts().keys.keyboardFrame);
   for (int k = 0; k < s.keyCount; ++k) {
-    const base::CellRecord& key = view.Cells()[k];
+    const base::CellRecord& key = view.Parts().cells[k];
     EXPECT_TRUE(Inside(gfx::Rect::FromSize(key.posX, key.posY, key.width, key.height), client))
         << where << " key " << k;
   }
-  EXPECT_TRUE(view.Keys().keyboardFrame.Intersect(view.Icons()[IconId::IconClear]).IsEmpty())
+  EXPECT_TRUE(
+      view.Parts().keys.keyboardFrame.Intersect(view.Parts().icons[IconId::IconClear]).IsEmpty())
       << where;
 }
 
@@ -93,7 +94,7 @@ TEST(ScreenFit, EveryZoomOnEveryScreenShowsTheWholeScreen) {
       if (module == ModuleId::kMathematique) h.ClickIcon(IconId::IconModuleMath);
       ASSERT_EQ(view.ActiveModule(), module);
       for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-        view.SettingsDialog().OnZoomChanged(zoom);
+        view.Parts().settingsDialog.OnZoomChanged(zoom);
         h.Paint();
         const gfx::Size client = h.fake.window.clientSize;
         std::ostringstream where;
@@ -102,8 +103,8 @@ TEST(ScreenFit, EveryZoomOnEveryScreenShowsTheWholeScreen) {
         EXPECT_LE(client.width, screen.width) << where.str();
         EXPECT_LE(client.height, screen.height) << where.str();
         // The zoom chosen stays the teacher's; the one used is no larger.
-        EXPECT_EQ(view.SettingsDialog().zoomSelection, zoom);
-        EXPECT_LE(view.State().keyboardZoomIndex, zoom) << where.str();
+        EXPECT_EQ(view.Parts().settingsDialog.zoomSelection, zoom);
+        EXPECT_LE(view.Parts().state.keyboardZoomIndex, zoom) << where.str();
         ExpectWritingScreenWhole(view, client, where.str());
         ExpectIconsApart(view, client, where.str());
       }
@@ -124,17 +125,17 @@ TEST(ScreenFit, TheLargestZoomThatFitsIsUsedAndTheChoiceIsKept) {
     h.fake.window.largestClient = c.screen;
     auto& view = h.Create();
     view.OnTimer(base::kTimerFirstRun);
-    view.SettingsDialog().OnZoomChanged(c.chosen);
-    EXPECT_EQ(view.State().keyboardZoomIndex, c.used) << c.screen.width << " " << c.chosen;
-    EXPECT_EQ(view.State().cellWidth,
+    view.Parts().settingsDialog.OnZoomChanged(c.chosen);
+    EXPECT_EQ(view.Parts().state.keyboardZoomIndex, c.used) << c.screen.width << " " << c.chosen;
+    EXPECT_EQ(view.Parts().state.cellWidth,
               static_cast<int>(40 * keyboard::kZoomFactors[static_cast<std::size_t>(c.used)]));
     // The settings keep the zoom chosen: on a larger screen it is used again.
     ViewHarness next;
     std::filesystem::copy_file(h.data.Path() / "defaut", next.data.Path() / "defaut");
     auto& again = next.Create();
     again.OnTimer(base::kTimerFirstRun);
-    EXPECT_EQ(again.SettingsDialog().zoomSelection, c.chosen);
-    EXPECT_EQ(again.State().keyboardZoomIndex, c.chosen);
+    EXPECT_EQ(again.Parts().settingsDialog.zoomSelection, c.chosen);
+    EXPECT_EQ(again.Parts().state.keyboardZoomIndex, c.chosen);
   }
 }
 
@@ -143,10 +144,10 @@ TEST(ScreenFit, AGridMadeLargerGivesUpTheZoomItNoLongerHasRoomFor) {
   h.fake.window.largestClient = {1920, 1080};
   auto& view = h.Create();
   view.OnTimer(base::kTimerFirstRun);
-  view.SettingsDialog().OnZoomChanged(2);
-  EXPECT_EQ(view.State().keyboardZoomIndex, 2);
-  view.SettingsDialog().OnLinesChanged(7);  // 8 lines
-  EXPECT_LT(view.State().keyboardZoomIndex, 2);
+  view.Parts().settingsDialog.OnZoomChanged(2);
+  EXPECT_EQ(view.Parts().state.keyboardZoomIndex, 2);
+  view.Parts().settingsDialog.OnLinesChanged(7);  // 8 lines
+  EXPECT_LT(view.Parts().state.keyboardZoomIndex, 2);
   EXPECT_LE(h.fake.window.clientSize.height, 1080);
   ExpectWritingScreenWhole(view, h.fake.window.clientSize, "8 lines");
 }
@@ -158,8 +159,8 @@ TEST(IconPlaces, NoIconHidesAnotherInAnyModuleAtAnyZoom) {
   const ModuleId modules[] = {ModuleId::kFrancais, ModuleId::kListe, ModuleId::kMathematique,
                               ModuleId::kPuzzle};
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.SettingsDialog().OnZoomChanged(zoom);
-    for (const int width : {view.Icons().NarrowestWidth(), 1200, 1920}) {
+    view.Parts().settingsDialog.OnZoomChanged(zoom);
+    for (const int width : {view.Parts().icons.NarrowestWidth(), 1200, 1920}) {
       h.fake.window.clientSize = {width, 900};
       view.OnSize();
       for (const ModuleId module : modules) {
@@ -181,7 +182,7 @@ TEST(IconPlaces, IconsInNobodysWayKeepTheirPlaces) {
   ViewHarness h;
   auto& view = h.Create();
   h.Paint();
-  const auto left = [&](IconId id) { return view.Icons()[id].left; };
+  const auto left = [&](IconId id) { return view.Parts().icons[id].left; };
   // Zoom 1.0 in a 1200-pixel window: only the icons that lay over a module icon moved.
   EXPECT_EQ(left(IconId::IconModuleFrench), 45);
   EXPECT_EQ(left(IconId::IconModulePuzzle), 180);

@@ -54,7 +54,7 @@ class SettingsFile : public ::testing::Test {
 TEST_F(SettingsFile, AFreshProgramSavesTheDefaultFile) {
   View().OnTimer(base::kTimerFirstRun);
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));  // reading alone writes nothing
-  View().SettingsDialog().OnNoEffectsClicked(false);
+  View().Parts().settingsDialog.OnNoEffectsClicked(false);
   EXPECT_EQ(ReadBytes(SettingsPath()), Golden("default.defaut"));
 }
 
@@ -62,42 +62,42 @@ TEST_F(SettingsFile, EveryFieldIsReadAndSavedBackUnchanged) {
   const std::string golden = Golden("every_field.defaut");
   auto started = StartedWith(golden);
   auto& v = started->View();
-  EXPECT_EQ(v.State().backgroundColour, gfx::Rgb(100, 100, 100));
-  EXPECT_EQ(v.State().backgroundShade1, gfx::Rgb(90, 90, 90));
-  EXPECT_EQ(v.State().backgroundShade2, gfx::Rgb(80, 60, 80));
-  EXPECT_EQ(v.State().keyboardColours, 2);
-  EXPECT_EQ(v.SettingsDialog().colourSelection, 2);
-  EXPECT_TRUE(v.ListDialog().hideHelp);
-  EXPECT_TRUE(v.ListDialog().randomDraw);
-  EXPECT_TRUE(v.ListDialog().hideSolution);
-  EXPECT_EQ(v.ListDialog().listPath, "/nonexistent/Listes de mots/animaux \xE9t\xE9.txt");
-  EXPECT_EQ(v.State().keyboardZoomIndex, 3);
-  EXPECT_EQ(v.State().cellWidth, 70);
-  EXPECT_EQ(v.State().gridColumns, 30);
-  EXPECT_EQ(v.State().gridLines, 4);
-  EXPECT_EQ(v.SettingsDialog().linesSelection, 3);
-  EXPECT_EQ(v.SettingsDialog().cellsSelection, 14);
-  EXPECT_EQ(v.SettingsDialog().voiceSelection, 1);
-  EXPECT_TRUE(v.SettingsDialog().noSounds);
-  EXPECT_TRUE(v.SettingsDialog().noEffects);
-  EXPECT_TRUE(v.SettingsDialog().autoPlace);
-  EXPECT_EQ(v.AutoPlace(), 1);
-  EXPECT_EQ(v.AutoAdvanceSeconds(), 7);
-  EXPECT_EQ(v.ListDialog().autoAdvanceSelection, 3);
-  EXPECT_EQ(v.SettingsDialog().rateSlider, 13);
-  EXPECT_EQ(v.SettingsDialog().speechRate, 3);
+  EXPECT_EQ(v.Parts().state.backgroundColour, gfx::Rgb(100, 100, 100));
+  EXPECT_EQ(v.Parts().state.backgroundShade1, gfx::Rgb(90, 90, 90));
+  EXPECT_EQ(v.Parts().state.backgroundShade2, gfx::Rgb(80, 60, 80));
+  EXPECT_EQ(v.Parts().state.keyboardColours, 2);
+  EXPECT_EQ(v.Parts().settingsDialog.colourSelection, 2);
+  EXPECT_TRUE(v.Parts().listDialog.hideHelp);
+  EXPECT_TRUE(v.Parts().listDialog.randomDraw);
+  EXPECT_TRUE(v.Parts().listDialog.hideSolution);
+  EXPECT_EQ(v.Parts().listDialog.listPath, "/nonexistent/Listes de mots/animaux \xE9t\xE9.txt");
+  EXPECT_EQ(v.Parts().state.keyboardZoomIndex, 3);
+  EXPECT_EQ(v.Parts().state.cellWidth, 70);
+  EXPECT_EQ(v.Parts().state.gridColumns, 30);
+  EXPECT_EQ(v.Parts().state.gridLines, 4);
+  EXPECT_EQ(v.Parts().settingsDialog.linesSelection, 3);
+  EXPECT_EQ(v.Parts().settingsDialog.cellsSelection, 14);
+  EXPECT_EQ(v.Parts().settingsDialog.voiceSelection, 1);
+  EXPECT_TRUE(v.Parts().settingsDialog.noSounds);
+  EXPECT_TRUE(v.Parts().settingsDialog.noEffects);
+  EXPECT_TRUE(v.Parts().settingsDialog.autoPlace);
+  EXPECT_EQ(v.Parts().settings.autoPlace, 1);
+  EXPECT_EQ(v.Parts().settings.autoAdvanceSeconds, 7);
+  EXPECT_EQ(v.Parts().listDialog.autoAdvanceSelection, 3);
+  EXPECT_EQ(v.Parts().settingsDialog.rateSlider, 13);
+  EXPECT_EQ(v.Parts().settingsDialog.speechRate, 3);
   // The saved voice is applied with the saved rate; reading writes nothing back.
   EXPECT_EQ(started->fake.voice.selected.back(), "b");
   EXPECT_EQ(started->fake.voice.rates.back(), 3);
   EXPECT_EQ(ReadBytes(started->data / "defaut"), golden);
 
-  v.SettingsDialog().OnNoEffectsClicked(true);
+  v.Parts().settingsDialog.OnNoEffectsClicked(true);
   EXPECT_EQ(ReadBytes(started->data / "defaut"), golden);
 }
 
 TEST_F(SettingsFile, EachHandlerSavesItsFieldAtItsPlace) {
   View().OnTimer(base::kTimerFirstRun);
-  auto& dialog = View().SettingsDialog();
+  auto& dialog = View().Parts().settingsDialog;
   harness.fake.dialogs.colourAnswer = gfx::Rgb(100, 100, 100);
   View().ChooseBackgroundColour();
   dialog.OnColoursChanged(2);
@@ -123,25 +123,25 @@ TEST_F(SettingsFile, AShortFileOrAnotherVersionKeepsTheRate) {
   for (const char* name : {"short.defaut", "wrong_version.defaut"}) {
     auto started = StartedWith(Golden(name));
     auto& v = started->View();
-    EXPECT_EQ(v.AutoAdvanceSeconds(), 7) << name;
-    EXPECT_EQ(v.ListDialog().autoAdvanceSelection, 3) << name;
-    EXPECT_EQ(v.State().gridColumns, 30) << name;
-    EXPECT_EQ(v.SettingsDialog().rateSlider, 8) << name;
+    EXPECT_EQ(v.Parts().settings.autoAdvanceSeconds, 7) << name;
+    EXPECT_EQ(v.Parts().listDialog.autoAdvanceSelection, 3) << name;
+    EXPECT_EQ(v.Parts().state.gridColumns, 30) << name;
+    EXPECT_EQ(v.Parts().settingsDialog.rateSlider, 8) << name;
   }
 
   // Colours, scheme and one box only: the rest stays as it is.
   auto partial = StartedWith(Golden("every_field.defaut").substr(0, 20));
-  EXPECT_EQ(partial->View().State().backgroundColour, gfx::Rgb(100, 100, 100));
-  EXPECT_TRUE(partial->View().ListDialog().hideHelp);
-  EXPECT_FALSE(partial->View().ListDialog().hideSolution);
-  EXPECT_EQ(partial->View().State().gridColumns, 22);
+  EXPECT_EQ(partial->View().Parts().state.backgroundColour, gfx::Rgb(100, 100, 100));
+  EXPECT_TRUE(partial->View().Parts().listDialog.hideHelp);
+  EXPECT_FALSE(partial->View().Parts().listDialog.hideSolution);
+  EXPECT_EQ(partial->View().Parts().state.gridColumns, 22);
 }
 
 TEST_F(SettingsFile, ALongerFileIsReadForTheFieldsItBegins) {
   // Anything after the known fields (a longer file of a later version) is left unread.
   auto started = StartedWith(Golden("every_field.defaut") + std::string(70000, '\x7F'));
-  EXPECT_EQ(started->View().State().gridColumns, 30);
-  EXPECT_EQ(started->View().SettingsDialog().rateSlider, 13);
+  EXPECT_EQ(started->View().Parts().state.gridColumns, 30);
+  EXPECT_EQ(started->View().Parts().settingsDialog.rateSlider, 13);
 }
 
 TEST_F(SettingsFile, OutOfRangeValuesAreTamed) {
@@ -158,16 +158,16 @@ TEST_F(SettingsFile, OutOfRangeValuesAreTamed) {
 
   View().OnTimer(base::kTimerFirstRun);
   auto& v = View();
-  EXPECT_TRUE(v.ListDialog().hideHelp);
-  EXPECT_TRUE(v.ListDialog().randomDraw);
-  EXPECT_FALSE(v.ListDialog().hideSolution);
+  EXPECT_TRUE(v.Parts().listDialog.hideHelp);
+  EXPECT_TRUE(v.Parts().listDialog.randomDraw);
+  EXPECT_FALSE(v.Parts().listDialog.hideSolution);
   // Voice discovery chose the first voice; the saved index did not change it.
-  EXPECT_EQ(v.SettingsDialog().voiceSelection, 0);
-  EXPECT_EQ(v.SettingsDialog().colourSelection, -1);
-  EXPECT_EQ(v.State().keyboardColours, 0);
-  EXPECT_EQ(v.State().gridColumns, 22);
-  EXPECT_EQ(v.State().gridLines, 6);
-  EXPECT_EQ(v.SettingsDialog().rateSlider, 20);
+  EXPECT_EQ(v.Parts().settingsDialog.voiceSelection, 0);
+  EXPECT_EQ(v.Parts().settingsDialog.colourSelection, -1);
+  EXPECT_EQ(v.Parts().state.keyboardColours, 0);
+  EXPECT_EQ(v.Parts().state.gridColumns, 22);
+  EXPECT_EQ(v.Parts().state.gridLines, 6);
+  EXPECT_EQ(v.Parts().settingsDialog.rateSlider, 20);
 }
 
 // Lists with nothing selected are saved into the module texts as "-1": the texts must still
@@ -178,15 +178,15 @@ TEST_F(SettingsFile, ListsLeftWithoutSelectionKeepTheModuleTextsIntact) {
   PutInt(bytes, 4140, -7);  // cells list
   WriteBytes(SettingsPath(), bytes);
   View().OnTimer(base::kTimerFirstRun);
-  ASSERT_EQ(View().SettingsDialog().linesSelection, -1);
+  ASSERT_EQ(View().Parts().settingsDialog.linesSelection, -1);
   harness.WriteKeyInto(0, 0, 0);
-  const std::string text = View().EditorDialog().text;
+  const std::string text = View().Parts().editorDialog.text;
   ASSERT_FALSE(text.empty());
   std::string saved;
   for (int round = 0; round < 3; ++round) {
     harness.ClickIcon(app::IconModuleMath);
     harness.ClickIcon(app::IconModuleFrench);
-    EXPECT_EQ(View().EditorDialog().text, text) << round;
+    EXPECT_EQ(View().Parts().editorDialog.text, text) << round;
     if (round > 0) {
       EXPECT_EQ(ReadBytes(harness.data / "defautabc"), saved) << round;
     }
@@ -202,9 +202,9 @@ TEST_F(SettingsFile, NothingIsWrittenInThePuzzleOrIntoAnUnwritableFolder) {
   // A data folder that cannot exist: its parent is a file.
   WriteBytes(harness.data / "file", "x");
   harness.EnterModule(app::ModuleId::kFrancais);
-  View().State().settingsPath = harness.data / "file" / "defaut";
+  View().Parts().state.settingsPath = harness.data / "file" / "defaut";
   View().WriteSettings();
-  EXPECT_FALSE(std::filesystem::exists(View().State().settingsPath));
+  EXPECT_FALSE(std::filesystem::exists(View().Parts().state.settingsPath));
 }
 
 TEST_F(SettingsFile, ChoosingABackgroundColourWritesTheThreeColours) {
@@ -219,7 +219,7 @@ TEST_F(SettingsFile, ChoosingABackgroundColourWritesTheThreeColours) {
   // Cancelled: nothing changes.
   harness.fake.dialogs.colourAnswer.reset();
   View().ChooseBackgroundColour();
-  EXPECT_EQ(View().State().backgroundColour, gfx::Rgb(100, 100, 100));
+  EXPECT_EQ(View().Parts().state.backgroundColour, gfx::Rgb(100, 100, 100));
 }
 
 // The codec alone, without a program around it.

@@ -15,8 +15,8 @@ constexpr int kA = 0, kE = 2, kT = 4, kO = 8, kErase = 10, kSpace = 36, kH = 16,
               kShift = 22, kC = 25;
 
 std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
-  std::string s(text.begin(), text.begin() + view.State().gridColumns);
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
   return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
@@ -24,8 +24,8 @@ std::string Line(app::CScribixView& view, int line) {
 int MostTilesInACell(app::CScribixView& view) {
   std::map<std::pair<int, int>, int> count;
   int most = 0;
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    const auto& r = view.Cells()[i];
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    const auto& r = view.Parts().cells[i];
     if (r.gridCol < 0 || (r.fixed != 0 && r.visible == 0)) continue;
     most = std::max(most, ++count[{r.gridCol, r.gridRow}]);
   }
@@ -33,15 +33,15 @@ int MostTilesInACell(app::CScribixView& view) {
 }
 
 void PressKey(ViewHarness& h, int key) {
-  const auto& k = h.View().Cells()[key];
+  const auto& k = h.View().Parts().cells[key];
   h.Click({k.posX + 5, k.posY + 5});
 }
 
 // A press on the tile in (column, line), held until the long-press timer fires when asked, dragged
 // to cell (toColumn, toLine) and let go.
 void DragTileInto(ViewHarness& h, int column, int line, int toColumn, int toLine, bool longPress) {
-  const gfx::Rect from = base::CellRect(h.View().State(), column, line);
-  const gfx::Rect to = base::CellRect(h.View().State(), toColumn, toLine);
+  const gfx::Rect from = base::CellRect(h.View().Parts().state, column, line);
+  const gfx::Rect to = base::CellRect(h.View().Parts().state, toColumn, toLine);
   h.Press({from.left + 10, from.top + 10});
   if (longPress) h.View().OnTimer(base::kTimerLongPress);
   h.MoveTo({from.left + 10, from.top + 10}, {to.left + 10, to.top + 10});
@@ -59,17 +59,17 @@ TEST(TileActions, AfterADropTheCursorStandsAfterTheLetter) {
   EXPECT_EQ(Line(view, 0), "cha");  // the letter just written goes
   harness.WriteKeyInto(kT, 3, 0);
   PressKey(harness, kSpace);
-  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   PressKey(harness, kL);
   harness.Tick(40);
   EXPECT_EQ(Line(view, 0), "chat l");  // one blank after the word, then the automatic letter
-  EXPECT_EQ(view.EditorDialog().text.substr(0, 6), "chat l");
+  EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 6), "chat l");
 }
 
 TEST(TileActions, ALetterPlacedAutomaticallyIsLetGoOnceLanded) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   PressKey(harness, kC);
   harness.Tick(40);
   PressKey(harness, kH);
@@ -77,34 +77,34 @@ TEST(TileActions, ALetterPlacedAutomaticallyIsLetGoOnceLanded) {
   for (auto icon : {app::IconSound, app::IconSound, app::IconKeyboard, app::IconKeyboard,
                     app::IconStopReading, app::IconRepeat, app::IconModuleEdit}) {
     harness.ClickIcon(icon);
-    EXPECT_EQ(view.Held().selectedPiece, -1);
+    EXPECT_EQ(view.Parts().held.selectedPiece, -1);
   }
   PressKey(harness, kA);
   // The button is still down when it lands: the release does not drop it again.
-  const auto& t = view.Cells()[kT];
+  const auto& t = view.Parts().cells[kT];
   harness.Press({t.posX + 5, t.posY + 5});
   harness.Tick(40);
   harness.Release({t.posX + 5, t.posY + 5});
   harness.Tick(40);
   EXPECT_EQ(Line(view, 0), "chat");
-  EXPECT_EQ(view.Grid().cursorCol, 4);
+  EXPECT_EQ(view.Parts().grid.cursorCol, 4);
 }
 
 TEST(TileActions, AHiddenKeyboardCannotBeDraggedApart) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 0, 0);
-  const auto key = view.Cells()[kA];
+  const auto key = view.Parts().cells[kA];
   harness.ClickIcon(app::IconKeyboard);
   const gfx::Point from{key.posX + 10, key.posY + 10};
-  const gfx::Rect cell = base::CellRect(view.State(), 3, 1);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 3, 1);
   harness.Press(from);
   harness.MoveTo(from, {cell.left + 10, cell.top + 10});
   harness.Release({cell.left + 10, cell.top + 10});
   harness.ClickIcon(app::IconKeyboard);
-  EXPECT_EQ(view.Cells()[kA].posX, key.posX);
-  EXPECT_EQ(view.Cells()[kA].posY, key.posY);
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount + 1);
+  EXPECT_EQ(view.Parts().cells[kA].posX, key.posX);
+  EXPECT_EQ(view.Parts().cells[kA].posY, key.posY);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount + 1);
   EXPECT_EQ(Line(view, 1), "");
 }
 
@@ -113,20 +113,20 @@ TEST(TileActions, TheKeysShowSmallLettersAgainAfterAModuleChange) {
     ViewHarness harness;
     auto& view = harness.Create();
     PressKey(harness, kShift);
-    ASSERT_EQ(view.Cells()[kA].Letter(), 'A');
+    ASSERT_EQ(view.Parts().cells[kA].Letter(), 'A');
     harness.ClickIcon(away);
     harness.ClickIcon(app::IconModuleFrench);
-    EXPECT_EQ(view.Cells()[kA].Letter(), 'a');
+    EXPECT_EQ(view.Parts().cells[kA].Letter(), 'a');
     harness.WriteKeyInto(kA, 0, 0);
     EXPECT_EQ(Line(view, 0), "a");
-    EXPECT_EQ(view.EditorDialog().text.substr(0, 1), "a");
+    EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "a");
   }
 }
 
 TEST(TileActions, ALinkedWordMovesWholeAfterALetterWasReplacedAndKeepsItsBlank) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.EditorDialog().OnTextChanged("(chat) (le chat)", 0, 0);
+  view.Parts().editorDialog.OnTextChanged("(chat) (le chat)", 0, 0);
   harness.WriteKeyInto(kO, 2, 0);  // "chot": the "a" goes home, out of the word
   harness.Tick(60);
   DragTileInto(harness, 0, 0, 2, 2, false);
@@ -136,10 +136,10 @@ TEST(TileActions, ALinkedWordMovesWholeAfterALetterWasReplacedAndKeepsItsBlank) 
   // "le chat" moved to (5, 3): each letter drawn in the cell it is written in.
   DragTileInto(harness, 5, 0, 5, 3, false);
   EXPECT_EQ(Line(view, 3), "     le chat");
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    const auto& r = view.Cells()[i];
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    const auto& r = view.Parts().cells[i];
     if (r.gridCol < 0) continue;
-    const gfx::Rect cell = base::CellRect(view.State(), r.gridCol, r.gridRow);
+    const gfx::Rect cell = base::CellRect(view.Parts().state, r.gridCol, r.gridRow);
     EXPECT_EQ(r.posX, cell.left) << r.Letter();
     EXPECT_EQ(r.posY, cell.top) << r.Letter();
   }
@@ -151,12 +151,12 @@ TEST(TileActions, OneCellHoldsOneTile) {
   // A letter placed automatically on an occupied cell: the one there goes home.
   harness.WriteKeyInto(kC, 3, 0);
   harness.WriteKeyInto(kH, 2, 0);  // the cursor now stands on the "c"
-  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   PressKey(harness, kA);
   harness.Tick(40);
   EXPECT_EQ(Line(view, 0), "  ha");
   EXPECT_EQ(MostTilesInACell(view), 1);
-  view.SettingsDialog().OnAutoPlaceClicked(false);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(false);
 
   // A word taken by a long press and dropped over another word.
   harness.WriteKeyInto(kC, 0, 2);
@@ -170,7 +170,7 @@ TEST(TileActions, OneCellHoldsOneTile) {
   EXPECT_EQ(Line(view, 4), "");
   EXPECT_EQ(MostTilesInACell(view), 1);
   harness.Tick(60);
-  EXPECT_EQ(view.EditorDialog().text.substr(0, 4), "  ha");
+  EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 4), "  ha");
 }
 
 TEST(TileActions, TheTextReadAloudIsTheOneOnScreenAfterThePuzzle) {
@@ -184,7 +184,7 @@ TEST(TileActions, TheTextReadAloudIsTheOneOnScreenAfterThePuzzle) {
   harness.ClickIcon(app::IconReadText);
   EXPECT_EQ(harness.Spoken().size(), before);
   EXPECT_EQ(Line(view, 0), "");
-  EXPECT_EQ(view.EditorDialog().text, "");
+  EXPECT_EQ(view.Parts().editorDialog.text, "");
   harness.ClickIcon(app::IconModuleFrench);
   EXPECT_EQ(Line(view, 0), "c");
 }

@@ -34,10 +34,10 @@ TEST(ViewLife, AnUnwritableTraceIsDroppedSilently) {
   const auto trace = harness.data / "debug.txt";
   std::filesystem::create_directory(trace);  // cannot be opened as a file
   auto& view = harness.Create();
-  view.StartupTrace().Line("more\n");
+  view.Parts().trace.Line("more\n");
   view.OnTimer(base::kTimerFirstRun);
   // The start goes on to its end, says nothing and writes no trace anywhere else.
-  EXPECT_EQ(view.State().keyCount, 41);
+  EXPECT_EQ(view.Parts().state.keyCount, 41);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFirstRun));
   EXPECT_TRUE(harness.fake.dialogs.messages.empty());
   EXPECT_TRUE(std::filesystem::is_directory(trace));
@@ -64,13 +64,13 @@ TEST(ViewLife, TheFirstRunTimerRunsOnceThenStops) {
   auto& view = harness.Create();
   view.OnTimer(base::kTimerFirstRun);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerFirstRun));
-  EXPECT_EQ(view.SettingsDialog().voiceItems.size(), 2u);
+  EXPECT_EQ(view.Parts().settingsDialog.voiceItems.size(), 2u);
   EXPECT_EQ(harness.fake.window.resizes.size(), 1u);
   // A late tick already queued does not list the voices a second time.
   view.OnTimer(base::kTimerFirstRun);
-  EXPECT_EQ(view.SettingsDialog().voiceItems.size(), 2u);
+  EXPECT_EQ(view.Parts().settingsDialog.voiceItems.size(), 2u);
   EXPECT_EQ(harness.fake.window.resizes.size(), 1u);
-  EXPECT_EQ(view.SettingsLoading(), 0);
+  EXPECT_EQ(view.Parts().settings.loading, 0);
 }
 
 TEST(ViewLife, DefaultSettingsFitTheWindowTo1200By840) {
@@ -84,19 +84,19 @@ TEST(ViewLife, DefaultSettingsFitTheWindowTo1200By840) {
 TEST(ViewLife, FittingFollowsTheGridAndTheKeyboard) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SettingsDialog().OnCellsChanged(19);  // 40 cells
-  view.SettingsDialog().OnLinesChanged(7);   // 8 lines
+  view.Parts().settingsDialog.OnCellsChanged(19);  // 40 cells
+  view.Parts().settingsDialog.OnLinesChanged(7);   // 8 lines
   EXPECT_EQ(harness.fake.window.resizes.back(),
             (gfx::Size{40 * 40 + 200, 90 + 65 * 8 + 65 * 4 + 100}));
 
-  view.SettingsDialog().OnZoomChanged(4);  // keys of 80
-  view.SettingsDialog().OnLinesChanged(7);
+  view.Parts().settingsDialog.OnZoomChanged(4);  // keys of 80
+  view.Parts().settingsDialog.OnLinesChanged(7);
   EXPECT_EQ(harness.fake.window.resizes.back(),
             (gfx::Size{80 * 40 + 200, 90 + 105 * 8 + 105 * 4 + 100}));
 
   harness.fake.window.maximised = true;
   const auto count = harness.fake.window.resizes.size();
-  view.SettingsDialog().OnLinesChanged(7);
+  view.Parts().settingsDialog.OnLinesChanged(7);
   EXPECT_EQ(harness.fake.window.resizes.size(), count);
 }
 
@@ -112,10 +112,10 @@ TEST(ViewLife, ANarrowWindowPutsGridAndKeyboardAt100) {
     ViewHarness harness;
     harness.fake.window.clientSize = {c.clientWidth, 850};
     auto& view = harness.Create();
-    EXPECT_EQ(view.State().gridLeft, c.gridLeft) << c.clientWidth;
-    EXPECT_EQ(view.State().keyboardLeft, c.keyboardLeft) << c.clientWidth;
-    EXPECT_EQ(view.State().keyboardTop, 90 + 409) << c.clientWidth;  // 65 × 6.3 truncated
-    EXPECT_EQ(view.Cells()[0].posX, view.State().keyboardLeft);
+    EXPECT_EQ(view.Parts().state.gridLeft, c.gridLeft) << c.clientWidth;
+    EXPECT_EQ(view.Parts().state.keyboardLeft, c.keyboardLeft) << c.clientWidth;
+    EXPECT_EQ(view.Parts().state.keyboardTop, 90 + 409) << c.clientWidth;  // 65 × 6.3 truncated
+    EXPECT_EQ(view.Parts().cells[0].posX, view.Parts().state.keyboardLeft);
   }
 }
 
@@ -135,9 +135,9 @@ TEST(ViewLife, DelaySleepsTheTimeAskedFor) {
 TEST(ViewLife, OneListItemIsCelebratedOnce) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.Words().listFileOrder = view.Words().listEntries = {"chat", "chien"};
-  view.Words().currentEntry = 0;
-  view.Grid().gridBounds = {100, 100, 200, 140};
+  view.Parts().words.listFileOrder = view.Parts().words.listEntries = {"chat", "chien"};
+  view.Parts().words.currentEntry = 0;
+  view.Parts().grid.gridBounds = {100, 100, 200, 140};
   harness.fake.timers.Start(base::kTimerWordSuccess, 50);
   view.OnTimer(base::kTimerWordSuccess);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerWordSuccess));
@@ -152,7 +152,7 @@ TEST(ViewLife, OneListItemIsCelebratedOnce) {
   EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerFixedSuccess));
 
   // The next item is celebrated: only its own timer stops.
-  view.Words().currentEntry = 1;
+  view.Parts().words.currentEntry = 1;
   harness.fake.timers.Start(base::kTimerBlink, 50);
   view.OnTimer(base::kTimerWordSuccess);
   EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerBlink));
@@ -173,8 +173,8 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   view.OnTimer(base::kTimerFirstRun);
 
   // Français: a fixed exercise, one hidden word found, then the other, which finishes it.
-  view.EditorDialog().OnTextChanged("un [ta] [et]", 0, 0);
-  view.EditorDialog().OnFixClicked(true);
+  view.Parts().editorDialog.OnTextChanged("un [ta] [et]", 0, 0);
+  view.Parts().editorDialog.OnFixClicked(true);
   harness.WriteKeyInto(kT, 3, 0);
   harness.WriteKeyInto(kA, 4, 0);
   harness.WriteKeyInto(kE, 6, 0);
@@ -184,7 +184,7 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   // Mathématique: a tile held down.
   harness.ClickIcon(app::IconModuleMath);
   harness.WriteKeyInto(kKeypad1, 0, 0);
-  const gfx::Rect cell = base::CellRect(view.State(), 0, 0);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 0, 0);
   const gfx::Point onTile{cell.left + 5, cell.top + 5};
   harness.Press(onTile);
   view.OnTimer(base::kTimerLongPress);
@@ -193,16 +193,17 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   // Liste: a word found, and the next one coming by itself.
   testing_support::WriteBytes(harness.data / "liste.txt", "chat\n");
   harness.fake.dialogs.openAnswer = harness.data / "liste.txt";
-  view.ListDialog().OpenList();
-  view.ListDialog().OnAutoAdvanceChanged(2);
+  view.Parts().listDialog.OpenList();
+  view.Parts().listDialog.OnAutoAdvanceChanged(2);
   harness.ClickIcon(app::IconModuleList);
   harness.ClickIcon(app::IconNextWord);
   harness.Paint();
   const int letters[] = {kC, kH, kA, kT};
   int next = 0;
-  for (int line = 0; line < view.State().gridLines; ++line) {
-    for (int column = 0; column < view.State().gridColumns && next < 4; ++column) {
-      if (view.Grid().enabled[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]) {
+  for (int line = 0; line < view.Parts().state.gridLines; ++line) {
+    for (int column = 0; column < view.Parts().state.gridColumns && next < 4; ++column) {
+      if (view.Parts()
+              .grid.enabled[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]) {
         harness.WriteKeyInto(letters[next++], column, line);
       }
     }

@@ -18,13 +18,13 @@ constexpr int kA = 0, kE = 2, kT = 4, kErase = 10, kH = 16, kC = 25;
 constexpr int kKeypad1 = 0, kKeypadPlus = 4, kKeypad2 = 1;
 
 std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
-  return std::string(text.begin(), text.begin() + view.State().gridColumns);
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  return std::string(text.begin(), text.begin() + view.Parts().state.gridColumns);
 }
 
 int TileAt(app::CScribixView& view, int column, int line) {
-  for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-    if (view.Cells()[i].gridCol == column && view.Cells()[i].gridRow == line) return i;
+  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+    if (view.Parts().cells[i].gridCol == column && view.Parts().cells[i].gridRow == line) return i;
   }
   return -1;
 }
@@ -41,20 +41,20 @@ TEST(Writing, AChildWritesAWordLetterByLetterAndHearsItGrow) {
   harness.WriteKeyInto(kA, 2, 0);
   harness.WriteKeyInto(kT, 3, 0);
   EXPECT_EQ(Trimmed(Line(view, 0)), "chat");
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount + 4);
-  EXPECT_EQ(view.Cells()[TileAt(view, 3, 0)].Letter(), 't');
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount + 4);
+  EXPECT_EQ(view.Parts().cells[TileAt(view, 3, 0)].Letter(), 't');
   // The editor holds what the grid shows.
-  EXPECT_EQ(view.EditorDialog().text.substr(0, 6), "chat  ");
+  EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 6), "chat  ");
   EXPECT_EQ(harness.Spoken(), (std::vector<std::string>{"c", "ch", "cha", "chat"}));
-  EXPECT_EQ(view.Held().selectedPiece, -1);
+  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
 }
 
 TEST(Writing, ATileLetGoOutsideTheGridOrOnAKeyIsRemoved) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const auto& key = view.Cells()[kE];
+  const auto& key = view.Parts().cells[kE];
   harness.Click({key.posX + 5, key.posY + 5});
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
   EXPECT_TRUE(harness.Spoken().empty());
 }
 
@@ -63,31 +63,31 @@ TEST(Writing, TheEraseKeyTakesBackTheLetterBeforeTheCursor) {
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 0, 0);
   harness.WriteKeyInto(kA, 1, 0);  // the cursor goes on after the letter dropped
-  EXPECT_EQ(view.Grid().cursorCol, 2);
-  const auto& erase = view.Cells()[kErase];
+  EXPECT_EQ(view.Parts().grid.cursorCol, 2);
+  const auto& erase = view.Parts().cells[kErase];
   harness.Click({erase.posX + 5, erase.posY + 5});
   EXPECT_EQ(Trimmed(Line(view, 0)), "c");  // the "a" just written went
-  EXPECT_EQ(view.Grid().cursorCol, 1);
+  EXPECT_EQ(view.Parts().grid.cursorCol, 1);
   harness.Click({erase.posX + 5, erase.posY + 5});
   harness.Click({erase.posX + 5, erase.posY + 5});  // at (0, 0): nothing more
   EXPECT_EQ(Trimmed(Line(view, 0)), "");
-  EXPECT_EQ(view.EditorDialog().text.find_first_not_of(" \r\n"), std::string::npos);
+  EXPECT_EQ(view.Parts().editorDialog.text.find_first_not_of(" \r\n"), std::string::npos);
 }
 
 TEST(Writing, ADroppedTileGoesToTheNearestCellTiesToTheFirstScanned) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const auto& key = view.Cells()[kE];
+  const auto& key = view.Parts().cells[kE];
   const gfx::Point from{key.posX + 10, key.posY + 10};
   // Half way between cells (4, 1) and (5, 1): the lower column wins.
-  const gfx::Rect left = base::CellRect(view.State(), 4, 1);
+  const gfx::Rect left = base::CellRect(view.Parts().state, 4, 1);
   const gfx::Point to{left.left + 20 + 10, left.top + 10};
   harness.Press(from);
   harness.MoveTo(from, to);
   harness.Release(to);
-  EXPECT_EQ(TileAt(view, 4, 1), view.State().keyCount);
-  EXPECT_EQ(view.Grid().cursorCol, 5);
-  EXPECT_EQ(view.Grid().cursorRow, 1);
+  EXPECT_EQ(TileAt(view, 4, 1), view.Parts().state.keyCount);
+  EXPECT_EQ(view.Parts().grid.cursorCol, 5);
+  EXPECT_EQ(view.Parts().grid.cursorRow, 1);
 }
 
 TEST(Writing, ALetterDroppedOnAnotherPushesItBackToItsKey) {
@@ -95,39 +95,39 @@ TEST(Writing, ALetterDroppedOnAnotherPushesItBackToItsKey) {
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 2, 0);
   harness.WriteKeyInto(kH, 2, 0);
-  EXPECT_EQ(view.Grid().text[0][2], 'h');
-  const int pushed = view.State().keyCount;  // the "c"
-  EXPECT_EQ(view.Cells()[pushed].settled, 0);
-  EXPECT_EQ(view.Cells()[pushed].gridCol, -1);
+  EXPECT_EQ(view.Parts().grid.text[0][2], 'h');
+  const int pushed = view.Parts().state.keyCount;  // the "c"
+  EXPECT_EQ(view.Parts().cells[pushed].settled, 0);
+  EXPECT_EQ(view.Parts().cells[pushed].gridCol, -1);
   // It travels home on the timer, then rests there.
   harness.Tick(60);
-  const auto& c = view.Cells()[pushed];
+  const auto& c = view.Parts().cells[pushed];
   EXPECT_EQ(c.settled, 1);
-  EXPECT_EQ(c.posX, c.homeX + view.State().keyboardLeft);
-  EXPECT_EQ(c.posY, c.homeY + view.State().keyboardTop);
+  EXPECT_EQ(c.posX, c.homeX + view.Parts().state.keyboardLeft);
+  EXPECT_EQ(c.posY, c.homeY + view.Parts().state.keyboardTop);
 }
 
 TEST(Writing, WithAutomaticPlacementATileFliesToTheCursorThirtyPixelsATick) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SettingsDialog().OnAutoPlaceClicked(true);
-  view.Grid().cursorCol = 3;
-  view.Grid().cursorRow = 1;
-  const auto& key = view.Cells()[kT];
-  const gfx::Rect target = base::CellRect(view.State(), 3, 1);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
+  view.Parts().grid.cursorCol = 3;
+  view.Parts().grid.cursorRow = 1;
+  const auto& key = view.Parts().cells[kT];
+  const gfx::Rect target = base::CellRect(view.Parts().state, 3, 1);
   const double distance = std::hypot(key.startX - target.left, key.startY - target.top);
   harness.Click({key.posX + 5, key.posY + 5});
-  const int tile = view.State().keyCount;
-  ASSERT_EQ(view.State().itemCount, tile + 1);
+  const int tile = view.Parts().state.keyCount;
+  ASSERT_EQ(view.Parts().state.itemCount, tile + 1);
   const int moves = static_cast<int>(std::ceil(distance / 30.0));
   harness.Tick(moves);
-  EXPECT_EQ(view.Cells()[tile].posX, target.left);
-  EXPECT_EQ(view.Cells()[tile].posY, target.top);
-  EXPECT_EQ(view.Cells()[tile].gridCol, -1);  // there, but not yet laid down
+  EXPECT_EQ(view.Parts().cells[tile].posX, target.left);
+  EXPECT_EQ(view.Parts().cells[tile].posY, target.top);
+  EXPECT_EQ(view.Parts().cells[tile].gridCol, -1);  // there, but not yet laid down
   harness.Tick();
-  EXPECT_EQ(view.Cells()[tile].gridCol, 3);
-  EXPECT_EQ(view.Grid().text[1][3], 't');
-  EXPECT_EQ(view.Grid().cursorCol, 4);  // on to the next cell
+  EXPECT_EQ(view.Parts().cells[tile].gridCol, 3);
+  EXPECT_EQ(view.Parts().grid.text[1][3], 't');
+  EXPECT_EQ(view.Parts().grid.cursorCol, 4);  // on to the next cell
   EXPECT_EQ(harness.Spoken(), std::vector<std::string>{"t"});
 }
 
@@ -138,41 +138,41 @@ TEST(Writing, ALongPressTakesTheWholeWordUnlessTheTileWasDraggedAway) {
   harness.WriteKeyInto(kH, 1, 2);
   harness.WriteKeyInto(kA, 2, 2);
   harness.WriteKeyInto(kT, 3, 2);
-  const gfx::Rect cell = base::CellRect(view.State(), 1, 2);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 1, 2);
   const gfx::Point from{cell.left + 10, cell.top + 10};
   harness.Press(from);
   EXPECT_TRUE(harness.fake.timers.IsRunning(base::kTimerLongPress));
   view.OnTimer(base::kTimerLongPress);
   EXPECT_FALSE(harness.fake.timers.IsRunning(base::kTimerLongPress));
   // The four letters move together to line 4 and land side by side.
-  const gfx::Rect down = base::CellRect(view.State(), 6, 4);
+  const gfx::Rect down = base::CellRect(view.Parts().state, 6, 4);
   harness.MoveTo(from, {down.left + 10, down.top + 10});
   harness.Release({down.left + 10, down.top + 10});
   EXPECT_EQ(Trimmed(Line(view, 2)), "");
   EXPECT_EQ(Trimmed(Line(view, 4)), "     chat");
 
   // Dragged more than 0.3 of its diagonal before the timer: only that tile moves.
-  const gfx::Rect h = base::CellRect(view.State(), 6, 4);
+  const gfx::Rect h = base::CellRect(view.Parts().state, 6, 4);
   const gfx::Point grab{h.left + 10, h.top + 10};
   harness.Press(grab);
   harness.MoveTo(grab, {grab.x + 30, grab.y});
   view.OnTimer(base::kTimerLongPress);
-  EXPECT_EQ(view.Tips().wantedTip, "");
-  const gfx::Rect away = base::CellRect(view.State(), 10, 5);
+  EXPECT_EQ(view.Parts().tips.wantedTip, "");
+  const gfx::Rect away = base::CellRect(view.Parts().state, 10, 5);
   harness.MoveTo({grab.x + 30, grab.y}, {away.left + 10, away.top + 10});
   harness.Release({away.left + 10, away.top + 10});
   EXPECT_EQ(Trimmed(Line(view, 4)), "     c at");
-  EXPECT_EQ(view.Grid().text[5][10], 'h');
+  EXPECT_EQ(view.Parts().grid.text[5][10], 'h');
 }
 
 TEST(Writing, WithTheKeyboardHiddenAKeyMakesNoTile) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.ClickIcon(app::IconKeyboard);
-  EXPECT_EQ(view.State().keyboardShown, 0);
-  const auto& key = view.Cells()[kA];
+  EXPECT_EQ(view.Parts().state.keyboardShown, 0);
+  const auto& key = view.Parts().cells[kA];
   harness.Press({key.posX + 5, key.posY + 5});
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
   harness.Release({key.posX + 5, key.posY + 5});
 }
 
@@ -180,7 +180,7 @@ TEST(Writing, TheSoundIconSilencesTheVoiceAndNothingIsSaidWhileItIsOff) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.ClickIcon(app::IconSound);
-  EXPECT_EQ(view.State().soundOn, 0);
+  EXPECT_EQ(view.Parts().state.soundOn, 0);
   EXPECT_EQ(harness.fake.voice.purges, 1);
   EXPECT_EQ(harness.fake.clock.sleeps.back(), 200);  // the icon sinks for a moment
   harness.WriteKeyInto(kC, 0, 0);
@@ -201,16 +201,16 @@ TEST(Writing, ClearingTurnsTheTilesAndCarriesThemHome) {
   ASSERT_EQ(harness.fake.sound.played.size(), 1u);
   EXPECT_EQ(harness.fake.sound.played[0], harness.program / "sons" / "trash.wav");
   EXPECT_EQ(Trimmed(Line(view, 0)), "");
-  const int first = view.State().keyCount;
-  EXPECT_EQ(view.Cells()[first].solvedMark, 1);
-  EXPECT_EQ(view.Grid().clearing, 1);
+  const int first = view.Parts().state.keyCount;
+  EXPECT_EQ(view.Parts().cells[first].solvedMark, 1);
+  EXPECT_EQ(view.Parts().grid.clearing, 1);
   harness.Tick(80);
-  EXPECT_EQ(view.Grid().clearing, 0);
-  EXPECT_EQ(view.State().itemCount, view.State().keyCount);
-  EXPECT_EQ(view.EditorDialog().text.find_first_not_of(" \r\n"), std::string::npos);
+  EXPECT_EQ(view.Parts().grid.clearing, 0);
+  EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
+  EXPECT_EQ(view.Parts().editorDialog.text.find_first_not_of(" \r\n"), std::string::npos);
 
   // With "Supprimer les bruitages" the grid clears silently.
-  view.SettingsDialog().OnNoSoundsClicked(true);
+  view.Parts().settingsDialog.OnNoSoundsClicked(true);
   harness.ClickIcon(app::IconClear);
   EXPECT_EQ(harness.fake.sound.played.size(), 1u);
 }
@@ -221,25 +221,25 @@ TEST(Writing, ANewKeyboardLookKeepsWhatTheChildWrote) {
   harness.Paint();
   harness.WriteKeyInto(kC, 0, 0);
   harness.WriteKeyInto(kA, 1, 0);
-  view.SettingsDialog().OnColoursChanged(2);
+  view.Parts().settingsDialog.OnColoursChanged(2);
   EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
-  view.SettingsDialog().OnZoomChanged(2);
+  view.Parts().settingsDialog.OnZoomChanged(2);
   EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
-  EXPECT_EQ(view.State().cellWidth, 60);
+  EXPECT_EQ(view.Parts().state.cellWidth, 60);
   // The tiles are made again at the new size, in their cells.
-  const auto& tile = view.Cells()[TileAt(view, 1, 0)];
+  const auto& tile = view.Parts().cells[TileAt(view, 1, 0)];
   EXPECT_EQ(tile.width, 60);
-  EXPECT_EQ(tile.posX, base::CellRect(view.State(), 1, 0).left);
+  EXPECT_EQ(tile.posX, base::CellRect(view.Parts().state, 1, 0).left);
 }
 
 TEST(Writing, AFullTableRefusesTheTile) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.State().itemCount = base::kMaxItems;
-  const auto& key = view.Cells()[kA];
+  view.Parts().state.itemCount = base::kMaxItems;
+  const auto& key = view.Parts().cells[kA];
   harness.Press({key.posX + 5, key.posY + 5});
-  EXPECT_EQ(view.State().itemCount, base::kMaxItems);
-  EXPECT_EQ(view.Held().selectedPiece, -1);
+  EXPECT_EQ(view.Parts().state.itemCount, base::kMaxItems);
+  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
   harness.Release({key.posX + 5, key.posY + 5});
 }
 
@@ -251,7 +251,7 @@ TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {
   sleeps.clear();
   harness.ClickIcon(app::IconModuleMath);
   EXPECT_EQ(view.ActiveModule(), ModuleId::kMathematique);
-  EXPECT_EQ(view.State().keyCount, 20);
+  EXPECT_EQ(view.Parts().state.keyCount, 20);
   // The icon sinks for a moment, then the screen rests before the other module comes.
   EXPECT_EQ(sleeps, (std::vector<int>{200, 200}));
   EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
@@ -262,17 +262,17 @@ TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {
   harness.WriteKeyInto(kKeypad2, 2, 0);
   EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
   // Keypad tiles have no glyph: they show their key's face.
-  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].glyph, 0);
-  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].page, 4);
+  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].glyph, 0);
+  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].page, 4);
 
   sleeps.clear();
   harness.ClickIcon(app::IconModuleFrench);
   EXPECT_EQ(view.ActiveModule(), ModuleId::kFrancais);
   EXPECT_EQ(sleeps, (std::vector<int>{200, 200}));
-  EXPECT_EQ(view.State().keyCount, 41);
+  EXPECT_EQ(view.Parts().state.keyCount, 41);
   EXPECT_NE(ReadBytes(harness.data / "defautm").find("$2"), std::string::npos);
   EXPECT_EQ(Trimmed(Line(view, 0)), "c");
-  EXPECT_EQ(view.Cells()[TileAt(view, 0, 0)].Letter(), 'c');
+  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].Letter(), 'c');
 
   harness.ClickIcon(app::IconModuleMath);
   EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
@@ -282,10 +282,10 @@ TEST(ModuleSwitch, ClickingTheActiveModuleChangesNothingButUnfixesTheExercise) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 0, 0);
-  view.EditorDialog().fixed = true;
+  view.Parts().editorDialog.fixed = true;
   harness.fake.clock.sleeps.clear();
   harness.ClickIcon(app::IconModuleFrench);
-  EXPECT_FALSE(view.EditorDialog().fixed);
+  EXPECT_FALSE(view.Parts().editorDialog.fixed);
   EXPECT_EQ(Trimmed(Line(view, 0)), "c");
   EXPECT_FALSE(std::filesystem::exists(harness.data / "defautabc"));
   // The icon sinks; no module is left, so there is no pause.
@@ -325,7 +325,7 @@ TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
   auto& view = harness.Create();
   // "Mot ou phrase suivante" stands beside "Module Puzzle": a click on it stays in the list.
   harness.EnterModule(ModuleId::kListe);
-  const gfx::Rect next = view.Icons()[app::IconNextWord];
+  const gfx::Rect next = view.Parts().icons[app::IconNextWord];
   harness.Click({next.left + 2, next.top + 5});
   EXPECT_EQ(view.ActiveModule(), ModuleId::kListe);
 
@@ -339,11 +339,11 @@ TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
   EXPECT_TRUE(harness.fake.dialogHost.IsVisible(ports::DialogId::kEditor));
 
   // A click on an empty cell moves the cursor there.
-  const gfx::Rect cell = base::CellRect(view.State(), 7, 3);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 7, 3);
   harness.Click({cell.left + 3, cell.top + 3});
-  EXPECT_EQ(view.Grid().cursorCol, 7);
-  EXPECT_EQ(view.Grid().cursorRow, 3);
-  EXPECT_EQ(view.Held().pickFlags, base::mouse::kNoPress);
+  EXPECT_EQ(view.Parts().grid.cursorCol, 7);
+  EXPECT_EQ(view.Parts().grid.cursorRow, 3);
+  EXPECT_EQ(view.Parts().held.pickFlags, base::mouse::kNoPress);
 }
 
 }  // namespace

@@ -112,14 +112,14 @@ TEST(ListDialog, LoadingAListFillsTheBoxAndResetsTheCurrentEntry) {
   testing_support::ViewHarness harness(false);
   auto& view = harness.Create();
   testing_support::WriteBytes(harness.data / "animaux.txt", "chat\n  chien \n");
-  view.Words().currentEntry = 3;
-  view.ListDialog().LoadList((harness.data / "animaux.txt").string());
-  EXPECT_EQ(view.Words().currentEntry, -1);
-  EXPECT_EQ(view.Words().listCount(), 2);
-  EXPECT_EQ(view.ListDialog().listText, "chat\r\nchien\r\n");
-  view.ListDialog().LoadList((harness.data / "missing.txt").string());
-  EXPECT_EQ(view.Words().listCount(), 0);
-  EXPECT_EQ(view.ListDialog().listText, "");
+  view.Parts().words.currentEntry = 3;
+  view.Parts().listDialog.LoadList((harness.data / "animaux.txt").string());
+  EXPECT_EQ(view.Parts().words.currentEntry, -1);
+  EXPECT_EQ(view.Parts().words.listCount(), 2);
+  EXPECT_EQ(view.Parts().listDialog.listText, "chat\r\nchien\r\n");
+  view.Parts().listDialog.LoadList((harness.data / "missing.txt").string());
+  EXPECT_EQ(view.Parts().words.listCount(), 0);
+  EXPECT_EQ(view.Parts().listDialog.listText, "");
 }
 
 // The settings file is written again after each change of the dialog.
@@ -127,8 +127,8 @@ struct ListDialogHarness {
   // Without the program's pictures: their messages are not the dialog's.
   ListDialogHarness() : view(harness.Create()) { harness.fake.dialogs.messages.clear(); }
   bool SettingsWritten() {
-    const bool written = std::filesystem::exists(view.State().settingsPath);
-    std::filesystem::remove(view.State().settingsPath);
+    const bool written = std::filesystem::exists(view.Parts().state.settingsPath);
+    std::filesystem::remove(view.Parts().state.settingsPath);
     return written;
   }
   std::filesystem::path Write(const std::string& name, const std::string& bytes) {
@@ -143,7 +143,7 @@ struct ListDialogHarness {
 TEST(ListDialog, OpeningAListSavesItsPathAndShowsTheDialogAgain) {
   ListDialogHarness h;
   auto& dialogs = h.harness.fake.dialogs;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   h.SettingsWritten();
   list.OpenList();  // cancelled
   EXPECT_FALSE(h.SettingsWritten());
@@ -151,12 +151,12 @@ TEST(ListDialog, OpeningAListSavesItsPathAndShowsTheDialogAgain) {
   EXPECT_TRUE(h.harness.fake.dialogHost.IsVisible(ports::DialogId::kWordLists));
 
   dialogs.openAnswer = h.Write("animaux.txt", "chat\nchien\n");
-  h.view.Words().currentEntry = 1;
+  h.view.Parts().words.currentEntry = 1;
   list.OpenList();
   EXPECT_TRUE(h.SettingsWritten());
   EXPECT_EQ(list.listPath, text::TextFromPath(*dialogs.openAnswer));
-  EXPECT_EQ(h.view.Words().listEntries, (V{"chat", "chien"}));
-  EXPECT_EQ(h.view.Words().currentEntry, -1);
+  EXPECT_EQ(h.view.Parts().words.listEntries, (V{"chat", "chien"}));
+  EXPECT_EQ(h.view.Parts().words.currentEntry, -1);
   ASSERT_EQ(dialogs.openRequests.size(), 2u);
   EXPECT_EQ(dialogs.openRequests[1].filter, exercises::COpenList2::kFileFilter);
   EXPECT_EQ(dialogs.openRequests[1].initialFolder, h.harness.program.Path() / "Liste-de-mots");
@@ -165,7 +165,7 @@ TEST(ListDialog, OpeningAListSavesItsPathAndShowsTheDialogAgain) {
 
 TEST(ListDialog, ASavedListReadsBackToTheSameEntries) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   list.OnListTextEdited("chat\r\nle  petit chien\r\nf\xEAte");
   const auto path = h.harness.data.Path() / "saved.txt";
   h.harness.fake.dialogs.saveAnswer = path;
@@ -178,7 +178,7 @@ TEST(ListDialog, ASavedListReadsBackToTheSameEntries) {
   EXPECT_TRUE(h.SettingsWritten());
   EXPECT_EQ(h.harness.fake.dialogs.saveRequests.at(0).filter, exercises::COpenList2::kFileFilter);
   list.LoadList(text::TextFromPath(path));
-  EXPECT_EQ(h.view.Words().listFileOrder, (V{"chat", "le  petit chien", "f\xEAte"}));
+  EXPECT_EQ(h.view.Parts().words.listFileOrder, (V{"chat", "le  petit chien", "f\xEAte"}));
   EXPECT_TRUE(h.harness.fake.dialogs.messages.empty());
 
   const auto nowhere = h.harness.data.Path() / "absent" / "liste.txt";
@@ -198,8 +198,8 @@ TEST(ListDialog, OpeningAListNamesTheEntriesNoKeyCanWrite) {
   // In UTF-8: œuf, grand-mère, 50 %, « non », CŒUR.
   dialogs.openAnswer =
       h.Write("l.txt", "\xC5\x93uf\ngrand-m\xC3\xA8re\n50 %\n\xC2\xAB non \xC2\xBB\nC\xC5\x92UR\n");
-  h.view.ListDialog().OpenList();
-  EXPECT_EQ(h.view.Words().listCount(), 5);
+  h.view.Parts().listDialog.OpenList();
+  EXPECT_EQ(h.view.Parts().words.listCount(), 5);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text,
             "Ces mots ou phrases ont des caract\xE8res absents du clavier, l'\xE9l\xE8ve ne pourra "
@@ -208,7 +208,7 @@ TEST(ListDialog, OpeningAListNamesTheEntriesNoKeyCanWrite) {
   // Nothing to say about a list the keys can write, nor at start-up.
   dialogs.messages.clear();
   dialogs.openAnswer = h.Write("m.txt", "chat\nl\x92\xE9t\xE9\n");
-  h.view.ListDialog().OpenList();
+  h.view.Parts().listDialog.OpenList();
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -223,12 +223,12 @@ app::CScribixView& Restart(testing_support::ViewHarness& harness) {
 // Typed in the box and saved: the next start dictates the list as typed.
 TEST(ListDialog, ATypedListSavedIsTheListOfTheNextStart) {
   ListDialogHarness h;
-  h.view.ListDialog().OnListTextEdited("chat\r\nle  petit chien\r\n");
+  h.view.Parts().listDialog.OnListTextEdited("chat\r\nle  petit chien\r\n");
   h.harness.fake.dialogs.saveAnswer = h.harness.data.Path() / "tapee.txt";
-  h.view.ListDialog().SaveList();
+  h.view.Parts().listDialog.SaveList();
   auto& again = Restart(h.harness);
-  EXPECT_EQ(again.Words().listFileOrder, (V{"chat", "le  petit chien"}));
-  EXPECT_EQ(again.ListDialog().listText, "chat\r\nle  petit chien\r\n");
+  EXPECT_EQ(again.Parts().words.listFileOrder, (V{"chat", "le  petit chien"}));
+  EXPECT_EQ(again.Parts().listDialog.listText, "chat\r\nle  petit chien\r\n");
 }
 
 // A list in a folder whose name Windows-1252 cannot write (Łukasz, Ştefan) opens again at the
@@ -244,17 +244,17 @@ TEST(ListDialog, AListInAFolderNamedOutsideWindows1252OpensAgainAtTheNextStart) 
     std::filesystem::create_directories(dir);
     testing_support::WriteBytes(dir / "liste.txt", "chat\nchien\n");
     h.harness.fake.dialogs.openAnswer = dir / "liste.txt";
-    h.view.ListDialog().OpenList();
-    EXPECT_EQ(h.view.Words().listCount(), 2) << folder;
+    h.view.Parts().listDialog.OpenList();
+    EXPECT_EQ(h.view.Parts().words.listCount(), 2) << folder;
     auto& again = Restart(h.harness);
-    EXPECT_EQ(again.Words().listFileOrder, (V{"chat", "chien"})) << folder;
+    EXPECT_EQ(again.Parts().words.listFileOrder, (V{"chat", "chien"})) << folder;
   }
 }
 
 TEST(ListDialog, TypingReplacesTheListInTheBoxOrderAndTheRandomBoxDrawsFromIt) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
-  auto& words = h.view.Words();
+  auto& list = h.view.Parts().listDialog;
+  auto& words = h.view.Parts().words;
   list.LoadList(text::TextFromPath(h.Write("l.txt", "a\nb\nc\nd\ne\nf\n")));
   list.OnRandomClicked(true);
   EXPECT_TRUE(h.SettingsWritten());
@@ -279,23 +279,23 @@ TEST(ListDialog, TypingReplacesTheListInTheBoxOrderAndTheRandomBoxDrawsFromIt) {
 
 TEST(ListDialog, ARandomListLoadedTwiceInTheSameSecondComesInTheSameOrder) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   list.OnRandomClicked(true);
   const auto path = text::TextFromPath(h.Write("l.txt", "a\nb\nc\nd\ne\nf\ng\n"));
   list.LoadList(path);
-  const V first = h.view.Words().listEntries;
+  const V first = h.view.Parts().words.listEntries;
   list.LoadList(path);
-  EXPECT_EQ(h.view.Words().listEntries, first);
-  EXPECT_NE(first, h.view.Words().listFileOrder);
+  EXPECT_EQ(h.view.Parts().words.listEntries, first);
+  EXPECT_NE(first, h.view.Parts().words.listFileOrder);
 }
 
 TEST(ListDialog, TheDelayListSetsTheAutomaticAdvance) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   const std::vector<std::int32_t> seconds = {0, 3, 5, 7, 10, 15, 20, 30};
   for (std::int32_t item = 7; item >= 0; --item) {
     list.OnAutoAdvanceChanged(item);
-    EXPECT_EQ(h.view.AutoAdvanceSeconds(), seconds[static_cast<std::size_t>(item)]);
+    EXPECT_EQ(h.view.Parts().settings.autoAdvanceSeconds, seconds[static_cast<std::size_t>(item)]);
     EXPECT_EQ(list.autoAdvanceSelection, item);
     EXPECT_TRUE(h.SettingsWritten());
   }
@@ -306,7 +306,7 @@ TEST(ListDialog, TheDelayListSetsTheAutomaticAdvance) {
 
 TEST(ListDialog, HidingTheDictationButtonsRepaintsTheirPlaceAtOnce) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   h.harness.EnterModule(app::ModuleId::kListe);
   auto shown = [&](base::icons::IconId icon) {
     for (const auto& s : h.view.IconsShown()) {
@@ -322,7 +322,7 @@ TEST(ListDialog, HidingTheDictationButtonsRepaintsTheirPlaceAtOnce) {
     } else {
       list.OnHideSolutionClicked(true);
     }
-    const gfx::Rect place = h.view.Icons()[icon];
+    const gfx::Rect place = h.view.Parts().icons[icon];
     EXPECT_EQ(h.harness.fake.window.invalidated,
               std::vector<gfx::Rect>{gfx::Rect::FromSize(place.left, place.top, 40, 40)});
     EXPECT_FALSE(shown(icon));
@@ -334,11 +334,11 @@ TEST(ListDialog, HidingTheDictationButtonsRepaintsTheirPlaceAtOnce) {
 
 TEST(ListDialog, AListOfMoreThanAThousandEntriesKeepsTheFirstThousandAndSaysSo) {
   ListDialogHarness h;
-  auto& list = h.view.ListDialog();
+  auto& list = h.view.Parts().listDialog;
   std::string file;
   for (int i = 0; i < 1200; ++i) file += "mot" + std::to_string(i) + "\n";
   list.LoadList(text::TextFromPath(h.Write("long.txt", file)));
-  EXPECT_EQ(h.view.Words().listCount(), 1000);
+  EXPECT_EQ(h.view.Parts().words.listCount(), 1000);
   const std::string told =
       "La liste compte 1200 mots ou phrases : seuls les 1000 premiers ont \xE9t\xE9 gard\xE9s.";
   ASSERT_EQ(h.harness.fake.dialogs.messages.size(), 1u);
@@ -349,7 +349,7 @@ TEST(ListDialog, AListOfMoreThanAThousandEntriesKeepsTheFirstThousandAndSaysSo) 
   for (int i = 0; i < 1001; ++i) box += "m\r\n";
   list.OnListTextEdited(box);
   list.OnListTextEdited(box + "n");
-  EXPECT_EQ(h.view.Words().listCount(), 1000);
+  EXPECT_EQ(h.view.Parts().words.listCount(), 1000);
   EXPECT_EQ(h.harness.fake.dialogs.messages.size(), 2u);
 }
 

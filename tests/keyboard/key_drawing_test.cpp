@@ -13,18 +13,18 @@ constexpr gfx::Colour kRed = gfx::Rgb(255, 0, 0);
 
 // A tile made from key `key` of page 0, resting in grid cell (column, line).
 int AddTile(app::CScribixView& view, int key, int column, int line) {
-  const int i = view.State().itemCount++;
-  base::CellRecord& tile = view.Cells()[i];
-  tile = view.Cells()[key];
-  const gfx::Rect cell = base::CellRect(view.State(), column, line);
+  const int i = view.Parts().state.itemCount++;
+  base::CellRecord& tile = view.Parts().cells[i];
+  tile = view.Parts().cells[key];
+  const gfx::Rect cell = base::CellRect(view.Parts().state, column, line);
   tile.posX = cell.left;
   tile.posY = cell.top;
   tile.gridCol = column;
   tile.gridRow = line;
   tile.kind = keyboard::KindPlain;
   tile.sourceKey = key;
-  tile.glyph =
-      view.Pictures().Glyph(view.State().keyboardZoomIndex, view.State().keyboardColours, 0, key);
+  tile.glyph = view.Parts().pictures.Glyph(view.Parts().state.keyboardZoomIndex,
+                                           view.Parts().state.keyboardColours, 0, key);
   tile.glyphAlt = tile.glyph;
   return i;
 }
@@ -36,10 +36,10 @@ gfx::Point Centre(const base::CellRecord& r) {
 TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const auto& pictures = view.Pictures();
+  const auto& pictures = view.Parts().pictures;
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.SettingsDialog().OnZoomChanged(zoom);
-    const int d = view.State().cellWidth;
+    view.Parts().settingsDialog.OnZoomChanged(zoom);
+    const int d = view.Parts().state.cellWidth;
     for (int scheme = 0; scheme < keyboard::kSchemeCount; ++scheme) {
       for (int page = 0; page < keyboard::kLetterPageCount; ++page) {
         const gfx::Image* picture = pictures.LetterPicture(zoom, scheme, page);
@@ -60,9 +60,9 @@ TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
   }
   // Scheme 2 at zoom 2.0: glyphs of 80, the space bar a 340-wide face whose glyph is its left
   // square.
-  view.SettingsDialog().OnColoursChanged(2);
+  view.Parts().settingsDialog.OnColoursChanged(2);
   EXPECT_EQ(pictures.LetterPicture(4, 2, 0)->GetSize(), (gfx::Size{930, 320}));
-  const base::CellRecord& space = view.Cells()[36];
+  const base::CellRecord& space = view.Parts().cells[36];
   EXPECT_EQ(space.width, 340);
   EXPECT_EQ(space.srcX, 110 + 80 + 80);
   const gfx::ImageView glyph = pictures.Glyphs().Get(pictures.Glyph(4, 2, 0, 36));
@@ -77,11 +77,11 @@ TEST(KeyboardPictures, GlyphsAreKeySquaresCutAtEveryZoom) {
 TEST(KeyboardPictures, AZoomChangeKeepsGlyphHandlesValid) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const std::int32_t handle = view.Pictures().Glyph(0, 0, 0, 3);
-  view.SettingsDialog().OnZoomChanged(2);
-  EXPECT_EQ(view.Pictures().Glyph(2, 0, 0, 3), handle);
-  EXPECT_EQ(view.Pictures().Glyphs().Get(handle).Width(), 60);
-  EXPECT_EQ(view.Pictures().Glyph(0, 0, 0, 3), 0);
+  const std::int32_t handle = view.Parts().pictures.Glyph(0, 0, 0, 3);
+  view.Parts().settingsDialog.OnZoomChanged(2);
+  EXPECT_EQ(view.Parts().pictures.Glyph(2, 0, 0, 3), handle);
+  EXPECT_EQ(view.Parts().pictures.Glyphs().Get(handle).Width(), 60);
+  EXPECT_EQ(view.Parts().pictures.Glyph(0, 0, 0, 3), 0);
 }
 
 TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever) {
@@ -93,11 +93,11 @@ TEST(KeyboardPictures, AMissingLetterPictureIsReportedOnceAndAMissingKeypadNever
   ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
   EXPECT_EQ(harness.fake.dialogs.messages[0].text,
             " Probl\xE8me d'ouverture du fichier : " + (resb / "ArialMCV.bmp").string());
-  EXPECT_EQ(view.Pictures().LetterPicture(0, 1, 1), nullptr);
-  EXPECT_NE(view.Pictures().LetterPicture(0, 1, 0), nullptr);
-  EXPECT_EQ(view.Pictures().KeypadPicture(0, 0), nullptr);
-  EXPECT_NE(view.Pictures().KeypadPicture(0, 2), nullptr);
-  EXPECT_EQ(view.Pictures().Glyph(0, 1, 1, 3), 0);
+  EXPECT_EQ(view.Parts().pictures.LetterPicture(0, 1, 1), nullptr);
+  EXPECT_NE(view.Parts().pictures.LetterPicture(0, 1, 0), nullptr);
+  EXPECT_EQ(view.Parts().pictures.KeypadPicture(0, 0), nullptr);
+  EXPECT_NE(view.Parts().pictures.KeypadPicture(0, 2), nullptr);
+  EXPECT_EQ(view.Parts().pictures.Glyph(0, 1, 1, 3), 0);
 }
 
 TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
@@ -105,14 +105,14 @@ TEST(KeyDrawing, KeysAreFacesOnTheRaisedPanel) {
   auto& view = harness.Create();
   const gfx::Image& screen = harness.Paint();
   for (int i : {0, 10, 22, 36, 40}) {
-    const auto& key = view.Cells()[i];
+    const auto& key = view.Parts().cells[i];
     const gfx::Point c = Centre(key);
     EXPECT_EQ(screen.Pixel(c.x, c.y), FaceColour(0, 0, i / 11, i % 11)) << i;
   }
   // Between two keys: the panel in the second shade, with its raised edge around.
-  const auto& first = view.Cells()[0];
+  const auto& first = view.Parts().cells[0];
   EXPECT_EQ(screen.Pixel(first.posX + first.width + 3, first.posY + 5), gfx::Rgb(37, 188, 183));
-  EXPECT_EQ(screen.Pixel(view.State().keyboardLeft - 11, view.State().keyboardTop),
+  EXPECT_EQ(screen.Pixel(view.Parts().state.keyboardLeft - 11, view.Parts().state.keyboardTop),
             gfx::kEdgeLight);
 }
 
@@ -121,9 +121,9 @@ TEST(KeyDrawing, ThePanelHoldsTheWidestRowAtEveryZoom) {
   harness.fake.window.clientSize = {2400, 1400};
   auto& view = harness.Create();
   for (int zoom = 0; zoom < keyboard::kZoomCount; ++zoom) {
-    view.SettingsDialog().OnZoomChanged(zoom);
+    view.Parts().settingsDialog.OnZoomChanged(zoom);
     const gfx::Image& screen = harness.Paint();
-    const auto& erase = view.Cells()[10];
+    const auto& erase = view.Parts().cells[10];
     EXPECT_EQ(screen.Pixel(erase.posX + erase.width + 2, erase.posY + 5), gfx::Rgb(37, 188, 183))
         << zoom;
   }
@@ -134,11 +134,11 @@ TEST(KeyDrawing, AHiddenKeyboardShowsTilesButNoKeys) {
   auto& view = harness.Create();
   harness.Paint();                          // the first paint lays the kept text down
   const int tile = AddTile(view, 4, 2, 1);  // "t"
-  view.State().keyboardShown = 0;
+  view.Parts().state.keyboardShown = 0;
   const gfx::Image& screen = harness.Paint();
-  const gfx::Point key = Centre(view.Cells()[4]);
+  const gfx::Point key = Centre(view.Parts().cells[4]);
   EXPECT_EQ(screen.Pixel(key.x, key.y), kBackground);
-  const gfx::Point placed = Centre(view.Cells()[tile]);
+  const gfx::Point placed = Centre(view.Parts().cells[tile]);
   EXPECT_EQ(screen.Pixel(placed.x, placed.y), FaceColour(0, 0, 0, 4));
 }
 
@@ -147,14 +147,14 @@ TEST(KeyDrawing, HiddenAndMarkedTilesAreFramed) {
   auto& view = harness.Create();
   harness.Paint();  // the first paint lays the kept text down
   const int hidden = AddTile(view, 1, 0, 0);
-  view.Cells()[hidden].visible = 0;
+  view.Parts().cells[hidden].visible = 0;
   const int marked = AddTile(view, 2, 5, 0);
-  view.Grid().marks[0][5] = 1;
+  view.Parts().grid.marks[0][5] = 1;
   const gfx::Image& screen = harness.Paint();
-  const auto& h = view.Cells()[hidden];
+  const auto& h = view.Parts().cells[hidden];
   EXPECT_EQ(screen.Pixel(h.posX, h.posY + 10), gfx::Rgb(0, 0, 255));
   EXPECT_EQ(screen.Pixel(h.posX + 10, h.posY + 10), kCellShade);  // no fill, no letter
-  const auto& m = view.Cells()[marked];
+  const auto& m = view.Parts().cells[marked];
   EXPECT_EQ(screen.Pixel(Centre(m).x, Centre(m).y), FaceColour(0, 0, 0, 2));
 }
 
@@ -164,7 +164,7 @@ TEST(KeyDrawing, AKeypadTileIsCopiedFromTheKeypadPicture) {
   harness.Paint();
   harness.ClickIcon(app::IconModuleMath);
   harness.WriteKeyInto(7, 3, 1);  // "8"
-  const gfx::Rect cell = base::CellRect(view.State(), 3, 1);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 3, 1);
   const gfx::Image& screen = harness.Paint();
   EXPECT_EQ(screen.Pixel(cell.left + 20, cell.top + 20),
             testing_support::KeypadFaceColour(0, 1, 2));
@@ -176,57 +176,60 @@ TEST(KeyDrawing, TheHeldTileIsDrawnLastAndTilesReleasedByAClearLieOnTheirSide) {
   harness.Paint();  // the first paint lays the kept text down
   const int under = AddTile(view, 0, 0, 0);
   const int over = AddTile(view, 3, 0, 0);
-  view.Held().selectedPiece = under;
+  view.Parts().held.selectedPiece = under;
   harness.Paint();
-  EXPECT_EQ(view.Cells().drawOrder[static_cast<std::size_t>(view.State().itemCount - 1)], under);
-  EXPECT_EQ(view.BackBuffer().Pixel(Centre(view.Cells()[0]).x, 0), kBackground);
+  EXPECT_EQ(
+      view.Parts().cells.drawOrder[static_cast<std::size_t>(view.Parts().state.itemCount - 1)],
+      under);
+  EXPECT_EQ(view.BackBuffer().Pixel(Centre(view.Parts().cells[0]).x, 0), kBackground);
 
   // A released tile: out of the grid, marked to turn.
-  view.Held().selectedPiece = -1;
-  auto& t = view.Cells()[over];
+  view.Parts().held.selectedPiece = -1;
+  auto& t = view.Parts().cells[over];
   t.gridCol = t.gridRow = -1;
   t.solvedMark = 1;
-  gfx::Image glyph = gfx::Crop(*view.Pictures().Glyphs().Get(t.glyph).image,
-                               view.Pictures().Glyphs().Get(t.glyph).area);
+  gfx::Image glyph = gfx::Crop(*view.Parts().pictures.Glyphs().Get(t.glyph).image,
+                               view.Parts().pictures.Glyphs().Get(t.glyph).area);
   const std::int32_t before = t.glyph;
   harness.Paint();
   EXPECT_NE(t.glyph, before);
   EXPECT_EQ(t.solvedMark, 0);
-  const gfx::ImageView turned = view.Pictures().Glyphs().Get(t.glyph);
+  const gfx::ImageView turned = view.Parts().pictures.Glyphs().Get(t.glyph);
   EXPECT_EQ(turned.Width(), glyph.Height());
   harness.Paint();
-  EXPECT_EQ(view.Pictures().Glyphs().Get(t.glyph).image, turned.image);  // turned once
+  EXPECT_EQ(view.Parts().pictures.Glyphs().Get(t.glyph).image, turned.image);  // turned once
 }
 
 TEST(KeyDrawing, TurnedTilesAreMadeOncePerGlyphHoweverOftenTheGridIsCleared) {
   ViewHarness harness;
   auto& view = harness.Create();
   harness.Paint();  // the first paint lays the kept text down
-  view.SettingsDialog().OnZoomChanged(4);
-  const std::size_t before = view.Pictures().Glyphs().OwnedBytes();
+  view.Parts().settingsDialog.OnZoomChanged(4);
+  const std::size_t before = view.Parts().pictures.Glyphs().OwnedBytes();
   // A full grid of 40 tiles released 100 times over.
   for (int clear = 0; clear < 100; ++clear) {
-    view.State().itemCount = view.State().keyCount;
+    view.Parts().state.itemCount = view.Parts().state.keyCount;
     for (int k = 0; k < 40; ++k) {
       const int key = k % 10 + 11 * (k / 10 % 2);
-      auto& t = view.Cells()[AddTile(view, key, k % 20, k / 20)];
+      auto& t = view.Parts().cells[AddTile(view, key, k % 20, k / 20)];
       t.gridCol = t.gridRow = -1;
       t.solvedMark = 1;
     }
     harness.Paint();
-    for (int i = view.State().keyCount; i < view.State().itemCount; ++i) {
-      ASSERT_EQ(view.Cells()[i].solvedMark, 0);
-      ASSERT_NE(view.Cells()[i].glyph, view.Cells()[view.Cells()[i].sourceKey].glyph);
+    for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
+      ASSERT_EQ(view.Parts().cells[i].solvedMark, 0);
+      ASSERT_NE(view.Parts().cells[i].glyph,
+                view.Parts().cells[view.Parts().cells[i].sourceKey].glyph);
     }
   }
   // Twenty different letters: twenty turned pictures of 80 × 80.
-  EXPECT_EQ(view.Pictures().Glyphs().TurnedCount(), 20u);
-  EXPECT_LE(view.Pictures().Glyphs().OwnedBytes() - before, 20u * 80 * 80 * 4);
+  EXPECT_EQ(view.Parts().pictures.Glyphs().TurnedCount(), 20u);
+  EXPECT_LE(view.Parts().pictures.Glyphs().OwnedBytes() - before, 20u * 80 * 80 * 4);
 
   // A zoom change makes them again at the new size, under the same handles.
-  const std::int32_t turned = view.Cells()[view.State().itemCount - 1].glyph;
-  view.SettingsDialog().OnZoomChanged(0);
-  EXPECT_EQ(view.Pictures().Glyphs().Get(turned).Width(), 40);
+  const std::int32_t turned = view.Parts().cells[view.Parts().state.itemCount - 1].glyph;
+  view.Parts().settingsDialog.OnZoomChanged(0);
+  EXPECT_EQ(view.Parts().pictures.Glyphs().Get(turned).Width(), 40);
 }
 
 TEST(KeyDrawing, WithoutItsPictureTheKeypadKeepsItsLabels) {
@@ -234,27 +237,28 @@ TEST(KeyDrawing, WithoutItsPictureTheKeypadKeepsItsLabels) {
   harness.fake.pictures.files.erase(harness.program / "resb" / "Math.bmp");
   auto& view = harness.Create();
   harness.EnterModule(app::ModuleId::kMathematique);
-  view.SettingsDialog().OnColoursChanged(0);
-  EXPECT_EQ(view.Keys().facePicture, nullptr);
+  view.Parts().settingsDialog.OnColoursChanged(0);
+  EXPECT_EQ(view.Parts().keys.facePicture, nullptr);
   const gfx::Image& screen = harness.Paint();
   harness.Paint();
   for (int i = 0; i < 20; ++i) {
-    EXPECT_EQ(view.Cells()[i].Letter(), keyboard::kKeypadLabels[static_cast<std::size_t>(i)]) << i;
+    EXPECT_EQ(view.Parts().cells[i].Letter(), keyboard::kKeypadLabels[static_cast<std::size_t>(i)])
+        << i;
   }
-  EXPECT_EQ(view.Keys().facePicture, nullptr);
+  EXPECT_EQ(view.Parts().keys.facePicture, nullptr);
   // No letter faces where the keys are.
-  const gfx::Point key = Centre(view.Cells()[6]);
+  const gfx::Point key = Centre(view.Parts().cells[6]);
   EXPECT_EQ(screen.Pixel(key.x, key.y), kBackground);
 }
 
 TEST(GridDrawing, EachModuleHasItsPainter) {
   ViewHarness harness;
   auto& view = harness.Create();
-  view.SettingsDialog().OnAutoPlaceClicked(true);
-  view.Grid().cursorCol = 2;
-  view.Grid().cursorRow = 1;
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
+  view.Parts().grid.cursorCol = 2;
+  view.Parts().grid.cursorRow = 1;
   auto pixelAt = [&](int c, int l, int dx, int dy) {
-    const gfx::Rect cell = base::CellRect(view.State(), c, l);
+    const gfx::Rect cell = base::CellRect(view.Parts().state, c, l);
     return view.BackBuffer().Pixel(cell.left + dx, cell.top + dy);
   };
 
@@ -264,39 +268,41 @@ TEST(GridDrawing, EachModuleHasItsPainter) {
   EXPECT_EQ(pixelAt(21, 5, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(2, 1, 0, 10), kRed);
   EXPECT_EQ(pixelAt(2, 1, 1, 10), kBackground);
-  EXPECT_EQ(view.Grid().cursorRect, base::CellRect(view.State(), 2, 1));
+  EXPECT_EQ(view.Parts().grid.cursorRect, base::CellRect(view.Parts().state, 2, 1));
 
   // Without automatic placement the cursor cell is a plain cell.
-  view.SettingsDialog().OnAutoPlaceClicked(false);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(false);
   harness.Paint();
   EXPECT_EQ(pixelAt(2, 1, 10, 10), kCellShade);
-  view.SettingsDialog().OnAutoPlaceClicked(true);
+  view.Parts().settingsDialog.OnAutoPlaceClicked(true);
 
   // Fixed exercise: only the cells of the fixed text; the cursor two pixels wide.
-  view.EditorDialog().fixed = true;
-  view.Grid().fixedText[1][2] = 'a';
-  view.Grid().fixedText[0][4] = 'b';
+  view.Parts().editorDialog.fixed = true;
+  view.Parts().grid.fixedText[1][2] = 'a';
+  view.Parts().grid.fixedText[0][4] = 'b';
   harness.Paint();
   EXPECT_EQ(pixelAt(4, 0, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
   EXPECT_EQ(pixelAt(2, 1, 1, 10), kRed);
   EXPECT_EQ(pixelAt(2, 1, 2, 10), kBackground);
-  view.EditorDialog().fixed = false;
+  view.Parts().editorDialog.fixed = false;
 
   // List: the word's cells only; a new word brings the cursor to its first cell.
   harness.EnterModule(app::ModuleId::kListe);
-  view.Grid().enabled[3][6] = view.Grid().enabled[3][7] = view.Grid().enabled[4][6] = 1;
-  view.Grid().pendingWord = 1;
+  view.Parts().grid.enabled[3][6] = view.Parts().grid.enabled[3][7] =
+      view.Parts().grid.enabled[4][6] = 1;
+  view.Parts().grid.pendingWord = 1;
   harness.Paint();
-  EXPECT_EQ(view.Grid().pendingWord, 0);
-  EXPECT_EQ(view.Grid().cursorCol, 6);
-  EXPECT_EQ(view.Grid().cursorRow, 3);
+  EXPECT_EQ(view.Parts().grid.pendingWord, 0);
+  EXPECT_EQ(view.Parts().grid.cursorCol, 6);
+  EXPECT_EQ(view.Parts().grid.cursorRow, 3);
   EXPECT_EQ(pixelAt(0, 0, 10, 10), kBackground);
   EXPECT_EQ(pixelAt(7, 3, 10, 10), kCellShade);
   EXPECT_EQ(pixelAt(6, 3, 0, 10), kRed);
   EXPECT_EQ(pixelAt(6, 3, 10, 10), kCellShade);
-  EXPECT_EQ(view.Grid().gridBounds,
-            base::CellRect(view.State(), 6, 3).Union(base::CellRect(view.State(), 7, 4)));
+  EXPECT_EQ(
+      view.Parts().grid.gridBounds,
+      base::CellRect(view.Parts().state, 6, 3).Union(base::CellRect(view.Parts().state, 7, 4)));
 
   // Puzzle: the writing grid is not drawn there (its home cells are the pieces' own).
   harness.EnterModule(app::ModuleId::kPuzzle);

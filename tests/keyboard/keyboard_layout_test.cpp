@@ -22,17 +22,17 @@ TEST_P(LetterGeometry, KeysSitOnTheirPitchWithTheirWidths) {
   const KeyCase c = GetParam();
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.SettingsDialog().OnZoomChanged(c.zoomIndex);
-  const CellRecord& key = view.Cells()[c.index];
+  view.Parts().settingsDialog.OnZoomChanged(c.zoomIndex);
+  const CellRecord& key = view.Parts().cells[c.index];
   EXPECT_EQ(key.homeX, c.homeX);
   EXPECT_EQ(key.homeY, c.homeY);
   EXPECT_EQ(key.width, c.width);
   EXPECT_EQ(key.srcX, c.srcX);
-  EXPECT_EQ(key.srcY, (c.index / 11) * view.State().cellHeight);
+  EXPECT_EQ(key.srcY, (c.index / 11) * view.Parts().state.cellHeight);
   EXPECT_EQ(key.kind, c.kind);
-  EXPECT_EQ(key.height, view.State().cellHeight);
-  EXPECT_EQ(key.posX, view.State().keyboardLeft + key.homeX);
-  EXPECT_EQ(key.startY, view.State().keyboardTop + key.homeY);
+  EXPECT_EQ(key.height, view.Parts().state.cellHeight);
+  EXPECT_EQ(key.posX, view.Parts().state.keyboardLeft + key.homeX);
+  EXPECT_EQ(key.startY, view.Parts().state.keyboardTop + key.homeY);
 }
 
 INSTANTIATE_TEST_SUITE_P(Zoom1And175, LetterGeometry,
@@ -62,18 +62,18 @@ INSTANTIATE_TEST_SUITE_P(Zoom1And175, LetterGeometry,
 TEST(KeyboardLayout, FortyOneKeysThenTheFirstTileSlot) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  EXPECT_EQ(view.State().keyCount, 41);
-  EXPECT_EQ(view.State().itemCount, 41);
-  EXPECT_EQ(view.Cells()[40].sourceKey, 40);
+  EXPECT_EQ(view.Parts().state.keyCount, 41);
+  EXPECT_EQ(view.Parts().state.itemCount, 41);
+  EXPECT_EQ(view.Parts().cells[40].sourceKey, 40);
   // The frame holds every key with 30 pixels around: the erase key reaches 535.
-  const gfx::Rect frame = view.Keys().keyboardFrame;
-  EXPECT_EQ(frame.left, view.State().keyboardLeft - 30);
-  EXPECT_EQ(frame.right, view.State().keyboardLeft + 535 + 30);
-  EXPECT_EQ(frame.top, view.State().keyboardTop + 8 - 30);
-  EXPECT_EQ(frame.bottom, view.State().keyboardTop + 149 + 40 + 30);
+  const gfx::Rect frame = view.Parts().keys.keyboardFrame;
+  EXPECT_EQ(frame.left, view.Parts().state.keyboardLeft - 30);
+  EXPECT_EQ(frame.right, view.Parts().state.keyboardLeft + 535 + 30);
+  EXPECT_EQ(frame.top, view.Parts().state.keyboardTop + 8 - 30);
+  EXPECT_EQ(frame.bottom, view.Parts().state.keyboardTop + 149 + 40 + 30);
   for (int i = 0; i < base::kMaxItems; ++i) {
-    ASSERT_EQ(view.Cells().drawOrder[static_cast<std::size_t>(i)], i);
-    ASSERT_EQ(view.Cells()[i].gridCol, -1);
+    ASSERT_EQ(view.Parts().cells.drawOrder[static_cast<std::size_t>(i)], i);
+    ASSERT_EQ(view.Parts().cells[i].gridCol, -1);
   }
 }
 
@@ -81,11 +81,11 @@ TEST(KeyboardLayout, TheKeypadHasFiveColumnsWithAnInertFourth) {
   ViewHarness harness(false);
   auto& view = harness.Create();
   harness.EnterModule(app::ModuleId::kMathematique);
-  view.SettingsDialog().OnColoursChanged(0);  // the keyboard made again, for this module
-  EXPECT_EQ(view.State().keyCount, 20);
-  EXPECT_EQ(view.State().keysPerRow, 5);
+  view.Parts().settingsDialog.OnColoursChanged(0);  // the keyboard made again, for this module
+  EXPECT_EQ(view.Parts().state.keyCount, 20);
+  EXPECT_EQ(view.Parts().state.keysPerRow, 5);
   for (int i = 0; i < 20; ++i) {
-    const CellRecord& key = view.Cells()[i];
+    const CellRecord& key = view.Parts().cells[i];
     const int row = i / 5;
     const int column = i % 5;
     EXPECT_EQ(key.homeX, column * 47);
@@ -94,16 +94,16 @@ TEST(KeyboardLayout, TheKeypadHasFiveColumnsWithAnInertFourth) {
     EXPECT_EQ(key.kind, column == 3 ? keyboard::KindBlank : keyboard::KindPlain);
     EXPECT_EQ(key.Letter(), keyboard::kKeypadLabels[static_cast<std::size_t>(i)]);
   }
-  EXPECT_EQ(view.Cells()[4].Letter(), '+');
-  EXPECT_EQ(view.Cells()[15].Letter(), '0');
+  EXPECT_EQ(view.Parts().cells[4].Letter(), '+');
+  EXPECT_EQ(view.Parts().cells[15].Letter(), '0');
   // Centred as if 235 wide. The layout frames the keys closely; moving the keypad adds the
   // 30-pixel margin.
-  EXPECT_EQ(view.State().keyboardLeft, (1200 - 235) / 2);
-  EXPECT_EQ(view.Keys().keyboardFrame.left, view.State().keyboardLeft);
-  EXPECT_EQ(view.Keys().keyboardFrame.right, view.State().keyboardLeft + 4 * 47 + 40);
+  EXPECT_EQ(view.Parts().state.keyboardLeft, (1200 - 235) / 2);
+  EXPECT_EQ(view.Parts().keys.keyboardFrame.left, view.Parts().state.keyboardLeft);
+  EXPECT_EQ(view.Parts().keys.keyboardFrame.right, view.Parts().state.keyboardLeft + 4 * 47 + 40);
   view.OnSize();
-  EXPECT_EQ(view.Keys().keyboardFrame.left, view.State().keyboardLeft - 30);
-  EXPECT_EQ(view.Keys().keyboardFrame.right, view.State().keyboardLeft + 4 * 47 + 40 + 30);
+  EXPECT_EQ(view.Parts().keys.keyboardFrame.left, view.Parts().state.keyboardLeft - 30);
+  EXPECT_EQ(view.Parts().keys.keyboardFrame.right, view.Parts().state.keyboardLeft + 4 * 47 + 40 + 30);
 }
 
 TEST(KeyboardLayout, EveryKeyOfEveryPageHasALabelAndAFace) {
@@ -155,12 +155,12 @@ TEST(KeyboardLayout, PageOfCharacter) {
 TEST(KeyboardLayout, AResizeMovesTheKeysAndKeepsTheLabels) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  const int before = view.Cells()[5].posX;
+  const int before = view.Parts().cells[5].posX;
   harness.fake.window.clientSize = {1600, 900};
   view.OnSize();
-  EXPECT_EQ(view.State().keyboardLeft, (1600 - 517) / 2);
-  EXPECT_EQ(view.Cells()[5].posX, before + (1600 - 1200) / 2);
-  EXPECT_EQ(view.Cells()[5].Letter(), 'y');
+  EXPECT_EQ(view.Parts().state.keyboardLeft, (1600 - 517) / 2);
+  EXPECT_EQ(view.Parts().cells[5].posX, before + (1600 - 1200) / 2);
+  EXPECT_EQ(view.Parts().cells[5].Letter(), 'y');
 }
 
 }  // namespace

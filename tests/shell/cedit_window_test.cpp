@@ -21,8 +21,8 @@ namespace {
 using ports::DialogId;
 
 std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Grid().text[static_cast<std::size_t>(line)];
-  const std::string s(text.begin(), text.begin() + view.State().gridColumns);
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  const std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
   return s.substr(0, s.find_last_not_of(' ') + 1);
 }
 
@@ -58,7 +58,7 @@ class EditorWindow : public ::testing::Test {
 
   app::CScribixView& View() { return *scribix_->View(); }
   void ClickEditorIcon() {
-    const gfx::Rect r = View().Icons()[app::IconModuleEdit];
+    const gfx::Rect r = View().Parts().icons[app::IconModuleEdit];
     QTest::mouseClick(scribix_->ViewWidget(), Qt::LeftButton, Qt::NoModifier,
                       QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
   }
@@ -111,7 +111,7 @@ TEST_F(EditorWindow, TheIconShowsItWithEveryControlAndFermerOrEscapeHideIt) {
       << family.toStdString();
 
   // The grid writes into the box.
-  View().EditorDialog().SetTextFromProgram("le chat\r\ndort");
+  View().Parts().editorDialog.SetTextFromProgram("le chat\r\ndort");
   EXPECT_EQ(window_->Text()->toPlainText(), QStringLiteral("le chat\ndort"));
 
   QTest::mouseClick(window_->Close(), Qt::LeftButton);
@@ -120,7 +120,7 @@ TEST_F(EditorWindow, TheIconShowsItWithEveryControlAndFermerOrEscapeHideIt) {
   ASSERT_TRUE(window_->isVisible());
   QTest::keyClick(window_, Qt::Key_Escape);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_EQ(View().EditorDialog().text, "le chat\r\ndort");
+  EXPECT_EQ(View().Parts().editorDialog.text, "le chat\r\ndort");
 }
 
 TEST_F(EditorWindow, AWordTypedSelectedAndHiddenHidesItsCellsInTheGrid) {
@@ -131,7 +131,7 @@ TEST_F(EditorWindow, AWordTypedSelectedAndHiddenHidesItsCellsInTheGrid) {
   Type(box, QStringLiteral("le chat dort"));
   QTest::keyClick(box, Qt::Key_Return);
   Type(box, QStringLiteral("été à l'école"));
-  EXPECT_EQ(View().EditorDialog().text,
+  EXPECT_EQ(View().Parts().editorDialog.text,
             "le chat dort\r\n\xE9t\xE9 \xE0 l'\xE9"
             "cole");
   EXPECT_EQ(Line(View(), 0), "le chat dort");
@@ -148,7 +148,7 @@ TEST_F(EditorWindow, AWordTypedSelectedAndHiddenHidesItsCellsInTheGrid) {
                     QPoint(8, window_->Hide()->height() / 2));
   EXPECT_FALSE(window_->Hide()->isChecked());
   EXPECT_EQ(box->toPlainText(), QStringLiteral("le [chat] dort\nété à l'école"));
-  const auto& visibility = View().Grid().visibility[0];
+  const auto& visibility = View().Parts().grid.visibility[0];
   EXPECT_EQ(visibility[2], 1);
   for (int c = 3; c < 7; ++c) EXPECT_EQ(visibility[static_cast<std::size_t>(c)], 0) << c;
   EXPECT_EQ(visibility[7], 1);
@@ -158,8 +158,8 @@ TEST_F(EditorWindow, AWordTypedSelectedAndHiddenHidesItsCellsInTheGrid) {
   QTest::mouseClick(window_->Fix(), Qt::LeftButton, Qt::NoModifier,
                     QPoint(8, window_->Fix()->height() / 2));
   EXPECT_TRUE(window_->Fix()->isChecked());
-  EXPECT_TRUE(View().EditorDialog().fixed);
-  EXPECT_EQ(View().Grid().hidden[0][3], 1);
+  EXPECT_TRUE(View().Parts().editorDialog.fixed);
+  EXPECT_EQ(View().Parts().grid.hidden[0][3], 1);
   EXPECT_EQ(box->lineWrapMode(), QTextEdit::WidgetWidth);
 }
 

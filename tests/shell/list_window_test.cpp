@@ -62,7 +62,7 @@ class ListWindow : public ::testing::Test {
   app::CScribixView& View() { return *scribix_->View(); }
   QWidget* Widget() { return scribix_->ViewWidget(); }
   void ClickIcon(base::icons::IconId icon) {
-    QTest::mouseClick(Widget(), Qt::LeftButton, Qt::NoModifier, Middle(View().Icons()[icon]));
+    QTest::mouseClick(Widget(), Qt::LeftButton, Qt::NoModifier, Middle(View().Parts().icons[icon]));
   }
   bool Said(const std::string& text) {
     for (const auto& spoken : voice_->Spoken()) {
@@ -74,9 +74,9 @@ class ListWindow : public ::testing::Test {
   void Drop(char letter, int column, int line) {
     const auto key = grid::FindKeyFor(letter, false);
     ASSERT_TRUE(key.has_value());
-    const base::CellRecord& k = View().Cells()[key->key];
+    const base::CellRecord& k = View().Parts().cells[key->key];
     const QPoint from{k.posX + k.width / 2, k.posY + k.height / 2};
-    const gfx::Rect cell = base::CellRect(View().State(), column, line);
+    const gfx::Rect cell = base::CellRect(View().Parts().state, column, line);
     const QPoint to{cell.left + k.width / 2, cell.top + k.height / 2};
     QTest::mousePress(Widget(), Qt::LeftButton, Qt::NoModifier, from);
     for (int i = 1; i <= 5; ++i) {
@@ -118,17 +118,17 @@ TEST_F(ListWindow, ShowsEveryControlOnItsBlueAndTheIconBringsItUp) {
   // Ticking a box acts on the dictation's buttons at once; typing replaces the list.
   QTest::mouseClick(window_->HideHelp(), Qt::LeftButton, Qt::NoModifier,
                     window_->HideHelp()->rect().center());
-  EXPECT_TRUE(View().ListDialog().hideHelp);
+  EXPECT_TRUE(View().Parts().listDialog.hideHelp);
   window_->Entries()->setFocus();
   QTest::keyClicks(window_->Entries(), QStringLiteral("rat"));
   QTest::keyClick(window_->Entries(), Qt::Key_Return);
   QTest::keyClicks(window_->Entries(), QStringLiteral("lit"));
-  EXPECT_EQ(View().Words().listFileOrder, (std::vector<std::string>{"rat", "lit"}));
-  EXPECT_EQ(View().ListDialog().listText, "rat\r\nlit");
+  EXPECT_EQ(View().Parts().words.listFileOrder, (std::vector<std::string>{"rat", "lit"}));
+  EXPECT_EQ(View().Parts().listDialog.listText, "rat\r\nlit");
 
   QTest::mouseClick(window_->Close(), Qt::LeftButton);
   EXPECT_FALSE(window_->isVisible());
-  EXPECT_TRUE(View().ListDialog().hideHelp);  // closing keeps what was chosen
+  EXPECT_TRUE(View().Parts().listDialog.hideHelp);  // closing keeps what was chosen
 }
 
 TEST_F(ListWindow, AListOpenedThroughTheWindowIsDictatedSolvedAndMovesOn) {
@@ -142,13 +142,13 @@ TEST_F(ListWindow, AListOpenedThroughTheWindowIsDictatedSolvedAndMovesOn) {
   EXPECT_TRUE(window_->isVisible());  // shown again after the choice
   EXPECT_TRUE(window_->Entries()->toPlainText().startsWith(QStringLiteral("chat\nchien\n")));
   window_->AutoAdvance()->setCurrentIndex(1);  // "après 3s"
-  EXPECT_EQ(View().AutoAdvanceSeconds(), 3);
+  EXPECT_EQ(View().Parts().settings.autoAdvanceSeconds, 3);
 
   ClickIcon(app::IconNextWord);
   ASSERT_TRUE(WaitFor([&] { return Said("Ecris le mot : chat!"); }, 3000));
   int first = -1;
-  for (int c = 0; c < View().State().gridColumns && first < 0; ++c) {
-    if (View().Grid().enabled[1][static_cast<std::size_t>(c)] != 0) first = c;
+  for (int c = 0; c < View().Parts().state.gridColumns && first < 0; ++c) {
+    if (View().Parts().grid.enabled[1][static_cast<std::size_t>(c)] != 0) first = c;
   }
   ASSERT_GE(first, 0);
   QTest::qWait(50);  // painted: the answer cells are on the screen
@@ -163,7 +163,7 @@ TEST_F(ListWindow, AListOpenedThroughTheWindowIsDictatedSolvedAndMovesOn) {
       3000));
   // After the chosen delay the next word comes by itself.
   EXPECT_TRUE(WaitFor([&] { return Said("Ecris le mot : chien!"); }, 6000));
-  EXPECT_EQ(View().Words().currentEntry, 1);
+  EXPECT_EQ(View().Parts().words.currentEntry, 1);
 }
 
 }  // namespace

@@ -52,7 +52,7 @@ std::vector<std::string> PlayWithout(const fs::path& program,
     }
     app::CScribixView& view = *scribix.View();
     auto click = [&view](base::icons::IconId icon) {
-      const gfx::Rect r = view.Icons()[icon];
+      const gfx::Rect r = view.Parts().icons[icon];
       const gfx::Point middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
       view.OnLButtonDown(base::mouse::kLeftButton, middle);
       view.OnLButtonUp(0, middle);
@@ -63,9 +63,9 @@ std::vector<std::string> PlayWithout(const fs::path& program,
       click(module);
       scribix.ViewWidget()->grab();
     }
-    view.Grid().gridBounds =
-        base::CellRect(view.State(), 2, 1).Union(base::CellRect(view.State(), 6, 1));
-    view.SettingsDialog().OnNoSoundsClicked(false);
+    view.Parts().grid.gridBounds =
+        base::CellRect(view.Parts().state, 2, 1).Union(base::CellRect(view.Parts().state, 6, 1));
+    view.Parts().settingsDialog.OnNoSoundsClicked(false);
     view.OnTimer(base::kTimerWordSuccess);  // a reward takes its time: one of each kind
     view.OnTimer(base::kTimerFixedSuccess);
     click(IconClear);

@@ -37,7 +37,7 @@ class PuzzleWindow : public ::testing::Test {
   }
   app::CScribixView& View() { return *scribix_->View(); }
   void Click(base::icons::IconId icon) {
-    const gfx::Rect r = View().Icons()[icon];
+    const gfx::Rect r = View().Parts().icons[icon];
     const QPoint middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     QTest::mouseClick(scribix_->ViewWidget(), Qt::LeftButton, Qt::NoModifier, middle);
   }
@@ -58,23 +58,23 @@ TEST_F(PuzzleWindow, TheTeacherSetsThePuzzleFromIt) {
             QStringLiteral("Placement automatique des pièces sur double clic désactivé  "));
 
   Click(base::icons::IconModulePuzzle);
-  ASSERT_EQ(View().puzzleMode(), 1);
-  EXPECT_EQ(View().State().keyCount, 24);
+  ASSERT_EQ(View().ActiveModule(), app::ModuleId::kPuzzle);
+  EXPECT_EQ(View().Parts().state.keyCount, 24);
   Click(base::icons::IconSettings);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
 
   // Typed as a teacher types: "12" cuts into 2, then 12; a letter puts the number back.
   window_->Pieces()->selectAll();
   QTest::keyClicks(window_->Pieces(), QStringLiteral("12"));
-  EXPECT_EQ(View().State().keyCount, 12);
+  EXPECT_EQ(View().Parts().state.keyCount, 12);
   QTest::keyClicks(window_->Pieces(), QStringLiteral("a"));
   EXPECT_EQ(window_->Pieces()->text(), QStringLiteral("12"));
 
   window_->PuzzleZoom()->setCurrentIndex(15);
-  EXPECT_EQ(View().Puzzle().puzzleZoom, 2.0f);
-  EXPECT_EQ(View().Puzzle().PuzzleBitmap().Height(), 800);
+  EXPECT_EQ(View().Parts().puzzle.puzzleZoom, 2.0f);
+  EXPECT_EQ(View().Parts().puzzle.PuzzleBitmap().Height(), 800);
   window_->HideSolution()->click();
-  EXPECT_TRUE(View().PuzzleDialog().hideSolution);
+  EXPECT_TRUE(View().Parts().puzzleDialog.hideSolution);
   EXPECT_TRUE(std::filesystem::exists(data / "defautpuz"));
 
   window_->Close()->click();

@@ -53,15 +53,15 @@ TEST_F(Screen, EveryZoomKeepsTheWindowOnTheScreen) {
     const QRect frame = scribix.Frame()->frameGeometry();
     EXPECT_TRUE(screen.contains(frame)) << zoom;
     const QSize client = scribix.ViewWidget()->size();
-    const gfx::Rect keyboard = view.Keys().keyboardFrame;
+    const gfx::Rect keyboard = view.Parts().keys.keyboardFrame;
     EXPECT_LE(keyboard.bottom, client.height()) << zoom;
     EXPECT_LE(keyboard.right, client.width()) << zoom;
-    const gfx::Rect quit = view.Icons()[app::IconQuit];
+    const gfx::Rect quit = view.Parts().icons[app::IconQuit];
     EXPECT_LE(quit.right, client.width()) << zoom;
   }
   // 2.0 has no room on this screen: 1.75 is used, and the window says so.
-  EXPECT_EQ(view.State().keyboardZoomIndex, 3);
-  EXPECT_EQ(view.State().cellWidth, 70);
+  EXPECT_EQ(view.Parts().state.keyboardZoomIndex, 3);
+  EXPECT_EQ(view.Parts().state.cellWidth, 70);
   EXPECT_TRUE(scribix.SettingsWindow()->ZoomNote()->isVisibleTo(scribix.SettingsWindow()));
   EXPECT_EQ(scribix.SettingsWindow()->ZoomNote()->text(),
             QStringLiteral("Zoom utilisé : 1.75 (l'écran est trop petit pour 2.0)"));
@@ -83,7 +83,7 @@ TEST_F(Screen, TheCloseBoxKeepsTheWorkAsTheQuitIconDoesWithoutAsking) {
   shell::CScribixApp scribix(std::make_unique<testing_support::FakeClock>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   QTest::qWait(900);
-  scribix.View()->EditorDialog().SetTextFromProgram("bonjour");
+  scribix.View()->Parts().editorDialog.SetTextFromProgram("bonjour");
   std::filesystem::remove(data / "defautabc");
   // The close box's message, without ending the tests' application.
   QCloseEvent close;
@@ -123,7 +123,7 @@ TEST_F(Screen, SilenceIsExplainedToTheTeacher) {
   shell::CScribixApp scribix(std::make_unique<ports::NullVoice>());
   ASSERT_TRUE(scribix.InitInstance(TestFolders()));
   app::CScribixView& view = *scribix.View();
-  view.SettingsDialog().SetSoundProblem(
+  view.Parts().settingsDialog.SetSoundProblem(
       "espeak-ng 1.51; neither the sound server nor ALSA can be opened (Connection refused); "
       "speech is silent");
   scribix.SettingsWindow()->ShowModel();
@@ -131,9 +131,10 @@ TEST_F(Screen, SilenceIsExplainedToTheTeacher) {
   EXPECT_TRUE(label->isVisibleTo(scribix.SettingsWindow()));
   EXPECT_EQ(label->text(), QStringLiteral("Aucune sortie audio n'a pu être ouverte (Connection "
                                           "refused) : Scribix ne parle pas et ne joue aucun son."));
-  const gfx::Rect sound = view.Icons()[app::IconSound];
+  const gfx::Rect sound = view.Parts().icons[app::IconSound];
   view.OnMouseMove(0, {sound.left + 3, sound.top + 3});
-  EXPECT_EQ(view.Tips().wantedTip, "Couper le son - " + view.SettingsDialog().soundProblem);
+  EXPECT_EQ(view.Parts().tips.wantedTip,
+            "Couper le son - " + view.Parts().settingsDialog.soundProblem);
 }
 
 // A photograph as a phone takes it, larger than the image reader would hold whole.

@@ -81,11 +81,13 @@ class SettingsWindow : public ::testing::Test {
   }
 
   app::CScribixView& View() { return *scribix_->View(); }
-  app::CConfigABC& Model() { return View().SettingsDialog(); }
+  app::CConfigABC& Model() { return View().Parts().settingsDialog; }
   std::filesystem::path SettingsPath() { return data / "defaut"; }
   // The settings file as the program would write it now.
-  bool SettingsFileIsCurrent() { return ReadBytes(SettingsPath()) == View().Settings().Bytes(); }
-  int RateAtVoice(int rate) { return View().Voices().voiceRateBoost == 1 ? rate + 2 : rate; }
+  bool SettingsFileIsCurrent() {
+    return ReadBytes(SettingsPath()) == View().Parts().settings.Bytes();
+  }
+  int RateAtVoice(int rate) { return View().Parts().voices.voiceRateBoost == 1 ? rate + 2 : rate; }
   void ShowWindow() {
     scribix_->Dialogs().Show(DialogId::kSettings);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
@@ -152,7 +154,7 @@ TEST_F(SettingsWindow, RefreshShowsTheModelWithoutCallingItsHandlers) {
 
   // No handler ran: nothing saved, nothing applied, the voice untouched.
   EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
-  EXPECT_EQ(View().AutoPlace(), 0);
+  EXPECT_EQ(View().Parts().settings.autoPlace, 0);
   EXPECT_EQ(voice_->rates.size(), ratesBefore);
   EXPECT_EQ(voice_->selected.size(), selectedBefore);
 
@@ -172,15 +174,15 @@ TEST_F(SettingsWindow, ChoosingInAListOrTickingABoxActsAtOnceAndSaves) {
   window_->Lines()->setFocus();
   QTest::keyClick(window_->Lines(), Qt::Key_Down);  // "7"
   EXPECT_EQ(Model().linesSelection, 6);
-  EXPECT_EQ(View().State().gridLines, 7);
+  EXPECT_EQ(View().Parts().state.gridLines, 7);
   EXPECT_TRUE(SettingsFileIsCurrent());
 
   std::filesystem::remove(SettingsPath());
   window_->Zoom()->setCurrentIndex(4);  // as a choice in the open list does
   EXPECT_EQ(Model().zoomSelection, 4);
   // 2.0 with seven lines has no room on the tests' 1920 x 1080 screen: the largest that fits.
-  EXPECT_EQ(View().State().keyboardZoomIndex, 2);
-  EXPECT_EQ(View().State().cellWidth, 60);
+  EXPECT_EQ(View().Parts().state.keyboardZoomIndex, 2);
+  EXPECT_EQ(View().Parts().state.cellWidth, 60);
   EXPECT_TRUE(SettingsFileIsCurrent());
 
   std::filesystem::remove(SettingsPath());
@@ -199,7 +201,7 @@ TEST_F(SettingsWindow, ChoosingInAListOrTickingABoxActsAtOnceAndSaves) {
   EXPECT_TRUE(Model().noSounds);
   EXPECT_TRUE(Model().noEffects);
   EXPECT_TRUE(Model().autoPlace);
-  EXPECT_EQ(View().AutoPlace(), 1);
+  EXPECT_EQ(View().Parts().settings.autoPlace, 1);
 
   // A turn of the wheel over a list the teacher is not using changes nothing.
   window_->Ok()->setFocus();
@@ -212,7 +214,7 @@ TEST_F(SettingsWindow, ChoosingInAListOrTickingABoxActsAtOnceAndSaves) {
 
 TEST_F(SettingsWindow, TheIconOpensItTheRateFollowsTheSliderWhileItMovesAndOkHidesIt) {
   shell::ScribixViewWidget* widget = scribix_->ViewWidget();
-  const QPoint icon = Middle(View().Icons()[app::IconSettings]);
+  const QPoint icon = Middle(View().Parts().icons[app::IconSettings]);
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, icon);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(window_));
   EXPECT_TRUE(scribix_->Dialogs().IsVisible(DialogId::kSettings));
@@ -263,7 +265,7 @@ TEST(SettingsWindowInstaller, TheVoiceButtonHidesTheWindowAndOpensTheShippedPage
   shell::QtDialogHost host;
   testing_support::FakeDesktop desktop;
   const std::filesystem::path program = SCRIBIX_PROGRAM_FOLDER;
-  shell::CConfigABCWindow window(view.SettingsDialog(), host, desktop, program, nullptr);
+  shell::CConfigABCWindow window(view.Parts().settingsDialog, host, desktop, program, nullptr);
   host.Show(DialogId::kSettings);
   ASSERT_TRUE(window.isVisible());
 

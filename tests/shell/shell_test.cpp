@@ -161,9 +161,9 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
   app::CScribixView& view = *scribix.View();
 
   // The "c" key, dragged in steps onto the first cell.
-  const auto& key = view.Cells()[25];
+  const auto& key = view.Parts().cells[25];
   const QPoint from(key.posX + key.width / 2, key.posY + key.height / 2);
-  const gfx::Rect cell = base::CellRect(view.State(), 0, 0);
+  const gfx::Rect cell = base::CellRect(view.Parts().state, 0, 0);
   const QPoint to(cell.left + key.width / 2, cell.top + key.height / 2);
   QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, from);
   for (int i = 1; i <= 8; ++i) {
@@ -175,7 +175,7 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
   QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, to);
   QTest::qWait(50);
 
-  EXPECT_EQ(view.Grid().text[0][0], 'c');
+  EXPECT_EQ(view.Parts().grid.text[0][0], 'c');
   const QImage shot = widget->grab().toImage();
   EXPECT_NE(QColor(shot.pixel(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2)),
             QColor(57, 208, 203));  // the tile covers the cell
@@ -190,7 +190,7 @@ TEST_F(Shell, ALetterDraggedFromItsKeyLandsInTheGridIsSpokenAndIsKeptOnQuitting)
       }
     }
   });
-  const gfx::Rect quit = view.Icons()[app::IconQuit];
+  const gfx::Rect quit = view.Parts().icons[app::IconQuit];
   QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier,
                     QPoint((quit.left + quit.right) / 2, (quit.top + quit.bottom) / 2));
   const std::string saved = testing_support::ReadBytes(data / "defautabc");

@@ -19,8 +19,9 @@ Chosen Discover(std::vector<std::vector<ports::VoiceInfo>> sources) {
   harness.fake.voices.sources = std::move(sources);
   auto& view = harness.Create();
   view.OnTimer(base::kTimerFirstRun);
-  if (harness.fake.voice.selected.empty()) return {view.SettingsDialog().voiceSelection, "", 0};
-  return {view.SettingsDialog().voiceSelection, harness.fake.voice.selected.back(),
+  if (harness.fake.voice.selected.empty())
+    return {view.Parts().settingsDialog.voiceSelection, "", 0};
+  return {view.Parts().settingsDialog.voiceSelection, harness.fake.voice.selected.back(),
           harness.fake.voice.rates.back()};
 }
 
@@ -66,7 +67,7 @@ TEST(Voices, AFrenchVoiceIsTheDefaultWheneverOneIsInstalled) {
     harness.fake.voices.sources = c.sources;
     auto& view = harness.Create();
     view.OnTimer(base::kTimerFirstRun);
-    EXPECT_EQ(view.SettingsDialog().voiceSelection, c.chosen);
+    EXPECT_EQ(view.Parts().settingsDialog.voiceSelection, c.chosen);
     EXPECT_EQ(harness.fake.dialogHost.modal.size(), c.warned ? 1u : 0u) << c.chosen;
   }
 }
@@ -79,9 +80,9 @@ TEST(Voices, AtMostAHundredVoicesAreListedDesktopVoicesFirst) {
   harness.fake.voices.sources = {first, second};
   auto& view = harness.Create();
   view.OnTimer(base::kTimerFirstRun);
-  ASSERT_EQ(view.SettingsDialog().voiceItems.size(), 100u);
-  EXPECT_EQ(view.SettingsDialog().voiceItems.front(), "d0");
-  EXPECT_EQ(view.SettingsDialog().voiceItems.back(), "s29");
+  ASSERT_EQ(view.Parts().settingsDialog.voiceItems.size(), 100u);
+  EXPECT_EQ(view.Parts().settingsDialog.voiceItems.front(), "d0");
+  EXPECT_EQ(view.Parts().settingsDialog.voiceItems.back(), "s29");
 }
 
 TEST(Voices, ChoosingTheSameVoiceAgainDoesNothing) {
@@ -90,11 +91,11 @@ TEST(Voices, ChoosingTheSameVoiceAgainDoesNothing) {
   auto& view = harness.Create();
   view.OnTimer(base::kTimerFirstRun);
   const auto selections = harness.fake.voice.selected.size();
-  view.SettingsDialog().OnVoiceChanged(1);
+  view.Parts().settingsDialog.OnVoiceChanged(1);
   EXPECT_EQ(harness.fake.voice.selected.size(), selections + 1);
   EXPECT_TRUE(std::filesystem::exists(harness.data / "defaut"));
   std::filesystem::remove(harness.data / "defaut");
-  view.SettingsDialog().OnVoiceChanged(1);
+  view.Parts().settingsDialog.OnVoiceChanged(1);
   EXPECT_EQ(harness.fake.voice.selected.size(), selections + 1);
   EXPECT_FALSE(std::filesystem::exists(harness.data / "defaut"));
 }
@@ -104,11 +105,11 @@ TEST(Voices, TheRateSliderMapsToTheVoiceRate) {
   harness.fake.voices.sources = {{{"Hortense", "x\\Hortense"}}};
   auto& view = harness.Create();
   view.OnTimer(base::kTimerFirstRun);
-  view.SettingsDialog().OnRateMoved(0);
-  EXPECT_EQ(view.SettingsDialog().speechRate, -10);
+  view.Parts().settingsDialog.OnRateMoved(0);
+  EXPECT_EQ(view.Parts().settingsDialog.speechRate, -10);
   EXPECT_EQ(harness.fake.voice.rates.back(), -8);
-  view.SettingsDialog().OnRateMoved(20);
-  EXPECT_EQ(view.SettingsDialog().speechRate, 10);
+  view.Parts().settingsDialog.OnRateMoved(20);
+  EXPECT_EQ(view.Parts().settingsDialog.speechRate, 10);
   EXPECT_EQ(harness.fake.voice.rates.back(), 12);
 }
 
@@ -144,8 +145,10 @@ TEST(VoiceWarning, IsOfferedOnlyWithoutAnyVoiceAndUntilAskedNotTo) {
   ViewHarness harness(false);
   harness.fake.dialogHost.whileModal = [&](ports::DialogId id) {
     ASSERT_EQ(id, ports::DialogId::kVoiceWarning);
-    harness.View().VoiceWarning().OnDontShowAgainClicked();
-    harness.View().VoiceWarning().OnDontShowAgainClicked();  // unticked again: still never again
+    harness.View().Parts().voiceWarning.OnDontShowAgainClicked();
+    harness.View()
+        .Parts()
+        .voiceWarning.OnDontShowAgainClicked();  // unticked again: still never again
   };
   harness.Create().OnTimer(base::kTimerFirstRun);
   EXPECT_EQ(harness.fake.dialogHost.modal.size(), 1u);
@@ -165,8 +168,8 @@ TEST(VoiceWarning, IsOfferedOnlyWithoutAnyVoiceAndUntilAskedNotTo) {
 TEST(VoiceWarning, InstallingOpensTheHelpPageAndEndsTheProgram) {
   ViewHarness harness(false);
   auto& view = harness.Create();
-  view.VoiceWarning().OnInstallClicked(harness.fake.desktop, harness.fake.clock,
-                                       harness.fake.window);
+  view.Parts().voiceWarning.OnInstallClicked(harness.fake.desktop, harness.fake.clock,
+                                             harness.fake.window);
   ASSERT_EQ(harness.fake.desktop.opened.size(), 1u);
   EXPECT_EQ(harness.fake.desktop.opened[0], harness.program / "installer-voix.html");
   EXPECT_EQ(harness.fake.clock.sleeps.back(), 500);
@@ -175,14 +178,14 @@ TEST(VoiceWarning, InstallingOpensTheHelpPageAndEndsTheProgram) {
   // A system with an installer of its own (Windows) runs it, and its warning says so.
   ViewHarness windows(false);
   auto& other = windows.Create();
-  other.VoiceWarning().UseInstaller("installvoix.exe", "Hortense");
-  EXPECT_EQ(other.VoiceWarning().Message(), "Hortense");
-  other.VoiceWarning().OnInstallClicked(windows.fake.desktop, windows.fake.clock,
-                                        windows.fake.window);
+  other.Parts().voiceWarning.UseInstaller("installvoix.exe", "Hortense");
+  EXPECT_EQ(other.Parts().voiceWarning.Message(), "Hortense");
+  other.Parts().voiceWarning.OnInstallClicked(windows.fake.desktop, windows.fake.clock,
+                                              windows.fake.window);
   ASSERT_EQ(windows.fake.desktop.opened.size(), 1u);
   EXPECT_EQ(windows.fake.desktop.opened[0], windows.program / "installvoix.exe");
-  other.VoiceWarning().UseInstaller("installvoix.exe", "");
-  EXPECT_EQ(other.VoiceWarning().Message(), speech::CAvert2::kMessage);
+  other.Parts().voiceWarning.UseInstaller("installvoix.exe", "");
+  EXPECT_EQ(other.Parts().voiceWarning.Message(), speech::CAvert2::kMessage);
 }
 
 }  // namespace

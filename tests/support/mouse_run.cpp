@@ -40,7 +40,7 @@ gfx::Point MouseRun::PointFrom(std::string_view& bytes) const {
 }
 
 gfx::Point MouseRun::CellPoint(int column, int line) const {
-  const base::AppState& s = h_.View().State();
+  const base::AppState& s = h_.View().Parts().state;
   const gfx::Rect cell =
       base::CellRect(s, column % std::max(1, s.gridColumns), line % std::max(1, s.gridLines));
   return {cell.left + s.cellWidth / 3, cell.top + s.cellHeight / 3};
@@ -49,7 +49,7 @@ gfx::Point MouseRun::CellPoint(int column, int line) const {
 bool MouseRun::Step(std::string_view& bytes) {
   if (bytes.empty()) return false;
   app::CScribixView& view = h_.View();
-  const base::AppState& s = view.State();
+  const base::AppState& s = view.Parts().state;
   const unsigned char op = Take(bytes) % 12;
   switch (op) {
     case 0: {
@@ -101,9 +101,9 @@ bool MouseRun::Step(std::string_view& bytes) {
     }
     case 6:
     case 7: {
-      if (view.puzzleMode() == 1 || s.keyCount <= 0) break;
+      if (view.ActiveModule() == app::ModuleId::kPuzzle || s.keyCount <= 0) break;
       const int key = Take(bytes) % s.keyCount;
-      const base::CellRecord& k = view.Cells()[key];
+      const base::CellRecord& k = view.Parts().cells[key];
       // A parenthesis written by the child reads back as a link mark: kept out of the run.
       if (IsMarkup(k.Letter())) break;
       if (op == 6) {
@@ -120,7 +120,7 @@ bool MouseRun::Step(std::string_view& bytes) {
       break;
     }
     case 8: {
-      if (view.puzzleMode() == 1) break;
+      if (view.ActiveModule() == app::ModuleId::kPuzzle) break;
       const unsigned char how = Take(bytes);
       const gfx::Point from = CellPoint(Take(bytes), Take(bytes));
       const gfx::Point to = CellPoint(Take(bytes), Take(bytes));
@@ -148,29 +148,29 @@ bool MouseRun::Step(std::string_view& bytes) {
       switch (what % 6) {
         case 0:
           last_ = "automatic placement";
-          view.SettingsDialog().OnAutoPlaceClicked(view.AutoPlace() == 0);
+          view.Parts().settingsDialog.OnAutoPlaceClicked(view.Parts().settings.autoPlace == 0);
           break;
         case 1:
           last_ = "colours";
-          view.SettingsDialog().OnColoursChanged((what / 6) % 3);
+          view.Parts().settingsDialog.OnColoursChanged((what / 6) % 3);
           break;
         case 2:
           last_ = "zoom";
-          view.SettingsDialog().OnZoomChanged((what / 6) % 3);
+          view.Parts().settingsDialog.OnZoomChanged((what / 6) % 3);
           break;
         case 3: {
           const char* text = kTexts[(what / 6) % kTexts.size()];
           last_ = std::string("text ") + text;
-          view.EditorDialog().OnTextChanged(text, 0, 0);
+          view.Parts().editorDialog.OnTextChanged(text, 0, 0);
           break;
         }
         case 4:
           last_ = "fix";
-          view.EditorDialog().OnFixClicked(!view.EditorDialog().fixed);
+          view.Parts().editorDialog.OnFixClicked(!view.Parts().editorDialog.fixed);
           break;
         default:
           last_ = "editor cleared";
-          view.EditorDialog().OnClearAllClicked();
+          view.Parts().editorDialog.OnClearAllClicked();
           break;
       }
       break;
@@ -183,12 +183,12 @@ bool MouseRun::Step(std::string_view& bytes) {
 
 std::string MouseRun::Broken() const {
   app::CScribixView& view = h_.View();
-  const base::AppState& s = view.State();
+  const base::AppState& s = view.Parts().state;
   if (s.itemCount < s.keyCount || s.itemCount > base::kMaxItems) return "item count out of range";
-  if (view.puzzleMode() == 1) return {};
+  if (view.ActiveModule() == app::ModuleId::kPuzzle) return {};
 
   for (int i = 0; i < s.keyCount; ++i) {
-    const base::CellRecord& k = view.Cells()[i];
+    const base::CellRecord& k = view.Parts().cells[i];
     if (k.posX != s.keyboardLeft + k.homeX || k.posY != s.keyboardTop + k.homeY) {
       return "key " + std::to_string(i) + " has left the keyboard";
     }
@@ -198,7 +198,7 @@ std::string MouseRun::Broken() const {
   std::map<std::pair<int, int>, int> tiles;
   std::map<std::pair<int, int>, char> letters;
   for (int i = s.keyCount; i < s.itemCount; ++i) {
-    const base::CellRecord& r = view.Cells()[i];
+    const base::CellRecord& r = view.Parts().cells[i];
     if (r.gridCol < 0 || r.gridRow < 0) continue;
     if (r.fixed != 0 && r.visible == 0) continue;
     if (++tiles[{r.gridCol, r.gridRow}] > 1) {
@@ -211,16 +211,16 @@ std::string MouseRun::Broken() const {
   // is not fixed (the editor then keeps the teacher's text).
   // The editor's text is the Français or the arithmetic text: the dictation's help and solution
   // lay their letters without it.
-  if (view.listMode() == 1 || view.EditorDialog().fixed || view.Grid().clearing != 0 ||
-      s.mouseDown != 0 || view.Held().selectedPiece >= 0) {
+  if (view.ActiveModule() == app::ModuleId::kListe || view.Parts().editorDialog.fixed ||
+      view.Parts().grid.clearing != 0 || s.mouseDown != 0 || view.Parts().held.selectedPiece >= 0) {
     return {};
   }
   // Nor while the teacher's letters of an exercise once fixed stand in the grid: the editor keeps
   // the exercise, the grid the child's answers.
   for (int i = s.keyCount; i < s.itemCount; ++i) {
-    if (view.Cells()[i].movable == 0 || view.Cells()[i].fixed != 0) return {};
+    if (view.Parts().cells[i].movable == 0 || view.Parts().cells[i].fixed != 0) return {};
   }
-  std::string_view text = view.EditorDialog().text;
+  std::string_view text = view.Parts().editorDialog.text;
   // The title line is the instruction, not the grid's.
   const std::size_t firstLineEnd = std::min(text.find('\n'), text.size());
   if (text.find('"') < firstLineEnd) {
@@ -237,7 +237,7 @@ std::string MouseRun::Broken() const {
     }
     // A character no key shows has no tile: it stays in the text only.
     if (c != ' ' && line < s.gridLines && column < s.gridColumns &&
-        grid::FindKeyFor(c, view.mathMode() == 1)) {
+        grid::FindKeyFor(c, view.ActiveModule() == app::ModuleId::kMathematique)) {
       written[{column, line}] = c;
     }
     ++column;
@@ -248,7 +248,7 @@ std::string MouseRun::Broken() const {
       shown += std::to_string(cell.first) + "," + std::to_string(cell.second) + ":" + letter + " ";
     }
     return "the grid holds " + shown + "but the editor's text is \"" +
-           std::string(view.EditorDialog().text.substr(0, 60)) + "\"";
+           std::string(view.Parts().editorDialog.text.substr(0, 60)) + "\"";
   }
   return {};
 }

@@ -97,7 +97,7 @@ const gfx::Image& ViewHarness::Paint() {
 
 std::vector<std::string> ViewHarness::Spoken() {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (!view->Speech().Idle() && std::chrono::steady_clock::now() < deadline) {
+  while (!view->Parts().speech.Idle() && std::chrono::steady_clock::now() < deadline) {
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   std::vector<std::string> texts;
@@ -126,17 +126,17 @@ void ViewHarness::Click(gfx::Point point) {
 }
 
 void ViewHarness::WriteKeyInto(int key, int column, int line) {
-  const base::CellRecord& k = view->Cells()[key];
+  const base::CellRecord& k = view->Parts().cells[key];
   const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
   Press(from);
-  const gfx::Rect cell = base::CellRect(view->State(), column, line);
+  const gfx::Rect cell = base::CellRect(view->Parts().state, column, line);
   const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
   MoveTo(from, to);
   Release(to);
 }
 
 void ViewHarness::ClickIcon(base::icons::IconId icon) {
-  const gfx::Rect r = view->Icons()[icon];
+  const gfx::Rect r = view->Parts().icons[icon];
   Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
 

@@ -95,7 +95,7 @@ class Session {
 
   // A click in the middle of an icon, as the mouse gives it to the main window.
   void ClickIcon(IconId icon) {
-    const gfx::Rect r = scribix_.View()->Icons()[icon];
+    const gfx::Rect r = scribix_.View()->Parts().icons[icon];
     const QPoint middle((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     QTest::mouseClick(scribix_.ViewWidget(), Qt::LeftButton, Qt::NoModifier, middle);
     Settle(120);
@@ -229,7 +229,7 @@ bool TakeCaptures(const fs::path& programFolder, QMap<QString, QImage>& captures
   {
     NoDesktop desktop;
     ports::SystemClock clock;
-    shell::CAvert2Window warning(view.VoiceWarning(), desktop, clock, *scribix.ViewWidget(),
+    shell::CAvert2Window warning(view.Parts().voiceWarning, desktop, clock, *scribix.ViewWidget(),
                                  scribix.Frame());
     warning.setModal(false);
     warning.show();
