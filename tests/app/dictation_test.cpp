@@ -10,6 +10,9 @@
 namespace {
 
 using app::ModuleId;
+using testing_support::Cursor;
+using testing_support::CursorOf;
+using testing_support::HeldTile;
 using testing_support::ViewHarness;
 
 // Keys of the first page: a z e r t y u i o p ⌫ / q s d f g h j k l m ↵ / ⇧ w x c v b n …
@@ -73,8 +76,7 @@ TEST(Dictation, AListIsDictatedInFileOrderAndStartsAgain) {
   EXPECT_EQ(d.Expected(0), std::string(22, '.'));
   EXPECT_EQ(d.view->Parts().grid.pendingWord, 1);
   d.harness.Paint();
-  EXPECT_EQ(d.view->Parts().grid.cursorCol, 10);  // the cursor waits on the first letter
-  EXPECT_EQ(d.view->Parts().grid.cursorRow, 1);
+  EXPECT_EQ(CursorOf(*d.view), (Cursor{10, 1}));
 }
 
 TEST(Dictation, ARandomListIsDrawnAgainAtEveryPass) {
@@ -400,7 +402,7 @@ TEST(Dictation, TheNextEntryComingWhileATileIsHeldLetsItGo) {
   d.harness.MoveTo(from, {from.x, from.y - 100});
   ASSERT_EQ(d.Tiles(), 1);
   d.view->OnTimer(base::kTimerNextWord);
-  EXPECT_EQ(d.view->Parts().held.selectedPiece, -1);
+  EXPECT_EQ(HeldTile(*d.view), std::nullopt);
   d.harness.MoveTo({from.x, from.y - 100}, {from.x, from.y - 200});
   d.harness.Release({from.x, from.y - 200});
   EXPECT_EQ(d.Tiles(), 0);

@@ -11,15 +11,10 @@ namespace {
 
 using app::ModuleId;
 using ports::DialogId;
+using testing_support::GridLine;
 using testing_support::ReadBytes;
 using testing_support::ViewHarness;
 using testing_support::WriteBytes;
-
-std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
-  const std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
-  return s.substr(0, s.find_last_not_of(' ') + 1);
-}
 
 int KeyFor(char c) {
   const auto match = grid::FindKeyFor(c, false);
@@ -37,14 +32,14 @@ TEST(Editor, WhatTheTeacherTypesAndMarksUpIsLaidDownInTheGrid) {
   auto& view = harness.Create();
   exercises::CCEdit& editor = view.Parts().editorDialog;
   editor.OnTextChanged("\"Ecris\"\r\nle chat dort", 12, 16);
-  EXPECT_EQ(Line(view, 0), "le chat dort");
+  EXPECT_EQ(GridLine(view, 0), "le chat dort");
   EXPECT_EQ(view.Parts().grid.instructionText, "Ecris");
   EXPECT_EQ(view.Parts().grid.visibility[0][3], 1);
 
   // "chat" selected and hidden: its four cells hide their letters.
   editor.OnHideClicked();
   EXPECT_EQ(editor.text, "\"Ecris\"\r\nle [chat] dort");
-  EXPECT_EQ(Line(view, 0), "le chat dort");
+  EXPECT_EQ(GridLine(view, 0), "le chat dort");
   for (int c = 3; c < 7; ++c) EXPECT_EQ(view.Parts().grid.visibility[0][c], 0) << c;
   EXPECT_EQ(view.Parts().grid.visibility[0][8], 1);
 
@@ -65,7 +60,7 @@ TEST(Editor, WhatTheTeacherTypesAndMarksUpIsLaidDownInTheGrid) {
   EXPECT_EQ(editor.text, "");
   EXPECT_FALSE(editor.fixed);
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
-  EXPECT_EQ(Line(view, 0), "");
+  EXPECT_EQ(GridLine(view, 0), "");
   EXPECT_EQ(view.Parts().grid.fixedText[0][0], ' ');
   EXPECT_GT(harness.fake.window.invalidateAllCount, repaints);
 }
@@ -122,7 +117,7 @@ TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   EXPECT_EQ(editor.text, french);
   EXPECT_EQ(editor.loadedCopy, french);
   EXPECT_TRUE(editor.fixed);
-  EXPECT_EQ(Line(view, 0), "le chat dort");
+  EXPECT_EQ(GridLine(view, 0), "le chat dort");
   EXPECT_EQ(view.Parts().grid.hidden[0][3], 1);
   EXPECT_EQ(view.Parts().grid.fixedText[0][8], 'd');
   ASSERT_FALSE(harness.fake.dialogHost.raised.empty());
@@ -133,7 +128,7 @@ TEST(Editor, ASavedFileReopensWithItsTextItsFixedStateAndItsModule) {
   EXPECT_EQ(view.ActiveModule(), ModuleId::kMathematique);
   EXPECT_EQ(editor.text, sums);
   EXPECT_FALSE(editor.fixed);
-  EXPECT_EQ(Line(view, 0), "1+2=3");
+  EXPECT_EQ(GridLine(view, 0), "1+2=3");
   EXPECT_EQ(view.Parts().grid.visibility[1][0], 0);
 }
 
@@ -148,7 +143,7 @@ TEST(Editor, APlainFileOpensWholeAndFailuresChangeNothingSilently) {
   EXPECT_EQ(editor.text, "le chat\r\n$ et # dort\r\n");
   EXPECT_EQ(view.ActiveModule(), ModuleId::kFrancais);
   EXPECT_FALSE(editor.fixed);
-  EXPECT_EQ(Line(view, 1), "$ et # dort");
+  EXPECT_EQ(GridLine(view, 1), "$ et # dort");
 
   // Cancelled, missing or unwritable: the text stays, nothing is said, the editor comes forward.
   harness.fake.dialogHost.raised.clear();
@@ -174,7 +169,7 @@ TEST(Editor, AccentsTypedByTheTeacherReachTheGridAndTheFileAsThemselves) {
       "uf \xC9"
       "cole";
   editor.OnTextChanged(accents, 0, 0);
-  EXPECT_EQ(Line(view, 0), accents);
+  EXPECT_EQ(GridLine(view, 0), accents);
   // The letters a key shows became tiles carrying them.
   std::string tiles;
   for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
@@ -200,7 +195,7 @@ TEST(Editor, AFixedExerciseCompletedByDropsIsCelebratedOnce) {
   const int tiles = view.Parts().state.itemCount;
   harness.WriteKeyInto(KeyFor('a'), 0, 0);
   EXPECT_EQ(view.Parts().state.itemCount, tiles);
-  EXPECT_EQ(Line(view, 0), "un ta et");
+  EXPECT_EQ(GridLine(view, 0), "un ta et");
   // Nor is a letter kept where the exercise has none.
   harness.WriteKeyInto(KeyFor('a'), 2, 0);
   EXPECT_EQ(view.Parts().state.itemCount, tiles);
@@ -233,11 +228,11 @@ TEST(Editor, TextTypedWhileTheGridIsClearingIsKeptAndLaidDownAfterwards) {
   ASSERT_EQ(view.Parts().grid.clearing, 1);
   EXPECT_EQ(editor.text, "");
   editor.OnTextChanged("un loup", 7, 7);
-  EXPECT_EQ(Line(view, 0), "");  // not while the tiles go home
+  EXPECT_EQ(GridLine(view, 0), "");  // not while the tiles go home
   harness.Tick(80);
   ASSERT_EQ(view.Parts().grid.clearing, 0);
   EXPECT_EQ(editor.text, "un loup");
-  EXPECT_EQ(Line(view, 0), "un loup");
+  EXPECT_EQ(GridLine(view, 0), "un loup");
 }
 
 TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {

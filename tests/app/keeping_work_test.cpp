@@ -11,16 +11,13 @@
 namespace {
 
 using app::ModuleId;
+using testing_support::CursorOf;
+using testing_support::GridLine;
+using testing_support::HeldTile;
 using testing_support::ReadBytes;
 using testing_support::ViewHarness;
 
 constexpr int kA = 0, kE = 2, kT = 4, kL = 19, kC = 25, kH = 16;
-
-std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
-  std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
-  return s.substr(0, s.find_last_not_of(' ') + 1);
-}
 
 // What a fixed exercise is made of: the fixed layers and the tiles in their cells.
 using Tile = std::tuple<int, int, int, int, int>;  // column, line, letter, visible, fixed
@@ -139,7 +136,7 @@ TEST(KeepingWork, LeavingTheListSavesNoGridAsTheFrenchText) {
     EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
   }
   harness.ClickIcon(app::IconModuleFrench);
-  EXPECT_EQ(Line(view, 0), "c");
+  EXPECT_EQ(GridLine(view, 0), "c");
 }
 
 TEST(KeepingWork, ANewLookKeepsTheAnswersOfAFixedExerciseAndTheDictationsGrid) {
@@ -179,16 +176,16 @@ TEST(KeepingWork, ANewLookKeepsTheDictationsWordAndLetters) {
       2 * view.Parts().state.gridLeft + 24 * view.Parts().state.cellWidth + 20;
   harness.ClickIcon(app::IconNextWord);
   harness.Paint();
-  const int column = view.Parts().grid.cursorCol, line = view.Parts().grid.cursorRow;
+  const int column = CursorOf(view).column, line = CursorOf(view).line;
   ASSERT_EQ(view.Parts().grid.expected[line][column], 'c');
   harness.WriteKeyInto(kC, column, line);
   const auto enabled = view.Parts().grid.enabled;
-  const std::string written = Line(view, line);
+  const std::string written = GridLine(view, line);
   ASSERT_EQ(written.substr(written.size() - 1), "c");
-  ASSERT_EQ(Line(view, 0), "");
+  ASSERT_EQ(GridLine(view, 0), "");
   view.Parts().settingsDialog.OnColoursChanged(2);
-  EXPECT_EQ(Line(view, 0), "");
-  EXPECT_EQ(Line(view, line), written);
+  EXPECT_EQ(GridLine(view, 0), "");
+  EXPECT_EQ(GridLine(view, line), written);
   EXPECT_EQ(view.Parts().state.itemCount - view.Parts().state.keyCount, 1);
   EXPECT_TRUE(view.Parts().grid.enabled == enabled);
 }
@@ -206,12 +203,12 @@ TEST(KeepingWork, ClearingWhileALetterFliesEndsAndWhatIsWrittenAfterIsKept) {
   harness.Tick(100);
   EXPECT_EQ(view.Parts().grid.clearing, 0);
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
-  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
+  EXPECT_EQ(HeldTile(view), std::nullopt);
 
   const auto& l = view.Parts().cells[kL];
   harness.Click({l.posX + 5, l.posY + 5});
   harness.Tick(40);
-  EXPECT_EQ(Line(view, 0), "l");
+  EXPECT_EQ(GridLine(view, 0), "l");
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "l");
   harness.fake.dialogs.answers.push_back(ports::MessageAnswer::kYes);
   harness.ClickIcon(app::IconQuit);

@@ -13,6 +13,7 @@
 namespace {
 
 using base::icons::IconId;
+using testing_support::HeldTile;
 using testing_support::ViewHarness;
 
 // Every pixel tells where it lies in the picture.
@@ -518,7 +519,7 @@ TEST_F(PuzzleFixture, APressWhereTheHiddenSolutionIconWasTakesThePieceWhereItIs)
   piece(4).posY = icon.top;
   const gfx::Point press{icon.left + 10, icon.top + 10};
   h.Press(press);
-  EXPECT_EQ(view().Parts().held.selectedPiece, 4);
+  EXPECT_EQ(HeldTile(view()), 4);
   h.MoveTo(press, {press.x + 100, press.y + 200}, 4);
   EXPECT_EQ(piece(4).posX, icon.left - 5 + 100);
   EXPECT_EQ(piece(4).posY, icon.top + 200);

@@ -9,16 +9,13 @@
 
 namespace {
 
+using testing_support::CursorOf;
+using testing_support::GridLine;
+using testing_support::HeldTile;
 using testing_support::ViewHarness;
 
 constexpr int kA = 0, kE = 2, kT = 4, kO = 8, kErase = 10, kSpace = 36, kH = 16, kL = 19,
               kShift = 22, kC = 25;
-
-std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
-  std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
-  return s.substr(0, s.find_last_not_of(' ') + 1);
-}
 
 // The most tiles resting in one cell (the hidden letters of a fixed exercise lie under).
 int MostTilesInACell(app::CScribixView& view) {
@@ -56,13 +53,13 @@ TEST(TileActions, AfterADropTheCursorStandsAfterTheLetter) {
   harness.WriteKeyInto(kA, 2, 0);
   harness.WriteKeyInto(kT, 3, 0);
   PressKey(harness, kErase);
-  EXPECT_EQ(Line(view, 0), "cha");  // the letter just written goes
+  EXPECT_EQ(GridLine(view, 0), "cha");  // the letter just written goes
   harness.WriteKeyInto(kT, 3, 0);
   PressKey(harness, kSpace);
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   PressKey(harness, kL);
   harness.Tick(40);
-  EXPECT_EQ(Line(view, 0), "chat l");  // one blank after the word, then the automatic letter
+  EXPECT_EQ(GridLine(view, 0), "chat l");  // one blank after the word, then the automatic letter
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 6), "chat l");
 }
 
@@ -77,7 +74,7 @@ TEST(TileActions, ALetterPlacedAutomaticallyIsLetGoOnceLanded) {
   for (auto icon : {app::IconSound, app::IconSound, app::IconKeyboard, app::IconKeyboard,
                     app::IconStopReading, app::IconRepeat, app::IconModuleEdit}) {
     harness.ClickIcon(icon);
-    EXPECT_EQ(view.Parts().held.selectedPiece, -1);
+    EXPECT_EQ(HeldTile(view), std::nullopt);
   }
   PressKey(harness, kA);
   // The button is still down when it lands: the release does not drop it again.
@@ -86,8 +83,8 @@ TEST(TileActions, ALetterPlacedAutomaticallyIsLetGoOnceLanded) {
   harness.Tick(40);
   harness.Release({t.posX + 5, t.posY + 5});
   harness.Tick(40);
-  EXPECT_EQ(Line(view, 0), "chat");
-  EXPECT_EQ(view.Parts().grid.cursorCol, 4);
+  EXPECT_EQ(GridLine(view, 0), "chat");
+  EXPECT_EQ(CursorOf(view).column, 4);
 }
 
 TEST(TileActions, AHiddenKeyboardCannotBeDraggedApart) {
@@ -105,7 +102,7 @@ TEST(TileActions, AHiddenKeyboardCannotBeDraggedApart) {
   EXPECT_EQ(view.Parts().cells[kA].posX, key.posX);
   EXPECT_EQ(view.Parts().cells[kA].posY, key.posY);
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount + 1);
-  EXPECT_EQ(Line(view, 1), "");
+  EXPECT_EQ(GridLine(view, 1), "");
 }
 
 TEST(TileActions, TheKeysShowSmallLettersAgainAfterAModuleChange) {
@@ -118,7 +115,7 @@ TEST(TileActions, TheKeysShowSmallLettersAgainAfterAModuleChange) {
     harness.ClickIcon(app::IconModuleFrench);
     EXPECT_EQ(view.Parts().cells[kA].Letter(), 'a');
     harness.WriteKeyInto(kA, 0, 0);
-    EXPECT_EQ(Line(view, 0), "a");
+    EXPECT_EQ(GridLine(view, 0), "a");
     EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "a");
   }
 }
@@ -130,12 +127,12 @@ TEST(TileActions, ALinkedWordMovesWholeAfterALetterWasReplacedAndKeepsItsBlank) 
   harness.WriteKeyInto(kO, 2, 0);  // "chot": the "a" goes home, out of the word
   harness.Tick(60);
   DragTileInto(harness, 0, 0, 2, 2, false);
-  EXPECT_EQ(Line(view, 0), "     le chat");
-  EXPECT_EQ(Line(view, 2), "  chot");
+  EXPECT_EQ(GridLine(view, 0), "     le chat");
+  EXPECT_EQ(GridLine(view, 2), "  chot");
 
   // "le chat" moved to (5, 3): each letter drawn in the cell it is written in.
   DragTileInto(harness, 5, 0, 5, 3, false);
-  EXPECT_EQ(Line(view, 3), "     le chat");
+  EXPECT_EQ(GridLine(view, 3), "     le chat");
   for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
     const auto& r = view.Parts().cells[i];
     if (r.gridCol < 0) continue;
@@ -154,7 +151,7 @@ TEST(TileActions, OneCellHoldsOneTile) {
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   PressKey(harness, kA);
   harness.Tick(40);
-  EXPECT_EQ(Line(view, 0), "  ha");
+  EXPECT_EQ(GridLine(view, 0), "  ha");
   EXPECT_EQ(MostTilesInACell(view), 1);
   view.Parts().settingsDialog.OnAutoPlaceClicked(false);
 
@@ -166,8 +163,8 @@ TEST(TileActions, OneCellHoldsOneTile) {
   harness.WriteKeyInto(kL, 0, 4);
   harness.WriteKeyInto(kE, 1, 4);
   DragTileInto(harness, 0, 4, 1, 2, true);
-  EXPECT_EQ(Line(view, 2), "clet");
-  EXPECT_EQ(Line(view, 4), "");
+  EXPECT_EQ(GridLine(view, 2), "clet");
+  EXPECT_EQ(GridLine(view, 4), "");
   EXPECT_EQ(MostTilesInACell(view), 1);
   harness.Tick(60);
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 4), "  ha");
@@ -183,10 +180,10 @@ TEST(TileActions, TheTextReadAloudIsTheOneOnScreenAfterThePuzzle) {
   const std::size_t before = harness.Spoken().size();
   harness.ClickIcon(app::IconReadText);
   EXPECT_EQ(harness.Spoken().size(), before);
-  EXPECT_EQ(Line(view, 0), "");
+  EXPECT_EQ(GridLine(view, 0), "");
   EXPECT_EQ(view.Parts().editorDialog.text, "");
   harness.ClickIcon(app::IconModuleFrench);
-  EXPECT_EQ(Line(view, 0), "c");
+  EXPECT_EQ(GridLine(view, 0), "c");
 }
 
 }  // namespace

@@ -10,28 +10,19 @@
 namespace {
 
 using app::ModuleId;
+using testing_support::Cursor;
+using testing_support::CursorOf;
+using testing_support::GridChar;
+using testing_support::GridLine;
+using testing_support::HeldTile;
 using testing_support::ReadBytes;
+using testing_support::TileAt;
+using testing_support::TileIndexAt;
 using testing_support::ViewHarness;
 
 // Keys of the first page: a z e r t y u i o p ⌫ / q s d f g h j k l m ↵ / ⇧ w x c v b n …
 constexpr int kA = 0, kE = 2, kT = 4, kErase = 10, kH = 16, kC = 25;
 constexpr int kKeypad1 = 0, kKeypadPlus = 4, kKeypad2 = 1;
-
-std::string Line(app::CScribixView& view, int line) {
-  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
-  return std::string(text.begin(), text.begin() + view.Parts().state.gridColumns);
-}
-
-int TileAt(app::CScribixView& view, int column, int line) {
-  for (int i = view.Parts().state.keyCount; i < view.Parts().state.itemCount; ++i) {
-    if (view.Parts().cells[i].gridCol == column && view.Parts().cells[i].gridRow == line) return i;
-  }
-  return -1;
-}
-
-std::string Trimmed(const std::string& s) {
-  return s.substr(0, s.find_last_not_of(' ') + 1);
-}
 
 TEST(Writing, AChildWritesAWordLetterByLetterAndHearsItGrow) {
   ViewHarness harness;
@@ -40,13 +31,13 @@ TEST(Writing, AChildWritesAWordLetterByLetterAndHearsItGrow) {
   harness.WriteKeyInto(kH, 1, 0);
   harness.WriteKeyInto(kA, 2, 0);
   harness.WriteKeyInto(kT, 3, 0);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "chat");
+  EXPECT_EQ(GridLine(view, 0), "chat");
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount + 4);
-  EXPECT_EQ(view.Parts().cells[TileAt(view, 3, 0)].Letter(), 't');
+  EXPECT_EQ(TileAt(view, 3, 0), 't');
   // The editor holds what the grid shows.
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 6), "chat  ");
   EXPECT_EQ(harness.Spoken(), (std::vector<std::string>{"c", "ch", "cha", "chat"}));
-  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
+  EXPECT_EQ(HeldTile(view), std::nullopt);
 }
 
 TEST(Writing, ATileLetGoOutsideTheGridOrOnAKeyIsRemoved) {
@@ -63,14 +54,14 @@ TEST(Writing, TheEraseKeyTakesBackTheLetterBeforeTheCursor) {
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 0, 0);
   harness.WriteKeyInto(kA, 1, 0);  // the cursor goes on after the letter dropped
-  EXPECT_EQ(view.Parts().grid.cursorCol, 2);
+  EXPECT_EQ(CursorOf(view).column, 2);
   const auto& erase = view.Parts().cells[kErase];
   harness.Click({erase.posX + 5, erase.posY + 5});
-  EXPECT_EQ(Trimmed(Line(view, 0)), "c");  // the "a" just written went
-  EXPECT_EQ(view.Parts().grid.cursorCol, 1);
+  EXPECT_EQ(GridLine(view, 0), "c");  // the "a" just written went
+  EXPECT_EQ(CursorOf(view).column, 1);
   harness.Click({erase.posX + 5, erase.posY + 5});
   harness.Click({erase.posX + 5, erase.posY + 5});  // at (0, 0): nothing more
-  EXPECT_EQ(Trimmed(Line(view, 0)), "");
+  EXPECT_EQ(GridLine(view, 0), "");
   EXPECT_EQ(view.Parts().editorDialog.text.find_first_not_of(" \r\n"), std::string::npos);
 }
 
@@ -85,9 +76,8 @@ TEST(Writing, ADroppedTileGoesToTheNearestCellTiesToTheFirstScanned) {
   harness.Press(from);
   harness.MoveTo(from, to);
   harness.Release(to);
-  EXPECT_EQ(TileAt(view, 4, 1), view.Parts().state.keyCount);
-  EXPECT_EQ(view.Parts().grid.cursorCol, 5);
-  EXPECT_EQ(view.Parts().grid.cursorRow, 1);
+  EXPECT_EQ(TileIndexAt(view, 4, 1), view.Parts().state.keyCount);
+  EXPECT_EQ(CursorOf(view), (Cursor{5, 1}));
 }
 
 TEST(Writing, ALetterDroppedOnAnotherPushesItBackToItsKey) {
@@ -95,7 +85,7 @@ TEST(Writing, ALetterDroppedOnAnotherPushesItBackToItsKey) {
   auto& view = harness.Create();
   harness.WriteKeyInto(kC, 2, 0);
   harness.WriteKeyInto(kH, 2, 0);
-  EXPECT_EQ(view.Parts().grid.text[0][2], 'h');
+  EXPECT_EQ(GridChar(view, 2, 0), 'h');
   const int pushed = view.Parts().state.keyCount;  // the "c"
   EXPECT_EQ(view.Parts().cells[pushed].settled, 0);
   EXPECT_EQ(view.Parts().cells[pushed].gridCol, -1);
@@ -126,8 +116,8 @@ TEST(Writing, WithAutomaticPlacementATileFliesToTheCursorThirtyPixelsATick) {
   EXPECT_EQ(view.Parts().cells[tile].gridCol, -1);  // there, but not yet laid down
   harness.Tick();
   EXPECT_EQ(view.Parts().cells[tile].gridCol, 3);
-  EXPECT_EQ(view.Parts().grid.text[1][3], 't');
-  EXPECT_EQ(view.Parts().grid.cursorCol, 4);  // on to the next cell
+  EXPECT_EQ(GridChar(view, 3, 1), 't');
+  EXPECT_EQ(CursorOf(view).column, 4);  // on to the next cell
   EXPECT_EQ(harness.Spoken(), std::vector<std::string>{"t"});
 }
 
@@ -148,8 +138,8 @@ TEST(Writing, ALongPressTakesTheWholeWordUnlessTheTileWasDraggedAway) {
   const gfx::Rect down = base::CellRect(view.Parts().state, 6, 4);
   harness.MoveTo(from, {down.left + 10, down.top + 10});
   harness.Release({down.left + 10, down.top + 10});
-  EXPECT_EQ(Trimmed(Line(view, 2)), "");
-  EXPECT_EQ(Trimmed(Line(view, 4)), "     chat");
+  EXPECT_EQ(GridLine(view, 2), "");
+  EXPECT_EQ(GridLine(view, 4), "     chat");
 
   // Dragged more than 0.3 of its diagonal before the timer: only that tile moves.
   const gfx::Rect h = base::CellRect(view.Parts().state, 6, 4);
@@ -161,8 +151,8 @@ TEST(Writing, ALongPressTakesTheWholeWordUnlessTheTileWasDraggedAway) {
   const gfx::Rect away = base::CellRect(view.Parts().state, 10, 5);
   harness.MoveTo({grab.x + 30, grab.y}, {away.left + 10, away.top + 10});
   harness.Release({away.left + 10, away.top + 10});
-  EXPECT_EQ(Trimmed(Line(view, 4)), "     c at");
-  EXPECT_EQ(view.Parts().grid.text[5][10], 'h');
+  EXPECT_EQ(GridLine(view, 4), "     c at");
+  EXPECT_EQ(GridChar(view, 10, 5), 'h');
 }
 
 TEST(Writing, WithTheKeyboardHiddenAKeyMakesNoTile) {
@@ -200,7 +190,7 @@ TEST(Writing, ClearingTurnsTheTilesAndCarriesThemHome) {
   harness.ClickIcon(app::IconClear);
   ASSERT_EQ(harness.fake.sound.played.size(), 1u);
   EXPECT_EQ(harness.fake.sound.played[0], harness.program / "sons" / "trash.wav");
-  EXPECT_EQ(Trimmed(Line(view, 0)), "");
+  EXPECT_EQ(GridLine(view, 0), "");
   const int first = view.Parts().state.keyCount;
   EXPECT_EQ(view.Parts().cells[first].solvedMark, 1);
   EXPECT_EQ(view.Parts().grid.clearing, 1);
@@ -222,12 +212,12 @@ TEST(Writing, ANewKeyboardLookKeepsWhatTheChildWrote) {
   harness.WriteKeyInto(kC, 0, 0);
   harness.WriteKeyInto(kA, 1, 0);
   view.Parts().settingsDialog.OnColoursChanged(2);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
+  EXPECT_EQ(GridLine(view, 0), "ca");
   view.Parts().settingsDialog.OnZoomChanged(2);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "ca");
+  EXPECT_EQ(GridLine(view, 0), "ca");
   EXPECT_EQ(view.Parts().state.cellWidth, 60);
   // The tiles are made again at the new size, in their cells.
-  const auto& tile = view.Parts().cells[TileAt(view, 1, 0)];
+  const auto& tile = view.Parts().cells[TileIndexAt(view, 1, 0)];
   EXPECT_EQ(tile.width, 60);
   EXPECT_EQ(tile.posX, base::CellRect(view.Parts().state, 1, 0).left);
 }
@@ -239,7 +229,7 @@ TEST(Writing, AFullTableRefusesTheTile) {
   const auto& key = view.Parts().cells[kA];
   harness.Press({key.posX + 5, key.posY + 5});
   EXPECT_EQ(view.Parts().state.itemCount, base::kMaxItems);
-  EXPECT_EQ(view.Parts().held.selectedPiece, -1);
+  EXPECT_EQ(HeldTile(view), std::nullopt);
   harness.Release({key.posX + 5, key.posY + 5});
 }
 
@@ -255,15 +245,15 @@ TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {
   // The icon sinks for a moment, then the screen rests before the other module comes.
   EXPECT_EQ(sleeps, (std::vector<int>{200, 200}));
   EXPECT_NE(ReadBytes(harness.data / "defautabc").find("\r\nc "), std::string::npos);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "");
+  EXPECT_EQ(GridLine(view, 0), "");
 
   harness.WriteKeyInto(kKeypad1, 0, 0);
   harness.WriteKeyInto(kKeypadPlus, 1, 0);
   harness.WriteKeyInto(kKeypad2, 2, 0);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
+  EXPECT_EQ(GridLine(view, 0), "1+2");
   // Keypad tiles have no glyph: they show their key's face.
-  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].glyph, 0);
-  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].page, 4);
+  EXPECT_EQ(view.Parts().cells[TileIndexAt(view, 0, 0)].glyph, 0);
+  EXPECT_EQ(view.Parts().cells[TileIndexAt(view, 0, 0)].page, 4);
 
   sleeps.clear();
   harness.ClickIcon(app::IconModuleFrench);
@@ -271,11 +261,11 @@ TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {
   EXPECT_EQ(sleeps, (std::vector<int>{200, 200}));
   EXPECT_EQ(view.Parts().state.keyCount, 41);
   EXPECT_NE(ReadBytes(harness.data / "defautm").find("$2"), std::string::npos);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "c");
-  EXPECT_EQ(view.Parts().cells[TileAt(view, 0, 0)].Letter(), 'c');
+  EXPECT_EQ(GridLine(view, 0), "c");
+  EXPECT_EQ(TileAt(view, 0, 0), 'c');
 
   harness.ClickIcon(app::IconModuleMath);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "1+2");
+  EXPECT_EQ(GridLine(view, 0), "1+2");
 }
 
 TEST(ModuleSwitch, ClickingTheActiveModuleChangesNothingButUnfixesTheExercise) {
@@ -286,7 +276,7 @@ TEST(ModuleSwitch, ClickingTheActiveModuleChangesNothingButUnfixesTheExercise) {
   harness.fake.clock.sleeps.clear();
   harness.ClickIcon(app::IconModuleFrench);
   EXPECT_FALSE(view.Parts().editorDialog.fixed);
-  EXPECT_EQ(Trimmed(Line(view, 0)), "c");
+  EXPECT_EQ(GridLine(view, 0), "c");
   EXPECT_FALSE(std::filesystem::exists(harness.data / "defautabc"));
   // The icon sinks; no module is left, so there is no pause.
   EXPECT_EQ(harness.fake.clock.sleeps, std::vector<int>{200});
@@ -316,7 +306,7 @@ TEST(ModuleSwitch, QuittingSavesFirstAndNoKeepsTheProgramRunning) {
   testing_support::WriteBytes(next.data / "defautabc", ReadBytes(harness.data / "defautabc"));
   auto& again = next.Create();
   next.Paint();
-  EXPECT_EQ(Trimmed(Line(again, 0)), "c");
+  EXPECT_EQ(GridLine(again, 0), "c");
   (void)view;
 }
 
@@ -341,8 +331,7 @@ TEST(MouseDispatch, IconsAreTestedInTheProgramsOrder) {
   // A click on an empty cell moves the cursor there.
   const gfx::Rect cell = base::CellRect(view.Parts().state, 7, 3);
   harness.Click({cell.left + 3, cell.top + 3});
-  EXPECT_EQ(view.Parts().grid.cursorCol, 7);
-  EXPECT_EQ(view.Parts().grid.cursorRow, 3);
+  EXPECT_EQ(CursorOf(view), (Cursor{7, 3}));
   EXPECT_EQ(view.Parts().held.pickFlags, base::mouse::kNoPress);
 }
 

@@ -75,6 +75,42 @@ void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& pro
   }
 }
 
+std::string GridLine(app::CScribixView& view, int line) {
+  const auto& text = view.Parts().grid.text[static_cast<std::size_t>(line)];
+  const std::string s(text.begin(), text.begin() + view.Parts().state.gridColumns);
+  return s.substr(0, s.find_last_not_of(' ') + 1);
+}
+
+char GridChar(app::CScribixView& view, int column, int line) {
+  return static_cast<char>(
+      view.Parts().grid.text[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]);
+}
+
+int TileIndexAt(app::CScribixView& view, int column, int line) {
+  const auto parts = view.Parts();
+  for (int i = parts.state.keyCount; i < parts.state.itemCount; ++i) {
+    if (parts.cells[i].gridCol == column && parts.cells[i].gridRow == line) return i;
+  }
+  return -1;
+}
+
+std::optional<char> TileAt(app::CScribixView& view, int column, int line) {
+  const int tile = TileIndexAt(view, column, line);
+  if (tile < 0) return std::nullopt;
+  return view.Parts().cells[tile].Letter();
+}
+
+std::optional<int> HeldTile(app::CScribixView& view) {
+  const int held = view.Parts().held.selectedPiece;
+  if (held < 0) return std::nullopt;
+  return held;
+}
+
+Cursor CursorOf(app::CScribixView& view) {
+  const auto& grid = view.Parts().grid;
+  return {grid.cursorCol, grid.cursorRow};
+}
+
 ViewHarness::ViewHarness(bool withPictures) {
   if (withPictures) AddProgramPictures(fake.pictures, program.Path());
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
 
 #include "app/scribix_view.h"
 #include "support/fake_ports.h"
@@ -16,6 +19,29 @@ gfx::Colour IconColour(int picture);
 
 // Keyboard, keypad and icon pictures in the fake picture loader, as the program folder has them.
 void AddProgramPictures(FakePictures& pictures, const std::filesystem::path& programFolder);
+
+// What the child sees of the grid, read through the view.
+// The text of grid line `line` (Windows-1252), without the blanks after its last character.
+std::string GridLine(app::CScribixView& view, int line);
+// The character in cell (column, line), blank when empty.
+char GridChar(app::CScribixView& view, int column, int line);
+// The tile lying in cell (column, line): its place in the cell table, or -1 when there is none.
+int TileIndexAt(app::CScribixView& view, int column, int line);
+// The letter of that tile, or none.
+std::optional<char> TileAt(app::CScribixView& view, int column, int line);
+// The record the mouse holds (a tile or a puzzle piece), or none.
+std::optional<int> HeldTile(app::CScribixView& view);
+
+// The cell where the next letter goes.
+struct Cursor {
+  int column = 0;
+  int line = 0;
+  bool operator==(const Cursor&) const = default;
+};
+inline std::ostream& operator<<(std::ostream& out, const Cursor& cursor) {
+  return out << "(" << cursor.column << ", " << cursor.line << ")";
+}
+Cursor CursorOf(app::CScribixView& view);
 
 // A view on fake ports with its own program and data folders.
 struct ViewHarness {
