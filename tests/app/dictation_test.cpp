@@ -13,6 +13,8 @@ using app::ModuleId;
 using testing_support::Cursor;
 using testing_support::CursorOf;
 using testing_support::HeldTile;
+using testing_support::KeyLetter;
+using testing_support::OnKey;
 using testing_support::ViewHarness;
 
 // Keys of the first page: a z e r t y u i o p ⌫ / q s d f g h j k l m ↵ / ⇧ w x c v b n …
@@ -359,13 +361,12 @@ TEST(Dictation, EntriesWithOeAndTheTypographicApostropheCanBeWritten) {
   Dictating d(
       "s\xC5\x93ur\nl\xE2\x80\x99"
       "eau\n");
-  const auto& key = d.view->Parts().cells[kPage];
-  const gfx::Point page{key.posX + 5, key.posY + 5};
+  const gfx::Point page = OnKey(*d.view, kPage);
   d.Next();
   EXPECT_EQ(d.Expected(1), "..........s\x9Cur........");
   d.harness.WriteKeyInto(kS, 10, 1);
   d.harness.Click(page);
-  EXPECT_EQ(d.view->Parts().cells[kOe].Letter(), '\x9C');
+  EXPECT_EQ(KeyLetter(*d.view, kOe), '\x9C');
   d.harness.WriteKeyInto(kOe, 11, 1);
   d.harness.Click(page);
   d.harness.WriteKeyInto(kU, 12, 1);
@@ -396,8 +397,7 @@ TEST(Dictation, AListOfOneWordIsRewardedAtEveryPass) {
 TEST(Dictation, TheNextEntryComingWhileATileIsHeldLetsItGo) {
   Dictating d("chat\nrat\n");
   d.Next();
-  const auto& key = d.view->Parts().cells[kC];
-  const gfx::Point from{key.posX + 5, key.posY + 5};
+  const gfx::Point from = OnKey(*d.view, kC);
   d.harness.Press(from);
   d.harness.MoveTo(from, {from.x, from.y - 100});
   ASSERT_EQ(d.Tiles(), 1);

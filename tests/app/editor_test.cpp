@@ -244,8 +244,7 @@ TEST(Editor, ALetterFlyingToTheCursorCanFinishTheFixedExerciseToo) {
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   view.Parts().grid.cursorCol = 1;
   view.Parts().grid.cursorRow = 0;
-  const auto& key = view.Parts().cells[KeyFor('n')];
-  harness.Click({key.posX + 5, key.posY + 5});
+  harness.ClickKey(KeyFor('n'));
   harness.Tick(60);
   EXPECT_EQ(Started(harness, base::kTimerFixedSuccess), 1);
 }

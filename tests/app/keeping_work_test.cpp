@@ -196,8 +196,7 @@ TEST(KeepingWork, ClearingWhileALetterFliesEndsAndWhatIsWrittenAfterIsKept) {
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
   harness.WriteKeyInto(kC, 0, 0);
   harness.Tick(40);
-  const auto& h = view.Parts().cells[kH];
-  harness.Click({h.posX + 5, h.posY + 5});  // "h" takes off
+  harness.ClickKey(kH);  // "h" takes off
   harness.Tick(2);
   harness.ClickIcon(app::IconClear);
   harness.Tick(100);
@@ -205,8 +204,7 @@ TEST(KeepingWork, ClearingWhileALetterFliesEndsAndWhatIsWrittenAfterIsKept) {
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
   EXPECT_EQ(HeldTile(view), std::nullopt);
 
-  const auto& l = view.Parts().cells[kL];
-  harness.Click({l.posX + 5, l.posY + 5});
+  harness.ClickKey(kL);
   harness.Tick(40);
   EXPECT_EQ(GridLine(view, 0), "l");
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "l");

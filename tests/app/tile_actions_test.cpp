@@ -12,6 +12,8 @@ namespace {
 using testing_support::CursorOf;
 using testing_support::GridLine;
 using testing_support::HeldTile;
+using testing_support::KeyLetter;
+using testing_support::OnKey;
 using testing_support::ViewHarness;
 
 constexpr int kA = 0, kE = 2, kT = 4, kO = 8, kErase = 10, kSpace = 36, kH = 16, kL = 19,
@@ -27,11 +29,6 @@ int MostTilesInACell(app::CScribixView& view) {
     most = std::max(most, ++count[{r.gridCol, r.gridRow}]);
   }
   return most;
-}
-
-void PressKey(ViewHarness& h, int key) {
-  const auto& k = h.View().Parts().cells[key];
-  h.Click({k.posX + 5, k.posY + 5});
 }
 
 // A press on the tile in (column, line), held until the long-press timer fires when asked, dragged
@@ -52,12 +49,12 @@ TEST(TileActions, AfterADropTheCursorStandsAfterTheLetter) {
   harness.WriteKeyInto(kH, 1, 0);
   harness.WriteKeyInto(kA, 2, 0);
   harness.WriteKeyInto(kT, 3, 0);
-  PressKey(harness, kErase);
+  harness.ClickKey(kErase);
   EXPECT_EQ(GridLine(view, 0), "cha");  // the letter just written goes
   harness.WriteKeyInto(kT, 3, 0);
-  PressKey(harness, kSpace);
+  harness.ClickKey(kSpace);
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
-  PressKey(harness, kL);
+  harness.ClickKey(kL);
   harness.Tick(40);
   EXPECT_EQ(GridLine(view, 0), "chat l");  // one blank after the word, then the automatic letter
   EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 6), "chat l");
@@ -67,21 +64,20 @@ TEST(TileActions, ALetterPlacedAutomaticallyIsLetGoOnceLanded) {
   ViewHarness harness;
   auto& view = harness.Create();
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
-  PressKey(harness, kC);
+  harness.ClickKey(kC);
   harness.Tick(40);
-  PressKey(harness, kH);
+  harness.ClickKey(kH);
   harness.Tick(40);
   for (auto icon : {app::IconSound, app::IconSound, app::IconKeyboard, app::IconKeyboard,
                     app::IconStopReading, app::IconRepeat, app::IconModuleEdit}) {
     harness.ClickIcon(icon);
     EXPECT_EQ(HeldTile(view), std::nullopt);
   }
-  PressKey(harness, kA);
+  harness.ClickKey(kA);
   // The button is still down when it lands: the release does not drop it again.
-  const auto& t = view.Parts().cells[kT];
-  harness.Press({t.posX + 5, t.posY + 5});
+  harness.Press(OnKey(view, kT));
   harness.Tick(40);
-  harness.Release({t.posX + 5, t.posY + 5});
+  harness.Release(OnKey(view, kT));
   harness.Tick(40);
   EXPECT_EQ(GridLine(view, 0), "chat");
   EXPECT_EQ(CursorOf(view).column, 4);
@@ -109,11 +105,11 @@ TEST(TileActions, TheKeysShowSmallLettersAgainAfterAModuleChange) {
   for (auto away : {app::IconModuleList, app::IconModuleMath}) {
     ViewHarness harness;
     auto& view = harness.Create();
-    PressKey(harness, kShift);
-    ASSERT_EQ(view.Parts().cells[kA].Letter(), 'A');
+    harness.ClickKey(kShift);
+    ASSERT_EQ(KeyLetter(view, kA), 'A');
     harness.ClickIcon(away);
     harness.ClickIcon(app::IconModuleFrench);
-    EXPECT_EQ(view.Parts().cells[kA].Letter(), 'a');
+    EXPECT_EQ(KeyLetter(view, kA), 'a');
     harness.WriteKeyInto(kA, 0, 0);
     EXPECT_EQ(GridLine(view, 0), "a");
     EXPECT_EQ(view.Parts().editorDialog.text.substr(0, 1), "a");
@@ -149,7 +145,7 @@ TEST(TileActions, OneCellHoldsOneTile) {
   harness.WriteKeyInto(kC, 3, 0);
   harness.WriteKeyInto(kH, 2, 0);  // the cursor now stands on the "c"
   view.Parts().settingsDialog.OnAutoPlaceClicked(true);
-  PressKey(harness, kA);
+  harness.ClickKey(kA);
   harness.Tick(40);
   EXPECT_EQ(GridLine(view, 0), "  ha");
   EXPECT_EQ(MostTilesInACell(view), 1);

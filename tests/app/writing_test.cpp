@@ -15,6 +15,7 @@ using testing_support::CursorOf;
 using testing_support::GridChar;
 using testing_support::GridLine;
 using testing_support::HeldTile;
+using testing_support::OnKey;
 using testing_support::ReadBytes;
 using testing_support::TileAt;
 using testing_support::TileIndexAt;
@@ -43,8 +44,7 @@ TEST(Writing, AChildWritesAWordLetterByLetterAndHearsItGrow) {
 TEST(Writing, ATileLetGoOutsideTheGridOrOnAKeyIsRemoved) {
   ViewHarness harness;
   auto& view = harness.Create();
-  const auto& key = view.Parts().cells[kE];
-  harness.Click({key.posX + 5, key.posY + 5});
+  harness.ClickKey(kE);
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
   EXPECT_TRUE(harness.Spoken().empty());
 }
@@ -55,12 +55,11 @@ TEST(Writing, TheEraseKeyTakesBackTheLetterBeforeTheCursor) {
   harness.WriteKeyInto(kC, 0, 0);
   harness.WriteKeyInto(kA, 1, 0);  // the cursor goes on after the letter dropped
   EXPECT_EQ(CursorOf(view).column, 2);
-  const auto& erase = view.Parts().cells[kErase];
-  harness.Click({erase.posX + 5, erase.posY + 5});
+  harness.ClickKey(kErase);
   EXPECT_EQ(GridLine(view, 0), "c");  // the "a" just written went
   EXPECT_EQ(CursorOf(view).column, 1);
-  harness.Click({erase.posX + 5, erase.posY + 5});
-  harness.Click({erase.posX + 5, erase.posY + 5});  // at (0, 0): nothing more
+  harness.ClickKey(kErase);
+  harness.ClickKey(kErase);  // at (0, 0): nothing more
   EXPECT_EQ(GridLine(view, 0), "");
   EXPECT_EQ(view.Parts().editorDialog.text.find_first_not_of(" \r\n"), std::string::npos);
 }
@@ -160,10 +159,9 @@ TEST(Writing, WithTheKeyboardHiddenAKeyMakesNoTile) {
   auto& view = harness.Create();
   harness.ClickIcon(app::IconKeyboard);
   EXPECT_EQ(view.Parts().state.keyboardShown, 0);
-  const auto& key = view.Parts().cells[kA];
-  harness.Press({key.posX + 5, key.posY + 5});
+  harness.Press(OnKey(view, kA));
   EXPECT_EQ(view.Parts().state.itemCount, view.Parts().state.keyCount);
-  harness.Release({key.posX + 5, key.posY + 5});
+  harness.Release(OnKey(view, kA));
 }
 
 TEST(Writing, TheSoundIconSilencesTheVoiceAndNothingIsSaidWhileItIsOff) {
@@ -226,11 +224,10 @@ TEST(Writing, AFullTableRefusesTheTile) {
   ViewHarness harness;
   auto& view = harness.Create();
   view.Parts().state.itemCount = base::kMaxItems;
-  const auto& key = view.Parts().cells[kA];
-  harness.Press({key.posX + 5, key.posY + 5});
+  harness.Press(OnKey(view, kA));
   EXPECT_EQ(view.Parts().state.itemCount, base::kMaxItems);
   EXPECT_EQ(HeldTile(view), std::nullopt);
-  harness.Release({key.posX + 5, key.posY + 5});
+  harness.Release(OnKey(view, kA));
 }
 
 TEST(ModuleSwitch, EachModuleFindsItsWorkAgain) {

@@ -106,6 +106,15 @@ std::optional<int> HeldTile(app::CScribixView& view) {
   return held;
 }
 
+gfx::Point OnKey(app::CScribixView& view, int key) {
+  const base::CellRecord& k = view.Parts().cells[key];
+  return {k.posX + 5, k.posY + 5};
+}
+
+char KeyLetter(app::CScribixView& view, int key) {
+  return view.Parts().cells[key].Letter();
+}
+
 Cursor CursorOf(app::CScribixView& view) {
   const auto& grid = view.Parts().grid;
   return {grid.cursorCol, grid.cursorRow};
@@ -169,6 +178,10 @@ void ViewHarness::WriteKeyInto(int key, int column, int line) {
   const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
   MoveTo(from, to);
   Release(to);
+}
+
+void ViewHarness::ClickKey(int key) {
+  Click(OnKey(*view, key));
 }
 
 void ViewHarness::ClickIcon(base::icons::IconId icon) {

@@ -32,6 +32,11 @@ std::optional<char> TileAt(app::CScribixView& view, int column, int line);
 // The record the mouse holds (a tile or a puzzle piece), or none.
 std::optional<int> HeldTile(app::CScribixView& view);
 
+// A point just inside key `key`, where the child's finger lands on it.
+gfx::Point OnKey(app::CScribixView& view, int key);
+// The letter key `key` shows now.
+char KeyLetter(app::CScribixView& view, int key);
+
 // The cell where the next letter goes.
 struct Cursor {
   int column = 0;
@@ -64,6 +69,8 @@ struct ViewHarness {
   void Click(gfx::Point point);
   // Presses key `key`, drags the new tile onto cell (column, line) and lets it go.
   void WriteKeyInto(int key, int column, int line);
+  // A click on key `key`.
+  void ClickKey(int key);
   // A press on the middle of an icon.
   void ClickIcon(base::icons::IconId icon);
   // The child enters a module by its icon (from the dictation, the puzzle is entered through
