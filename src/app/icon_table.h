@@ -53,7 +53,7 @@ struct IconTable {
   static std::span<const IconCommand> Rows();
   // The faces in the order the tooltips are tested (the last one holding the mouse wins).
   static std::span<const IconFace> Faces();
-  // Whether a press on the icon, where it is drawn in the module, shows.
+  // Whether the icon, drawn in the module, sinks for a moment under a press there.
   static bool ShowsPress(base::icons::IconId icon, base::ModuleId module);
 };
 
