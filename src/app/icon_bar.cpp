@@ -170,14 +170,6 @@ void AddCommonIcons(std::vector<IconShown>& icons, bool soundOn) {
   icons.push_back({IconSound, soundOn ? PictureSoundOn : PictureSoundOff});
 }
 
-void AddCommonTips(std::vector<IconTip>& tips, bool soundOn) {
-  tips.push_back({IconSound, soundOn ? "Couper le son" : "R\xE9tablir le son"});
-  tips.push_back({IconQuit, "Quitter Scribix"});
-  tips.push_back({IconManual, "Manuel utilisateur Scribix"});
-  tips.push_back({IconSettings, "Configuration"});
-  tips.push_back({IconBackground, "Choisir la couleur du fond"});
-}
-
 std::string TooltipTextAt(const IconBar& bar, const std::vector<IconTip>& tips, gfx::Point point) {
   std::string text;
   for (const IconTip& tip : tips) {

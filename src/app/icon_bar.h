@@ -55,7 +55,6 @@ class IconBar {
 
 // The icons every module shows, before the module's own.
 void AddCommonIcons(std::vector<IconShown>& icons, bool soundOn);
-void AddCommonTips(std::vector<IconTip>& tips, bool soundOn);
 
 // The tooltip for a point: every rectangle is tested, drawn or not; the last that holds the point
 // wins. Empty when none does.

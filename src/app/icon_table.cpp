@@ -1,6 +1,7 @@
 // The icon bar's commands, in the order the program tests them.
 #include "app/icon_table.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/scribix_view.h"
@@ -83,6 +84,75 @@ std::span<const IconCommand> IconTable::Rows() {
       {IconClear, kWritingModules, [](V& v) { v.Writing()->ClearGrid(); }, true, kNothing, true},
   }};
   return kRows;
+}
+
+std::span<const IconFace> IconTable::Faces() {
+  using V = CScribixView;
+  constexpr ModuleSet kList = In(ModuleId::kListe);
+  constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
+  static const std::array<IconFace, 29> kFaces = {{
+      // Every module's.
+      {IconSound, kEveryModule, nullptr,
+       [](const V& v) {
+         // Silent for want of a sound device or a voice: the sound icon says why.
+         if (!v.dialogs_.settings.soundProblem.empty()) {
+           return v.state_.soundOn == 1 ? v.dialogs_.settings.soundOnTip.c_str()
+                                        : v.dialogs_.settings.soundOffTip.c_str();
+         }
+         return v.state_.soundOn == 1 ? "Couper le son" : "R\xE9tablir le son";
+       }},
+      {IconQuit, kEveryModule, "Quitter Scribix"},
+      {IconManual, kEveryModule, "Manuel utilisateur Scribix"},
+      {IconSettings, kEveryModule, "Configuration"},
+      {IconBackground, kEveryModule, "Choisir la couleur du fond"},
+      // The writing modules'; the dictation's own among them.
+      {IconClear, kWritingModules, "Effacer tout"},
+      {IconModuleFrench, kWritingModules,
+       "Module Fran\xE7"
+       "ais"},
+      {IconModuleMath, kWritingModules, "Module Math\xE9matique"},
+      {IconModuleEdit, kWritingModules,
+       "Module d'\xE9"
+       "dition"},
+      {IconModulePuzzle, kWritingModules, "Module Puzzle"},
+      {IconModuleList, kWritingModules, "Module Liste"},
+      {IconWordLists, kList, "Gestion des listes de mots"},
+      {IconKeyboard, kWritingModules, nullptr,
+       [](const V& v) {
+         return v.state_.keyboardShown == 1 ? "Masquer le clavier" : "Afficher le clavier";
+       }},
+      {IconRepeat, kWritingModules, "R\xE9p\xE9ter la consigne"},
+      {IconReadText, kWritingModules, "Lecture vocale du texte"},
+      {IconStopReading, kWritingModules, "Stopper la lecture vocale"},
+      {IconNextWord, kList, "Mot ou phrase suivante"},
+      {IconRepeatWord, kList, "Repeter la consigne"},
+      {IconHelp, kList, "Aide"},
+      {IconSolution, kList, "Affiche la solution"},
+      // The puzzle's. Of the module icons only the list's has a tooltip there.
+      {IconSavePuzzle, kPuzzle, "Sauvegarder  le puzzle"},
+      {IconLoadPuzzle, kPuzzle, "Charger un puzzle"},
+      {IconScatter, kPuzzle,
+       "Disperser les pi\xE8"
+       "ces du puzzle"},
+      {IconModel, kPuzzle, nullptr,
+       [](const V& v) {
+         return v.modules_.puzzle.modelShown == 1 ? "Cacher le mod\xE8le du puzzle"
+                                                  : "Afficher le mod\xE8le du puzzle";
+       }},
+      {IconPuzzleSolution, kPuzzle, "Solution du puzzle"},
+      {IconModuleList, kPuzzle, "Module Liste "},
+      {IconModuleFrench, kPuzzle, nullptr},
+      {IconModuleMath, kPuzzle, nullptr},
+      {IconModulePuzzle, kPuzzle, nullptr},
+  }};
+  return kFaces;
+}
+
+bool IconTable::ShowsPress(IconId icon, ModuleId module) {
+  const auto faces = Faces();
+  return std::any_of(faces.begin(), faces.end(), [&](const IconFace& face) {
+    return face.icon == icon && (face.modules & In(module)) != 0;
+  });
 }
 
 }  // namespace app

@@ -36,9 +36,25 @@ struct IconCommand {
   bool (*answers)(const CScribixView& view) = nullptr;
 };
 
+// What an icon shows in some modules: the tooltip the mouse finds on it, if any. An icon drawn
+// in a module sinks for a moment under a press there when the table has a face for it there.
+// The quit and module icons have faces, though their clicks belong to the module switch.
+struct IconFace {
+  base::icons::IconId icon;
+  ModuleSet modules;
+  // The tooltip (Windows-1252); null: none there.
+  const char* tip;
+  // The tooltip when it follows the program's state; then tip is unused.
+  const char* (*tipNow)(const CScribixView& view) = nullptr;
+};
+
 // The rows in the order the program tests them (the first that ends the click wins).
 struct IconTable {
   static std::span<const IconCommand> Rows();
+  // The faces in the order the tooltips are tested (the last one holding the mouse wins).
+  static std::span<const IconFace> Faces();
+  // Whether the icon, drawn in the module, sinks for a moment under a press there.
+  static bool ShowsPress(base::icons::IconId icon, base::ModuleId module);
 };
 
 }  // namespace app

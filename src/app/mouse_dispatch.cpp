@@ -65,7 +65,7 @@ void CScribixView::DrawNow(const gfx::Rect& area) {
 void CScribixView::PressFeedback(gfx::Point point) {
   for (const IconShown& shown : IconsShown()) {
     const gfx::Rect rect = icons_[shown.icon];
-    if (!rect.Contains(point)) continue;
+    if (!rect.Contains(point) || !IconTable::ShowsPress(shown.icon, ActiveModule())) continue;
     IconPicture picture = shown.picture;
     if (shown.icon == IconKeyboard) {
       state_.keyboardShown = state_.keyboardShown == 1 ? 0 : 1;

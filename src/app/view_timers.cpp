@@ -72,16 +72,11 @@ std::vector<IconShown> CScribixView::IconsShown() const {
 
 std::vector<IconTip> CScribixView::IconTips() const {
   std::vector<IconTip> tips;
-  AddCommonTips(tips, state_.soundOn == 1);
-  // Silent for want of a sound device or a voice: the sound icon says why.
-  if (!dialogs_.settings.soundProblem.empty()) {
-    for (IconTip& tip : tips) {
-      if (tip.icon != IconSound) continue;
-      tip.text = state_.soundOn == 1 ? dialogs_.settings.soundOnTip.c_str()
-                                     : dialogs_.settings.soundOffTip.c_str();
-    }
+  for (const IconFace& face : IconTable::Faces()) {
+    if ((face.modules & In(ActiveModule())) == 0) continue;
+    const char* text = face.tipNow != nullptr ? face.tipNow(*this) : face.tip;
+    if (text != nullptr) tips.push_back({face.icon, text});
   }
-  modules_.switcher.Active().AddTips(tips);
   return tips;
 }
 

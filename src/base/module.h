@@ -63,10 +63,8 @@ class Module {
   // The keyboard, the tiles or the pieces.
   virtual void PaintItems(gfx::Canvas& canvas) const = 0;
 
-  // The module's icons after the ones every module shows, in drawing order, and their tooltips
-  // in the order they are tested (the last one holding the mouse wins).
+  // The module's icons after the ones every module shows, in drawing order.
   virtual void AddIcons(std::vector<IconShown>& icons) const = 0;
-  virtual void AddTips(std::vector<IconTip>& tips) const = 0;
 };
 
 }  // namespace base

@@ -175,31 +175,6 @@ void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
   }
 }
 
-void WritingModule::AddTips(std::vector<base::IconTip>& tips) const {
-  tips.push_back({IconClear, "Effacer tout"});
-  tips.push_back({IconModuleFrench,
-                  "Module Fran\xE7"
-                  "ais"});
-  tips.push_back({IconModuleMath, "Module Math\xE9matique"});
-  tips.push_back({IconModuleEdit,
-                  "Module d'\xE9"
-                  "dition"});
-  tips.push_back({IconModulePuzzle, "Module Puzzle"});
-  tips.push_back({IconModuleList, "Module Liste"});
-  if (IsDictation()) tips.push_back({IconWordLists, "Gestion des listes de mots"});
-  tips.push_back(
-      {IconKeyboard, ctx_.state.keyboardShown == 1 ? "Masquer le clavier" : "Afficher le clavier"});
-  tips.push_back({IconRepeat, "R\xE9p\xE9ter la consigne"});
-  tips.push_back({IconReadText, "Lecture vocale du texte"});
-  tips.push_back({IconStopReading, "Stopper la lecture vocale"});
-  if (IsDictation()) {
-    tips.push_back({IconNextWord, "Mot ou phrase suivante"});
-    tips.push_back({IconRepeatWord, "Repeter la consigne"});
-    tips.push_back({IconHelp, "Aide"});
-    tips.push_back({IconSolution, "Affiche la solution"});
-  }
-}
-
 void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layOutKeyboard) {
   using base::ModuleId;
   base::AppState& s = ctx_.state;

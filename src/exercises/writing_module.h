@@ -67,7 +67,6 @@ class WritingModule : public base::Module {
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;
   void AddIcons(std::vector<base::IconShown>& icons) const override;
-  void AddTips(std::vector<base::IconTip>& tips) const override;
 
   gfx::Rect OnLButtonDown(std::uint32_t flags, gfx::Point point, int hit) override;
   gfx::Rect OnMouseMove(std::uint32_t flags, gfx::Point point) override;

@@ -258,16 +258,4 @@ void PuzzleModule::AddIcons(std::vector<base::IconShown>& icons) const {
   icons.push_back({IconSavePuzzle, PictureSavePuzzle});
 }
 
-void PuzzleModule::AddTips(std::vector<base::IconTip>& tips) const {
-  tips.push_back({IconSavePuzzle, "Sauvegarder  le puzzle"});
-  tips.push_back({IconLoadPuzzle, "Charger un puzzle"});
-  tips.push_back({IconScatter,
-                  "Disperser les pi\xE8"
-                  "ces du puzzle"});
-  tips.push_back({IconModel, modelShown == 1 ? "Cacher le mod\xE8le du puzzle"
-                                             : "Afficher le mod\xE8le du puzzle"});
-  tips.push_back({IconPuzzleSolution, "Solution du puzzle"});
-  tips.push_back({IconModuleList, "Module Liste "});
-}
-
 }  // namespace puzzle

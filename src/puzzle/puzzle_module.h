@@ -77,7 +77,6 @@ class PuzzleModule : public base::Module, private PuzzleActions {
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;
   void AddIcons(std::vector<base::IconShown>& icons) const override;
-  void AddTips(std::vector<base::IconTip>& tips) const override;
 
   // Entering and leaving the module. Entering reads the puzzle in progress, or cuts the picture
   // afresh when there is none to read.

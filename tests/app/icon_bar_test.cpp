@@ -83,6 +83,8 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconRepeat), "R\xE9p\xE9ter la consigne");
   EXPECT_EQ(at(app::IconSound), "Couper le son");
   EXPECT_EQ(at(app::IconKeyboard), "Masquer le clavier");
+  view.Parts().state.keyboardShown = 0;
+  EXPECT_EQ(at(app::IconKeyboard), "Afficher le clavier");
   EXPECT_EQ(at(app::IconNextWord), "");
   EXPECT_EQ(tipAt({600, 400}), "");
 
@@ -99,7 +101,16 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconModuleMath), "");
   EXPECT_EQ(at(app::IconSavePuzzle), "Sauvegarder  le puzzle");
   EXPECT_EQ(at(app::IconModel), "Afficher le mod\xE8le du puzzle");
+  view.Parts().puzzle.modelShown = 1;
+  EXPECT_EQ(at(app::IconModel), "Cacher le mod\xE8le du puzzle");
   EXPECT_EQ(at(app::IconSound), "R\xE9tablir le son");
+  // Silent for want of a voice: the sound icon says why, in every module.
+  view.Parts().settingsDialog.SetSoundProblem("no voice");
+  EXPECT_EQ(at(app::IconSound), view.Parts().settingsDialog.soundOffTip);
+  harness.EnterModule(app::ModuleId::kFrancais);
+  view.Parts().state.soundOn = 1;
+  EXPECT_EQ(at(app::IconSound), view.Parts().settingsDialog.soundOnTip);
+  EXPECT_NE(view.Parts().settingsDialog.soundOnTip, "Couper le son");
 }
 
 TEST(Tooltips, ShowAfterATickAtRestAndHideAtOnceOffTheIcons) {
@@ -178,6 +189,9 @@ TEST(IconTable, EveryIconShownInAModuleHasACommandThere) {
     const auto rows = app::IconTable::Rows();
     const auto tips = view.IconTips();
     for (const app::IconShown& icon : view.IconsShown()) {
+      // Every icon drawn sinks under a press, the switch's too.
+      EXPECT_TRUE(app::IconTable::ShowsPress(icon.icon, module))
+          << "module " << static_cast<int>(module) << " icon " << icon.icon;
       if (switched(icon.icon)) continue;
       const bool answers = std::any_of(rows.begin(), rows.end(), [&](const app::IconCommand& r) {
         return r.icon == icon.icon && (r.modules & app::In(module)) != 0;
@@ -194,6 +208,14 @@ TEST(IconTable, EveryIconShownInAModuleHasACommandThere) {
     for (std::size_t j = i + 1; j < rows.size(); ++j) {
       EXPECT_FALSE(rows[i].icon == rows[j].icon && (rows[i].modules & rows[j].modules) != 0)
           << "icon " << rows[i].icon;
+    }
+  }
+  // Nor has an icon two faces in one module: its tooltip would depend on their order.
+  const auto faces = app::IconTable::Faces();
+  for (std::size_t i = 0; i < faces.size(); ++i) {
+    for (std::size_t j = i + 1; j < faces.size(); ++j) {
+      EXPECT_FALSE(faces[i].icon == faces[j].icon && (faces[i].modules & faces[j].modules) != 0)
+          << "icon " << faces[i].icon;
     }
   }
 }
