@@ -156,4 +156,25 @@ void CConfigABC::OnNoEffectsClicked(bool ticked) {
   SaveUnlessLoading();
 }
 
+void CConfigABC::OnSyllableColoursClicked(bool ticked) {
+  const bool turnedOn = ticked && !syllableLook.on;
+  syllableLook.on = ticked;
+  actions_.SyllablesChanged(turnedOn);
+  SaveUnlessLoading();
+}
+
+void CConfigABC::OnSyllablePairChanged(std::int32_t item) {
+  const std::int32_t pair = ValidSelection(item, static_cast<int>(kSyllablePairItems.size()));
+  if (pair < 0) return;
+  syllableLook.pair = pair;
+  actions_.SyllablesChanged(false);
+  SaveUnlessLoading();
+}
+
+void CConfigABC::OnSplitGlidesClicked(bool ticked) {
+  syllableLook.splitGlides = ticked;
+  actions_.SyllablesChanged(false);
+  SaveUnlessLoading();
+}
+
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/settings_actions.h"
+#include "exercises/syllable_colours.h"
 #include "ports/dialog_host.h"
 
 namespace app {
@@ -20,6 +21,8 @@ class CConfigABC {
   static constexpr std::array<float, 5> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
   static constexpr int kLineItems = 8;   // "1" to "8"
   static constexpr int kCellItems = 20;  // "2" to "40" in steps of 2
+  static constexpr std::array<const char*, 2> kSyllablePairItems = {"bleu / rouge",
+                                                                    "bleu / orange"};
 
   CConfigABC(ports::DialogHost& host, SettingsActions& actions) : host_(host), actions_(actions) {}
 
@@ -77,6 +80,12 @@ class CConfigABC {
 
   std::int32_t lastAppliedVoice = -1;
   std::int32_t lastAppliedZoom = 0;
+
+  // "Syllabes en couleur", its pair of colours and "D\xE9butant (pi-a-no)" (the glides cut).
+  exercises::SyllableLook syllableLook;
+  void OnSyllableColoursClicked(bool ticked);
+  void OnSyllablePairChanged(std::int32_t item);
+  void OnSplitGlidesClicked(bool ticked);
 
  private:
   void SaveUnlessLoading();

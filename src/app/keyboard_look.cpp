@@ -130,6 +130,14 @@ void KeyboardLook::VolumeChanged(std::int32_t volume) {
   speech_.SetVolume(volume);
 }
 
+void KeyboardLook::SyllablesChanged(bool turnedOn) {
+  // While the settings file is read the start reads the exceptions once, after it.
+  if (turnedOn && !SettingsLoading() && steps_.readSyllableExceptions) {
+    steps_.readSyllableExceptions();
+  }
+  window_.InvalidateAll(false);
+}
+
 void KeyboardLook::AutoPlaceChanged(bool on) {
   settingsFile_.autoPlace = on ? 1 : 0;
   if (SettingsLoading()) return;

@@ -30,6 +30,8 @@ class KeyboardLook : public SettingsActions {
     std::function<void()> buildKeyboard;
     // An empty grid.
     std::function<void()> resetGrid;
+    // The syllables' exceptions files read again, their refused lines told.
+    std::function<void()> readSyllableExceptions;
   };
 
   KeyboardLook(base::AppState& state, ports::Window& window, Layout& layout,
@@ -59,6 +61,7 @@ class KeyboardLook : public SettingsActions {
   void RateChanged(std::int32_t rate) override;
   void VolumeChanged(std::int32_t volume) override;
   void AutoPlaceChanged(bool on) override;
+  void SyllablesChanged(bool turnedOn) override;
 
  private:
   bool InPuzzle() const { return active_.id() == ModuleId::kPuzzle; }

@@ -104,6 +104,9 @@ class CScribixView {
 
   // Life, layout and timers.
   void FirstRunInit();
+  // The syllables' exceptions files, shipped and the teacher's; their refused lines told in a
+  // message when asked.
+  void ReadSyllableExceptions(bool tellRefused);
   void BuildKeyboard();
   // The dictation's next entry, by the icon or by the automatic advance.
   void NextDictationEntry();

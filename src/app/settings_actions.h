@@ -30,6 +30,9 @@ class SettingsActions {
   virtual void RateChanged(std::int32_t rate) = 0;
   virtual void VolumeChanged(std::int32_t volume) = 0;
   virtual void AutoPlaceChanged(bool on) = 0;
+  // Syllables in colour turned on or off, or drawn otherwise: the grid is drawn again, and the
+  // exceptions files are read again when they are turned on.
+  virtual void SyllablesChanged(bool turnedOn) = 0;
 };
 
 }  // namespace app

@@ -17,6 +17,11 @@ constexpr std::size_t kSettingsFileSize = 4176;
 constexpr std::size_t kSettingsListPathBytes = 4096;
 // Files written before the speech rate was kept have no mark and no rate after it.
 constexpr std::int32_t kSettingsVersionMark = 101;
+// The syllables in colour are kept in the last bytes of the list path's field, which a path never
+// reaches: a mark, then one byte a choice. A program that does not know them reads the path up to
+// its zero and leaves them be; a file without the mark has them off.
+constexpr std::size_t kSyllableBytes = 8;
+constexpr std::string_view kSyllableMark = "syl";
 
 struct SettingsRecord {
   // A short file stops where it ends: the fields after its end are not there.
@@ -41,12 +46,16 @@ struct SettingsRecord {
   std::optional<std::int32_t> autoAdvanceSelection;
   // Only from a file with the version mark.
   std::optional<std::int32_t> rateSlider;
+  // Only from a file that has them; written when one is away from its default (0).
+  std::optional<std::int32_t> syllableColours;
+  std::optional<std::int32_t> syllablePair;
+  std::optional<std::int32_t> splitGlides;
 
   bool operator==(const SettingsRecord&) const = default;
 };
 
 // The record's fields, a field not there written as zero; always kSettingsFileSize bytes. A list
-// path longer than its field is cut.
+// path longer than its field is cut (shorter still when the syllables' choices follow it).
 std::string EncodeSettings(const SettingsRecord& record);
 // The fields the bytes hold, up to the first one they do not; bytes beyond the known fields
 // are ignored.

@@ -49,6 +49,9 @@ SettingsRecord SettingsFile::Record() const {
   s.autoAdvanceSeconds = autoAdvanceSeconds;
   s.autoAdvanceSelection = lists_.autoAdvanceSelection;
   s.rateSlider = settings_.rateSlider;
+  s.syllableColours = settings_.syllableLook.on ? 1 : 0;
+  s.syllablePair = settings_.syllableLook.pair;
+  s.splitGlides = settings_.syllableLook.splitGlides ? 1 : 0;
   return s;
 }
 
@@ -137,6 +140,14 @@ void SettingsFile::Apply(const SettingsRecord& s) {
     settings_.rateSlider = std::clamp(*s.rateSlider, 0, 20);
     settings_.speechRate = settings_.rateSlider - 10;
   }();
+  // Kept apart from the fields above: a file without them has the syllables in black.
+  if (s.syllableColours) settings_.syllableLook.on = *s.syllableColours != 0;
+  if (s.syllablePair) {
+    settings_.syllableLook.pair =
+        std::max(0, CConfigABC::ValidSelection(
+                        *s.syllablePair, static_cast<int>(CConfigABC::kSyllablePairItems.size())));
+  }
+  if (s.splitGlides) settings_.syllableLook.splitGlides = *s.splitGlides != 0;
   settings_.OnVoiceChanged(settings_.voiceSelection);
   host_.Refresh(ports::DialogId::kSettings);
 }

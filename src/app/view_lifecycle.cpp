@@ -28,10 +28,11 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
           state_, dialogs_.settings, dialogs_.list, platformPorts.dialogHost,
           [this](std::int32_t colours) { keyboardLook_.ApplyKeyboardColours(colours); },
           [this] { return layout_.ChosenZoomIndex(); }),
-      keyboardLook_(state_, platformPorts.window, layout_, settingsFile_, dialogs_.settings,
-                    voice_.voices, voice_.speech, trace_, board_.grid, Shown(),
-                    {[this] { WriteSettings(); }, [this] { SaveModuleText(); },
-                     [this] { BuildKeyboard(); }, [this] { dialogActions_.ResetGrid(); }}),
+      keyboardLook_(
+          state_, platformPorts.window, layout_, settingsFile_, dialogs_.settings, voice_.voices,
+          voice_.speech, trace_, board_.grid, Shown(),
+          {[this] { WriteSettings(); }, [this] { SaveModuleText(); }, [this] { BuildKeyboard(); },
+           [this] { dialogActions_.ResetGrid(); }, [this] { ReadSyllableExceptions(true); }}),
       rewards_({backBuffer_.image, backBuffer_.valid, platformPorts.window}, platformPorts.clock,
                platformPorts.sound, platformPorts.timers, random_, state_, dialogs_.settings,
                wordList_, board_.grid),
@@ -138,6 +139,8 @@ void CScribixView::FirstRunInit() {
   settingsFile_.loading = 1;
   settingsFile_.Read();
   settingsFile_.loading = remembered;
+  // A teacher's file with a mistake is told when its colours are in use.
+  ReadSyllableExceptions(dialogs_.settings.syllableLook.on);
 
   keyboardLook_.FitWindowToContent();
 }
@@ -159,7 +162,24 @@ exercises::WritingContext CScribixView::WritingParts() {
           voice_.sounds,
           [this](const gfx::Rect& area) { DrawNow(area); },
           dialogs_.settings.cellsSelection,
-          dialogs_.settings.linesSelection};
+          dialogs_.settings.linesSelection,
+          dialogs_.settings.syllableLook,
+          board_.syllableColours};
+}
+
+void CScribixView::ReadSyllableExceptions(bool tellRefused) {
+  const std::vector<std::string> refused =
+      board_.syllableColours.ReadExceptions(state_.programFolder, state_.dataFolder);
+  for (const std::string& line : refused) trace_.Line(line + "\n");
+  if (!tellRefused || refused.empty()) return;
+  // The first lines refused name the mistakes; the teacher mends them and tries again.
+  constexpr std::size_t kNamed = 10;
+  std::string text =
+      "Syllabes en couleur : ces lignes du fichier des exceptions n'ont pas \xE9t\xE9 prises :";
+  for (std::size_t k = 0; k < refused.size() && k < kNamed; ++k) text += "\n" + refused[k];
+  if (refused.size() > kNamed) text += "\n...";
+  platform_.dialogs.MessageBox(text, "Scribix", ports::MessageButtons::kOk,
+                               ports::MessageIcon::kWarning);
 }
 
 exercises::WritingModule* CScribixView::Writing() {

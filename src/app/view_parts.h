@@ -64,6 +64,8 @@ struct ViewBoard {
   grid::TileSelection selection;
   base::HeldRecord held;
   grid::TileBoard tiles;
+  // The colours of the syllables of the words in the grid.
+  exercises::SyllableColours syllableColours;
 };
 
 // The dialogs' models; the windows only show them.

@@ -113,6 +113,12 @@ keyboard::ItemScene WritingModule::Scene() const {
   scene.heldItem = ctx_.board.Held().selectedPiece;
   scene.mouseDown = ctx_.state.mouseDown == 1;
   scene.selected = ctx_.board.Selection().Selected();
+  if (ColoursSyllables() && ctx_.state.keyboardColours >= 0 &&
+      ctx_.state.keyboardColours < keyboard::kSchemeCount) {
+    scene.letterInks = ctx_.syllableColours.Inks();
+    scene.inkScheme =
+        &keyboard::kLetterKeyColours[static_cast<std::size_t>(ctx_.state.keyboardColours)];
+  }
   return scene;
 }
 
@@ -128,6 +134,16 @@ void WritingModule::PreparePaint() {
   }
   if (ctx_.keys.facePicture != nullptr) {
     keyboard::TurnReleasedTiles(ctx_.board.Cells(), Scene(), ctx_.pictures.Glyphs());
+  }
+  if (!UsesKeypad()) {
+    // A letter that joins or leaves a word can change the colours of the word's other letters:
+    // they are drawn again too.
+    const auto changed =
+        ctx_.syllableColours.Prepare(ctx_.board.Cells(), ctx_.state.keyCount, ctx_.state.itemCount,
+                                     ctx_.syllableLook, ctx_.state.keyboardColours);
+    for (const auto& cell : changed) {
+      Invalidate(base::CellRect(ctx_.state, cell.column, cell.line), false);
+    }
   }
 }
 

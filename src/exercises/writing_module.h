@@ -9,6 +9,7 @@
 #include "exercises/dictation.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
+#include "exercises/syllable_colours.h"
 #include "grid/grid_text.h"
 #include "grid/tile_board.h"
 #include "grid/tile_selection.h"
@@ -44,6 +45,9 @@ struct WritingContext {
   // The settings' grid size, written with the module's text.
   const std::int32_t& cellsSelection;
   const std::int32_t& linesSelection;
+  // The settings' syllables in colour, and the words' colours the letter modules share.
+  const SyllableLook& syllableLook;
+  SyllableColours& syllableColours;
 };
 
 // What the child has written, as a new keyboard look keeps it: the grid with its cursor, fixed
@@ -112,6 +116,8 @@ class WritingModule : public base::Module {
   explicit WritingModule(WritingContext context) : ctx_(context) {}
 
   virtual bool UsesKeypad() const { return false; }
+  // Français and the dictation colour the syllables of their words when the settings ask.
+  bool ColoursSyllables() const { return !UsesKeypad() && ctx_.syllableLook.on; }
   // The dictation shows its answer cells and its own icons.
   virtual bool IsDictation() const { return false; }
   // The file of the text the module keeps between runs.

@@ -4,6 +4,7 @@
 
 #include "gfx/picture_drawing.h"
 #include "keyboard/key_table.h"
+#include "keyboard/letter_ink.h"
 
 namespace keyboard {
 
@@ -17,6 +18,15 @@ gfx::Rect ItemRect(const base::CellRecord& r) {
 
 bool IsPressed(const ItemScene& scene, int item) {
   return scene.mouseDown && item == scene.heldItem;
+}
+
+// A tile in the grid with its letter in its word's colours, when they are shown.
+void InkLetter(gfx::Canvas& canvas, const ItemScene& scene, int item, const gfx::Rect& drawn) {
+  if (scene.inkScheme == nullptr || item < 0 ||
+      static_cast<std::size_t>(item) >= scene.letterInks.size()) {
+    return;
+  }
+  InkTileLetter(canvas, drawn, *scene.inkScheme, scene.letterInks[static_cast<std::size_t>(item)]);
 }
 
 // The positions of the painting order that are drawn, and the item at each.
@@ -65,18 +75,16 @@ void FrameHiddenTile(gfx::Canvas& canvas, const base::CellRecord& tile) {
 
 void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScene& scene) {
   auto copyFace = [&](const base::CellRecord& r) {
-    if (scene.facePicture == nullptr) return;
+    if (scene.facePicture == nullptr) return gfx::Rect{};
     canvas.Copy(*scene.facePicture, gfx::Rect::FromSize(r.srcX, r.srcY, r.width, r.height),
                 gfx::Point{r.posX, r.posY});
+    return ItemRect(r);
   };
   auto drawGlyphOrFace = [&](const base::CellRecord& r, std::int32_t handle) {
     const gfx::ImageView glyph =
         scene.glyphs != nullptr ? scene.glyphs->Get(handle) : gfx::ImageView{};
-    if (glyph.IsNull()) {
-      copyFace(r);
-    } else {
-      gfx::DrawBitmapCentred(canvas, glyph, ItemRect(r), true);
-    }
+    if (glyph.IsNull()) return copyFace(r);
+    return gfx::DrawBitmapCentred(canvas, glyph, ItemRect(r), true);
   };
   auto inSelection = [&](int i) {
     return std::find(scene.selected.begin(), scene.selected.end(), i) != scene.selected.end();
@@ -90,7 +98,8 @@ void DrawItems(gfx::Canvas& canvas, const base::CellTable& cells, const ItemScen
       return;
     }
     if (r.gridCol != -1) {
-      drawGlyphOrFace(r, inSelection(i) || pressed ? r.glyphAlt : r.glyph);
+      InkLetter(canvas, scene, i,
+                drawGlyphOrFace(r, inSelection(i) || pressed ? r.glyphAlt : r.glyph));
     } else if (pressed) {
       drawGlyphOrFace(r, r.glyphAlt);
     } else if (r.glyph != 0 && r.kind == KindPlain) {

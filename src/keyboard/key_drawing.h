@@ -6,6 +6,7 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/canvas.h"
+#include "keyboard/key_colours.h"
 #include "keyboard/keyboard_pictures.h"
 
 // Keys and tiles are pieces of the keyboard pictures: a face copied from the current picture, or
@@ -23,6 +24,10 @@ struct ItemScene {
   bool mouseDown = false;
   // The tiles that move together, drawn as held.
   std::span<const std::int32_t> selected;
+  // The ink of each item's letter, by item (kKeepInk: as its picture has it); empty for all as
+  // drawn. inkScheme: the colours the pictures were drawn with.
+  std::span<const gfx::Colour> letterInks;
+  const LetterKeyColours* inkScheme = nullptr;
 };
 
 // The raised panel under the keys, in the second shade of the background.

@@ -178,6 +178,7 @@ void CConfigABCWindow::BuildControls() {
   whole->setSpacing(18);
   whole->addWidget(soundProblem_);
   whole->addLayout(columns, 1);
+  whole->addLayout(BuildSyllableControls());
   whole->addLayout(buttons);
 
   for (QWidget* control :
@@ -214,6 +215,7 @@ void CConfigABCWindow::ConnectControls() {
   onTick(noSounds_, &app::CConfigABC::OnNoSoundsClicked);
   onTick(noEffects_, &app::CConfigABC::OnNoEffectsClicked);
 
+  ConnectSyllableControls();
   connect(installVoices_, &QPushButton::clicked, this, [this] { OpenVoiceInstaller(); });
   connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -246,10 +248,38 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(autoPlace_, model_.autoPlace);
   ShowTicked(noSounds_, model_.noSounds);
   ShowTicked(noEffects_, model_.noEffects);
+  ShowTicked(syllableColours_, model_.syllableLook.on);
+  ShowSelection(syllablePair_, model_.syllableLook.pair);
+  ShowTicked(splitGlides_, model_.syllableLook.splitGlides);
   zoomNote_->setText(ToQt(model_.ZoomNote()));
   zoomNote_->setVisible(!model_.ZoomNote().empty());
   soundProblem_->setText(ToQt(model_.soundProblem));
   soundProblem_->setVisible(!model_.soundProblem.empty());
+}
+
+QLayout* CConfigABCWindow::BuildSyllableControls() {
+  syllableColours_ = new QCheckBox(ToQt("Syllabes en couleur"), this);
+  syllablePair_ = DropDownList(Items(app::CConfigABC::kSyllablePairItems), this);
+  syllablePair_->installEventFilter(this);
+  splitGlides_ = new QCheckBox(ToQt("D\xE9"
+                                    "butant (pi-a-no)"),
+                               this);
+  auto* row = new QHBoxLayout;
+  row->setSpacing(16);
+  row->addWidget(syllableColours_);
+  row->addWidget(syllablePair_);
+  row->addWidget(splitGlides_);
+  row->addStretch(1);
+  return row;
+}
+
+void CConfigABCWindow::ConnectSyllableControls() {
+  connect(syllableColours_, &QCheckBox::toggled, this,
+          [this](bool ticked) { Apply([&] { model_.OnSyllableColoursClicked(ticked); }); });
+  connect(syllablePair_, &QComboBox::currentIndexChanged, this,
+          [this](int item) { Apply([&] { model_.OnSyllablePairChanged(item); }); });
+  connect(splitGlides_, &QCheckBox::toggled, this,
+          [this](bool ticked) { Apply([&] { model_.OnSplitGlidesClicked(ticked); }); });
 }
 
 void CConfigABCWindow::OpenVoiceInstaller() {

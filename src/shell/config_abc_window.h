@@ -7,6 +7,7 @@
 #include "ports/desktop.h"
 
 class QCheckBox;
+class QLayout;
 class QLabel;
 class QComboBox;
 class QPushButton;
@@ -54,6 +55,9 @@ class CConfigABCWindow : public QDialog {
   QPushButton* Ok() const { return ok_; }
   QLabel* SoundProblem() const { return soundProblem_; }
   QLabel* ZoomNote() const { return zoomNote_; }
+  QCheckBox* SyllableColours() const { return syllableColours_; }
+  QComboBox* SyllablePair() const { return syllablePair_; }
+  QCheckBox* SplitGlides() const { return splitGlides_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,6 +65,9 @@ class CConfigABCWindow : public QDialog {
  private:
   void BuildControls();
   void ConnectControls();
+  // The syllables in colour, in a row under the others.
+  QLayout* BuildSyllableControls();
+  void ConnectSyllableControls();
   // A control's change went to the model: show what the model made of it.
   template <typename Handler>
   void Apply(Handler handler);
@@ -82,6 +89,9 @@ class CConfigABCWindow : public QDialog {
   QSlider* volume_ = nullptr;
   QCheckBox* autoPlace_ = nullptr;
   QCheckBox* noSounds_ = nullptr;
+  QCheckBox* syllableColours_ = nullptr;
+  QComboBox* syllablePair_ = nullptr;
+  QCheckBox* splitGlides_ = nullptr;
   QCheckBox* noEffects_ = nullptr;
   QPushButton* installVoices_ = nullptr;
   QPushButton* ok_ = nullptr;

@@ -41,6 +41,7 @@ struct Settings : app::SettingsActions, exercises::ListActions {
   void RateChanged(std::int32_t) override {}
   void VolumeChanged(std::int32_t) override {}
   void AutoPlaceChanged(bool) override {}
+  void SyllablesChanged(bool) override {}
   void AutoAdvanceChanged(std::int32_t) override {}
   void DictationButtonShownChanged(bool) override {}
   std::filesystem::path ListFolder() const override { return {}; }

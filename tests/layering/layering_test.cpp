@@ -66,6 +66,8 @@ constexpr Allowance kAllowances[] = {
     // The grid makes its tiles from the keys.
     {"grid", "keyboard/"},
     {"exercises", "speech/"},
+    // The writing modules colour the syllables of the words in the grid.
+    {"exercises", "syllables/"},
 };
 
 // The standard library's headers, the only ones in angle brackets below the shell and the

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "art.h"
+#include "keyboard/key_colours.h"
 #include "keyboard/key_table.h"
 #include "text/cp1252.h"
 
@@ -14,23 +15,24 @@ namespace {
 
 constexpr int kSide = keyboard::kKeySide;
 
-const QColor kBlue(0x1A, 0x56, 0xDB);
-const QColor kRed(0xD7, 0x26, 0x1E);
-const QColor kBlack(0x14, 0x14, 0x14);
-const QColor kRim(0x7D, 0x8C, 0xA3);
+const QColor kRim = QColor::fromRgb(keyboard::kKeyRim);
+
+const keyboard::LetterKeyColours& Colours(int scheme) {
+  return keyboard::kLetterKeyColours[static_cast<std::size_t>(scheme)];
+}
 
 enum class Face { kLetter, kSpecial, kInert };
 
 // A key cap: a thin dark rim, a light face lit from the top left and a soft shadow at the
 // bottom right, so that a face dropped into a grid cell still reads as a tile.
-void DrawFace(QPainter& p, const QRect& r, Face face) {
+void DrawFace(QPainter& p, const QRect& r, Face face, int scheme) {
   p.fillRect(r, face == Face::kInert ? QColor(0xA9, 0xB0, 0xBA) : kRim);
   const QRect inner = r.adjusted(1, 1, -1, -1);
   QColor top, bottom;
   switch (face) {
     case Face::kLetter:
-      top = QColor(0xFF, 0xFF, 0xFF);
-      bottom = QColor(0xEA, 0xEF, 0xF5);
+      top = QColor::fromRgb(Colours(scheme).faceTop);
+      bottom = QColor::fromRgb(Colours(scheme).faceBottom);
       break;
     case Face::kSpecial:
       top = QColor(0xEC, 0xF3, 0xFC);
@@ -60,13 +62,11 @@ bool IsVowel(char32_t cp) {
 }
 
 QColor LetterColour(int scheme, char32_t cp) {
-  if (scheme == 2) return kBlack;
-  if (scheme == 1 && IsVowel(cp)) return kRed;
-  return kBlue;
+  return QColor::fromRgb(IsVowel(cp) ? Colours(scheme).vowel : Colours(scheme).consonant);
 }
 
 QColor SymbolColour(int scheme) {
-  return scheme == 2 ? kBlack : kBlue;
+  return QColor::fromRgb(Colours(scheme).consonant);
 }
 
 // Every letter sits on one baseline at one size, so tiles side by side in the grid read as a
@@ -222,10 +222,10 @@ bool DrawOperator(QPainter& p, const QRect& face, char label, const QColor& colo
 
 void DrawKey(QPainter& p, const QRect& face, char label, int scheme) {
   if (label == keyboard::kInertLabel) {
-    DrawFace(p, face, Face::kInert);
+    DrawFace(p, face, Face::kInert, scheme);
     return;
   }
-  DrawFace(p, face, Face::kLetter);
+  DrawFace(p, face, Face::kLetter, scheme);
   if (label == ' ') return;
   const char32_t cp = text::CodePoint(static_cast<unsigned char>(label));
   if (DrawOperator(p, face, label, LetterColour(scheme, cp))) return;
@@ -250,24 +250,24 @@ QImage DrawLetterKeyboard(int scheme, int page) {
       x += face.width();
       switch (keyboard::LetterKeyKind(row, column)) {
         case keyboard::KindErase:
-          DrawFace(p, face, Face::kSpecial);
+          DrawFace(p, face, Face::kSpecial, scheme);
           DrawErase(p, face, symbol);
           break;
         case keyboard::KindNewLine:
-          DrawFace(p, face, Face::kSpecial);
+          DrawFace(p, face, Face::kSpecial, scheme);
           DrawNewLine(p, face, symbol);
           break;
         case keyboard::KindShift:
-          DrawFace(p, face, Face::kSpecial);
+          DrawFace(p, face, Face::kSpecial, scheme);
           DrawShift(p, face, symbol,
                     page == keyboard::PageUpper || page == keyboard::PageSignsUpper);
           break;
         case keyboard::KindPage:
-          DrawFace(p, face, Face::kSpecial);
+          DrawFace(p, face, Face::kSpecial, scheme);
           DrawPageKey(p, face, PageKeyLabel(page), symbol);
           break;
         case keyboard::KindSpace:
-          DrawFace(p, face, Face::kLetter);
+          DrawFace(p, face, Face::kLetter, scheme);
           break;
         default:
           DrawKey(p, face, labels[static_cast<std::size_t>(index)], scheme);
