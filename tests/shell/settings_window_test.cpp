@@ -192,7 +192,8 @@ TEST_F(SettingsWindow, ChoosingInAListOrTickingABoxActsAtOnceAndSaves) {
   EXPECT_EQ(voice_->selected.back(), "fr-helene");
   EXPECT_TRUE(SettingsFileIsCurrent());
 
-  for (QCheckBox* box : {window_->NoSounds(), window_->NoEffects(), window_->AutoPlace()}) {
+  for (QCheckBox* box : {window_->NoSounds(), window_->NoEffects(), window_->AutoPlace(),
+                         window_->SyllableColours(), window_->SplitGlides()}) {
     std::filesystem::remove(SettingsPath());
     QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, box->rect().center());
     EXPECT_TRUE(box->isChecked()) << box->text().toStdString();
@@ -202,6 +203,11 @@ TEST_F(SettingsWindow, ChoosingInAListOrTickingABoxActsAtOnceAndSaves) {
   EXPECT_TRUE(Model().noEffects);
   EXPECT_TRUE(Model().autoPlace);
   EXPECT_EQ(View().Parts().settings.autoPlace, 1);
+  std::filesystem::remove(SettingsPath());
+  window_->SyllablePair()->setCurrentIndex(1);
+  EXPECT_EQ(Model().syllableLook,
+            (exercises::SyllableLook{.on = true, .pair = 1, .splitGlides = true}));
+  EXPECT_TRUE(SettingsFileIsCurrent());
 
   // A turn of the wheel over a list the teacher is not using changes nothing.
   window_->Ok()->setFocus();
