@@ -99,6 +99,7 @@ TEST(DialogWindowsTest, WordListsShowTheModelAndHandTheChangesToIt) {
   EXPECT_TRUE(Ticked(dialog, IDC_LIST_RANDOM));
   EXPECT_EQ(Selected(dialog, IDC_LIST_AUTO_ADVANCE), 3);
   EXPECT_TRUE(models.calls.made.empty());
+  EXPECT_TRUE(models.words.listFileOrder.empty());
   // A selection the list does not have shows none.
   models.list.autoAdvanceSelection = 12;
   models.host.Refresh(DialogId::kWordLists);
