@@ -127,4 +127,27 @@ TEST_F(EditorWindowFixture, HandsTheTeachersTypingAndCommandsToTheModel) {
   EXPECT_EQ(CCEditWindow::ModelText(window_->BoxText()), models_.editor.text);
 }
 
+// The main loop hands the keys to the dialogs first: Enter in the text is a new line there, not
+// the dialog's default button.
+TEST_F(EditorWindowFixture, EnterThroughTheMainLoopStartsANewLine) {
+  models_.host.Show(DialogId::kEditor);
+  models_.editor.SetTextFromProgram("le chat");
+  SetFocus(box_);
+  Select(7, 7);
+  MSG key{box_, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+  if (!models_.host.PreTranslate(key)) {
+    TranslateMessage(&key);
+    DispatchMessageW(&key);
+  }
+  // The character the key makes, and whatever else it sets off.
+  MSG message;
+  for (int i = 0; i < 200 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (models_.host.PreTranslate(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  EXPECT_EQ(models_.editor.text, "le chat\r\n");
+  EXPECT_TRUE(models_.host.IsVisible(DialogId::kEditor));
+}
+
 }  // namespace
