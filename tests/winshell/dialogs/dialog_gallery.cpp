@@ -20,6 +20,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
       winshell::MakeDialogWindows(instance, nullptr, parts, program.desktop, program.clock,
                                   program.window, programFolder, program.dialogHost);
   program.view->OnCreate();
+  // The null voice says nothing: the settings tell why, as the program does.
+  parts.settingsDialog.SetSoundProblem("");
   parts.editorDialog.SetTextFromProgram("Le chat dort.\r\nLa f\xEAte est finie.");
   parts.listDialog.listText = "ch\xE2teau\r\n\xE9l\xE8ve\r\nmaison";
   program.dialogHost.Refresh(ports::DialogId::kWordLists);
