@@ -50,6 +50,7 @@ constexpr FolderLayer kFolders[] = {
     {"gfx", Layer::kBottom},
     {"base", Layer::kBottom},
     {"ports", Layer::kBottom},
+    {"winshell", Layer::kShell},
 };
 
 struct Allowance {

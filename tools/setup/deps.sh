@@ -10,6 +10,7 @@ SCRIBIX_PACKAGES=(
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64 googletest wine wine64
   dpkg-dev desktop-file-utils appstream lintian strace poppler-utils
+  nsis xvfb
 )
 
 scribix_install_missing() {
