@@ -129,6 +129,8 @@ void WritingModule::PreparePaint() {
   if (ctx_.keys.facePicture != nullptr) {
     keyboard::TurnReleasedTiles(ctx_.board.Cells(), Scene(), ctx_.pictures.Glyphs());
   }
+  grid::ForgetStaleWrongLetters(ctx_.board.Grid(), ctx_.board.Cells(), ctx_.state,
+                                ctx_.board.Held().selectedPiece);
 }
 
 void WritingModule::PaintGrid(gfx::Canvas& canvas) const {
@@ -151,6 +153,10 @@ void WritingModule::PaintItems(gfx::Canvas& canvas) const {
     grid::FrameMarkedTile(canvas, ctx_.board.Cells()[i], ctx_.board.Grid());
   }
   keyboard::DrawItems(canvas, ctx_.board.Cells(), Scene());
+  for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
+    grid::RingWrongLetter(canvas, ctx_.board.Cells()[i], i, ctx_.board.Grid(),
+                          ctx_.board.Held().selectedPiece);
+  }
   grid::DrawSelectionFrame(canvas, ctx_.board.Cells(), ctx_.board.Selection(), s.cellWidth,
                            s.cellHeight);
 }
@@ -166,6 +172,7 @@ void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
   }
   icons.push_back(
       {IconKeyboard, ctx_.state.keyboardShown == 1 ? PictureKeyboardOn : PictureKeyboardOff});
+  icons.push_back({IconEchoWord, PictureEcho});
   if (IsDictation()) {
     icons.push_back({IconWordLists, PictureListSettings});
     icons.push_back({IconNextWord, PictureNextWord});
