@@ -26,8 +26,8 @@ constexpr int kIconTop = 5;
 // (never shown together), in the order of their places.
 constexpr IconId kPuzzleIcons[] = {IconLoadPuzzle, IconSavePuzzle, IconScatter, IconPuzzleSolution,
                                    IconModel};
-constexpr IconId kWritingIcons[] = {IconNextWord,   IconReadText, IconStopReading,
-                                    IconRepeatWord, IconHelp,     IconSolution};
+constexpr IconId kWritingIcons[] = {IconNextWord, IconReadText, IconStopReading, IconRepeatWord,
+                                    IconHelp,     IconSolution, IconEchoWord};
 // The icons held to the right edge, from the edge inwards.
 constexpr IconId kRightIcons[] = {IconQuit,       IconManual,   IconBackground, IconSettings,
                                   IconModuleEdit, IconKeyboard, IconSound,      IconWordLists};
@@ -74,6 +74,7 @@ void IconBar::PlaceNominal(float scale) {
   place(IconRepeatWord, 394);
   place(IconHelp, 504);
   place(IconSolution, 574);
+  place(IconEchoWord, 644);
 }
 
 void IconBar::UpdateRects(gfx::Size client) {

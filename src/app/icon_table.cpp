@@ -13,7 +13,7 @@ std::span<const IconCommand> IconTable::Rows() {
   using enum IconRepaint;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconCommand, 21> kRows = {{
+  static const std::array<IconCommand, 22> kRows = {{
       // The dictation's own icons. A button the teacher hid does nothing where it stood.
       {IconHelp, kList,
        [](V& v) {
@@ -82,6 +82,7 @@ std::span<const IconCommand> IconTable::Rows() {
        },
        true, kNothing, true},
       {IconClear, kWritingModules, [](V& v) { v.Writing()->ClearGrid(); }, true, kNothing, true},
+      {IconEchoWord, kWritingModules, [](V& v) { v.Writing()->EchoWordAtCursor(); }, true, kIcon},
   }};
   return kRows;
 }
@@ -90,7 +91,7 @@ std::span<const IconFace> IconTable::Faces() {
   using V = CScribixView;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconFace, 29> kFaces = {{
+  static const std::array<IconFace, 30> kFaces = {{
       // Every module's.
       {IconSound, kEveryModule, nullptr,
        [](const V& v) {
@@ -144,6 +145,10 @@ std::span<const IconFace> IconTable::Faces() {
       {IconModuleFrench, kPuzzle, nullptr},
       {IconModuleMath, kPuzzle, nullptr},
       {IconModulePuzzle, kPuzzle, nullptr},
+      {IconEchoWord, kWritingModules,
+       "\xC9"
+       "coute ce que tu as \xE9"
+       "crit"},
   }};
   return kFaces;
 }

@@ -32,6 +32,7 @@ enum IconId : int {
   IconManual,
   IconQuit,
   IconClear,
+  IconEchoWord,
   kIconCount
 };
 
@@ -65,6 +66,7 @@ enum IconPicture : int {
   PicturePlay,
   PictureStop,
   PicturePuzzleSolution,
+  PictureEcho,
   kIconPictureCount
 };
 

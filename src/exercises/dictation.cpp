@@ -4,6 +4,8 @@
 
 #include "base/timer_ids.h"
 #include "grid/grid_text.h"
+#include "speech/misspelling.h"
+#include "speech/spelling_alignment.h"
 #include "text/cp1252.h"
 
 namespace exercises {
@@ -296,6 +298,71 @@ void Dictation::Solution() {
   // Said as written, "$" included: the letters are all on the screen now. Nothing waits here for
   // the voice: the tiles are painted as soon as the click is over, while the entry is said.
   p_.speech.Speak(*entry);
+}
+
+bool Dictation::Echo() {
+  grid::WritingGrid& grid = p_.grid;
+  const base::AppState& s = p_.state;
+  struct AnswerCell {
+    int column;
+    int line;
+  };
+  std::vector<AnswerCell> answer;
+  std::string word;
+  std::string attempt;
+  // The answer cells in reading order, as the entry's letters were laid out.
+  for (int l = 0; l < grid::GridLinesInUse(s); ++l) {
+    for (int c = 0; c < grid::GridColumnsInUse(s); ++c) {
+      const auto line = static_cast<std::size_t>(l);
+      const auto column = static_cast<std::size_t>(c);
+      if (grid.enabled[line][column] == 0) continue;
+      int tile = -1;
+      for (int k = std::min(s.itemCount, base::kMaxItems) - 1; k >= s.keyCount && tile < 0; --k) {
+        if (p_.cells[k].gridCol == c && p_.cells[k].gridRow == l) tile = k;
+      }
+      if (tile < 0) return false;  // not finished yet
+      answer.push_back({c, l});
+      word += static_cast<char>(grid.expected[line][column]);
+      attempt += p_.cells[tile].Letter();
+    }
+  }
+  if (answer.empty() || text::ToLower(word) == text::ToLower(attempt)) return false;
+
+  const std::vector<bool> wrong = speech::WrongLetters(word, attempt);
+  for (std::size_t i = 0; i < answer.size(); ++i) {
+    if (!wrong[i]) continue;
+    const AnswerCell& cell = answer[i];
+    grid.wrongLetters[static_cast<std::size_t>(cell.line)][static_cast<std::size_t>(cell.column)] =
+        static_cast<std::uint8_t>(attempt[i]);
+    Repaint(base::CellRect(s, cell.column, cell.line).Inflated(5, 5));
+  }
+  if (!SoundOn()) return true;
+
+  // Read as the child wrote it, with the entry's blanks between the words.
+  const std::string* entry = EntryAt(p_.words.currentEntry);
+  std::string written;
+  std::string expected = entry != nullptr ? *entry : word;
+  if (entry != nullptr) {
+    std::size_t next = 0;
+    for (char c : *entry) {
+      if (IsBlank(c)) {
+        written += ' ';
+      } else if (next < attempt.size()) {
+        written += attempt[next++];
+      }
+    }
+  } else {
+    written = attempt;
+  }
+  std::erase(expected, '$');
+  // The voice is quiet before it is asked for phonemes, so nothing keeps the reading waiting.
+  p_.speech.Silence();
+  const speech::SoundMatch match =
+      speech::CompareSounds(p_.speech.Phonemes(expected), p_.speech.Phonemes(written));
+  p_.speech.Speak(written);
+  const std::string_view sentence = speech::EchoSentence(match);
+  if (!sentence.empty()) p_.speech.Speak(sentence);
+  return true;
 }
 
 void Dictation::Reward() {

@@ -55,6 +55,11 @@ class Dictation {
   void Help();
   // The whole entry as tiles, then said alone.
   void Solution();
+  // Once every answer cell holds a tile and the entry is not written right, the child hears the
+  // attempt read as written, then whether it sounds like the entry (a spelling to learn) or not
+  // (a sound to listen to again); the wrong tiles get their ring at the same time. False, and
+  // nothing done, while an answer cell is empty or the entry is right.
+  bool Echo();
   // A solved grid, once its entry has passed the one-reward-per-entry guard.
   void Reward();
   // The automatic-advance timer came: true when the next entry is due now. Its delay counts

@@ -126,6 +126,40 @@ void WritingModule::RepeatInstruction() {
   if (SoundOn()) ctx_.speech.Speak(ctx_.board.Grid().instructionText);
 }
 
+void WritingModule::EchoWordAtCursor() {
+  if (EchoAttempt() || !SoundOn()) return;
+  const grid::WritingGrid& g = ctx_.board.Grid();
+  int column = g.cursorCol;
+  const int line = g.cursorRow;
+  if (column < 0 || line < 0 || column >= grid::WritingGrid::kColumns ||
+      line >= grid::WritingGrid::kLines) {
+    return;
+  }
+  auto empty = [&](int c) {
+    const auto ch = g.text[static_cast<std::size_t>(line)][static_cast<std::size_t>(c)];
+    return ch == ' ' || ch == 0;
+  };
+  // Writing moves the cursor past the word's last letter: that word is the one meant.
+  if (empty(column) && column > 0 && !empty(column - 1)) --column;
+  const grid::WordToSay word =
+      grid::WordAt(ctx_.board.Cells(), ctx_.state, g, column, line, false, false, UsesKeypad());
+  if (word.text.empty()) return;
+  ctx_.speech.Silence();
+  ctx_.speech.Speak(word.text);
+}
+
+void WritingModule::ForgetWrongLetter(int column, int line) {
+  if (column < 0 || line < 0 || column >= grid::WritingGrid::kColumns ||
+      line >= grid::WritingGrid::kLines) {
+    return;
+  }
+  auto& mark = ctx_.board.Grid()
+                   .wrongLetters[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
+  if (mark == 0) return;
+  mark = 0;
+  Invalidate(ctx_.board.Geometry().CellRect(column, line).Inflated(5, 5));
+}
+
 void WritingModule::SpeakWordAt(int column, int line) {
   if (!SoundOn()) return;
   const bool fixedOn = ctx_.editor.fixed;
@@ -236,6 +270,7 @@ gfx::Rect WritingModule::PressKey(int key, std::uint32_t flags) {
 
 gfx::Rect WritingModule::PickUpTile(int tile, gfx::Point point, std::uint32_t flags) {
   base::CellRecord& r = ctx_.board.Cells()[tile];
+  ForgetWrongLetter(r.gridCol, r.gridRow);
   ctx_.board.Hold(tile);
   if (ctx_.showNow) ctx_.showNow(TileRect(r));
   ctx_.platform.clock.Sleep(kPickUpPauseMs);
@@ -284,9 +319,10 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
       const grid::DropOutcome out = ctx_.board.Drop(options);
       Invalidate(out.repaint);
       if (out.placed) {
+        ForgetWrongLetter(out.column, out.line);
         if (out.wordComplete) {
           wordDone = 1;
-        } else {
+        } else if (!EchoAttempt()) {
           SpeakWordAt(out.column, out.line);
         }
       }
@@ -323,6 +359,7 @@ void WritingModule::OnTileArrived(int tile) {
   const base::CellRecord& r = ctx_.board.Cells()[tile];
   const int column = r.gridCol;
   const int line = r.gridRow;
+  ForgetWrongLetter(column, line);
   CelebrateCompleteExercise();
   MirrorToEditor();
   wordDone = IsDictation() && grid::CheckListWord(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid())
@@ -332,7 +369,7 @@ void WritingModule::OnTileArrived(int tile) {
     ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
     return;
   }
-  SpeakWordAt(column, line);
+  if (!EchoAttempt()) SpeakWordAt(column, line);
   grid::AdvanceCursor(ctx_.board.Grid(), ctx_.state, IsDictation());
 }
 

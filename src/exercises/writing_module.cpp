@@ -145,6 +145,8 @@ void WritingModule::PreparePaint() {
       Invalidate(base::CellRect(ctx_.state, cell.column, cell.line), false);
     }
   }
+  grid::ForgetStaleWrongLetters(ctx_.board.Grid(), ctx_.board.Cells(), ctx_.state,
+                                ctx_.board.Held().selectedPiece);
 }
 
 void WritingModule::PaintGrid(gfx::Canvas& canvas) const {
@@ -167,6 +169,10 @@ void WritingModule::PaintItems(gfx::Canvas& canvas) const {
     grid::FrameMarkedTile(canvas, ctx_.board.Cells()[i], ctx_.board.Grid());
   }
   keyboard::DrawItems(canvas, ctx_.board.Cells(), Scene());
+  for (int i = s.keyCount; i < std::min(s.itemCount, base::kMaxItems); ++i) {
+    grid::RingWrongLetter(canvas, ctx_.board.Cells()[i], i, ctx_.board.Grid(),
+                          ctx_.board.Held().selectedPiece);
+  }
   grid::DrawSelectionFrame(canvas, ctx_.board.Cells(), ctx_.board.Selection(), s.cellWidth,
                            s.cellHeight);
 }
@@ -182,6 +188,7 @@ void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
   }
   icons.push_back(
       {IconKeyboard, ctx_.state.keyboardShown == 1 ? PictureKeyboardOn : PictureKeyboardOff});
+  icons.push_back({IconEchoWord, PictureEcho});
   if (IsDictation()) {
     icons.push_back({IconWordLists, PictureListSettings});
     icons.push_back({IconNextWord, PictureNextWord});

@@ -103,6 +103,9 @@ class WritingModule : public base::Module {
   void ClearGrid();
   void ReadTextAloud();
   void RepeatInstruction();
+  // The word under the cursor read as written (the dictation's finished wrong attempt gets its
+  // whole echo).
+  void EchoWordAtCursor();
   // A new grid for another module: every layer and tile gone.
   void ClearForModuleChange();
   // "Fixer l'exercice" unticked by the program.
@@ -120,6 +123,10 @@ class WritingModule : public base::Module {
   bool ColoursSyllables() const { return !UsesKeypad() && ctx_.syllableLook.on; }
   // The dictation shows its answer cells and its own icons.
   virtual bool IsDictation() const { return false; }
+  // The dictation's echo of a finished wrong attempt; false when there was none to give.
+  virtual bool EchoAttempt() { return false; }
+  // A tile that changes in a cell loses the ring the echo gave it.
+  void ForgetWrongLetter(int column, int line);
   // The file of the text the module keeps between runs.
   virtual const std::filesystem::path& TextFile() const { return ctx_.state.frenchTextPath; }
 
@@ -171,6 +178,7 @@ class ListModule : public WritingModule {
 
  protected:
   bool IsDictation() const override { return true; }
+  bool EchoAttempt() override { return dictation_.Echo(); }
 
  private:
   exercises::Dictation dictation_;

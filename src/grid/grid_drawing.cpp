@@ -9,6 +9,8 @@ namespace {
 constexpr gfx::Colour kCursorFrame = gfx::Rgb(255, 0, 0);
 constexpr gfx::Colour kMarkedFrame = gfx::Rgb(255, 0, 255);
 constexpr gfx::Colour kSelectionFrame = gfx::Rgb(37, 188, 183);
+constexpr gfx::Colour kWrongLetterRing = gfx::Rgb(245, 166, 35);  // a soft orange
+constexpr int kWrongLetterRingWidth = 3;
 
 gfx::Rect ItemRect(const base::CellRecord& r) {
   return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
@@ -28,6 +30,14 @@ bool IsCursor(const WritingGrid& grid, int c, int l) {
 
 bool Enabled(const WritingGrid& grid, int c, int l) {
   return grid.enabled[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] != 0;
+}
+
+bool InLayers(int column, int line) {
+  return column >= 0 && line >= 0 && column < WritingGrid::kColumns && line < WritingGrid::kLines;
+}
+
+std::uint8_t WrongLetterAt(const WritingGrid& grid, int column, int line) {
+  return grid.wrongLetters[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)];
 }
 
 }  // namespace
@@ -122,6 +132,34 @@ void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& r, const Writi
     return;
   }
   canvas.Frame(ItemRect(r), kMarkedFrame);
+}
+
+void RingWrongLetter(gfx::Canvas& canvas, const base::CellRecord& r, int index,
+                     const WritingGrid& grid, int heldItem) {
+  if (index == heldItem || !InLayers(r.gridCol, r.gridRow)) return;
+  const std::uint8_t mark = WrongLetterAt(grid, r.gridCol, r.gridRow);
+  if (mark == 0 || mark != static_cast<std::uint8_t>(r.Letter())) return;
+  canvas.Frame(ItemRect(r).Inflated(-2, -2), kWrongLetterRing, kWrongLetterRingWidth);
+}
+
+void ForgetStaleWrongLetters(WritingGrid& grid, const base::CellTable& cells,
+                             const base::AppState& state, int heldItem) {
+  for (int l = 0; l < WritingGrid::kLines; ++l) {
+    for (int c = 0; c < WritingGrid::kColumns; ++c) {
+      const std::uint8_t mark = WrongLetterAt(grid, c, l);
+      if (mark == 0) continue;
+      bool resting = false;
+      for (int k = state.keyCount; k < std::min(state.itemCount, base::kMaxItems) && !resting;
+           ++k) {
+        const base::CellRecord& r = cells[k];
+        resting = k != heldItem && r.gridCol == c && r.gridRow == l &&
+                  static_cast<std::uint8_t>(r.Letter()) == mark;
+      }
+      if (!resting) {
+        grid.wrongLetters[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] = 0;
+      }
+    }
+  }
 }
 
 void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,

@@ -26,6 +26,10 @@ void DrawListGrid(gfx::Canvas& canvas, const base::AppState& state, const Writin
 
 // The frame of a tile laid down while the exercise was fixed.
 void FrameMarkedTile(gfx::Canvas& canvas, const base::CellRecord& tile, const WritingGrid& grid);
+// A soft ring on a tile whose letter the echo found wrong, while it rests in its cell: a calm
+// colour the child can look at without alarm, drawn over the tile.
+void RingWrongLetter(gfx::Canvas& canvas, const base::CellRecord& tile, int index,
+                     const WritingGrid& grid, int heldItem);
 // The frame around the tiles that move together, when there are several.
 void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
                         const TileSelection& selection, int cellWidth, int cellHeight);
@@ -36,5 +40,9 @@ void PlaceCursorOnNewWord(WritingGrid& grid, const base::AppState& state);
 void RecordCursorCell(WritingGrid& grid, const base::AppState& state);
 // The answer cells' bounds and the cursor cell of the dictation, as they will be drawn.
 void RecordListCells(WritingGrid& grid, const base::AppState& state);
+// A wrong-letter mark whose cell no longer holds that letter's tile at rest is forgotten: the
+// tile was moved, removed or replaced.
+void ForgetStaleWrongLetters(WritingGrid& grid, const base::CellTable& cells,
+                             const base::AppState& state, int heldItem);
 
 }  // namespace grid

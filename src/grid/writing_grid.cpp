@@ -22,6 +22,7 @@ void WritingGrid::ResetAll() {
   FillLayer(solution, ' ');
   FillLayer(enabled, 0);
   FillLayer(expected, ' ');
+  FillLayer(wrongLetters, 0);
   TakeSnapshots();
   cursorCol = cursorRow = 0;
 }
@@ -31,6 +32,7 @@ void WritingGrid::ResetTextLayers() {
   FillLayer(visibility, 1);
   FillLayer(solution, ' ');
   FillLayer(links, 0);
+  FillLayer(wrongLetters, 0);
   TakeSnapshots();
 }
 
@@ -41,6 +43,7 @@ void WritingGrid::EmptyWriting() {
   FillLayer(links, 0);
   FillLayer(occupancy, 0);
   FillLayer(marks, 0);
+  FillLayer(wrongLetters, 0);
   TakeSnapshots();
   instructionText.clear();
 }

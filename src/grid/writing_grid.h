@@ -31,6 +31,9 @@ struct WritingGrid {
   Layer<kColumns> visibilitySnapshot{};
   Layer<kListColumns> enabled{};   // list module: the cells of the current word
   Layer<kListColumns> expected{};  // list module: the character expected in each of them
+  // The letter of a tile the echo found wrong, 0 for none: its tile wears a soft ring until it
+  // is moved, removed or replaced.
+  Layer<kColumns> wrongLetters{};
 
   std::int32_t cursorCol = 0;
   std::int32_t cursorRow = 0;
@@ -45,10 +48,11 @@ struct WritingGrid {
 
   // Every layer to its empty value and the cursor home.
   void ResetAll();
-  // The text, visibility, solution and link layers emptied; snapshots follow without a repaint.
+  // The text, visibility, solution, link and wrong-letter layers emptied; snapshots follow
+  // without a repaint.
   void ResetTextLayers();
-  // What the child wrote gone: text, solution, links, occupancy and marks emptied, the snapshots
-  // taken and the instruction forgotten. The fixed exercise stays.
+  // What the child wrote gone: text, solution, links, occupancy and marks (of either kind)
+  // emptied, the snapshots taken and the instruction forgotten. The fixed exercise stays.
   void EmptyWriting();
   void TakeSnapshots();
 };

@@ -29,6 +29,10 @@ class Voice {
   // -10 (slow) to 10 (fast); values a little outside are clamped by the voice.
   virtual void SetRate(int rate) = 0;
   virtual void SetVolume(int volume) = 0;  // 0 to 100
+  // The sounds the voice says for the text, in IPA (UTF-8), as it would say it now: empty when
+  // the voice cannot tell. Asked from the user-interface thread; a voice saying something may
+  // answer only once that text is said, so a caller silences it first.
+  virtual std::string Phonemes(const std::u16string& /*text*/) { return {}; }
 };
 
 struct VoiceInfo {

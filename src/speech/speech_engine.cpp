@@ -76,6 +76,11 @@ bool SpeechEngine::Speaking() {
   return voice_.IsSpeaking();
 }
 
+std::string SpeechEngine::Phonemes(std::string_view text) {
+  if (!voice_.IsAvailable() || text.empty()) return {};
+  return voice_.Phonemes(text::ToUtf16(text.substr(0, kMaxTextBytes)));
+}
+
 void SpeechEngine::SetVoice(const std::string& id) {
   if (voice_.IsAvailable()) voice_.SelectVoice(id);
 }

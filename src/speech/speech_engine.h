@@ -40,6 +40,10 @@ class SpeechEngine {
   // worker to hand over what is queued, which the voice takes at once.
   bool Speaking();
 
+  // The voice's phonemes of a Windows-1252 text (IPA, UTF-8), empty when it gives none. Asked
+  // after a Silence, so the voice has nothing to finish first.
+  std::string Phonemes(std::string_view text);
+
   void SetVoice(const std::string& id);
   void SetRate(int rate);
   void SetVolume(int volume);

@@ -161,6 +161,19 @@ TEST_F(EspeakVoiceTest, SettingsApplyFromTheNextText) {
   EXPECT_LT(heard.Rms(), usual.Rms() * 0.4);
 }
 
+TEST_F(EspeakVoiceTest, PhonemesAreTakenBetweenTextsAndNeverHeard) {
+  const auto word = platform::RecordSpeech(Library(), u"chat", {"fr", 0, 100});
+  log->speed = 1000;
+  voice->Speak(u"chat");
+  // In IPA, as the voice says it: a word it would say in English is said in French.
+  EXPECT_EQ(voice->Phonemes(u"bato"), "bat\xCB\x88o");
+  EXPECT_EQ(voice->Phonemes(u"in").find('('), std::string::npos);
+  voice->WaitUntilDone();
+  // The word alone: espeak-ng says it a little differently after other texts, but "bato" or
+  // "in" heard as well would add twice as much.
+  EXPECT_NEAR(Heard(), word.samples.size(), 2000);
+}
+
 TEST_F(EspeakVoiceTest, WithoutAnAudioDeviceTextsAreLostAndNothingHangs) {
   log->failOpen = true;
   voice->Speak(u"chat");

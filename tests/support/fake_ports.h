@@ -173,6 +173,13 @@ class FakeVoice : public ports::Voice {
   void SetRate(int rate) override;
   void SetVolume(int volume) override;
   std::vector<std::u16string> Spoken();
+  // What Phonemes answers for a text; a text not listed has none.
+  std::map<std::u16string, std::string> phonemes;
+  std::string Phonemes(const std::u16string& text) override {
+    std::lock_guard guard(mutex_);
+    const auto it = phonemes.find(text);
+    return it == phonemes.end() ? std::string() : it->second;
+  }
   // Empties the records of calls (the speech worker may be calling meanwhile).
   void ForgetCalls();
 

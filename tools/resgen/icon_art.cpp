@@ -559,6 +559,19 @@ IconDrawing DrawingOf(IconPicture picture) {
                   p.drawLine(QPointF(x, 31), QPointF(x + (x - 36) * 0.08, 57));
                 }
               }};
+    case PictureEcho:
+      return {kTealTile, [](QPainter& p) {
+                // Letters that come back as sound: "abc" and an ear's waves.
+                DrawShape(p, Text(QStringLiteral("abc"), 19, QPointF(26, 20)), kWhite);
+                p.setBrush(Qt::NoBrush);
+                for (int k = 0; k < 3; ++k) {
+                  const double r = 7.0 + 7.0 * k;
+                  QPainterPath wave;
+                  wave.arcMoveTo(QRectF(22 - r, 46 - r, 2 * r, 2 * r), -50);
+                  wave.arcTo(QRectF(22 - r, 46 - r, 2 * r, 2 * r), -50, 100);
+                  DrawStroke(p, wave, k == 0 ? kYellow : kWhite, 4.0);
+                }
+              }};
     case kIconPictureCount:
       break;
   }

@@ -378,7 +378,8 @@ std::string EspeakLibrary::PreparedText(std::u16string_view text) {
 }
 
 std::string EspeakLibrary::SpokenPhonemes(std::u16string_view text,
-                                          const SynthesisSettings& settings) {
+                                          const SynthesisSettings& settings,
+                                          PhonemeNotation notation) {
   if (!ready_) return {};
   char* trace = nullptr;
   std::size_t size = 0;
@@ -386,7 +387,8 @@ std::string EspeakLibrary::SpokenPhonemes(std::u16string_view text,
   if (out == nullptr) return {};
   {
     std::lock_guard guard(lock_);
-    espeak_SetPhonemeTrace(espeakPHONEMES_SHOW, out);
+    espeak_SetPhonemeTrace(
+        espeakPHONEMES_SHOW | (notation == PhonemeNotation::kIpa ? espeakPHONEMES_IPA : 0), out);
   }
   Synthesise(text, settings, [](std::span<const std::int16_t>, int) { return true; });
   {

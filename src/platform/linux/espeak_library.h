@@ -45,6 +45,9 @@ struct SynthesisResult {
 
 inline constexpr char kDefaultVoiceId[] = "fr";
 
+// How espeak-ng writes the phonemes it says: its own mnemonics ("S@v'al") or IPA ("ʃəvˈal").
+enum class PhonemeNotation { kMnemonics, kIpa };
+
 // -10..10 to espeak-ng's words a minute and the pause it adds between words (its units of 10 ms):
 // every step is audibly faster than the one below it, and the slowest takes about twice as long
 // as the start-up rate -4. Rates outside -10..10 count as the ends.
@@ -100,9 +103,10 @@ class EspeakLibrary {
   // volume, then says the text into the sink. Blocks until the text is said or the sink stops it.
   SynthesisResult Synthesise(std::u16string_view text, const SynthesisSettings& settings,
                              const AudioSink& sink);
-  // The phonemes espeak-ng says for the text with these settings (its own mnemonics, as its
-  // phoneme trace writes them), synthesised to memory and heard by nobody.
-  std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings);
+  // The phonemes espeak-ng says for the text with these settings (as its phoneme trace writes
+  // them), synthesised to memory and heard by nobody.
+  std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings,
+                             PhonemeNotation notation = PhonemeNotation::kMnemonics);
 
  private:
   EspeakLibrary();

@@ -80,6 +80,17 @@ void EspeakVoice::SetVolume(int volume) {
   settings_.volume = volume;
 }
 
+std::string EspeakVoice::Phonemes(const std::u16string& text) {
+  SynthesisSettings settings;
+  {
+    std::lock_guard guard(lock_);
+    settings = settings_;
+  }
+  // Synthesised to memory under the library's lock, between two texts of the worker: what is
+  // being said is not cut, nor heard twice.
+  return library_.SpokenPhonemes(text, settings, PhonemeNotation::kIpa);
+}
+
 void EspeakVoice::Work() {
   std::unique_lock guard(lock_);
   for (;;) {

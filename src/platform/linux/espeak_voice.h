@@ -39,6 +39,7 @@ class EspeakVoice final : public ports::Voice {
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;
+  std::string Phonemes(const std::u16string& text) override;
 
   // What the voice found when it started: espeak-ng's version and data, the audio output.
   std::string StartupNote() const { return startupNote_; }

@@ -29,7 +29,8 @@ std::u16string SapiSpelling(const std::u16string& text);
 // The SAPI 5 voice. It is made on the user-interface thread, in that thread's single-threaded
 // apartment; the speech worker enters an apartment of its own and uses the same voice, which
 // SAPI allows. SAPI queues the texts itself, so Speak returns at once. Its answers are not
-// acted upon: a voice that fails stays silent.
+// acted upon: a voice that fails stays silent. It gives no phonemes (Phonemes stays empty): SAPI
+// has no text-to-phonemes call common to the French voices, so the echo only reads the attempt.
 class SapiVoice final : public ports::Voice {
  public:
   // A voice, or nothing when SAPI gives none; `note` says which, for the start-up trace.
