@@ -186,4 +186,42 @@ TEST_F(EspeakVoiceTest, DestroyedWhileSpeakingItStopsAtOnce) {
   EXPECT_LT(Heard(), whole.samples.size() / 2);
 }
 
+// A word said slowly: the rate is set for it alone and back at once, before the voice has begun
+// it. Each text keeps the rate it was handed with.
+TEST_F(EspeakVoiceTest, ATextKeepsTheRateItWasHandedWith) {
+  const std::u16string word = u"\u00E9l\u00E9phant";
+  const auto usual = platform::RecordSpeech(Library(), word, {"fr", -2, 100});
+  const auto slow = platform::RecordSpeech(Library(), word, {"fr", -8, 100});
+  voice->SetRate(-2);
+  voice->Speak(u"chat");  // still being said while the rates change
+  voice->SetRate(-8);
+  voice->Speak(word);
+  voice->SetRate(-2);
+  voice->Speak(word);
+  voice->WaitUntilDone();
+  const auto chat = platform::RecordSpeech(Library(), u"chat", {"fr", -2, 100});
+  EXPECT_NEAR(static_cast<double>(Heard()),
+              static_cast<double>(chat.samples.size() + slow.samples.size() + usual.samples.size()),
+              600);
+  EXPECT_GT(slow.Seconds(), usual.Seconds() * 1.5);
+}
+
+TEST_F(EspeakVoiceTest, TextsDoneCountsWhatWasHeardAndWhatAPurgeDropped) {
+  EXPECT_EQ(voice->TextsDone(), 0u);
+  voice->Speak(u"un");
+  voice->Speak(u"");
+  voice->Speak(u"deux");
+  voice->WaitUntilDone();
+  EXPECT_EQ(voice->TextsDone(), 3u);
+  log->speed = 1;
+  voice->Speak(u"Il \u00E9tait une fois un petit chat qui buvait du lait dans la cuisine.");
+  voice->Speak(u"trois");
+  ASSERT_TRUE(WaitUntilHeard(Heard() + 2205));
+  EXPECT_EQ(voice->TextsDone(), 3u);  // the story is being said
+  voice->Purge();
+  EXPECT_EQ(voice->TextsDone(), 5u);
+  voice->WaitUntilDone();
+  EXPECT_EQ(voice->TextsDone(), 5u);
+}
+
 }  // namespace

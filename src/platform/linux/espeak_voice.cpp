@@ -1,5 +1,6 @@
 #include "platform/linux/espeak_voice.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace platform {
@@ -42,10 +43,13 @@ std::unique_ptr<EspeakVoice> EspeakVoice::Open(std::string& note) {
 }
 
 void EspeakVoice::Speak(const std::u16string& text) {
-  if (text.empty()) return;
   std::lock_guard guard(lock_);
-  if (stopping_) return;
-  queue_.push_back({text, generation_.load()});
+  const std::uint64_t number = received_++;
+  if (text.empty() || stopping_) {
+    Done(number);
+    return;
+  }
+  queue_.push_back({text, settings_, generation_.load(), number});
   wake_.notify_one();
 }
 
@@ -53,6 +57,17 @@ void EspeakVoice::Purge() {
   std::lock_guard guard(lock_);
   queue_.clear();
   ++generation_;
+  // The text being said is cut at its next piece: it counts as done now, with all the others.
+  if (received_ > 0) Done(received_ - 1);
+}
+
+void EspeakVoice::Done(std::uint64_t number) {
+  textsDone_ = std::max(textsDone_, number + 1);
+}
+
+std::optional<std::uint64_t> EspeakVoice::TextsDone() {
+  std::lock_guard guard(lock_);
+  return textsDone_;
 }
 
 void EspeakVoice::WaitUntilDone() {
@@ -87,10 +102,9 @@ void EspeakVoice::Work() {
     if (stopping_) break;
     const Request request = std::move(queue_.front());
     queue_.pop_front();
-    const SynthesisSettings settings = settings_;
     busy_ = true;
     guard.unlock();
-    const bool whole = Say(request, settings);
+    const bool whole = Say(request);
     guard.lock();
     if (whole && queue_.empty()) {
       // Done means heard: the last pieces are still in the device.
@@ -98,6 +112,7 @@ void EspeakVoice::Work() {
       output_->Drain();
       guard.lock();
     }
+    Done(request.number);
     if (queue_.empty()) {
       busy_ = false;
       done_.notify_all();
@@ -107,11 +122,11 @@ void EspeakVoice::Work() {
   done_.notify_all();
 }
 
-bool EspeakVoice::Say(const Request& request, const SynthesisSettings& settings) {
+bool EspeakVoice::Say(const Request& request) {
   auto current = [&] { return generation_.load() == request.generation; };
   if (!current()) return false;
   bool heard = true;
-  library_.Synthesise(request.text, settings,
+  library_.Synthesise(request.text, request.settings,
                       [&](std::span<const std::int16_t> samples, int sampleRate) {
                         if (!current()) return false;
                         if (!output_->Open(sampleRate) || !output_->Write(samples)) {
