@@ -13,7 +13,7 @@ std::span<const IconCommand> IconTable::Rows() {
   using enum IconRepaint;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconCommand, 21> kRows = {{
+  static const std::array<IconCommand, 24> kRows = {{
       // The dictation's own icons. A button the teacher hid does nothing where it stood.
       {IconHelp, kList,
        [](V& v) {
@@ -82,6 +82,16 @@ std::span<const IconCommand> IconTable::Rows() {
        },
        true, kNothing, true},
       {IconClear, kWritingModules, [](V& v) { v.Writing()->ClearGrid(); }, true, kNothing, true},
+      // The entry heard again: as it was said, slowly, letter by letter.
+      {IconReplayWord, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kWord); }, true,
+       kNothing},
+      {IconReplaySlow, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kSlowly); }, true,
+       kNothing},
+      {IconReplayLetters, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kLetterByLetter); },
+       true, kNothing},
   }};
   return kRows;
 }
@@ -90,7 +100,7 @@ std::span<const IconFace> IconTable::Faces() {
   using V = CScribixView;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconFace, 29> kFaces = {{
+  static const std::array<IconFace, 32> kFaces = {{
       // Every module's.
       {IconSound, kEveryModule, nullptr,
        [](const V& v) {
@@ -144,6 +154,16 @@ std::span<const IconFace> IconTable::Faces() {
       {IconModuleFrench, kPuzzle, nullptr},
       {IconModuleMath, kPuzzle, nullptr},
       {IconModulePuzzle, kPuzzle, nullptr},
+      // The dictation's ways to hear the entry again.
+      {IconReplayWord, kList,
+       "R\xE9\xE9"
+       "couter le mot"},
+      {IconReplaySlow, kList,
+       "R\xE9\xE9"
+       "couter lentement"},
+      {IconReplayLetters, kList,
+       "R\xE9\xE9"
+       "couter lettre par lettre"},
   }};
   return kFaces;
 }

@@ -32,6 +32,9 @@ enum IconId : int {
   IconManual,
   IconQuit,
   IconClear,
+  IconReplayWord,
+  IconReplaySlow,
+  IconReplayLetters,
   kIconCount
 };
 
@@ -65,6 +68,9 @@ enum IconPicture : int {
   PicturePlay,
   PictureStop,
   PicturePuzzleSolution,
+  PictureReplayWord,
+  PictureReplaySlow,
+  PictureReplayLetters,
   kIconPictureCount
 };
 

@@ -55,6 +55,9 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconSolution, app::PictureSolution));
   EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
+  EXPECT_TRUE(shows(app::IconReplayWord, app::PictureReplayWord));
+  EXPECT_TRUE(shows(app::IconReplaySlow, app::PictureReplaySlow));
+  EXPECT_TRUE(shows(app::IconReplayLetters, app::PictureReplayLetters));
 
   harness.EnterModule(app::ModuleId::kPuzzle);
   view.Parts().state.soundOn = 0;
@@ -93,6 +96,15 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
+  EXPECT_EQ(at(app::IconReplayWord),
+            "R\xE9\xE9"
+            "couter le mot");
+  EXPECT_EQ(at(app::IconReplaySlow),
+            "R\xE9\xE9"
+            "couter lentement");
+  EXPECT_EQ(at(app::IconReplayLetters),
+            "R\xE9\xE9"
+            "couter lettre par lettre");
 
   harness.EnterModule(app::ModuleId::kPuzzle);
   view.Parts().state.soundOn = 0;
