@@ -68,6 +68,34 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_FALSE(shows(app::IconClear, app::PictureTrash));
 }
 
+// An icon one writing module shows and another does not appears, or goes, with the change.
+TEST(IconBar, AModuleChangeRepaintsTheIconsThatComeAndGo) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  auto changed = [&](app::ModuleId to) {
+    const auto before = view.IconsShown();
+    harness.fake.window.invalidated.clear();
+    harness.EnterModule(to);
+    const auto after = view.IconsShown();
+    for (const auto& [shown, gone] : {std::pair{before, after}, std::pair{after, before}}) {
+      for (const app::IconShown& icon : shown) {
+        if (std::any_of(gone.begin(), gone.end(), [&](const app::IconShown& other) {
+              return other.icon == icon.icon && other.picture == icon.picture;
+            })) {
+          continue;
+        }
+        const gfx::Rect r = view.Parts().icons[icon.icon];
+        const auto& areas = harness.fake.window.invalidated;
+        EXPECT_TRUE(std::any_of(areas.begin(), areas.end(),
+                                [&](const gfx::Rect& a) { return a.Intersect(r) == r; }))
+            << "icon " << icon.icon << " entering module " << static_cast<int>(to);
+      }
+    }
+  };
+  changed(app::ModuleId::kListe);
+  changed(app::ModuleId::kFrancais);
+}
+
 TEST(Tooltips, TextDependsOnTheModule) {
   ViewHarness harness;
   auto& view = harness.Create();
