@@ -65,9 +65,9 @@ class Dictation {
   // The entry said again, with its answer cells lit while it is heard; letter by letter, each
   // letter's name lights its own cell. Nothing without sound or an entry.
   void ReplayEntry(Replay way);
-  // Silence between two letters said one by one. The voice adds a little of its own at the end
-  // of a text and at the start of the next: the child hears about 400 ms.
-  static constexpr int kLetterPauseMs = 300;
+  // Silence between two letters said one by one. The voice and the sound device add a little of
+  // their own before the next letter is heard: the child hears about 400 ms.
+  static constexpr int kLetterPauseMs = 150;
   // How much slower than the usual rate the entry is said slowly (steps of the voice's rate).
   static constexpr int kSlowerBy = 6;
   // A solved grid, once its entry has passed the one-reward-per-entry guard.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -122,22 +123,57 @@ void EspeakVoice::Work() {
   done_.notify_all();
 }
 
+namespace {
+
+// espeak-ng ends every text with the pause of a sentence's end (close to half a second at the
+// usual rate, a second when slow). Heard between two texts it is the pause it is meant to be;
+// after the last one nobody hears it, and waiting for it would keep the voice "speaking" for
+// nothing: letters named one by one would stand a second apart.
+bool Loud(std::int16_t sample) {
+  return sample > 16 || sample < -16;
+}
+
+}  // namespace
+
 bool EspeakVoice::Say(const Request& request) {
   auto current = [&] { return generation_.load() == request.generation; };
   if (!current()) return false;
   bool heard = true;
-  library_.Synthesise(request.text, request.settings,
-                      [&](std::span<const std::int16_t> samples, int sampleRate) {
-                        if (!current()) return false;
-                        if (!output_->Open(sampleRate) || !output_->Write(samples)) {
-                          heard = false;
-                          return false;
-                        }
-                        return current();
-                      });
+  // The silence after the last sound so far, held back until more sound follows it.
+  std::vector<std::int16_t> quiet;
+  int quietRate = 0;
+  auto write = [&](std::span<const std::int16_t> samples, int sampleRate) {
+    if (samples.empty()) return true;
+    if (output_->Open(sampleRate) && output_->Write(samples)) return true;
+    heard = false;
+    return false;
+  };
+  library_.Synthesise(
+      request.text, request.settings, [&](std::span<const std::int16_t> samples, int sampleRate) {
+        if (!current()) return false;
+        const auto last = std::find_if(samples.rbegin(), samples.rend(), Loud);
+        const auto end = static_cast<std::size_t>(samples.rend() - last);
+        if (end > 0) {
+          if (!write(quiet, quietRate)) return false;
+          quiet.clear();
+          if (!write(samples.first(end), sampleRate)) return false;
+        }
+        quiet.insert(quiet.end(), samples.begin() + static_cast<std::ptrdiff_t>(end),
+                     samples.end());
+        quietRate = sampleRate;
+        return current();
+      });
   if (!current()) {
     output_->Flush();
     return false;
+  }
+  if (heard && !quiet.empty()) {
+    bool followed = false;
+    {
+      std::lock_guard guard(lock_);
+      followed = !queue_.empty();
+    }
+    if (followed) write(quiet, quietRate);
   }
   // The device went away: this text is lost, the next one opens it again.
   if (!heard) output_->Close();
