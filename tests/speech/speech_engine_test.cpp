@@ -257,17 +257,26 @@ TEST(SpeechEngine, ATextSaidAtItsOwnRateLeavesTheUsualRateToTheTextsAfterIt) {
 
 // The rate the child chooses while the worker says texts at their own rate is the one the voice
 // keeps: the worker never puts back a rate that was changed meanwhile.
+// A voice slow to take a rate, which leaves room for the other thread to come in between.
+class SlowRateVoice : public FakeVoice {
+ public:
+  void SetRate(int rate) override {
+    FakeVoice::SetRate(rate);
+    std::this_thread::sleep_for(std::chrono::microseconds(50));
+  }
+};
+
 TEST(SpeechEngine, TheUsualRateChangedWhileTextsAreSaidAtTheirOwnRateIsKept) {
-  FakeVoice voice;
+  SlowRateVoice voice;
   speech::SpeechEngine engine(voice);
   engine.Start();
-  for (int i = 0; i < 2000; ++i) {
+  for (int i = 0; i < 500; ++i) {
     engine.Say("a", -9);
     engine.SetRate(i % 7);
   }
   engine.WaitUntilQuiet();
   engine.Shutdown();
-  EXPECT_EQ(voice.rates.back(), 1999 % 7);
+  EXPECT_EQ(voice.rates.back(), 499 % 7);
   for (int rate : voice.SpokenRates()) ASSERT_EQ(rate, -9);
 }
 
