@@ -26,8 +26,10 @@ constexpr int kIconTop = 5;
 // (never shown together), in the order of their places.
 constexpr IconId kPuzzleIcons[] = {IconLoadPuzzle, IconSavePuzzle, IconScatter, IconPuzzleSolution,
                                    IconModel};
-constexpr IconId kWritingIcons[] = {IconNextWord, IconReadText, IconStopReading, IconRepeatWord,
-                                    IconHelp,     IconSolution, IconEchoWord};
+constexpr IconId kWritingIcons[] = {IconNextWord,   IconReadText,   IconStopReading,
+                                    IconRepeatWord, IconHelp,       IconSolution,
+                                    IconReplayWord, IconReplaySlow, IconReplayLetters,
+                                    IconEchoWord};
 // The icons held to the right edge, from the edge inwards.
 constexpr IconId kRightIcons[] = {IconQuit,       IconManual,   IconBackground, IconSettings,
                                   IconModuleEdit, IconKeyboard, IconSound,      IconWordLists};
@@ -74,6 +76,12 @@ void IconBar::PlaceNominal(float scale) {
   place(IconRepeatWord, 394);
   place(IconHelp, 504);
   place(IconSolution, 574);
+  // The entry heard again next to the instruction; slowly and letter by letter after the
+  // solution, where the icons held to the right leave room for them; the child's own word read
+  // back after them.
+  place(IconReplayWord, 446);
+  place(IconReplaySlow, 614);
+  place(IconReplayLetters, 614);
   place(IconEchoWord, 644);
 }
 

@@ -13,7 +13,7 @@ std::span<const IconCommand> IconTable::Rows() {
   using enum IconRepaint;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconCommand, 22> kRows = {{
+  static const std::array<IconCommand, 25> kRows = {{
       // The dictation's own icons. A button the teacher hid does nothing where it stood.
       {IconHelp, kList,
        [](V& v) {
@@ -83,6 +83,16 @@ std::span<const IconCommand> IconTable::Rows() {
        true, kNothing, true},
       {IconClear, kWritingModules, [](V& v) { v.Writing()->ClearGrid(); }, true, kNothing, true},
       {IconEchoWord, kWritingModules, [](V& v) { v.Writing()->EchoWordAtCursor(); }, true, kIcon},
+      // The entry heard again: as it was said, slowly, letter by letter.
+      {IconReplayWord, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kWord); }, true,
+       kNothing},
+      {IconReplaySlow, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kSlowly); }, true,
+       kNothing},
+      {IconReplayLetters, kList,
+       [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kLetterByLetter); },
+       true, kNothing},
   }};
   return kRows;
 }
@@ -91,7 +101,7 @@ std::span<const IconFace> IconTable::Faces() {
   using V = CScribixView;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconFace, 30> kFaces = {{
+  static const std::array<IconFace, 33> kFaces = {{
       // Every module's.
       {IconSound, kEveryModule, nullptr,
        [](const V& v) {
@@ -149,6 +159,16 @@ std::span<const IconFace> IconTable::Faces() {
        "\xC9"
        "coute ce que tu as \xE9"
        "crit"},
+      // The dictation's ways to hear the entry again.
+      {IconReplayWord, kList,
+       "R\xE9\xE9"
+       "couter le mot"},
+      {IconReplaySlow, kList,
+       "R\xE9\xE9"
+       "couter lentement"},
+      {IconReplayLetters, kList,
+       "R\xE9\xE9"
+       "couter lettre par lettre"},
   }};
   return kFaces;
 }

@@ -104,7 +104,7 @@ void CScribixView::RepaintModuleIcons(ModuleId module) {
         {IconScatter, IconPuzzleSolution, IconSettings, IconModel, IconLoadPuzzle, IconSavePuzzle});
   } else if (module == ModuleId::kListe) {
     repaint({IconSolution, IconNextWord, IconWordLists, IconModuleList, IconRepeatWord,
-             IconReadText, IconHelp});
+             IconReadText, IconHelp, IconReplayWord, IconReplaySlow, IconReplayLetters});
   } else {
     repaint({IconRepeat, IconModuleEdit, IconKeyboard});
   }

@@ -39,6 +39,13 @@ void CScribixView::OnTimer(int id) {
         break;
       case base::TimerOwner::kAnimation:
         break;
+      case base::TimerOwner::kSpokenLight:
+        if (exercises::WritingModule* writing = Writing()) {
+          writing->Spoken().OnTimer();
+        } else {
+          platform_.timers.Kill(id);  // the screen it lit is gone
+        }
+        break;
     }
   }
   // Every timer message moves on what moves by itself.

@@ -14,7 +14,8 @@ const char* IconPictureFile(IconPicture picture) {
       "abc.bmp",         "123.bmp",          "List.bmp",
       "Listconfig.bmp",  "motsuivant.bmp",   "consigne36.bmp",
       "play.bmp",        "stop.bmp",         "solutionpuzzle.bmp",
-      "echo.bmp"};
+      "echo.bmp",        "reecoute.bmp",     "reecoutelent.bmp",
+      "reecoutelettres.bmp"};
   return kFiles[picture];
 }
 

@@ -33,6 +33,9 @@ enum IconId : int {
   IconQuit,
   IconClear,
   IconEchoWord,
+  IconReplayWord,
+  IconReplaySlow,
+  IconReplayLetters,
   kIconCount
 };
 
@@ -67,6 +70,9 @@ enum IconPicture : int {
   PictureStop,
   PicturePuzzleSolution,
   PictureEcho,
+  PictureReplayWord,
+  PictureReplaySlow,
+  PictureReplayLetters,
   kIconPictureCount
 };
 

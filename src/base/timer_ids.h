@@ -16,6 +16,8 @@ enum TimerId : int {
   kTimerBlink = 997,     // celebrations
   kTimerFixedSuccess = 998,
   kTimerWordSuccess = 999,
+  kTimerSpokenLight =
+      30,  // 25 ms while a word or its letters are said: the light follows the voice
 };
 
 enum class TimerOwner {
@@ -25,6 +27,7 @@ enum class TimerOwner {
   kDictation,    // the Liste module
   kTileInput,    // the writing modules' tiles
   kCelebration,  // the rewards for a solved word or text
+  kSpokenLight,  // the writing modules' cells lit in turn as the voice says them
 };
 
 struct TimerUse {
@@ -32,7 +35,7 @@ struct TimerUse {
   TimerOwner owner;
 };
 
-inline constexpr std::array<TimerUse, 8> kTimers = {{
+inline constexpr std::array<TimerUse, 9> kTimers = {{
     {kTimerAnimation, TimerOwner::kAnimation},
     {kTimerTooltip, TimerOwner::kTooltips},
     {kTimerNextWord, TimerOwner::kDictation},
@@ -41,6 +44,7 @@ inline constexpr std::array<TimerUse, 8> kTimers = {{
     {kTimerBlink, TimerOwner::kCelebration},
     {kTimerFixedSuccess, TimerOwner::kCelebration},
     {kTimerWordSuccess, TimerOwner::kCelebration},
+    {kTimerSpokenLight, TimerOwner::kSpokenLight},
 }};
 
 constexpr std::optional<TimerOwner> OwnerOf(int id) {

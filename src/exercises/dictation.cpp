@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/timer_ids.h"
+#include "grid/character_names.h"
 #include "grid/grid_text.h"
 #include "speech/misspelling.h"
 #include "speech/spelling_alignment.h"
@@ -144,6 +145,7 @@ bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
 }
 
 void Dictation::NextEntry() {
+  p_.spoken.Stop();
   advanceAfterSpeech_ = false;
   grid::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
@@ -192,6 +194,7 @@ void Dictation::NextEntry() {
 }
 
 void Dictation::Say(std::string_view oneWord, std::string_view severalWords, std::int32_t index) {
+  p_.spoken.Stop();
   if (!SoundOn()) return;
   p_.speech.Silence();
   const std::string* entry = EntryAt(index);
@@ -231,6 +234,8 @@ void Dictation::Help() {
         grid.expected[static_cast<std::size_t>(line)][static_cast<std::size_t>(column)]);
   };
   FillLayer(grid.solution, ' ');
+  // The cells given a letter, whose names are said once the letters lie there.
+  std::vector<grid::GridCell> laid;
 
   bool wrongTile = false;
   int i = s.keyCount;
@@ -250,6 +255,7 @@ void Dictation::Help() {
         if (text::ToLower(expected) == letter && static_cast<char>(solution) != expected) {
           solution = static_cast<std::uint8_t>(expected);
           hinted = true;
+          laid.push_back({c, l});
         }
       }
     }
@@ -275,15 +281,19 @@ void Dictation::Help() {
         grid.solution[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] =
             static_cast<std::uint8_t>(expectedAt(c, l));
         hintedEmptyCell = true;
+        laid.push_back({c, l});
       }
     }
   }
   if (wrongTile || hintedEmptyCell) {
     grid::PlaceSolutionTiles(g, false, false, false, [this](const gfx::Rect& r) { Repaint(r); });
   }
+  // The help says what it does: the child hears the name of each letter it lays, and sees where.
+  if (SoundOn() && !laid.empty()) p_.spoken.Play(LetterNames(laid), kLetterPauseMs);
 }
 
 void Dictation::Solution() {
+  p_.spoken.Stop();
   advanceAfterSpeech_ = false;  // an advance set off from here counts from the solution
   grid::WritingGrid& grid = p_.grid;
   for (std::size_t l = 0; l < grid::WritingGrid::kLines; ++l) {
@@ -363,6 +373,51 @@ bool Dictation::Echo() {
   const std::string_view sentence = speech::EchoSentence(match);
   if (!sentence.empty()) p_.speech.Speak(sentence);
   return true;
+}
+
+std::vector<grid::GridCell> Dictation::AnswerCells() const {
+  std::vector<grid::GridCell> cells;
+  const int columns = grid::GridColumnsInUse(p_.state);
+  const int lines = grid::GridLinesInUse(p_.state);
+  for (int l = 0; l < lines; ++l) {
+    for (int c = 0; c < columns; ++c) {
+      if (p_.grid.enabled[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)] != 0) {
+        cells.push_back({c, l});
+      }
+    }
+  }
+  return cells;
+}
+
+std::vector<SpokenUnit> Dictation::LetterNames(const std::vector<grid::GridCell>& cells) const {
+  std::vector<SpokenUnit> names;
+  for (const grid::GridCell& cell : cells) {
+    const char letter = static_cast<char>(p_.grid.expected[static_cast<std::size_t>(cell.line)]
+                                                          [static_cast<std::size_t>(cell.column)]);
+    // Named as the keyboard names it; a "$" is written but never said.
+    std::string name = grid::SpeakableText(std::string(1, letter), true, false);
+    if (name.find_first_not_of(' ') == std::string::npos) continue;
+    names.push_back({std::move(name), {cell}, std::nullopt});
+  }
+  return names;
+}
+
+void Dictation::ReplayEntry(Replay way) {
+  const std::string* entry = EntryAt(p_.words.currentEntry);
+  if (!SoundOn() || entry == nullptr) return;
+  const std::vector<grid::GridCell> cells = AnswerCells();
+  if (way == Replay::kLetterByLetter) {
+    p_.spoken.Play(LetterNames(cells), kLetterPauseMs);
+    return;
+  }
+  std::string text = *entry;
+  std::erase(text, '$');
+  std::optional<int> rate;
+  // For this utterance alone: the rate the child chose stays as it is.
+  if (way == Replay::kSlowly) rate = std::max(p_.speech.Rate() - kSlowerBy, -10);
+  std::vector<SpokenUnit> word;
+  word.push_back({std::move(text), cells, rate});
+  p_.spoken.Play(std::move(word), 0);
 }
 
 void Dictation::Reward() {

@@ -4,10 +4,12 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "exercises/open_list_dialog.h"
+#include "exercises/spoken_sequence.h"
 #include "exercises/word_list.h"
 #include "gfx/geometry.h"
 #include "grid/writing_grid.h"
@@ -29,7 +31,12 @@ struct DictationParts {
   speech::SpeechEngine& speech;
   const std::int32_t& autoAdvanceSeconds;  // 0: the next entry only comes when asked for
   const bool& noEffects;                   // the settings' "Supprime les effets visuels"
+  // Says words or letters with their answer cells lit in turn.
+  SpokenSequence& spoken;
 };
+
+// The ways the child can hear the entry again.
+enum class Replay { kWord, kSlowly, kLetterByLetter };
 
 // The Liste module's exercise: an entry of the word list is laid out as answer cells, said
 // aloud, and the child builds it with the keyboard's tiles.
@@ -60,6 +67,14 @@ class Dictation {
   // (a sound to listen to again); the wrong tiles get their ring at the same time. False, and
   // nothing done, while an answer cell is empty or the entry is right.
   bool Echo();
+  // The entry said again, with its answer cells lit while it is heard; letter by letter, each
+  // letter's name lights its own cell. Nothing without sound or an entry.
+  void ReplayEntry(Replay way);
+  // Silence between two letters said one by one. The voice and the sound device add a little of
+  // their own before the next letter is heard: the child hears about 400 ms.
+  static constexpr int kLetterPauseMs = 300;
+  // How much slower than the usual rate the entry is said slowly (steps of the voice's rate).
+  static constexpr int kSlowerBy = 6;
   // A solved grid, once its entry has passed the one-reward-per-entry guard.
   void Reward();
   // The automatic-advance timer came: true when the next entry is due now. Its delay counts
@@ -85,6 +100,10 @@ class Dictation {
   bool LayOutOnOneLine(const std::string& entry);
   bool LayOutOnSeveralLines(const std::string& entry);
   void TooLong(std::string_view word);
+  // The answer cells in reading order: lines from the top, cells from the left.
+  std::vector<grid::GridCell> AnswerCells() const;
+  // The names of the letters of these cells, each lighting its cell.
+  std::vector<SpokenUnit> LetterNames(const std::vector<grid::GridCell>& cells) const;
 
   DictationParts p_;
   bool advanceAfterSpeech_ = false;  // the timer waits for the congratulation to end

@@ -2,11 +2,21 @@
 
 #include <algorithm>
 
+#include "base/timer_ids.h"
 #include "grid/grid_drawing.h"
 
 namespace exercises {
 
 using namespace base::icons;
+
+WritingModule::WritingModule(WritingContext context)
+    : ctx_(context),
+      spoken_(context.speech, context.platform.timers, base::kTimerSpokenLight,
+              [this](const std::vector<grid::GridCell>& cells) {
+                for (const grid::GridCell& cell : cells) {
+                  Invalidate(grid::LitCellArea(ctx_.state, cell));
+                }
+              }) {}
 
 keyboard::KeyGeometry WritingModule::Geometry() const {
   const base::AppState& s = ctx_.state;
@@ -158,6 +168,7 @@ void WritingModule::PaintGrid(gfx::Canvas& canvas) const {
   } else {
     grid::DrawFreeGrid(canvas, ctx_.state, ctx_.board.Grid(), cursorShown);
   }
+  grid::DrawLitCellsUnder(canvas, ctx_.state, spoken_.Lit());
 }
 
 void WritingModule::PaintItems(gfx::Canvas& canvas) const {
@@ -175,6 +186,7 @@ void WritingModule::PaintItems(gfx::Canvas& canvas) const {
   }
   grid::DrawSelectionFrame(canvas, ctx_.board.Cells(), ctx_.board.Selection(), s.cellWidth,
                            s.cellHeight);
+  grid::DrawLitCellsOver(canvas, s, spoken_.Lit());
 }
 
 void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
@@ -195,6 +207,9 @@ void WritingModule::AddIcons(std::vector<base::IconShown>& icons) const {
     icons.push_back({IconRepeatWord, PictureRepeatWord});
     if (!ctx_.listDialog.hideHelp) icons.push_back({IconHelp, PictureWizard});
     if (!ctx_.listDialog.hideSolution) icons.push_back({IconSolution, PictureSolution});
+    icons.push_back({IconReplayWord, PictureReplayWord});
+    icons.push_back({IconReplaySlow, PictureReplaySlow});
+    icons.push_back({IconReplayLetters, PictureReplayLetters});
   }
 }
 
@@ -236,6 +251,8 @@ void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layO
 }
 
 void WritingModule::Leave(base::ModuleId next) {
+  // The light belongs to this screen's cells.
+  spoken_.Stop();
   if (next != base::ModuleId::kPuzzle) {
     ClearForModuleChange();
     return;

@@ -10,6 +10,7 @@
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
 #include "exercises/syllable_colours.h"
+#include "exercises/spoken_sequence.h"
 #include "grid/grid_text.h"
 #include "grid/tile_board.h"
 #include "grid/tile_selection.h"
@@ -110,13 +111,15 @@ class WritingModule : public base::Module {
   void ClearForModuleChange();
   // "Fixer l'exercice" unticked by the program.
   void UntickFixed();
+  // The words or letters said with their cells lit in turn.
+  SpokenSequence& Spoken() { return spoken_; }
   // Set when a drop completed the list word.
   std::int32_t wordDone = 0;
   // The cells of the fixed exercise's word spoken last: its reward blinks over them.
   gfx::Rect effectArea;
 
  protected:
-  explicit WritingModule(WritingContext context) : ctx_(context) {}
+  explicit WritingModule(WritingContext context);
 
   virtual bool UsesKeypad() const { return false; }
   // Français and the dictation colour the syllables of their words when the settings ask.
@@ -156,6 +159,7 @@ class WritingModule : public base::Module {
   bool exerciseCelebrated_ = false;
 
   WritingContext ctx_;
+  SpokenSequence spoken_;
 };
 
 class FrenchModule : public WritingModule {
@@ -170,7 +174,7 @@ class ListModule : public WritingModule {
       : WritingModule(context),
         dictation_({context.state, context.board.Cells(), context.board.Grid(), context.pictures,
                     context.words, context.listDialog, context.platform, context.speech,
-                    context.autoAdvanceSeconds, context.noEffects}) {}
+                    context.autoAdvanceSeconds, context.noEffects, spoken_}) {}
   base::ModuleId Id() const override { return base::ModuleId::kListe; }
   // The dictation's grid is no text of its own: it keeps nothing.
   void SaveWork() override {}

@@ -11,6 +11,10 @@ constexpr gfx::Colour kMarkedFrame = gfx::Rgb(255, 0, 255);
 constexpr gfx::Colour kSelectionFrame = gfx::Rgb(37, 188, 183);
 constexpr gfx::Colour kWrongLetterRing = gfx::Rgb(245, 166, 35);  // a soft orange
 constexpr int kWrongLetterRingWidth = 3;
+// A warm, quiet light: the child's eye goes to it without alarm.
+constexpr gfx::Colour kLitFill = gfx::Rgb(255, 241, 184);
+constexpr gfx::Colour kLitFrame = gfx::Rgb(250, 196, 72);
+constexpr int kLitFrameThickness = 3;
 
 gfx::Rect ItemRect(const base::CellRecord& r) {
   return gfx::Rect::FromSize(r.posX, r.posY, r.width, r.height);
@@ -86,6 +90,40 @@ void DrawListGrid(gfx::Canvas& canvas, const base::AppState& state, const Writin
       if (IsCursor(grid, c, l) && cursorShown) canvas.Frame(cell, kCursorFrame);
     }
   }
+}
+
+namespace {
+
+// The bar under a lit cell, inside the gap between two lines; empty without room for it.
+gfx::Rect LitBar(const base::AppState& state, const gfx::Rect& cell) {
+  const int height = std::min(6, state.lineGap - 6);
+  if (height < 2) return {};
+  return gfx::Rect::FromSize(cell.left + 2, cell.bottom + 3, cell.Width() - 4, height);
+}
+
+}  // namespace
+
+void DrawLitCellsUnder(gfx::Canvas& canvas, const base::AppState& state,
+                       std::span<const GridCell> cells) {
+  for (const GridCell& lit : cells) {
+    const gfx::Rect cell = base::CellRect(state, lit.column, lit.line);
+    canvas.Fill(cell, kLitFill);
+    canvas.Edge(cell, gfx::EdgeStyle::kRaisedInner);
+  }
+}
+
+void DrawLitCellsOver(gfx::Canvas& canvas, const base::AppState& state,
+                      std::span<const GridCell> cells) {
+  for (const GridCell& lit : cells) {
+    const gfx::Rect cell = base::CellRect(state, lit.column, lit.line);
+    canvas.Frame(cell, kLitFrame, kLitFrameThickness);
+    canvas.Fill(LitBar(state, cell), kLitFrame);
+  }
+}
+
+gfx::Rect LitCellArea(const base::AppState& state, GridCell lit) {
+  const gfx::Rect cell = base::CellRect(state, lit.column, lit.line);
+  return cell.Union(LitBar(state, cell));
 }
 
 void PlaceCursorOnNewWord(WritingGrid& grid, const base::AppState& state) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <span>
+
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/canvas.h"
+#include "grid/grid_cell.h"
 #include "grid/tile_selection.h"
 #include "grid/writing_grid.h"
 
@@ -33,6 +36,15 @@ void RingWrongLetter(gfx::Canvas& canvas, const base::CellRecord& tile, int inde
 // The frame around the tiles that move together, when there are several.
 void DrawSelectionFrame(gfx::Canvas& canvas, const base::CellTable& cells,
                         const TileSelection& selection, int cellWidth, int cellHeight);
+
+// The cells lit while the voice says them: a soft fill, seen in an empty cell, drawn with the
+// grid; a frame and a bar in the gap below, seen over a tile too, drawn after the tiles.
+void DrawLitCellsUnder(gfx::Canvas& canvas, const base::AppState& state,
+                       std::span<const GridCell> cells);
+void DrawLitCellsOver(gfx::Canvas& canvas, const base::AppState& state,
+                      std::span<const GridCell> cells);
+// What the light of a cell covers, to repaint it.
+gfx::Rect LitCellArea(const base::AppState& state, GridCell cell);
 
 // A new list word puts the cursor on its first answer cell.
 void PlaceCursorOnNewWord(WritingGrid& grid, const base::AppState& state);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +26,14 @@ class Voice {
   // Something is being said or waits in the voice; asked from the user-interface thread, never
   // waits. A voice that cannot tell says no.
   virtual bool IsSpeaking() { return false; }
+  // How many of the texts handed to Speak since the voice was made are said, or dropped by a
+  // purge; an empty text counts as said at once. Asked from the user-interface thread, never
+  // waits. A voice that cannot tell gives nothing: then only IsSpeaking says when it is done.
+  virtual std::optional<std::uint64_t> TextsDone() { return std::nullopt; }
   // id as listed by the catalog; an unknown id selects the default voice.
   virtual void SelectVoice(const std::string& id) = 0;
-  // -10 (slow) to 10 (fast); values a little outside are clamped by the voice.
+  // -10 (slow) to 10 (fast); values a little outside are clamped by the voice. The rate applies
+  // to the texts handed to Speak afterwards, not to one already handed.
   virtual void SetRate(int rate) = 0;
   virtual void SetVolume(int volume) = 0;  // 0 to 100
   // The sounds the voice says for the text, in IPA (UTF-8), as it would say it now: empty when

@@ -1,5 +1,7 @@
 #include "speech/speech_engine.h"
 
+#include <algorithm>
+
 #include "text/cp1252.h"
 
 namespace speech {
@@ -30,14 +32,61 @@ void SpeechEngine::Shutdown() {
 
 bool SpeechEngine::Speak(std::string_view text) {
   if (!voice_.IsAvailable()) return false;
-  std::string request(text.substr(0, kMaxTextBytes));
+  Say(text);
+  return true;
+}
+
+SpeechEngine::Ticket SpeechEngine::Say(std::string_view text, std::optional<int> rate) {
+  if (!voice_.IsAvailable()) return 0;
+  Request request{std::string(text.substr(0, kMaxTextBytes)), rate, 0};
+  Ticket ticket = 0;
   {
     std::lock_guard guard(lock_);
-    if (stopping_ || pending_.size() >= kMaxPending) return true;
+    if (stopping_ || pending_.size() >= kMaxPending) return 0;
+    ticket = request.ticket = nextTicket_++;
     pending_.push_back(std::move(request));
   }
   wake_.notify_one();
-  return true;
+  return ticket;
+}
+
+void SpeechEngine::ForgetDone() {
+  std::uint64_t handedBefore = 0;
+  {
+    std::lock_guard guard(lock_);
+    handedBefore = handedCount_;
+  }
+  std::uint64_t done = 0;
+  if (const auto count = voice_.TextsDone()) {
+    done = *count;
+  } else if (!voice_.IsSpeaking()) {
+    // Quiet: everything handed before the question is said. A text handed meanwhile is not.
+    done = handedBefore;
+  }
+  std::lock_guard guard(lock_);
+  while (!handed_.empty() && handed_.front().number < done) handed_.pop_front();
+}
+
+SpeechEngine::Ticket SpeechEngine::NowSaying() {
+  if (!voice_.IsAvailable()) return 0;
+  ForgetDone();
+  std::lock_guard guard(lock_);
+  return handed_.empty() ? 0 : handed_.front().ticket;
+}
+
+bool SpeechEngine::Done(Ticket ticket) {
+  if (ticket == 0 || !voice_.IsAvailable()) return true;
+  ForgetDone();
+  std::lock_guard guard(lock_);
+  if (handing_ && handingTicket_ == ticket) return false;
+  const auto same = [ticket](const auto& text) { return text.ticket == ticket; };
+  return std::none_of(pending_.begin(), pending_.end(), same) &&
+         std::none_of(handed_.begin(), handed_.end(), same);
+}
+
+std::uint64_t SpeechEngine::Silences() {
+  std::lock_guard guard(lock_);
+  return silences_;
 }
 
 bool SpeechEngine::HandedOver() const {
@@ -55,6 +104,9 @@ void SpeechEngine::Silence() {
   }
   voice_.Purge();
   voice_.WaitUntilDone();
+  std::lock_guard guard(lock_);
+  handed_.clear();
+  ++silences_;
 }
 
 void SpeechEngine::WaitUntilQuiet() {
@@ -86,7 +138,14 @@ void SpeechEngine::SetVoice(const std::string& id) {
 }
 
 void SpeechEngine::SetRate(int rate) {
+  std::lock_guard guard(rateLock_);
+  rate_ = rate;
   if (voice_.IsAvailable()) voice_.SetRate(rate);
+}
+
+int SpeechEngine::Rate() {
+  std::lock_guard guard(rateLock_);
+  return rate_;
 }
 
 void SpeechEngine::SetVolume(int volume) {
@@ -106,24 +165,46 @@ bool SpeechEngine::Idle() {
 void SpeechEngine::Work() {
   voice_.EnterThread();
   for (;;) {
-    std::string text;
+    Request request;
     {
       std::unique_lock guard(lock_);
       wake_.wait(guard, [this] { return stopping_ || !pending_.empty(); });
       if (pending_.empty()) break;  // stopping, nothing left
-      text = std::move(pending_.front());
+      request = std::move(pending_.front());
       pending_.pop_front();
       handing_ = true;
+      handingTicket_ = request.ticket;
     }
     // The lock is never held while the voice works.
-    if (!text.empty()) voice_.Speak(text::ToUtf16(text));
+    if (!request.text.empty()) Hand(request);
     {
       std::lock_guard guard(lock_);
       handing_ = false;
+      handingTicket_ = 0;
     }
     handedOver_.notify_all();
   }
   voice_.LeaveThread();
+}
+
+void SpeechEngine::Hand(const Request& request) {
+  const std::u16string text = text::ToUtf16(request.text);
+  if (request.rate) {
+    // The voice takes a rate for the texts handed after it: set for this one, back for the next.
+    std::lock_guard rateGuard(rateLock_);
+    voice_.SetRate(*request.rate);
+    voice_.Speak(text);
+    voice_.SetRate(rate_);
+  } else {
+    voice_.Speak(text);
+  }
+  {
+    std::lock_guard guard(lock_);
+    handed_.push_back({request.ticket, handedCount_++});
+    // Nobody may ask for a long while: the oldest are long said.
+    if (handed_.size() > kMaxPending) handed_.pop_front();
+  }
+  ForgetDone();
 }
 
 }  // namespace speech

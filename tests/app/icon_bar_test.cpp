@@ -55,6 +55,9 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconSolution, app::PictureSolution));
   EXPECT_FALSE(shows(app::IconHelp, app::PictureWizard));
   EXPECT_FALSE(shows(app::IconModuleEdit, app::PictureEdit));
+  EXPECT_TRUE(shows(app::IconReplayWord, app::PictureReplayWord));
+  EXPECT_TRUE(shows(app::IconReplaySlow, app::PictureReplaySlow));
+  EXPECT_TRUE(shows(app::IconReplayLetters, app::PictureReplayLetters));
 
   harness.EnterModule(app::ModuleId::kPuzzle);
   view.Parts().state.soundOn = 0;
@@ -63,6 +66,34 @@ TEST(IconBar, EachModuleDrawsItsIcons) {
   EXPECT_TRUE(shows(app::IconSound, app::PictureSoundOff));
   EXPECT_FALSE(shows(app::IconKeyboard, app::PictureKeyboardOn));
   EXPECT_FALSE(shows(app::IconClear, app::PictureTrash));
+}
+
+// An icon one writing module shows and another does not appears, or goes, with the change.
+TEST(IconBar, AModuleChangeRepaintsTheIconsThatComeAndGo) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  auto changed = [&](app::ModuleId to) {
+    const auto before = view.IconsShown();
+    harness.fake.window.invalidated.clear();
+    harness.EnterModule(to);
+    const auto after = view.IconsShown();
+    for (const auto& [shown, gone] : {std::pair{before, after}, std::pair{after, before}}) {
+      for (const app::IconShown& icon : shown) {
+        if (std::any_of(gone.begin(), gone.end(), [&](const app::IconShown& other) {
+              return other.icon == icon.icon && other.picture == icon.picture;
+            })) {
+          continue;
+        }
+        const gfx::Rect r = view.Parts().icons[icon.icon];
+        const auto& areas = harness.fake.window.invalidated;
+        EXPECT_TRUE(std::any_of(areas.begin(), areas.end(),
+                                [&](const gfx::Rect& a) { return a.Intersect(r) == r; }))
+            << "icon " << icon.icon << " entering module " << static_cast<int>(to);
+      }
+    }
+  };
+  changed(app::ModuleId::kListe);
+  changed(app::ModuleId::kFrancais);
 }
 
 TEST(Tooltips, TextDependsOnTheModule) {
@@ -93,6 +124,15 @@ TEST(Tooltips, TextDependsOnTheModule) {
   EXPECT_EQ(at(app::IconRepeat), "Repeter la consigne");
   EXPECT_EQ(at(app::IconHelp), "Aide");
   EXPECT_EQ(at(app::IconWordLists), "Gestion des listes de mots");
+  EXPECT_EQ(at(app::IconReplayWord),
+            "R\xE9\xE9"
+            "couter le mot");
+  EXPECT_EQ(at(app::IconReplaySlow),
+            "R\xE9\xE9"
+            "couter lentement");
+  EXPECT_EQ(at(app::IconReplayLetters),
+            "R\xE9\xE9"
+            "couter lettre par lettre");
 
   harness.EnterModule(app::ModuleId::kPuzzle);
   view.Parts().state.soundOn = 0;

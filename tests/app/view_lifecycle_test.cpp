@@ -216,6 +216,9 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   harness.ClickIcon(app::IconSolution);
   EXPECT_GT(started.size(), before);
   harness.Tick();
+  // The entry heard again letter by letter, each lit in turn.
+  harness.ClickIcon(app::IconReplayLetters);
+  view.OnTimer(base::kTimerSpokenLight);
 
   // The puzzle, moving.
   harness.ClickIcon(app::IconModulePuzzle);

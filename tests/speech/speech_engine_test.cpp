@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <utility>
@@ -236,6 +238,139 @@ TEST(SpeechEngine, SilenceDropsTextsStillQueuedAndWaitsReturnWithoutAWorker) {
   engine.Shutdown();
   engine.WaitUntilQuiet();
   EXPECT_EQ(engine.PendingCount(), 0u);
+}
+
+TEST(SpeechEngine, ATextSaidAtItsOwnRateLeavesTheUsualRateToTheTextsAfterIt) {
+  FakeVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  engine.SetRate(-2);
+  EXPECT_NE(engine.Say("Ecris le mot : "), 0u);
+  EXPECT_NE(engine.Say("\xE9l\xE9phant", -8), 0u);
+  EXPECT_NE(engine.Say("chat"), 0u);
+  ASSERT_TRUE(WaitForSpoken(voice, 3));
+  engine.Shutdown();
+  EXPECT_EQ(voice.SpokenRates(), (std::vector<int>{-2, -8, -2}));
+  EXPECT_EQ(voice.rates.back(), -2);
+  EXPECT_EQ(engine.Rate(), -2);
+}
+
+// The rate the child chooses while the worker says texts at their own rate is the one the voice
+// keeps: the worker never puts back a rate that was changed meanwhile.
+// A voice slow to take a rate, which leaves room for the other thread to come in between.
+class SlowRateVoice : public FakeVoice {
+ public:
+  void SetRate(int rate) override {
+    FakeVoice::SetRate(rate);
+    std::this_thread::sleep_for(std::chrono::microseconds(50));
+  }
+};
+
+TEST(SpeechEngine, TheUsualRateChangedWhileTextsAreSaidAtTheirOwnRateIsKept) {
+  SlowRateVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  for (int i = 0; i < 500; ++i) {
+    engine.Say("a", -9);
+    engine.SetRate(i % 7);
+  }
+  engine.WaitUntilQuiet();
+  engine.Shutdown();
+  EXPECT_EQ(voice.rates.back(), 499 % 7);
+  for (int rate : voice.SpokenRates()) ASSERT_EQ(rate, -9);
+}
+
+TEST(SpeechEngine, TheTextBeingSaidIsKnownUntilTheVoiceHasSaidItOrASilenceCutIt) {
+  FakeVoice voice;
+  voice.HoldTexts(true);
+  speech::SpeechEngine engine(voice);
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  const auto un = engine.Say("un");
+  const auto deux = engine.Say("deux");
+  EXPECT_NE(un, deux);
+  EXPECT_FALSE(engine.Done(un));  // queued, not handed yet: no worker
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  engine.Start();
+  ASSERT_TRUE(WaitForSpoken(voice, 2));
+  engine.WaitUntilQuiet();
+  EXPECT_EQ(engine.NowSaying(), un);
+  EXPECT_FALSE(engine.Done(deux));
+  voice.FinishText();
+  EXPECT_EQ(engine.NowSaying(), deux);
+  EXPECT_TRUE(engine.Done(un));
+  EXPECT_FALSE(engine.Done(deux));
+  voice.FinishText();
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  EXPECT_TRUE(engine.Done(deux));
+
+  // An empty text is done at once; a silence ends every text before it.
+  const auto empty = engine.Say("");
+  const auto trois = engine.Say("trois");
+  ASSERT_TRUE(WaitForSpoken(voice, 3));
+  engine.WaitUntilQuiet();
+  EXPECT_TRUE(engine.Done(empty));
+  EXPECT_EQ(engine.NowSaying(), trois);
+  const auto silences = engine.Silences();
+  engine.Silence();
+  EXPECT_EQ(engine.Silences(), silences + 1);
+  EXPECT_TRUE(engine.Done(trois));
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  engine.Shutdown();
+  EXPECT_EQ(engine.Say("quatre"), 0u);  // not queued: nothing to follow
+}
+
+// A voice that only tells whether it speaks.
+class PlainVoice : public FakeVoice {
+ public:
+  std::optional<std::uint64_t> TextsDone() override { return std::nullopt; }
+};
+
+TEST(SpeechEngine, AVoiceThatOnlyTellsWhetherItSpeaksSaysTheFirstTextNotDone) {
+  PlainVoice voice;
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  voice.speaking = true;
+  const auto un = engine.Say("un");
+  const auto deux = engine.Say("deux");
+  ASSERT_TRUE(WaitForSpoken(voice, 2));
+  engine.WaitUntilQuiet();
+  EXPECT_EQ(engine.NowSaying(), un);
+  EXPECT_FALSE(engine.Done(deux));
+  voice.speaking = false;
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  EXPECT_TRUE(engine.Done(un));
+  EXPECT_TRUE(engine.Done(deux));
+  engine.Shutdown();
+}
+
+// The light that follows the voice asks from the user-interface thread while the worker hands
+// texts over and the voice says them.
+TEST(SpeechEngine, AskingWhatIsSaidWhileTextsComeAndGoIsSafe) {
+  FakeVoice voice;
+  voice.HoldTexts(true);
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  std::atomic<bool> stop = false;
+  std::thread sayer([&] {
+    while (!stop) {
+      voice.FinishText();
+      std::this_thread::yield();
+    }
+  });
+  std::vector<speech::SpeechEngine::Ticket> tickets;
+  for (int i = 0; i < 500; ++i) {
+    tickets.push_back(engine.Say(i % 3 == 0 ? "lentement" : "a", i % 3 == 0 ? -6 : -1));
+    const auto now = engine.NowSaying();
+    // Never one that is still waiting in the queue, nor one already done before it.
+    ASSERT_TRUE(now == 0 || (now >= tickets.front() && now <= tickets.back()));
+    if (i % 50 == 0) engine.Silence();
+  }
+  engine.WaitUntilQuiet();
+  stop = true;
+  sayer.join();
+  voice.HoldTexts(false);  // what was left is said
+  engine.Shutdown();
+  for (auto ticket : tickets) EXPECT_TRUE(engine.Done(ticket));
 }
 
 }  // namespace

@@ -46,6 +46,41 @@ gfx::Image FakePictures::Render(const ports::Picture& picture, int width, int he
 void FakeVoice::Speak(const std::u16string& text) {
   std::lock_guard guard(mutex_);
   spoken.push_back(text);
+  spokenRates_.push_back(rate_);
+  ++received_;
+  if (!hold_ || text.empty()) done_ = received_;
+}
+
+void FakeVoice::Purge() {
+  std::lock_guard guard(mutex_);
+  ++purges;
+  done_ = received_;
+}
+
+bool FakeVoice::IsSpeaking() {
+  std::lock_guard guard(mutex_);
+  return speaking || done_ < received_;
+}
+
+void FakeVoice::HoldTexts(bool hold) {
+  std::lock_guard guard(mutex_);
+  hold_ = hold;
+  if (!hold) done_ = received_;
+}
+
+void FakeVoice::FinishText() {
+  std::lock_guard guard(mutex_);
+  if (done_ < received_) ++done_;
+}
+
+std::optional<std::uint64_t> FakeVoice::TextsDone() {
+  std::lock_guard guard(mutex_);
+  return done_;
+}
+
+std::vector<int> FakeVoice::SpokenRates() {
+  std::lock_guard guard(mutex_);
+  return spokenRates_;
 }
 
 std::vector<std::u16string> FakeVoice::Spoken() {
@@ -61,6 +96,7 @@ void FakeVoice::SelectVoice(const std::string& id) {
 void FakeVoice::SetRate(int rate) {
   std::lock_guard guard(mutex_);
   rates.push_back(rate);
+  rate_ = rate;
 }
 
 void FakeVoice::SetVolume(int volume) {
@@ -71,6 +107,7 @@ void FakeVoice::SetVolume(int volume) {
 void FakeVoice::ForgetCalls() {
   std::lock_guard guard(mutex_);
   spoken.clear();
+  spokenRates_.clear();
   selected.clear();
   rates.clear();
   volumes.clear();

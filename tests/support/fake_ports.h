@@ -165,10 +165,17 @@ class FakeVoice : public ports::Voice {
 
   bool IsAvailable() const override { return available; }
   void Speak(const std::u16string& text) override;
-  void Purge() override { ++purges; }
+  void Purge() override;
   void WaitUntilDone() override { ++waits; }
   bool speaking = false;  // what IsSpeaking answers; set by the test on its own thread
-  bool IsSpeaking() override { return speaking; }
+  bool IsSpeaking() override;
+  // Texts are said at once, unless the test holds them: then each waits in the voice until the
+  // test lets it be said (a purge drops them all).
+  void HoldTexts(bool hold);
+  void FinishText();
+  std::optional<std::uint64_t> TextsDone() override;
+  // The rate the voice had when it was handed each text, in order.
+  std::vector<int> SpokenRates();
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;
@@ -185,6 +192,11 @@ class FakeVoice : public ports::Voice {
 
  private:
   std::mutex mutex_;
+  bool hold_ = false;
+  std::uint64_t received_ = 0;
+  std::uint64_t done_ = 0;
+  int rate_ = 0;
+  std::vector<int> spokenRates_;
 };
 
 class FakeVoiceCatalog : public ports::VoiceCatalog {

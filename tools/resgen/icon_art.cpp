@@ -572,6 +572,70 @@ IconDrawing DrawingOf(IconPicture picture) {
                   DrawStroke(p, wave, k == 0 ? kYellow : kWhite, 4.0);
                 }
               }};
+    case PictureReplayWord:
+      return {kIndigoTile, [](QPainter& p) {
+                // The voice, and an arrow going round: once more.
+                DrawShape(p, Speaker().translated(-3, 0), kWhite);
+                QPainterPath arc;
+                const QRectF circle(38, 23, 26, 26);
+                arc.arcMoveTo(circle, 140);
+                arc.arcTo(circle, 140, -290);
+                DrawStroke(p, arc, kYellow, 5);
+                QPainterPath head;
+                head.moveTo(33, 27);
+                head.lineTo(45, 24);
+                head.lineTo(38, 35);
+                head.closeSubpath();
+                DrawShape(p, head, kYellow);
+              }};
+    case PictureReplaySlow:
+      return {kIndigoTile, [](QPainter& p) {
+                // A snail: the word said slowly.
+                QPainterPath body;
+                body.addRoundedRect(QRectF(8, 48, 58, 10), 5, 5);
+                QPainterPath head;
+                head.addEllipse(QPointF(14, 46), 6, 7);
+                DrawShape(p, body.united(head), kWhite);
+                DrawStroke(
+                    p,
+                    [] {
+                      QPainterPath horns;
+                      horns.moveTo(12, 40);
+                      horns.lineTo(9, 29);
+                      horns.moveTo(16, 40);
+                      horns.lineTo(20, 29);
+                      return horns;
+                    }(),
+                    kWhite, 2.5);
+                QPainterPath shell;
+                shell.addEllipse(QPointF(42, 34), 17, 17);
+                DrawShape(p, shell, kYellow);
+                QPainterPath spiral;
+                spiral.moveTo(42, 34);
+                for (int step = 1; step <= 40; ++step) {
+                  const double turn = step / 40.0 * 2.2 * 2 * kPi;
+                  const double radius = 1.0 + step * 0.32;
+                  spiral.lineTo(42 + radius * std::cos(turn), 34 + radius * std::sin(turn));
+                }
+                p.setBrush(Qt::NoBrush);
+                p.setPen(QPen(kIndigoTile, 2.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                p.drawPath(spiral);
+              }};
+    case PictureReplayLetters:
+      return {kIndigoTile, [](QPainter& p) {
+                // Three letters apart from each other: the word letter by letter.
+                const QString letters[] = {QStringLiteral("a"), QStringLiteral("b"),
+                                           QStringLiteral("c")};
+                for (int i = 0; i < 3; ++i) {
+                  const QRectF tile(6 + i * 21.5, 22, 17, 28);
+                  QPainterPath shape;
+                  shape.addRoundedRect(tile, 3, 3);
+                  DrawShape(p, shape, i == 1 ? kYellow : kWhite);
+                  p.setPen(Qt::NoPen);
+                  p.setBrush(kIndigoTile.darker(120));
+                  p.drawPath(Text(letters[i], 22, tile.center()));
+                }
+              }};
     case kIconPictureCount:
       break;
   }

@@ -1,6 +1,8 @@
 #include "platform/linux/espeak_voice.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace platform {
 
@@ -42,10 +44,13 @@ std::unique_ptr<EspeakVoice> EspeakVoice::Open(std::string& note) {
 }
 
 void EspeakVoice::Speak(const std::u16string& text) {
-  if (text.empty()) return;
   std::lock_guard guard(lock_);
-  if (stopping_) return;
-  queue_.push_back({text, generation_.load()});
+  const std::uint64_t number = received_++;
+  if (text.empty() || stopping_) {
+    Done(number);
+    return;
+  }
+  queue_.push_back({text, settings_, generation_.load(), number});
   wake_.notify_one();
 }
 
@@ -53,6 +58,17 @@ void EspeakVoice::Purge() {
   std::lock_guard guard(lock_);
   queue_.clear();
   ++generation_;
+  // The text being said is cut at its next piece: it counts as done now, with all the others.
+  if (received_ > 0) Done(received_ - 1);
+}
+
+void EspeakVoice::Done(std::uint64_t number) {
+  textsDone_ = std::max(textsDone_, number + 1);
+}
+
+std::optional<std::uint64_t> EspeakVoice::TextsDone() {
+  std::lock_guard guard(lock_);
+  return textsDone_;
 }
 
 void EspeakVoice::WaitUntilDone() {
@@ -98,10 +114,9 @@ void EspeakVoice::Work() {
     if (stopping_) break;
     const Request request = std::move(queue_.front());
     queue_.pop_front();
-    const SynthesisSettings settings = settings_;
     busy_ = true;
     guard.unlock();
-    const bool whole = Say(request, settings);
+    const bool whole = Say(request);
     guard.lock();
     if (whole && queue_.empty()) {
       // Done means heard: the last pieces are still in the device.
@@ -109,6 +124,7 @@ void EspeakVoice::Work() {
       output_->Drain();
       guard.lock();
     }
+    Done(request.number);
     if (queue_.empty()) {
       busy_ = false;
       done_.notify_all();
@@ -118,22 +134,57 @@ void EspeakVoice::Work() {
   done_.notify_all();
 }
 
-bool EspeakVoice::Say(const Request& request, const SynthesisSettings& settings) {
+namespace {
+
+// espeak-ng ends every text with the pause of a sentence's end (close to half a second at the
+// usual rate, a second when slow). Heard between two texts it is the pause it is meant to be;
+// after the last one nobody hears it, and waiting for it would keep the voice "speaking" for
+// nothing: letters named one by one would stand a second apart.
+bool Loud(std::int16_t sample) {
+  return sample > 16 || sample < -16;
+}
+
+}  // namespace
+
+bool EspeakVoice::Say(const Request& request) {
   auto current = [&] { return generation_.load() == request.generation; };
   if (!current()) return false;
   bool heard = true;
-  library_.Synthesise(request.text, settings,
-                      [&](std::span<const std::int16_t> samples, int sampleRate) {
-                        if (!current()) return false;
-                        if (!output_->Open(sampleRate) || !output_->Write(samples)) {
-                          heard = false;
-                          return false;
-                        }
-                        return current();
-                      });
+  // The silence after the last sound so far, held back until more sound follows it.
+  std::vector<std::int16_t> quiet;
+  int quietRate = 0;
+  auto write = [&](std::span<const std::int16_t> samples, int sampleRate) {
+    if (samples.empty()) return true;
+    if (output_->Open(sampleRate) && output_->Write(samples)) return true;
+    heard = false;
+    return false;
+  };
+  library_.Synthesise(
+      request.text, request.settings, [&](std::span<const std::int16_t> samples, int sampleRate) {
+        if (!current()) return false;
+        const auto last = std::find_if(samples.rbegin(), samples.rend(), Loud);
+        const auto end = static_cast<std::size_t>(samples.rend() - last);
+        if (end > 0) {
+          if (!write(quiet, quietRate)) return false;
+          quiet.clear();
+          if (!write(samples.first(end), sampleRate)) return false;
+        }
+        quiet.insert(quiet.end(), samples.begin() + static_cast<std::ptrdiff_t>(end),
+                     samples.end());
+        quietRate = sampleRate;
+        return current();
+      });
   if (!current()) {
     output_->Flush();
     return false;
+  }
+  if (heard && !quiet.empty()) {
+    bool followed = false;
+    {
+      std::lock_guard guard(lock_);
+      followed = !queue_.empty();
+    }
+    if (followed) write(quiet, quietRate);
   }
   // The device went away: this text is lost, the next one opens it again.
   if (!heard) output_->Close();

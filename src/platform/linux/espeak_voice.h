@@ -17,8 +17,9 @@ namespace platform {
 
 // The voice of espeak-ng. Texts wait in its own queue; its worker says them one after the other,
 // synthesising a piece at a time into the audio output, so a purge cuts the voice within a piece
-// and waiting until done means until the last sample has been heard. The settings are taken by
-// the worker at the start of each text, so the user-interface thread never waits for espeak-ng.
+// and waiting until done means until the last sample has been heard. Each text keeps the settings
+// it was handed with (a text can be said at its own rate), and the user-interface thread never
+// waits for espeak-ng.
 class EspeakVoice final : public ports::Voice {
  public:
   EspeakVoice(EspeakLibrary& library, std::unique_ptr<AudioOutput> output,
@@ -36,6 +37,7 @@ class EspeakVoice final : public ports::Voice {
   void Purge() override;
   void WaitUntilDone() override;
   bool IsSpeaking() override;
+  std::optional<std::uint64_t> TextsDone() override;
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;
@@ -47,12 +49,16 @@ class EspeakVoice final : public ports::Voice {
  private:
   struct Request {
     std::u16string text;
+    SynthesisSettings settings;
     std::uint64_t generation = 0;
+    std::uint64_t number = 0;  // counted from 0 in the order the texts came
   };
 
   void Work();
   // Says one text; false when a purge cut it.
-  bool Say(const Request& request, const SynthesisSettings& settings);
+  bool Say(const Request& request);
+  // Under lock_: the texts up to this one are heard or dropped.
+  void Done(std::uint64_t number);
 
   EspeakLibrary& library_;
   std::unique_ptr<AudioOutput> output_;  // the worker's alone once it runs
@@ -65,6 +71,8 @@ class EspeakVoice final : public ports::Voice {
   SynthesisSettings settings_;
   bool busy_ = false;
   bool stopping_ = false;
+  std::uint64_t received_ = 0;   // texts handed to Speak
+  std::uint64_t textsDone_ = 0;  // texts heard or dropped, as TextsDone counts them
   // Each purge starts a new generation; the worker drops what belongs to an older one.
   std::atomic<std::uint64_t> generation_ = 0;
 

@@ -1,0 +1,84 @@
+#include "exercises/spoken_sequence.h"
+
+#include <utility>
+
+namespace exercises {
+
+SpokenSequence::SpokenSequence(speech::SpeechEngine& speech, ports::Timers& timers, int timerId,
+                               std::function<void(const std::vector<grid::GridCell>&)> changed)
+    : speech_(speech), timers_(timers), timerId_(timerId), changed_(std::move(changed)) {}
+
+void SpokenSequence::Play(std::vector<SpokenUnit> units, int pauseMs) {
+  Stop();
+  if (units.empty()) return;
+  speech_.Silence();
+  silences_ = speech_.Silences();
+  units_ = std::move(units);
+  index_ = 0;
+  pauseMs_ = pauseMs;
+  SayCurrent();
+}
+
+void SpokenSequence::Stop() {
+  Light({});
+  if (!Playing()) return;
+  units_.clear();
+  index_ = 0;
+  ticket_ = 0;
+  pausing_ = false;
+  timers_.Kill(timerId_);
+}
+
+void SpokenSequence::SayCurrent() {
+  const SpokenUnit& unit = units_[index_];
+  pausing_ = false;
+  ticket_ = speech_.Say(unit.text, unit.rate);
+  if (ticket_ == 0) {
+    // No voice, or a voice that takes nothing more: nothing will be heard.
+    Stop();
+    return;
+  }
+  timers_.Start(timerId_, kLookMs);
+}
+
+void SpokenSequence::OnTimer() {
+  if (!Playing()) {
+    timers_.Kill(timerId_);
+    return;
+  }
+  if (speech_.Silences() != silences_) {
+    Stop();
+    return;
+  }
+  if (pausing_) {
+    ++index_;
+    SayCurrent();
+    return;
+  }
+  if (speech_.NowSaying() == ticket_) {
+    Light(units_[index_].cells);
+    return;
+  }
+  // Not begun yet: the voice is still saying what it had before.
+  if (!speech_.Done(ticket_)) return;
+  Light({});
+  if (index_ + 1 >= units_.size()) {
+    Stop();
+  } else if (pauseMs_ <= 0) {
+    ++index_;
+    SayCurrent();
+  } else {
+    pausing_ = true;
+    timers_.Start(timerId_, pauseMs_);
+  }
+}
+
+void SpokenSequence::Light(const std::vector<grid::GridCell>& cells) {
+  if (cells == lit_) return;
+  std::vector<grid::GridCell> changed = std::move(lit_);
+  lit_ = cells;
+  changed.insert(changed.end(), lit_.begin(), lit_.end());
+  if (changed_ && !changed.empty()) changed_(changed);
+}
+
+}  // namespace exercises
