@@ -12,7 +12,7 @@ namespace app {
 namespace fs = std::filesystem;
 
 CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolder,
-                           fs::path dataFolder)
+                           fs::path dataFolder, notebook::LockOwner owner)
     : platform_(platformPorts),
       voice_(platformPorts.voice, platformPorts.sound, programFolder),
       tooltips_(platformPorts.window, platformPorts.dialogHost),
@@ -35,7 +35,9 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       rewards_({backBuffer_.image, backBuffer_.valid, platformPorts.window}, platformPorts.clock,
                platformPorts.sound, platformPorts.timers, random_, state_, dialogs_.settings,
                wordList_, board_.grid),
-      modules_(WritingParts(), PuzzleParts(), ModuleSteps()) {
+      class_(platformPorts.clock, platformPorts.dialogs, dataFolder, std::move(owner)),
+      eleves_(platformPorts.dialogHost, platformPorts.dialogs, class_),
+      modules_(WritingParts(), PuzzleParts(), ChooserParts(), ModuleSteps()) {
   voice_.speech.Start();
 
   state_.programFolder = std::move(programFolder);
@@ -47,6 +49,12 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   state_.mathTextPath = state_.dataFolder / "defautm";
   state_.puzzleStatePath = state_.dataFolder / "defautpuz";
   state_.picturePath = state_.programFolder / puzzle::kPictureFolder / puzzle::kDefaultPictureFile;
+
+  // The program works in the data folder, or in the folder of the class's only child; a class
+  // of several children starts on "Qui travaille ?".
+  class_.SetHooks(ClassParts());
+  const ClassSession::Start start = class_.Open();
+  SetWorkPaths(start.folder);
 
   trace_.Line("dlgopenlist2\n");
   dialogs_.list.autoAdvanceSelection = 0;
@@ -99,6 +107,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   modules_.list.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
     rewards_.PlayWordReward(cells);
   };
+  if (start.chooser) modules_.switcher.StartOn(ModuleId::kQuiTravaille);
 }
 
 CScribixView::~CScribixView() {
@@ -109,6 +118,7 @@ int CScribixView::OnCreate() {
   platform_.timers.Start(base::kTimerAnimation, 50);
   platform_.timers.Start(base::kTimerFirstRun, 600);
   platform_.timers.Start(base::kTimerTooltip, 500);
+  platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
   return 0;
 }
 
@@ -140,6 +150,7 @@ void CScribixView::FirstRunInit() {
   settingsFile_.loading = remembered;
 
   keyboardLook_.FitWindowToContent();
+  class_.TellPending();
 }
 
 exercises::WritingContext CScribixView::WritingParts() {
@@ -171,6 +182,7 @@ exercises::WritingModule* CScribixView::Writing() {
     case ModuleId::kMathematique:
       return &modules_.math;
     case ModuleId::kPuzzle:
+    case ModuleId::kQuiTravaille:
       break;
   }
   return nullptr;

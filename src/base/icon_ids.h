@@ -32,6 +32,8 @@ enum IconId : int {
   IconManual,
   IconQuit,
   IconClear,
+  // Back to "Qui travaille ?", where another child of the class takes the computer.
+  IconWhoWorks,
   kIconCount
 };
 
@@ -65,6 +67,7 @@ enum IconPicture : int {
   PicturePlay,
   PictureStop,
   PicturePuzzleSolution,
+  PictureWhoWorks,
   kIconPictureCount
 };
 

@@ -16,6 +16,7 @@ enum TimerId : int {
   kTimerBlink = 997,     // celebrations
   kTimerFixedSuccess = 998,
   kTimerWordSuccess = 999,
+  kTimerProfileLock = 30,  // 60 s: the child's folder is still ours, for the other computers
 };
 
 enum class TimerOwner {
@@ -25,6 +26,7 @@ enum class TimerOwner {
   kDictation,    // the Liste module
   kTileInput,    // the writing modules' tiles
   kCelebration,  // the rewards for a solved word or text
+  kProfileLock,  // the lock on the working child's folder
 };
 
 struct TimerUse {
@@ -32,7 +34,7 @@ struct TimerUse {
   TimerOwner owner;
 };
 
-inline constexpr std::array<TimerUse, 8> kTimers = {{
+inline constexpr std::array<TimerUse, 9> kTimers = {{
     {kTimerAnimation, TimerOwner::kAnimation},
     {kTimerTooltip, TimerOwner::kTooltips},
     {kTimerNextWord, TimerOwner::kDictation},
@@ -41,6 +43,7 @@ inline constexpr std::array<TimerUse, 8> kTimers = {{
     {kTimerBlink, TimerOwner::kCelebration},
     {kTimerFixedSuccess, TimerOwner::kCelebration},
     {kTimerWordSuccess, TimerOwner::kCelebration},
+    {kTimerProfileLock, TimerOwner::kProfileLock},
 }};
 
 constexpr std::optional<TimerOwner> OwnerOf(int id) {
