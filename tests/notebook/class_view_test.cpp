@@ -50,7 +50,7 @@ void Write(ViewHarness& h, const std::string& text) {
   h.View().Parts().editorDialog.OnTextChanged(text, 0, 0);
 }
 
-TEST(Class, WithNoChildTheProgramStartsAsItAlwaysDid) {
+TEST(ClassView, WithNoChildTheProgramStartsAsItAlwaysDid) {
   ViewHarness h;
   Start(h);
   EXPECT_EQ(h.View().ActiveModule(), ModuleId::kFrancais);
@@ -59,7 +59,7 @@ TEST(Class, WithNoChildTheProgramStartsAsItAlwaysDid) {
   EXPECT_EQ(h.View().Parts().state.frenchTextPath, h.data / "defautabc");
 }
 
-TEST(Class, ThreeChildrenFindTheirNamesAndEachTheirOwnWork) {
+TEST(ClassView, ThreeChildrenFindTheirNamesAndEachTheirOwnWork) {
   ViewHarness h;
   MakeClass(h.data.Path(), 3);
   Start(h);
@@ -75,11 +75,12 @@ TEST(Class, ThreeChildrenFindTheirNamesAndEachTheirOwnWork) {
 
   // The mouse comes onto a button: its name is said once, however long it moves there.
   h.MoveTo({5, 800}, ButtonOf(h, 0), 4);
-  view.OnMouseMove(0, ButtonOf(h, 0) + gfx::Point{3, 2});
+  view.OnMouseMove(0, {ButtonOf(h, 0).x + 3, ButtonOf(h, 0).y + 2});
   EXPECT_EQ(h.Spoken(), std::vector<std::string>{kNames[0]});
   h.MoveTo(ButtonOf(h, 0), ButtonOf(h, 1), 6);
-  EXPECT_EQ(h.Spoken().back(), kNames[1]);
-  EXPECT_EQ(std::count(h.Spoken().begin(), h.Spoken().end(), kNames[0]), 1);
+  const std::vector<std::string> spoken = h.Spoken();
+  EXPECT_EQ(spoken.back(), kNames[1]);
+  EXPECT_EQ(std::count(spoken.begin(), spoken.end(), kNames[0]), 1);
 
   // Léa writes, goes back to the buttons, and Zoé finds her own empty grid.
   h.Click(ButtonOf(h, 0));
@@ -118,7 +119,7 @@ TEST(Class, ThreeChildrenFindTheirNamesAndEachTheirOwnWork) {
   EXPECT_EQ(view.Parts().state.puzzleStatePath, h.data / "malik" / "defautpuz");
 }
 
-TEST(Class, TheFirstChildAddedTakesTheWorkOnScreenAndTheProgramGoesOnThere) {
+TEST(ClassView, TheFirstChildAddedTakesTheWorkOnScreenAndTheProgramGoesOnThere) {
   ViewHarness h;
   Start(h);
   app::CScribixView& view = h.View();
@@ -154,7 +155,7 @@ TEST(Class, TheFirstChildAddedTakesTheWorkOnScreenAndTheProgramGoesOnThere) {
   EXPECT_EQ(view.Parts().classSession.Book().Count(), 1u);
 }
 
-TEST(Class, TwoProgramsSharingTheClassFolderNeverWorkInOneChildsFolderAtOnce) {
+TEST(ClassView, TwoProgramsSharingTheClassFolderNeverWorkInOneChildsFolderAtOnce) {
   ViewHarness first;
   MakeClass(first.data.Path(), 2);
   ViewHarness second;
@@ -204,7 +205,7 @@ TEST(Class, TwoProgramsSharingTheClassFolderNeverWorkInOneChildsFolderAtOnce) {
   EXPECT_EQ(ReadBytes(first.data / "lea" / "defautabc").find("perdu"), std::string::npos);
 }
 
-TEST(Class, AnOnlyChildAtWorkElsewhereGetsTheButtonsAndIsTold) {
+TEST(ClassView, AnOnlyChildAtWorkElsewhereGetsTheButtonsAndIsTold) {
   ViewHarness first;
   MakeClass(first.data.Path(), 1);
   Start(first);

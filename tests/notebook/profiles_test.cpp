@@ -69,7 +69,7 @@ TEST(ProfilesFile, KeepsNamesAndLooksAndRefusesFoldersOutsideTheClass) {
   EXPECT_EQ(hostile[1].look, 0);
 }
 
-class Class : public ::testing::Test {
+class ClassFolderOnDisk : public ::testing::Test {
  protected:
   void SetUp() override {
     work = folder / "travail";
@@ -89,7 +89,7 @@ class Class : public ::testing::Test {
   ProfileBook book;
 };
 
-TEST_F(Class, TheFirstChildTakesTheWorkAlreadyDoneAndTheSecondStartsAfresh) {
+TEST_F(ClassFolderOnDisk, TheFirstChildTakesTheWorkAlreadyDoneAndTheSecondStartsAfresh) {
   EXPECT_FALSE(
       book.Add("L\xE9"
                "a",
@@ -109,7 +109,7 @@ TEST_F(Class, TheFirstChildTakesTheWorkAlreadyDoneAndTheSecondStartsAfresh) {
   EXPECT_EQ(again.FolderOf(1), folder / "zoe");
 }
 
-TEST_F(Class, AMoveThatFailsHalfwayLeavesEveryFileWhereItWas) {
+TEST_F(ClassFolderOnDisk, AMoveThatFailsHalfwayLeavesEveryFileWhereItWas) {
   int moves = 0;
   book.mover = [&](const fs::path& from, const fs::path& to) {
     return ++moves != 3 && notebook::MoveFileSafely(from, to);
@@ -125,7 +125,7 @@ TEST_F(Class, AMoveThatFailsHalfwayLeavesEveryFileWhereItWas) {
   EXPECT_FALSE(fs::exists(folder / "lea"));
 }
 
-TEST_F(Class, AListThatCannotBeWrittenUndoesTheAddition) {
+TEST_F(ClassFolderOnDisk, AListThatCannotBeWrittenUndoesTheAddition) {
   // Something that is not a file stands where the list goes.
   fs::create_directories(folder / notebook::kProfilesFile / "x");
   ASSERT_TRUE(
@@ -137,7 +137,7 @@ TEST_F(Class, AListThatCannotBeWrittenUndoesTheAddition) {
   EXPECT_FALSE(fs::exists(folder / "lea"));
 }
 
-TEST_F(Class, AClassFolderWhereNothingCanBeCreatedChangesNothing) {
+TEST_F(ClassFolderOnDisk, AClassFolderWhereNothingCanBeCreatedChangesNothing) {
   WriteBytes(folder / "fichier", "pas un dossier");
   ProfileBook onFile;
   onFile.Load(folder / "fichier", work);
@@ -161,7 +161,7 @@ TEST_F(Class, AClassFolderWhereNothingCanBeCreatedChangesNothing) {
   fs::permissions(folder / "lecture-seule", fs::perms::owner_all);
 }
 
-TEST_F(Class, NamesAreOneEachAndFoldersStayWhenRenamed) {
+TEST_F(ClassFolderOnDisk, NamesAreOneEachAndFoldersStayWhenRenamed) {
   EXPECT_FALSE(
       book.Add("L\xE9"
                "a",
@@ -186,7 +186,7 @@ TEST_F(Class, NamesAreOneEachAndFoldersStayWhenRenamed) {
             "a-Rose");
 }
 
-TEST_F(Class, ARemovedChildsWorkIsKeptAside) {
+TEST_F(ClassFolderOnDisk, ARemovedChildsWorkIsKeptAside) {
   ASSERT_FALSE(
       book.Add("L\xE9"
                "a",
