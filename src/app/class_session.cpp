@@ -49,6 +49,8 @@ ClassSession::Start ClassSession::Open() {
   book_.Load(classFolder, dataFolder_);
   if (book_.Count() == 0) return {dataFolder_, false};
   if (book_.Count() == 1) {
+    // A child's folder removed by hand is made again, empty.
+    fs::create_directories(book_.FolderOf(0), error);
     const auto taken = lock_.Take(book_.FolderOf(0));
     if (taken.outcome == notebook::ProfileLock::Outcome::kTaken) {
       current_ = 0;
@@ -84,6 +86,8 @@ std::string ClassSession::HeldMessage(std::size_t child, const notebook::LockOwn
 bool ClassSession::Choose(std::size_t child) {
   if (child >= book_.Count()) return false;
   const fs::path folder = book_.FolderOf(child);
+  std::error_code error;
+  fs::create_directories(folder, error);
   const auto taken = lock_.Take(folder);
   if (taken.outcome == notebook::ProfileLock::Outcome::kHeldElsewhere) {
     Tell(HeldMessage(child, taken.holder));

@@ -27,7 +27,8 @@ void CEleves::OnAdd() {
   const std::size_t before = session_.Book().Count();
   const auto error = session_.Add(nameText, lookSelection);
   if (!error) {
-    selection = static_cast<std::int32_t>(before);
+    // Nothing selected: the picture chosen next is the next child's.
+    selection = -1;
     nameText.clear();
     // The next child gets the next picture, so that a class of eight has eight.
     lookSelection = static_cast<std::int32_t>((before + 1) % notebook::kLookCount);

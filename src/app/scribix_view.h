@@ -118,6 +118,8 @@ class CScribixView {
   // The work of that folder: its settings and Français with its text.
   void WorkIn(const std::filesystem::path& folder);
   gfx::Rect HandleChooserClick(unsigned flags, gfx::Point point);
+  // The question of the children's buttons, said for those who cannot read it.
+  void AskWhoWorks();
 
   // Life, layout and timers.
   void FirstRunInit();

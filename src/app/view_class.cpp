@@ -31,6 +31,12 @@ void CScribixView::WorkIn(const fs::path& folder) {
   platform_.window.InvalidateAll(true);
 }
 
+void CScribixView::AskWhoWorks() {
+  if (state_.soundOn != 1) return;
+  voice_.speech.Silence();
+  voice_.speech.Speak(notebook::ProfileChooser::kTitle);
+}
+
 void CScribixView::GoToChooser() {
   class_.BackToChooser();
 }
@@ -43,11 +49,16 @@ ClassHooks CScribixView::ClassParts() {
     board_.held.selectedPiece = -1;
     modules_.switcher.Select(ModuleId::kQuiTravaille, saveWork);
     platform_.window.InvalidateAll(true);
+    AskWhoWorks();
   };
   hooks.workIn = [this](const fs::path& folder) { WorkIn(folder); };
   hooks.saveWork = [this] { SaveModuleText(); };
   hooks.pointPathsAt = [this](const fs::path& folder) {
     SetWorkPaths(folder);
+    // The first child of the class: their folder is this program's from now on.
+    if (class_.Book().Count() > 0) {
+      platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
+    }
     // The chooser's icon comes or goes with the second child.
     platform_.window.InvalidateAll(true);
   };

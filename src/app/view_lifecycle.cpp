@@ -118,7 +118,10 @@ int CScribixView::OnCreate() {
   platform_.timers.Start(base::kTimerAnimation, 50);
   platform_.timers.Start(base::kTimerFirstRun, 600);
   platform_.timers.Start(base::kTimerTooltip, 500);
-  platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
+  // A class's child keeps their folder for this program while it runs.
+  if (class_.Book().Count() > 0) {
+    platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
+  }
   return 0;
 }
 
@@ -150,6 +153,7 @@ void CScribixView::FirstRunInit() {
   settingsFile_.loading = remembered;
 
   keyboardLook_.FitWindowToContent();
+  if (ActiveModule() == ModuleId::kQuiTravaille) AskWhoWorks();
   class_.TellPending();
 }
 

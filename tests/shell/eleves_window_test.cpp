@@ -53,6 +53,7 @@ TEST(ElevesWindow, TheTeacherAddsChildrenWithTheirPicturesAndChoosesTheClassFold
   ASSERT_EQ(window->Children()->count(), 2);
   EXPECT_EQ(window->Children()->item(1)->text(), shell::ToQt("Zo\xE9"));
   const auto& children = scribix->View()->Parts().classSession.Book().Children();
+  EXPECT_EQ(children[0].look, 0);
   EXPECT_EQ(children[1].look, 5);
   EXPECT_TRUE(fs::is_directory(data / "zoe"));
   // Léa, the first, works on: the second child brings the icon back to the names.
