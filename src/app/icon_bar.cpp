@@ -143,6 +143,7 @@ void IconBar::UpdateRects(gfx::Size client) {
     from = icon.right + kIconGap;
   }
   rect(IconClear) = gfx::Rect::FromSize(r - s - 5, b - s - 5, s, s);
+  rect(IconWhoWorks) = gfx::Rect::FromSize(r - s - 5, b - 2 * s - 15, s, s);
 }
 
 int IconBar::NarrowestWidth() const {
@@ -150,7 +151,7 @@ int IconBar::NarrowestWidth() const {
   int leftEnd = 0;
   for (int i = 0; i < kIconCount; ++i) {
     const auto id = static_cast<IconId>(i);
-    if (id == IconClear ||
+    if (id == IconClear || id == IconWhoWorks ||
         std::find(std::begin(kRightIcons), std::end(kRightIcons), id) != std::end(kRightIcons)) {
       continue;
     }

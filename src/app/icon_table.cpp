@@ -13,7 +13,8 @@ std::span<const IconCommand> IconTable::Rows() {
   using enum IconRepaint;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconCommand, 25> kRows = {{
+  constexpr ModuleSet kChooser = In(ModuleId::kQuiTravaille);
+  static const std::array<IconCommand, 29> kRows = {{
       // The dictation's own icons. A button the teacher hid does nothing where it stood.
       {IconHelp, kList,
        [](V& v) {
@@ -93,6 +94,20 @@ std::span<const IconCommand> IconTable::Rows() {
       {IconReplayLetters, kList,
        [](V& v) { v.modules_.list.Dictation().ReplayEntry(exercises::Replay::kLetterByLetter); },
        true, kNothing},
+      // Back to the children's buttons, where a class of several children has them.
+      {IconWhoWorks, kEveryModule, [](V& v) { v.GoToChooser(); }, true, kNothing, false,
+       [](const V& v) { return v.class_.ShowsChooserIcon(); }},
+      // "Qui travaille ?": the sound, the manual, and the settings where the teacher finds the
+      // children.
+      {IconSound, kChooser, nullptr, true, kIcon},
+      {IconManual, kChooser, [](V& v) { v.OpenManual(); }, true, kNothing},
+      {IconSettings, kChooser,
+       [](V& v) {
+         v.platform_.dialogHost.Hide(ports::DialogId::kSettings);
+         v.platform_.dialogHost.Show(ports::DialogId::kSettings);
+         v.platform_.dialogHost.Raise(ports::DialogId::kSettings);
+       },
+       true, kNothing},
   }};
   return kRows;
 }
@@ -101,7 +116,8 @@ std::span<const IconFace> IconTable::Faces() {
   using V = CScribixView;
   constexpr ModuleSet kList = In(ModuleId::kListe);
   constexpr ModuleSet kPuzzle = In(ModuleId::kPuzzle);
-  static const std::array<IconFace, 33> kFaces = {{
+  constexpr ModuleSet kChooser = In(ModuleId::kQuiTravaille);
+  static const std::array<IconFace, 38> kFaces = {{
       // Every module's.
       {IconSound, kEveryModule, nullptr,
        [](const V& v) {
@@ -169,6 +185,16 @@ std::span<const IconFace> IconTable::Faces() {
       {IconReplayLetters, kList,
        "R\xE9\xE9"
        "couter lettre par lettre"},
+      // Drawn only for a class of several children; nowhere else has it a tooltip.
+      {IconWhoWorks, kEveryModule, nullptr,
+       [](const V& v) -> const char* {
+         return v.class_.ShowsChooserIcon() ? "Qui travaille ?" : nullptr;
+       }},
+      {IconQuit, kChooser, "Quitter Scribix"},
+      {IconManual, kChooser, "Manuel utilisateur Scribix"},
+      {IconSettings, kChooser, "Configuration"},
+      {IconSound, kChooser, nullptr,
+       [](const V& v) { return v.state_.soundOn == 1 ? "Couper le son" : "R\xE9tablir le son"; }},
   }};
   return kFaces;
 }

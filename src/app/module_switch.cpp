@@ -21,20 +21,33 @@ bool PausesBetween(ModuleId left, ModuleId next) {
 
 }  // namespace
 
-ModuleSwitch::ModuleSwitch(std::array<base::Module*, 4> modules, Steps steps)
+ModuleSwitch::ModuleSwitch(std::array<base::Module*, 5> modules, Steps steps)
     : modules_(modules), steps_(std::move(steps)) {}
 
-void ModuleSwitch::Select(ModuleId next) {
-  const ModuleId left = active_;
-  if (next == left) return;
+void ModuleSwitch::Select(ModuleId next, bool saveWork) {
+  if (next == active_) return;
+  // The modules see past "Qui travaille ?": they are left for it as for another module, and
+  // the one entered after it takes over the keys or pieces the one before it left.
+  const ModuleId left = active_ == ModuleId::kQuiTravaille ? beforeChooser_ : active_;
+  if (next == ModuleId::kQuiTravaille) beforeChooser_ = active_;
   base::Module& leaving = Active();
-  leaving.SaveWork();
-  if (PausesBetween(left, next)) steps_.pause(kModuleSwitchPauseMs);
+  if (saveWork) leaving.SaveWork();
+  if (active_ != ModuleId::kQuiTravaille && next != ModuleId::kQuiTravaille &&
+      PausesBetween(left, next)) {
+    steps_.pause(kModuleSwitchPauseMs);
+  }
   leaving.Leave(next);
-  if (steps_.afterLeave) steps_.afterLeave(left, next);
+  if (steps_.afterLeave) steps_.afterLeave(active_, next);
   active_ = next;
   Active().Enter(left, steps_.layOutKeyboard);
   if (steps_.afterEnter) steps_.afterEnter(left, next);
+}
+
+void ModuleSwitch::StartOn(ModuleId first) {
+  if (first == active_) return;
+  beforeChooser_ = active_;
+  active_ = first;
+  Active().Enter(beforeChooser_, steps_.layOutKeyboard);
 }
 
 ModuleSwitch::Steps CScribixView::ModuleSteps() {
@@ -91,6 +104,8 @@ bool CScribixView::QuitProgram() {
       platform_.dialogs.MessageBox("Voulez-vous quitter Scribix ?", "Confirmation",
                                    ports::MessageButtons::kYesNo, ports::MessageIcon::kInformation);
   if (answer != ports::MessageAnswer::kYes) return false;
+  // The child's folder is free for the other computers of the class.
+  class_.Close();
   platform_.window.EndProgram();
   return true;
 }

@@ -22,20 +22,27 @@ class ModuleSwitch {
   };
 
   // The modules by ModuleId; Français is active.
-  ModuleSwitch(std::array<base::Module*, 4> modules, Steps steps);
+  ModuleSwitch(std::array<base::Module*, 5> modules, Steps steps);
 
   base::ModuleId ActiveId() const { return active_; }
   base::Module& Active() const { return *modules_[static_cast<std::size_t>(active_)]; }
 
-  // Nothing happens when `next` is already active.
-  void Select(base::ModuleId next);
+  // Nothing happens when `next` is already active. Without `saveWork` the work of the module
+  // left is not saved (it was saved already, or it is no longer this program's to save).
+  void Select(base::ModuleId next, bool saveWork = true);
   // The active module's work, kept as leaving it keeps it.
   void SaveWork() const { Active().SaveWork(); }
+  // The program starts on `first` instead of Français, with Français's keys laid out and no
+  // work loaded yet.
+  void StartOn(base::ModuleId first);
 
  private:
-  std::array<base::Module*, 4> modules_;
+  std::array<base::Module*, 5> modules_;
   Steps steps_;
   base::ModuleId active_ = base::ModuleId::kFrancais;
+  // The module whose keys or pieces stay in place while "Qui travaille ?" is shown: the module
+  // entered after it takes over from that one.
+  base::ModuleId beforeChooser_ = base::ModuleId::kFrancais;
 };
 
 }  // namespace app

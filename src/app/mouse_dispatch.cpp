@@ -20,8 +20,14 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
   // A press puts the tooltip away; it comes back once the mouse rests again.
   tooltips_.HideShown();
   PressFeedback(point);
-  const gfx::Rect area = ActiveModule() == ModuleId::kPuzzle ? HandlePuzzleClick(flags, point)
-                                                             : HandleClick(flags, point);
+  gfx::Rect area;
+  if (ActiveModule() == ModuleId::kPuzzle) {
+    area = HandlePuzzleClick(flags, point);
+  } else if (ActiveModule() == ModuleId::kQuiTravaille) {
+    area = HandleChooserClick(flags, point);
+  } else {
+    area = HandleClick(flags, point);
+  }
   if (!area.IsEmpty()) platform_.window.Invalidate(area, true);
 }
 

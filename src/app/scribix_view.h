@@ -8,7 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/class_session.h"
 #include "app/dialog_actions.h"
+#include "app/eleves_dialog.h"
 #include "app/icon_bar.h"
 #include "app/icon_table.h"
 #include "app/keyboard_look.h"
@@ -26,6 +28,8 @@
 #include "exercises/writing_module.h"
 #include "gfx/canvas.h"
 #include "gfx/image.h"
+#include "notebook/profile_chooser.h"
+#include "notebook/profile_lock.h"
 #include "ports/platform.h"
 #include "puzzle/puzzle_module.h"
 
@@ -36,8 +40,10 @@ namespace app {
 // part that deals with it.
 class CScribixView {
  public:
+  // `owner` names this program in the lock of the child's folder, for the other computers of
+  // the class.
   CScribixView(ports::Platform& platform, std::filesystem::path programFolder,
-               std::filesystem::path dataFolder);
+               std::filesystem::path dataFolder, notebook::LockOwner owner = {});
   ~CScribixView();
 
   // Window messages.
@@ -62,6 +68,8 @@ class CScribixView {
   void WriteSettings() { dialogActions_.SaveSettings(); }
   // Saves the work of the active module, as quitting does.
   void SaveModuleText();
+  // The icon back to "Qui travaille ?": the child's work saved, the child's folder free.
+  void GoToChooser();
   // Blocks for ms milliseconds; gives the time waited.
   int Delay(int ms);
 
@@ -102,6 +110,17 @@ class CScribixView {
   puzzle::PuzzleContext PuzzleParts();
   void ShowPuzzleSolution();
 
+  // The children of the class.
+  ClassHooks ClassParts();
+  notebook::ChooserContext ChooserParts();
+  // The files of that folder are the ones the program reads and writes from now on.
+  void SetWorkPaths(const std::filesystem::path& folder);
+  // The work of that folder: its settings and Français with its text.
+  void WorkIn(const std::filesystem::path& folder);
+  gfx::Rect HandleChooserClick(unsigned flags, gfx::Point point);
+  // The question of the children's buttons, said for those who cannot read it.
+  void AskWhoWorks();
+
   // Life, layout and timers.
   void FirstRunInit();
   // The syllables' exceptions files, shipped and the teacher's; their refused lines told in a
@@ -135,6 +154,9 @@ class CScribixView {
   SettingsFile settingsFile_;
   KeyboardLook keyboardLook_;
   Rewards rewards_;
+  // The children of the class, and the window where the teacher changes them.
+  ClassSession class_;
+  CEleves eleves_;
   ViewModules modules_;
   bool firstRunDone_ = false;
 };

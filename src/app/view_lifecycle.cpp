@@ -12,7 +12,7 @@ namespace app {
 namespace fs = std::filesystem;
 
 CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolder,
-                           fs::path dataFolder)
+                           fs::path dataFolder, notebook::LockOwner owner)
     : platform_(platformPorts),
       voice_(platformPorts.voice, platformPorts.sound, programFolder),
       tooltips_(platformPorts.window, platformPorts.dialogHost),
@@ -36,7 +36,9 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       rewards_({backBuffer_.image, backBuffer_.valid, platformPorts.window}, platformPorts.clock,
                platformPorts.sound, platformPorts.timers, random_, state_, dialogs_.settings,
                wordList_, board_.grid),
-      modules_(WritingParts(), PuzzleParts(), ModuleSteps()) {
+      class_(platformPorts.clock, platformPorts.dialogs, dataFolder, std::move(owner)),
+      eleves_(platformPorts.dialogHost, platformPorts.dialogs, class_),
+      modules_(WritingParts(), PuzzleParts(), ChooserParts(), ModuleSteps()) {
   voice_.speech.Start();
 
   state_.programFolder = std::move(programFolder);
@@ -48,6 +50,12 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   state_.mathTextPath = state_.dataFolder / "defautm";
   state_.puzzleStatePath = state_.dataFolder / "defautpuz";
   state_.picturePath = state_.programFolder / puzzle::kPictureFolder / puzzle::kDefaultPictureFile;
+
+  // The program works in the data folder, or in the folder of the class's only child; a class
+  // of several children starts on "Qui travaille ?".
+  class_.SetHooks(ClassParts());
+  const ClassSession::Start start = class_.Open();
+  SetWorkPaths(start.folder);
 
   trace_.Line("dlgopenlist2\n");
   dialogs_.list.autoAdvanceSelection = 0;
@@ -100,6 +108,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   modules_.list.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
     rewards_.PlayWordReward(cells);
   };
+  if (start.chooser) modules_.switcher.StartOn(ModuleId::kQuiTravaille);
 }
 
 CScribixView::~CScribixView() {
@@ -110,6 +119,10 @@ int CScribixView::OnCreate() {
   platform_.timers.Start(base::kTimerAnimation, 50);
   platform_.timers.Start(base::kTimerFirstRun, 600);
   platform_.timers.Start(base::kTimerTooltip, 500);
+  // A class's child keeps their folder for this program while it runs.
+  if (class_.Book().Count() > 0) {
+    platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
+  }
   return 0;
 }
 
@@ -143,6 +156,8 @@ void CScribixView::FirstRunInit() {
   ReadSyllableExceptions(dialogs_.settings.syllableLook.on);
 
   keyboardLook_.FitWindowToContent();
+  if (ActiveModule() == ModuleId::kQuiTravaille) AskWhoWorks();
+  class_.TellPending();
 }
 
 exercises::WritingContext CScribixView::WritingParts() {
@@ -191,6 +206,7 @@ exercises::WritingModule* CScribixView::Writing() {
     case ModuleId::kMathematique:
       return &modules_.math;
     case ModuleId::kPuzzle:
+    case ModuleId::kQuiTravaille:
       break;
   }
   return nullptr;

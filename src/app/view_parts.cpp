@@ -41,7 +41,9 @@ ViewParts CScribixView::Parts() {
           dialogs_.editor,
           dialogs_.settings,
           dialogs_.puzzle,
-          dialogs_.voiceWarning};
+          dialogs_.voiceWarning,
+          class_,
+          eleves_};
 }
 
 }  // namespace app

@@ -2,7 +2,9 @@
 
 #include <filesystem>
 
+#include "app/class_session.h"
 #include "app/config_abc.h"
+#include "app/eleves_dialog.h"
 #include "app/icon_bar.h"
 #include "app/module_switch.h"
 #include "app/settings_actions.h"
@@ -24,6 +26,7 @@
 #include "grid/writing_grid.h"
 #include "keyboard/keyboard_layout.h"
 #include "keyboard/keyboard_pictures.h"
+#include "notebook/profile_chooser.h"
 #include "ports/platform.h"
 #include "puzzle/config_puzzle.h"
 #include "puzzle/puzzle_module.h"
@@ -82,20 +85,22 @@ struct ViewDialogs {
   speech::CAvert2 voiceWarning;
 };
 
-// The four modules and the switch that hands the messages to one of them.
+// The four modules, "Qui travaille ?", and the switch that hands the messages to one of them.
 struct ViewModules {
   ViewModules(const exercises::WritingContext& writing, const puzzle::PuzzleContext& puzzleParts,
-              ModuleSwitch::Steps steps)
+              notebook::ChooserContext chooserParts, ModuleSwitch::Steps steps)
       : french(writing),
         list(writing),
         math(writing),
         puzzle(puzzleParts),
-        switcher({&french, &list, &math, &puzzle}, std::move(steps)) {}
+        chooser(std::move(chooserParts)),
+        switcher({&french, &list, &math, &puzzle, &chooser}, std::move(steps)) {}
 
   exercises::FrenchModule french;
   exercises::ListModule list;
   exercises::MathModule math;
   puzzle::PuzzleModule puzzle;
+  notebook::ProfileChooser chooser;
   ModuleSwitch switcher;
 };
 
@@ -122,6 +127,9 @@ struct ViewParts {
   CConfigABC& settingsDialog;
   puzzle::CConfigPuzzle& puzzleDialog;
   speech::CAvert2& voiceWarning;
+  // The children of the class, and the window "Élèves".
+  ClassSession& classSession;
+  CEleves& eleves;
 };
 
 }  // namespace app

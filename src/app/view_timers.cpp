@@ -46,6 +46,9 @@ void CScribixView::OnTimer(int id) {
           platform_.timers.Kill(id);  // the screen it lit is gone
         }
         break;
+      case base::TimerOwner::kProfileLock:
+        class_.RefreshLock();
+        break;
     }
   }
   // Every timer message moves on what moves by itself.
@@ -64,6 +67,11 @@ void CScribixView::NextDictationEntry() {
 
 void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
   tooltips_.MouseAt(point, TooltipTextAt(icons_, IconTips(), point));
+  if (ActiveModule() == ModuleId::kQuiTravaille) {
+    const gfx::Rect hovered = modules_.chooser.OnMouseMove(flags, point);
+    if (!hovered.IsEmpty()) platform_.window.Invalidate(hovered, false);
+    return;
+  }
   if (board_.held.selectedPiece == -1) return;
   const gfx::Rect moved = modules_.switcher.Active().OnMouseMove(flags, point);
   // A piece covers what it leaves behind with the pieces under it: no erasing.
@@ -72,8 +80,12 @@ void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
 
 std::vector<IconShown> CScribixView::IconsShown() const {
   std::vector<IconShown> shown;
-  AddCommonIcons(shown, state_.soundOn == 1);
+  // "Qui travaille ?" shows only its own few icons.
+  if (ActiveModule() != ModuleId::kQuiTravaille) AddCommonIcons(shown, state_.soundOn == 1);
   modules_.switcher.Active().AddIcons(shown);
+  if (ActiveModule() != ModuleId::kQuiTravaille && class_.ShowsChooserIcon()) {
+    shown.push_back({IconWhoWorks, PictureWhoWorks});
+  }
   return shown;
 }
 

@@ -36,6 +36,8 @@ enum IconId : int {
   IconReplayWord,
   IconReplaySlow,
   IconReplayLetters,
+  // Back to "Qui travaille ?", where another child of the class takes the computer.
+  IconWhoWorks,
   kIconCount
 };
 
@@ -73,6 +75,7 @@ enum IconPicture : int {
   PictureReplayWord,
   PictureReplaySlow,
   PictureReplayLetters,
+  PictureWhoWorks,
   kIconPictureCount
 };
 

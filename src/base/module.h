@@ -10,8 +10,9 @@
 
 namespace base {
 
-// The four exercise screens; exactly one is active.
-enum class ModuleId { kFrancais, kListe, kMathematique, kPuzzle };
+// The four exercise screens, and the screen where a child of the class finds their own name;
+// exactly one is active.
+enum class ModuleId { kFrancais, kListe, kMathematique, kPuzzle, kQuiTravaille };
 
 // An icon a module shows, with the picture it shows it with.
 struct IconShown {

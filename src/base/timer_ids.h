@@ -18,6 +18,7 @@ enum TimerId : int {
   kTimerWordSuccess = 999,
   kTimerSpokenLight =
       30,  // 25 ms while a word or its letters are said: the light follows the voice
+  kTimerProfileLock = 31,  // 60 s: the child's folder is still ours, for the other computers
 };
 
 enum class TimerOwner {
@@ -28,6 +29,7 @@ enum class TimerOwner {
   kTileInput,    // the writing modules' tiles
   kCelebration,  // the rewards for a solved word or text
   kSpokenLight,  // the writing modules' cells lit in turn as the voice says them
+  kProfileLock,  // the lock on the working child's folder
 };
 
 struct TimerUse {
@@ -45,6 +47,7 @@ inline constexpr std::array<TimerUse, 9> kTimers = {{
     {kTimerFixedSuccess, TimerOwner::kCelebration},
     {kTimerWordSuccess, TimerOwner::kCelebration},
     {kTimerSpokenLight, TimerOwner::kSpokenLight},
+    {kTimerProfileLock, TimerOwner::kProfileLock},
 }};
 
 constexpr std::optional<TimerOwner> OwnerOf(int id) {

@@ -2,8 +2,9 @@
 
 namespace ports {
 
-// The four modeless dialogs of the program, and the voice warning shown at start-up.
-enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings, kVoiceWarning };
+// The four modeless dialogs of the program, the voice warning shown at start-up, and the
+// teacher's window of the children of the class.
+enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings, kVoiceWarning, kEleves };
 
 // The windows of the modeless dialogs; their state lives in the program's models.
 class DialogHost {

@@ -81,6 +81,11 @@ CConfigABCWindow::CConfigABCWindow(app::CConfigABC& model, QtDialogHost& host,
   BuildControls();
   ConnectControls();
   host.Register(ports::DialogId::kSettings, this, [this] { ShowModel(); });
+  // The children of the class, in a window of their own.
+  connect(eleves_, &QPushButton::clicked, this, [&host] {
+    host.Show(ports::DialogId::kEleves);
+    host.Raise(ports::DialogId::kEleves);
+  });
 }
 
 void CConfigABCWindow::BuildControls() {
@@ -169,6 +174,10 @@ void CConfigABCWindow::BuildControls() {
   columns->addWidget(speech, 1);
 
   auto* buttons = new QHBoxLayout;
+  eleves_ = new QPushButton(ToQt("\xC9l\xE8ves"), this);
+  eleves_->setAutoDefault(false);
+  eleves_->setMinimumWidth(110);
+  buttons->addWidget(eleves_);
   buttons->addStretch(1);
   ok_->setMinimumWidth(110);
   buttons->addWidget(ok_);

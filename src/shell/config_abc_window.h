@@ -53,6 +53,7 @@ class CConfigABCWindow : public QDialog {
   QCheckBox* NoEffects() const { return noEffects_; }
   QPushButton* InstallVoices() const { return installVoices_; }
   QPushButton* Ok() const { return ok_; }
+  QPushButton* Eleves() const { return eleves_; }
   QLabel* SoundProblem() const { return soundProblem_; }
   QLabel* ZoomNote() const { return zoomNote_; }
   QCheckBox* SyllableColours() const { return syllableColours_; }
@@ -95,6 +96,7 @@ class CConfigABCWindow : public QDialog {
   QCheckBox* noEffects_ = nullptr;
   QPushButton* installVoices_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* eleves_ = nullptr;
 };
 
 }  // namespace shell

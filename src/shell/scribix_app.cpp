@@ -1,22 +1,26 @@
 #include "shell/scribix_app.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <utility>
 
 #include "app/scribix_view.h"
 #include "base/files.h"
+#include "notebook/profile_lock.h"
 #include "platform/voice_backend.h"
 #include "ports/system_clock.h"
 #include "puzzle/default_picture.h"
 #include "shell/cedit_window.h"
 #include "shell/config_abc_window.h"
 #include "shell/config_puzzle_window.h"
+#include "shell/eleves_window.h"
 #include "shell/main_frame.h"
 #include "shell/open_list_window.h"
 #include "shell/qt_text.h"
@@ -42,6 +46,7 @@ CScribixApp::~CScribixApp() {
   // Nothing is saved on this path.
   if (widget_ != nullptr) widget_->Attach(nullptr);
   editorWindow_.reset();
+  elevesWindow_.reset();
   settingsWindow_.reset();
   puzzleWindow_.reset();
   listWindow_.reset();
@@ -149,7 +154,12 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
       ports::Platform{*widget_, *timers_, *clock_, *dialogs_, *desktop_, pictures_, *sound_,
                       *voice_, *voices_, textPainter_, dialogHost_});
 
-  view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data);
+  // This program in the lock of a child's folder: the computer's name for the teacher, and what
+  // tells two programs apart on one computer.
+  const notebook::LockOwner owner{FromQt(QSysInfo::machineHostName()),
+                                  std::to_string(QCoreApplication::applicationPid()) + "-" +
+                                      std::to_string(QDateTime::currentMSecsSinceEpoch())};
+  view_ = std::make_unique<app::CScribixView>(*platform_, folders.program, folders.data, owner);
   widget_->Attach(view_.get());
   // The close box keeps the child's work as the quit icon does, without asking.
   frame_->SetCloseAction([this] {
@@ -181,6 +191,8 @@ bool CScribixApp::InitInstance(const Folders& folders, bool show) {
   // Hidden until the "Module d'édition" icon shows it.
   editorWindow_ =
       std::make_unique<CCEditWindow>(view_->Parts().editorDialog, dialogHost_, frame_.get());
+  // Hidden until the settings window's "Élèves" shows it.
+  elevesWindow_ = std::make_unique<CElevesWindow>(view_->Parts().eleves, dialogHost_, frame_.get());
   dialogHost_.RegisterModal(ports::DialogId::kVoiceWarning, [this] {
     CAvert2Window warning(view_->Parts().voiceWarning, *desktop_, *clock_, *widget_, frame_.get());
     warning.exec();

@@ -23,6 +23,7 @@ namespace shell {
 class CCEditWindow;
 class CConfigABCWindow;
 class CConfigPuzzleWindow;
+class CElevesWindow;
 class CMainFrame;
 class COpenList2Window;
 class ScribixViewWidget;
@@ -59,6 +60,7 @@ class CScribixApp {
   CConfigPuzzleWindow* PuzzleWindow() const { return puzzleWindow_.get(); }
   COpenList2Window* ListWindow() const { return listWindow_.get(); }
   CCEditWindow* EditorWindow() const { return editorWindow_.get(); }
+  CElevesWindow* ElevesWindow() const { return elevesWindow_.get(); }
 
   // Ends the program by itself ms milliseconds from now, once the active module's work and the
   // settings are saved, so that an unattended start (a check of the installed package, a screen
@@ -92,6 +94,7 @@ class CScribixApp {
   std::unique_ptr<CConfigPuzzleWindow> puzzleWindow_;
   std::unique_ptr<COpenList2Window> listWindow_;
   std::unique_ptr<CCEditWindow> editorWindow_;
+  std::unique_ptr<CElevesWindow> elevesWindow_;
 };
 
 }  // namespace shell

@@ -33,6 +33,7 @@ std::filesystem::path WorkFile(const ViewHarness& harness, ModuleId module) {
     case ModuleId::kPuzzle:
       return harness.data / "defautpuz";
     case ModuleId::kListe:
+    case ModuleId::kQuiTravaille:
       break;
   }
   return {};

@@ -224,6 +224,11 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   harness.ClickIcon(app::IconModulePuzzle);
   harness.Tick(3);
   harness.ClickIcon(app::IconModuleFrench);
+  // The class's first child: the lock on the child's folder is kept fresh.
+  view.Parts().eleves.nameText =
+      "L\xE9"
+      "a";
+  view.Parts().eleves.OnAdd();
 
   std::set<int> ids(started.begin(), started.end());
   for (const int id : ids) EXPECT_TRUE(base::OwnerOf(id).has_value()) << "timer " << id;

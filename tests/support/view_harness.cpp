@@ -129,7 +129,7 @@ ViewHarness::ViewHarness(std::vector<std::vector<ports::VoiceInfo>> voices) : Vi
 }
 
 app::CScribixView& ViewHarness::Create() {
-  view = std::make_unique<app::CScribixView>(fake.platform, program.Path(), data.Path());
+  view = std::make_unique<app::CScribixView>(fake.platform, program.Path(), data.Path(), owner);
   view->OnCreate();
   view->OnSize();
   return *view;

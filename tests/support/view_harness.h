@@ -81,6 +81,8 @@ struct ViewHarness {
 
   TempFolder program;
   TempFolder data;
+  // This program in the lock of a child's folder.
+  notebook::LockOwner owner{"poste-1", "1"};
   FakePlatform fake;
   std::unique_ptr<app::CScribixView> view;
 };

@@ -636,6 +636,22 @@ IconDrawing DrawingOf(IconPicture picture) {
                   p.drawPath(Text(letters[i], 22, tile.center()));
                 }
               }};
+    case PictureWhoWorks:
+      return {kPinkTile, [](QPainter& p) {
+                // Three children side by side: the class, one of whom takes the computer.
+                const QColor shirts[] = {kYellow, kWhite, kGreen};
+                const double centres[] = {18, 36, 54};
+                for (int i = 0; i < 3; ++i) {
+                  const double x = centres[i];
+                  const double y = i == 1 ? 24 : 30;
+                  QPainterPath body;
+                  body.addRoundedRect(QRectF(x - 10, y + 11, 20, 26), 8, 8);
+                  DrawShape(p, body, shirts[i]);
+                  QPainterPath head;
+                  head.addEllipse(QPointF(x, y), 8, 8);
+                  DrawShape(p, head, QColor(0xF6, 0xD5, 0xB0));
+                }
+              }};
     case kIconPictureCount:
       break;
   }
