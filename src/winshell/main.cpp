@@ -1,10 +1,13 @@
+// shellapi.h needs the system's types before it.
+// clang-format off
+#include "winshell/win32.h"
 #include <shellapi.h>
+// clang-format on
 
 #include <string>
 #include <vector>
 
 #include "winshell/scribix_app.h"
-#include "winshell/win32.h"
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/,
                     int showCommand) {

@@ -101,7 +101,7 @@ cp "$linux" "$work/linux/scribix"
 for entry in resb sons Puzzles Liste-de-mots Exercices; do
   ln -s "$windows/$entry" "$work/linux/$entry"
 done
-(cd "$work/linux" && PULSE_SERVER=unix:/nonexistent ./scribix --quit-after 120000 \
+(cd "$work/linux" && PULSE_SERVER=unix:/nonexistent exec ./scribix --quit-after 120000 \
   > "$work/linux.log" 2>&1) &
 linux_pid=$!
 pids+=("$linux_pid")
@@ -111,7 +111,10 @@ write_lune "$window"
 import -window "$window" "$screens/linux-lune.png"
 kill "$linux_pid" 2>/dev/null || true
 wait "$linux_pid" 2>/dev/null || true
-sleep 0.5
+for _ in $(seq 50); do
+  xdotool search --name '^Scribix$' > /dev/null 2>&1 || break
+  sleep 0.1
+done
 
 # The Windows program, with the user's application-data folder of a first start.
 appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
