@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstddef>
+
 namespace ports {
 
 // The four modeless dialogs of the program, the voice warning shown at start-up, and the
 // teacher's window of the children of the class.
 enum class DialogId { kWordLists, kEditor, kSettings, kPuzzleSettings, kVoiceWarning, kEleves };
+// How many there are: the size of the hosts' tables, the last id plus one.
+inline constexpr std::size_t kDialogCount = static_cast<std::size_t>(DialogId::kEleves) + 1;
 
 // The windows of the modeless dialogs; their state lives in the program's models.
 class DialogHost {

@@ -40,7 +40,7 @@ class WinDialogHost : public ports::DialogHost {
     std::function<void()> refresh;
     std::function<void()> runModal;
   };
-  static constexpr std::size_t kDialogs = 5;
+  static constexpr std::size_t kDialogs = ports::kDialogCount;
   static std::size_t Index(ports::DialogId id) { return static_cast<std::size_t>(id); }
 
   std::array<Entry, kDialogs> entries_;

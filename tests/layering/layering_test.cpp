@@ -37,6 +37,7 @@ struct FolderLayer {
 // records to the program.
 constexpr FolderLayer kFolders[] = {
     {"shell", Layer::kShell},
+    {"winshell", Layer::kShell},
     {"platform", Layer::kPlatform},
     {"app", Layer::kApp},
     {"keyboard", Layer::kSubsystem},

@@ -8,7 +8,7 @@ SCRIBIX_PACKAGES=(
   fonts-sil-andika fonts-liberation2 fonts-comic-neue fontconfig
   libespeak-ng-dev libpcaudio-dev libespeak-ng1 espeak-ng-data
   clang-14 libclang-rt-14-dev
-  g++-mingw-w64-x86-64 googletest wine wine64
+  g++-mingw-w64-x86-64 googletest wine wine64 xvfb xdotool x11-utils imagemagick
   dpkg-dev desktop-file-utils appstream lintian strace poppler-utils
   nsis xvfb
 )
