@@ -10,7 +10,7 @@ SCRIBIX_PACKAGES=(
   clang-14 libclang-rt-14-dev
   g++-mingw-w64-x86-64 googletest wine wine64 xvfb xdotool x11-utils imagemagick
   dpkg-dev desktop-file-utils appstream lintian strace poppler-utils
-  nsis xvfb
+  nsis ccache
 )
 
 scribix_install_missing() {
@@ -35,10 +35,23 @@ scribix_install_missing() {
   fi
 }
 
+# Compiles are kept by ccache between builds and clones: paths are taken relative to the sources,
+# so a clone in another folder finds what an earlier build compiled.
+export CCACHE_BASEDIR="$SCRIBIX_ROOT" CCACHE_NOHASHDIR=1
+scribix_configure() {
+  local dir=$1
+  shift
+  local cache=()
+  if command -v ccache >/dev/null; then
+    cache=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  fi
+  cmake -S "$SCRIBIX_ROOT" -B "$dir" -G Ninja "${cache[@]}" "$@" >/dev/null
+}
+
 scribix_build() {
   local dir=$1
   shift
-  cmake -S "$SCRIBIX_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
+  scribix_configure "$dir" "$@" &&
     cmake --build "$dir" -- -j"$(nproc)"
 }
 
@@ -46,7 +59,7 @@ scribix_build() {
 scribix_build_targets() {
   local dir=$1 target=$2
   shift 2
-  cmake -S "$SCRIBIX_ROOT" -B "$dir" -G Ninja "$@" >/dev/null &&
+  scribix_configure "$dir" "$@" &&
     # shellcheck disable=SC2086 # one target a word
     cmake --build "$dir" --target $target -- -j"$(nproc)"
 }
