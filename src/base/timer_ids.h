@@ -16,8 +16,7 @@ enum TimerId : int {
   kTimerBlink = 997,     // celebrations
   kTimerFixedSuccess = 998,
   kTimerWordSuccess = 999,
-  kTimerSpokenLight =
-      30,  // 25 ms while a word or its letters are said: the light follows the voice
+  kTimerSpokenLight = 30,  // 25 ms while a word is said: the light follows the voice
   kTimerProfileLock = 31,  // 60 s: the child's folder is still ours, for the other computers
 };
 
@@ -37,7 +36,7 @@ struct TimerUse {
   TimerOwner owner;
 };
 
-inline constexpr std::array<TimerUse, 9> kTimers = {{
+inline constexpr std::array<TimerUse, 10> kTimers = {{
     {kTimerAnimation, TimerOwner::kAnimation},
     {kTimerTooltip, TimerOwner::kTooltips},
     {kTimerNextWord, TimerOwner::kDictation},
