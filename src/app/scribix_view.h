@@ -103,6 +103,19 @@ class CScribixView {
   void ShowPuzzleSolution();
 
   // Life, layout and timers.
+  // Hands a timer to its owner; false when the owner ended the message there.
+  bool RouteTimer(int id);
+  // The animation timer runs while something moves and rests otherwise: looked at once each
+  // window message has been handled, through an AfterMessage made at its start.
+  void PaceAnimation();
+  struct AfterMessage {
+    explicit AfterMessage(CScribixView& v) : view(v) {}
+    AfterMessage(const AfterMessage&) = delete;
+    AfterMessage& operator=(const AfterMessage&) = delete;
+    ~AfterMessage() { view.PaceAnimation(); }
+    CScribixView& view;
+  };
+  static constexpr int kAnimationTickMs = 50;
   void FirstRunInit();
   void BuildKeyboard();
   // The dictation's next entry, by the icon or by the automatic advance.
@@ -134,6 +147,7 @@ class CScribixView {
   Rewards rewards_;
   ViewModules modules_;
   bool firstRunDone_ = false;
+  bool animating_ = false;
 };
 
 }  // namespace app

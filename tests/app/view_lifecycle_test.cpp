@@ -48,14 +48,12 @@ TEST(ViewLife, AnUnwritableTraceIsDroppedSilently) {
   }
 }
 
-TEST(ViewLife, WindowCreationStartsTheThreeTimers) {
+TEST(ViewLife, WindowCreationStartsOnlyTheFirstRunTimer) {
   ViewHarness harness;
   harness.Create();
   const auto& timers = harness.fake.timers.running;
-  EXPECT_EQ(timers.at(base::kTimerAnimation), 50);
-  EXPECT_EQ(timers.at(base::kTimerTooltip), 500);
   EXPECT_EQ(timers.at(base::kTimerFirstRun), 600);
-  EXPECT_EQ(timers.size(), 3u);
+  EXPECT_EQ(timers.size(), 1u);
 }
 
 TEST(ViewLife, TheFirstRunTimerRunsOnceThenStops) {
@@ -217,10 +215,14 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   EXPECT_GT(started.size(), before);
   harness.Tick();
 
-  // The puzzle, moving.
+  // The puzzle, its pieces brought home by the solution; a tooltip on the way out.
   harness.ClickIcon(app::IconModulePuzzle);
+  harness.ClickIcon(app::IconScatter);
+  harness.ClickIcon(app::IconPuzzleSolution);
   harness.Tick(3);
   harness.ClickIcon(app::IconModuleFrench);
+  const gfx::Rect math = view.Parts().icons[app::IconModuleMath];
+  view.OnMouseMove(0, {math.left + 4, math.top + 4});
 
   std::set<int> ids(started.begin(), started.end());
   for (const int id : ids) EXPECT_TRUE(base::OwnerOf(id).has_value()) << "timer " << id;
