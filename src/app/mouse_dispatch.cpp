@@ -16,6 +16,7 @@ constexpr int kPressFeedbackMs = 200;
 }  // namespace
 
 void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
+  AfterMessage after{*this};
   state_.mouseDown = 1;
   // A press puts the tooltip away; it comes back once the mouse rests again.
   tooltips_.HideShown();
@@ -32,11 +33,13 @@ void CScribixView::OnLButtonDown(unsigned flags, gfx::Point point) {
 }
 
 void CScribixView::OnLButtonUp(unsigned flags, gfx::Point point) {
+  AfterMessage after{*this};
   state_.mouseDown = 0;
   modules_.switcher.Active().OnLButtonUp(flags, point);
 }
 
 void CScribixView::OnLButtonDblClk(unsigned /*flags*/, gfx::Point point) {
+  AfterMessage after{*this};
   // Only the puzzle answers a double click: it brings a piece home.
   if (ActiveModule() == ModuleId::kPuzzle) modules_.puzzle.PlacePieceAutomatically(point);
 }

@@ -5,6 +5,8 @@
 namespace app {
 
 void CScribixView::OnDraw(gfx::Rect clip) {
+  // A dialog sets things moving through the models it changes; the paint that follows sees it.
+  AfterMessage after{*this};
   base::BuildDrawOrder(board_.cells, state_.itemCount, board_.held.selectedPiece);
   PreparePaint();
   const gfx::Size client = platform_.window.ClientSize();

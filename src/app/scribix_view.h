@@ -122,6 +122,19 @@ class CScribixView {
   void AskWhoWorks();
 
   // Life, layout and timers.
+  // Hands a timer to its owner; false when the owner ended the message there.
+  bool RouteTimer(int id);
+  // The animation timer runs while something moves and rests otherwise: looked at once each
+  // window message has been handled, through an AfterMessage made at its start.
+  void PaceAnimation();
+  struct AfterMessage {
+    explicit AfterMessage(CScribixView& v) : view(v) {}
+    AfterMessage(const AfterMessage&) = delete;
+    AfterMessage& operator=(const AfterMessage&) = delete;
+    ~AfterMessage() { view.PaceAnimation(); }
+    CScribixView& view;
+  };
+  static constexpr int kAnimationTickMs = 50;
   void FirstRunInit();
   // The syllables' exceptions files, shipped and the teacher's; their refused lines told in a
   // message when asked.
@@ -159,6 +172,7 @@ class CScribixView {
   CEleves eleves_;
   ViewModules modules_;
   bool firstRunDone_ = false;
+  bool animating_ = false;
 };
 
 }  // namespace app

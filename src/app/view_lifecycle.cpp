@@ -15,7 +15,7 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
                            fs::path dataFolder, notebook::LockOwner owner)
     : platform_(platformPorts),
       voice_(platformPorts.voice, platformPorts.sound, programFolder),
-      tooltips_(platformPorts.window, platformPorts.dialogHost),
+      tooltips_(platformPorts.window, platformPorts.dialogHost, platformPorts.timers),
       board_(state_),
       dialogActions_({state_, platformPorts.window, board_.grid, icons_, layout_, settingsFile_,
                       dialogs_.settings, dialogs_.editor, Shown(),
@@ -116,9 +116,9 @@ CScribixView::~CScribixView() {
 }
 
 int CScribixView::OnCreate() {
-  platform_.timers.Start(base::kTimerAnimation, 50);
+  // The animation and tooltip timers start with what they move.
+  AfterMessage after{*this};
   platform_.timers.Start(base::kTimerFirstRun, 600);
-  platform_.timers.Start(base::kTimerTooltip, 500);
   // A class's child keeps their folder for this program while it runs.
   if (class_.Book().Count() > 0) {
     platform_.timers.Start(base::kTimerProfileLock, notebook::ProfileLock::kRefreshMs);
@@ -127,6 +127,7 @@ int CScribixView::OnCreate() {
 }
 
 void CScribixView::OnSize() {
+  AfterMessage after{*this};
   backBuffer_.valid = false;
   if (ActiveModule() != ModuleId::kPuzzle) layout_.LayoutView();
 }

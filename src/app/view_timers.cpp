@@ -4,6 +4,23 @@
 namespace app {
 
 void CScribixView::OnTimer(int id) {
+  AfterMessage after{*this};
+  // Every timer message moves on what moves by itself, unless its owner ended it.
+  if (RouteTimer(id)) modules_.switcher.Active().Tick();
+}
+
+void CScribixView::PaceAnimation() {
+  const bool moving = modules_.switcher.Active().Moving();
+  if (moving == animating_) return;
+  animating_ = moving;
+  if (moving) {
+    platform_.timers.Start(base::kTimerAnimation, kAnimationTickMs);
+  } else {
+    platform_.timers.Kill(base::kTimerAnimation);
+  }
+}
+
+bool CScribixView::RouteTimer(int id) {
   const auto owner = base::OwnerOf(id);
   if (owner) {
     switch (*owner) {
@@ -13,7 +30,7 @@ void CScribixView::OnTimer(int id) {
         break;
       case base::TimerOwner::kCelebration:
         // A success signalled twice for the same word, or with no word on screen, ends here.
-        if (!rewards_.OnCelebrationTimer(id)) return;
+        if (!rewards_.OnCelebrationTimer(id)) return false;
         if (id == base::kTimerWordSuccess) modules_.list.Dictation().Reward();
         if (id == base::kTimerFixedSuccess) {
           exercises::WritingModule* writing = Writing();
@@ -51,8 +68,7 @@ void CScribixView::OnTimer(int id) {
         break;
     }
   }
-  // Every timer message moves on what moves by itself.
-  modules_.switcher.Active().Tick();
+  return true;
 }
 
 void CScribixView::NextDictationEntry() {
@@ -66,6 +82,7 @@ void CScribixView::NextDictationEntry() {
 }
 
 void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
+  AfterMessage after{*this};
   tooltips_.MouseAt(point, TooltipTextAt(icons_, IconTips(), point));
   if (ActiveModule() == ModuleId::kQuiTravaille) {
     const gfx::Rect hovered = modules_.chooser.OnMouseMove(flags, point);

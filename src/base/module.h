@@ -57,6 +57,9 @@ class Module {
   virtual void OnTimer(int id) = 0;
   // The step every timer message takes: what moves by itself moves on.
   virtual void Tick() = 0;
+  // Whether that step has work left: something on its way, or a clearing to finish. While
+  // nothing moves the view lets its animation timer rest.
+  virtual bool Moving() const = 0;
 
   // The steps the program takes before a paint; the paint itself only draws.
   virtual void PreparePaint() = 0;

@@ -8,8 +8,8 @@
 namespace base {
 
 enum TimerId : int {
-  kTimerAnimation = 1,   // 50 ms: tiles and pieces move a step
-  kTimerTooltip = 2,     // 500 ms: the tooltip of the icon under the mouse
+  kTimerAnimation = 1,   // 50 ms, while tiles or pieces move: a step each
+  kTimerTooltip = 2,     // 500 ms, while a tooltip is on its way to the icon under the mouse
   kTimerNextWord = 3,    // the dictation moves on by itself
   kTimerLongPress = 25,  // a tile held down: its word moves with it
   kTimerFirstRun = 222,  // once, 600 ms after start: voices, settings, window size

@@ -78,6 +78,7 @@ class WritingModule : public base::Module {
   void OnLButtonUp(std::uint32_t flags, gfx::Point point) override;
   void OnTimer(int id) override;
   void Tick() override;
+  bool Moving() const override { return ctx_.board.Moving(); }
 
   // The labels of a page of the letter keyboard and its picture.
   void SetKeyLabels(bool shift, bool signs);

@@ -454,4 +454,12 @@ CarryHomeOutcome TileBoard::CarryHome(bool fixedOn) {
   return out;
 }
 
+bool TileBoard::Moving() const {
+  if (grid_.clearing == 1) return true;
+  for (int k = 0; k < std::min(state_.itemCount, base::kMaxItems); ++k) {
+    if (cells_[k].settled == 0 || cells_[k].movable == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace grid

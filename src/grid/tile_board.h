@@ -122,6 +122,9 @@ class TileBoard {
   // One step of the tiles carried back to their key. While the exercise is fixed, a tile on its
   // way is repainted only when it arrives.
   CarryHomeOutcome CarryHome(bool fixedOn);
+  // Whether those two steps have work left: a tile flying to the cursor or on its way home, or
+  // a clearing that ends once the last tile is home.
+  bool Moving() const;
 
  private:
   bool MakeWay(int column, int line, bool fixedOn, const std::vector<int>& coming, int& groupLeft);

@@ -185,6 +185,11 @@ void PuzzleModule::Tick() {
   AnimatePiecesHome();
 }
 
+bool PuzzleModule::Moving() const {
+  const int count = std::clamp(ctx_.state.itemCount, 0, base::kMaxItems);
+  return ctx_.clearing == 1 || base::CountMovingHome(ctx_.cells, count) > 0;
+}
+
 void PuzzleModule::ScatterPieces() {
   const gfx::Size client = ctx_.platform.window.ClientSize();
   const gfx::Size area{client.width - ctx_.state.cellWidth, client.height - ctx_.state.cellHeight};

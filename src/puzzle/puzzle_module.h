@@ -73,6 +73,7 @@ class PuzzleModule : public base::Module, private PuzzleActions {
   void OnLButtonUp(std::uint32_t flags, gfx::Point point) override;
   void OnTimer(int) override {}
   void Tick() override;
+  bool Moving() const override;
   void PreparePaint() override;
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas& canvas) const override;

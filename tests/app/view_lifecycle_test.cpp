@@ -48,14 +48,12 @@ TEST(ViewLife, AnUnwritableTraceIsDroppedSilently) {
   }
 }
 
-TEST(ViewLife, WindowCreationStartsTheThreeTimers) {
+TEST(ViewLife, WindowCreationStartsOnlyTheFirstRunTimer) {
   ViewHarness harness;
   harness.Create();
   const auto& timers = harness.fake.timers.running;
-  EXPECT_EQ(timers.at(base::kTimerAnimation), 50);
-  EXPECT_EQ(timers.at(base::kTimerTooltip), 500);
   EXPECT_EQ(timers.at(base::kTimerFirstRun), 600);
-  EXPECT_EQ(timers.size(), 3u);
+  EXPECT_EQ(timers.size(), 1u);
 }
 
 TEST(ViewLife, TheFirstRunTimerRunsOnceThenStops) {
@@ -220,8 +218,10 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
   harness.ClickIcon(app::IconReplayLetters);
   view.OnTimer(base::kTimerSpokenLight);
 
-  // The puzzle, moving.
+  // The puzzle, its pieces brought home by the solution; a tooltip on the way out.
   harness.ClickIcon(app::IconModulePuzzle);
+  harness.ClickIcon(app::IconScatter);
+  harness.ClickIcon(app::IconPuzzleSolution);
   harness.Tick(3);
   harness.ClickIcon(app::IconModuleFrench);
   // The class's first child: the lock on the child's folder is kept fresh.
@@ -229,6 +229,8 @@ TEST(TimerIds, EveryTimerTheProgramStartsIsDeclared) {
       "L\xE9"
       "a";
   view.Parts().eleves.OnAdd();
+  const gfx::Rect math = view.Parts().icons[app::IconModuleMath];
+  view.OnMouseMove(0, {math.left + 4, math.top + 4});
 
   std::set<int> ids(started.begin(), started.end());
   for (const int id : ids) EXPECT_TRUE(base::OwnerOf(id).has_value()) << "timer " << id;
