@@ -45,6 +45,8 @@ class ProfileChooser : public base::Module {
   void OnLButtonUp(std::uint32_t, gfx::Point) override {}
   void OnTimer(int) override {}
   void Tick() override {}
+  // Nothing on this screen moves by itself.
+  bool Moving() const override { return false; }
   void PreparePaint() override {}
   void PaintGrid(gfx::Canvas& canvas) const override;
   void PaintItems(gfx::Canvas&) const override {}
