@@ -28,8 +28,7 @@ constexpr IconId kPuzzleIcons[] = {IconLoadPuzzle, IconSavePuzzle, IconScatter, 
                                    IconModel};
 constexpr IconId kWritingIcons[] = {IconNextWord,   IconReadText,   IconStopReading,
                                     IconRepeatWord, IconHelp,       IconSolution,
-                                    IconReplayWord, IconReplaySlow, IconReplayLetters,
-                                    IconEchoWord};
+                                    IconReplayWord, IconReplaySlow, IconReplayLetters};
 // The icons held to the right edge, from the edge inwards.
 constexpr IconId kRightIcons[] = {IconQuit,       IconManual,   IconBackground, IconSettings,
                                   IconModuleEdit, IconKeyboard, IconSound,      IconWordLists};
@@ -77,12 +76,10 @@ void IconBar::PlaceNominal(float scale) {
   place(IconHelp, 504);
   place(IconSolution, 574);
   // The entry heard again next to the instruction; slowly and letter by letter after the
-  // solution, where the icons held to the right leave room for them; the child's own word read
-  // back after them.
+  // solution, where the icons held to the right leave room for them.
   place(IconReplayWord, 446);
   place(IconReplaySlow, 614);
   place(IconReplayLetters, 614);
-  place(IconEchoWord, 644);
 }
 
 void IconBar::UpdateRects(gfx::Size client) {
@@ -144,6 +141,8 @@ void IconBar::UpdateRects(gfx::Size client) {
   }
   rect(IconClear) = gfx::Rect::FromSize(r - s - 5, b - s - 5, s, s);
   rect(IconWhoWorks) = gfx::Rect::FromSize(r - s - 5, b - 2 * s - 15, s, s);
+  // The child's own word read back, in the corner by the grid, where the full bar leaves room.
+  rect(IconEchoWord) = gfx::Rect::FromSize(r - s - 5, b - 3 * s - 25, s, s);
 }
 
 int IconBar::NarrowestWidth() const {
@@ -151,7 +150,7 @@ int IconBar::NarrowestWidth() const {
   int leftEnd = 0;
   for (int i = 0; i < kIconCount; ++i) {
     const auto id = static_cast<IconId>(i);
-    if (id == IconClear || id == IconWhoWorks ||
+    if (id == IconClear || id == IconWhoWorks || id == IconEchoWord ||
         std::find(std::begin(kRightIcons), std::end(kRightIcons), id) != std::end(kRightIcons)) {
       continue;
     }

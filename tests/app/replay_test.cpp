@@ -142,6 +142,7 @@ TEST(Replay, AnythingThatSilencesTheVoiceEndsTheReplayAndItsLight) {
   Replaying r("chat\n");
   const std::size_t before = r.Said().size();
   r.harness.ClickIcon(app::IconReplayLetters);
+  r.Said();  // once the speech worker has handed the voice the first name
   r.Look();
   ASSERT_EQ(r.LitColumns().size(), 1u);
   r.harness.ClickIcon(app::IconStopReading);
@@ -153,6 +154,7 @@ TEST(Replay, AnythingThatSilencesTheVoiceEndsTheReplayAndItsLight) {
 
   // A new entry puts the light out at once.
   r.harness.ClickIcon(app::IconReplayLetters);
+  r.Said();  // once the speech worker has handed the voice the first name
   r.Look();
   ASSERT_EQ(r.LitColumns().size(), 1u);
   r.harness.ClickIcon(app::IconNextWord);

@@ -20,7 +20,7 @@ TEST(TimerIds, EveryTimerHasOneOwner) {
     ASSERT_TRUE(base::OwnerOf(use.id).has_value());
     EXPECT_EQ(*base::OwnerOf(use.id), use.owner);
   }
-  EXPECT_EQ(ids, (std::set<int>{1, 2, 3, 25, 30, 222, 997, 998, 999}));
+  EXPECT_EQ(ids, (std::set<int>{1, 2, 3, 25, 30, 31, 222, 997, 998, 999}));
   EXPECT_FALSE(base::OwnerOf(4).has_value());
   EXPECT_FALSE(base::OwnerOf(0).has_value());
 }
