@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,9 @@ class CConfigABC {
   static constexpr std::array<float, 5> kZoomFactors = {1.0f, 1.25f, 1.5f, 1.75f, 2.0f};
   static constexpr int kLineItems = 8;   // "1" to "8"
   static constexpr int kCellItems = 20;  // "2" to "40" in steps of 2
+  // The periods of "Bilan", in the order of notebook::ReportPeriod.
+  static constexpr std::array<const char*, 3> kReportPeriodItems = {"Aujourd'hui", "Cette semaine",
+                                                                    "Tout"};
 
   CConfigABC(ports::DialogHost& host, SettingsActions& actions) : host_(host), actions_(actions) {}
 
@@ -77,6 +81,15 @@ class CConfigABC {
 
   std::int32_t lastAppliedVoice = -1;
   std::int32_t lastAppliedZoom = 0;
+
+  // The child's notebook: "Bilan" for the period chosen ("Aujourd'hui", "Cette semaine", "Tout")
+  // and "Exporter (CSV)".
+  std::int32_t reportPeriodSelection = 0;
+  std::function<void(std::int32_t period)> showReport;
+  std::function<void()> exportJournal;
+  void OnReportPeriodChanged(std::int32_t item);
+  void OnReportClicked();
+  void OnExportClicked();
 
  private:
   void SaveUnlessLoading();

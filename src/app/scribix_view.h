@@ -14,6 +14,7 @@
 #include "app/keyboard_look.h"
 #include "app/layout.h"
 #include "app/module_switch.h"
+#include "app/notebook_actions.h"
 #include "app/rewards.h"
 #include "app/settings_file.h"
 #include "app/tooltips.h"
@@ -107,6 +108,8 @@ class CScribixView {
   void BuildKeyboard();
   // The dictation's next entry, by the icon or by the automatic advance.
   void NextDictationEntry();
+  // The dictation of a list just made, from its first entry and as a new sitting.
+  void StartDictationAfresh();
 
   // Painting: the state steps first, then the painters, which only draw.
   void PreparePaint();
@@ -132,6 +135,7 @@ class CScribixView {
   SettingsFile settingsFile_;
   KeyboardLook keyboardLook_;
   Rewards rewards_;
+  NotebookActions notebook_;
   ViewModules modules_;
   bool firstRunDone_ = false;
 };

@@ -35,6 +35,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
       rewards_({backBuffer_.image, backBuffer_.valid, platformPorts.window}, platformPorts.clock,
                platformPorts.sound, platformPorts.timers, random_, state_, dialogs_.settings,
                wordList_, board_.grid),
+      notebook_(dataFolder, {state_, platformPorts, voice_.speech, dialogs_.list,
+                             [this] { StartDictationAfresh(); }}),
       modules_(WritingParts(), PuzzleParts(), ModuleSteps()) {
   voice_.speech.Start();
 
@@ -99,6 +101,12 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
   modules_.list.Dictation().playRewardEffect = [this](const gfx::Rect& cells) {
     rewards_.PlayWordReward(cells);
   };
+  // The teacher's and the child's ways into the notebook.
+  dialogs_.settings.showReport = [this](std::int32_t period) {
+    notebook_.ShowReport(static_cast<notebook::ReportPeriod>(period));
+  };
+  dialogs_.settings.exportJournal = [this] { notebook_.ExportCsv(); };
+  dialogs_.list.reviewMissedWords = [this] { notebook_.ReviewMissedWords(); };
 }
 
 CScribixView::~CScribixView() {
@@ -159,7 +167,8 @@ exercises::WritingContext CScribixView::WritingParts() {
           voice_.sounds,
           [this](const gfx::Rect& area) { DrawNow(area); },
           dialogs_.settings.cellsSelection,
-          dialogs_.settings.linesSelection};
+          dialogs_.settings.linesSelection,
+          notebook_.Log()};
 }
 
 exercises::WritingModule* CScribixView::Writing() {

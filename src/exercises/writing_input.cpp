@@ -65,6 +65,18 @@ void WritingModule::ImportEditorText(bool fixedOn) {
   exerciseCelebrated_ = false;
 }
 
+void WritingModule::NoteWork(base::WorkEvent event) {
+  if (!workSessionOpen_) {
+    workSessionOpen_ = true;
+    workStartMs_ = ctx_.platform.clock.NowMs();
+    hiddenWordsFound_ = event.kind == base::WorkEventKind::kHiddenWordFound ? 1 : 0;
+    ctx_.work.Record({.kind = base::WorkEventKind::kSessionStart, .module = Id()});
+  }
+  event.module = Id();
+  event.seconds = std::max<std::int64_t>(ctx_.platform.clock.NowMs() - workStartMs_, 0) / 1000;
+  ctx_.work.Record(event);
+}
+
 void WritingModule::CelebrateCompleteExercise() {
   if (!ctx_.editor.fixed) return;
   const bool complete =
@@ -72,6 +84,7 @@ void WritingModule::CelebrateCompleteExercise() {
   // A letter laid again on a finished text does not start the celebration over.
   if (complete && !exerciseCelebrated_) {
     ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
+    NoteWork({.kind = base::WorkEventKind::kTextComplete, .count = hiddenWordsFound_});
   }
   exerciseCelebrated_ = complete;
 }
@@ -127,12 +140,18 @@ void WritingModule::RepeatInstruction() {
 }
 
 void WritingModule::SpeakWordAt(int column, int line) {
-  if (!SoundOn()) return;
+  // A hidden word is found with the sound off too; only the blink and the voice need the sound.
+  if (!SoundOn() && !ctx_.editor.fixed) return;
   const bool fixedOn = ctx_.editor.fixed;
   const bool complete =
       fixedOn && grid::CheckFixedExercise(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid()) > 0;
   const grid::WordToSay word = grid::WordAt(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid(),
                                             column, line, fixedOn, complete, UsesKeypad());
+  if (word.hiddenWordFound) {
+    ++hiddenWordsFound_;
+    NoteWork({.kind = base::WorkEventKind::kHiddenWordFound, .entry = word.text});
+  }
+  if (!SoundOn()) return;
   if (fixedOn) effectArea = word.area;
   if (word.hiddenWordFound) ctx_.platform.timers.Start(base::kTimerBlink, 50);
   if (!word.text.empty()) ctx_.speech.Speak(word.text);
@@ -287,6 +306,7 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
         if (out.wordComplete) {
           wordDone = 1;
         } else {
+          TilePlaced();
           SpeakWordAt(out.column, out.line);
         }
       }
@@ -332,6 +352,7 @@ void WritingModule::OnTileArrived(int tile) {
     ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
     return;
   }
+  TilePlaced();
   SpeakWordAt(column, line);
   grid::AdvanceCursor(ctx_.board.Grid(), ctx_.state, IsDictation());
 }

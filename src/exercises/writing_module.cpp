@@ -179,6 +179,7 @@ void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layO
   using base::ModuleId;
   base::AppState& s = ctx_.state;
   const bool fromPuzzle = left == ModuleId::kPuzzle;
+  workSessionOpen_ = false;
   if (IsDictation() && !fromPuzzle) {
     Invalidate(ctx_.keys.keyboardFrame);
     // The dictation has no exercise to fix; the one left was saved with its state.

@@ -168,7 +168,18 @@ void CConfigABCWindow::BuildControls() {
   columns->addLayout(left);
   columns->addWidget(speech, 1);
 
+  // The child's notebook, for the teacher.
+  report_ = new QPushButton(ToQt("Bilan"), this);
+  report_->setAutoDefault(false);
+  reportPeriod_ = new QComboBox(this);
+  for (const char* item : app::CConfigABC::kReportPeriodItems) reportPeriod_->addItem(ToQt(item));
+  exportJournal_ = new QPushButton(ToQt("Exporter (CSV)"), this);
+  exportJournal_->setAutoDefault(false);
+
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(report_);
+  buttons->addWidget(reportPeriod_);
+  buttons->addWidget(exportJournal_);
   buttons->addStretch(1);
   ok_->setMinimumWidth(110);
   buttons->addWidget(ok_);
@@ -216,6 +227,9 @@ void CConfigABCWindow::ConnectControls() {
 
   connect(installVoices_, &QPushButton::clicked, this, [this] { OpenVoiceInstaller(); });
   connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
+  onIndex(reportPeriod_, &app::CConfigABC::OnReportPeriodChanged);
+  connect(report_, &QPushButton::clicked, this, [this] { model_.OnReportClicked(); });
+  connect(exportJournal_, &QPushButton::clicked, this, [this] { model_.OnExportClicked(); });
 }
 
 template <typename Handler>
@@ -246,6 +260,7 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(autoPlace_, model_.autoPlace);
   ShowTicked(noSounds_, model_.noSounds);
   ShowTicked(noEffects_, model_.noEffects);
+  ShowSelection(reportPeriod_, model_.reportPeriodSelection);
   zoomNote_->setText(ToQt(model_.ZoomNote()));
   zoomNote_->setVisible(!model_.ZoomNote().empty());
   soundProblem_->setText(ToQt(model_.soundProblem));

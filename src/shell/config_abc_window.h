@@ -52,6 +52,9 @@ class CConfigABCWindow : public QDialog {
   QCheckBox* NoEffects() const { return noEffects_; }
   QPushButton* InstallVoices() const { return installVoices_; }
   QPushButton* Ok() const { return ok_; }
+  QPushButton* Report() const { return report_; }
+  QComboBox* ReportPeriod() const { return reportPeriod_; }
+  QPushButton* ExportJournal() const { return exportJournal_; }
   QLabel* SoundProblem() const { return soundProblem_; }
   QLabel* ZoomNote() const { return zoomNote_; }
 
@@ -85,6 +88,9 @@ class CConfigABCWindow : public QDialog {
   QCheckBox* noEffects_ = nullptr;
   QPushButton* installVoices_ = nullptr;
   QPushButton* ok_ = nullptr;
+  QPushButton* report_ = nullptr;
+  QComboBox* reportPeriod_ = nullptr;
+  QPushButton* exportJournal_ = nullptr;
 };
 
 }  // namespace shell

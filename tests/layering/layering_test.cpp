@@ -46,6 +46,7 @@ constexpr FolderLayer kFolders[] = {
     {"puzzle", Layer::kSubsystem},
     {"effects", Layer::kSubsystem},
     {"syllables", Layer::kSubsystem},
+    {"notebook", Layer::kSubsystem},
     {"text", Layer::kBottom},
     {"gfx", Layer::kBottom},
     {"base", Layer::kBottom},
