@@ -27,26 +27,28 @@ void NotebookActions::ShowReport(notebook::ReportPeriod period) {
   const std::int64_t now = parts_.platform.clock.CalendarSeconds();
   const notebook::Summary summary =
       notebook::Summarise(journal.lines, notebook::PeriodStart(period, now));
-  const std::string html = notebook::ReportHtml(
-      summary, kPeriodNames[static_cast<int>(period)], notebook::LocalDateTime(now));
+  const std::string html = notebook::ReportHtml(summary, kPeriodNames[static_cast<int>(period)],
+                                                notebook::LocalDateTime(now));
   const std::filesystem::path path = Folder() / kReportFileName;
   if (!base::WriteFileAtomically(path, html)) {
-    Tell("Le bilan n'a pas pu \xEAtre \xE9""crit dans le dossier " +
-             text::TextFromPath(Folder()) + ".",
-         false);
+    Tell(
+        "Le bilan n'a pas pu \xEAtre \xE9"
+        "crit dans le dossier " +
+            text::TextFromPath(Folder()) + ".",
+        false);
     return;
   }
   parts_.platform.desktop.Open(path);
 }
 
 void NotebookActions::ExportCsv() {
-  const auto chosen =
-      parts_.platform.dialogs.SaveFile(kCsvFilter, Folder(), "journal.csv");
+  const auto chosen = parts_.platform.dialogs.SaveFile(kCsvFilter, Folder(), "journal.csv");
   if (!chosen) return;
   const notebook::JournalContents journal = notebook::ReadJournal(journal_.Path());
   if (!base::WriteFileAtomically(*chosen, notebook::JournalCsv(journal.lines))) {
     Tell("Le fichier " + text::TextFromPath(chosen->filename()) +
-             " n'a pas pu \xEAtre \xE9""crit.",
+             " n'a pas pu \xEAtre \xE9"
+             "crit.",
          false);
   }
 }
@@ -63,9 +65,11 @@ void NotebookActions::ReviewMissedWords() {
   for (const std::string& word : words) list += text::FromUtf8(word) + "\r\n";
   const std::filesystem::path path = Folder() / kReviewListName;
   if (!base::WriteFileAtomically(path, list)) {
-    Tell("La liste des mots \xE0 revoir n'a pas pu \xEAtre \xE9""crite dans le dossier " +
-             text::TextFromPath(Folder()) + ".",
-         false);
+    Tell(
+        "La liste des mots \xE0 revoir n'a pas pu \xEAtre \xE9"
+        "crite dans le dossier " +
+            text::TextFromPath(Folder()) + ".",
+        false);
     return;
   }
   const std::string listPath = text::TextFromPath(path);

@@ -22,7 +22,8 @@ class NotebookActions {
   // The sittings at the dictation whose missed words are practised again.
   static constexpr int kReviewSessions = 3;
   static constexpr const char* kNothingToReview =
-      "Bravo ! Tu n'as aucun mot \xE0 revoir dans tes 3 derni\xE8res s\xE9""ances.";
+      "Bravo ! Tu n'as aucun mot \xE0 revoir dans tes 3 derni\xE8res s\xE9"
+      "ances.";
   static constexpr const char* kCsvFilter = "Fichiers CSV (*.csv)|*.csv||";
 
   struct Parts {

@@ -84,7 +84,8 @@ void WritingModule::CelebrateCompleteExercise() {
   // A letter laid again on a finished text does not start the celebration over.
   if (complete && !exerciseCelebrated_) {
     ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
-    NoteWork({.kind = base::WorkEventKind::kTextComplete, .count = hiddenWordsFound_});
+    // The letter that finished the text finished its last hidden word, which is not told as found.
+    NoteWork({.kind = base::WorkEventKind::kTextComplete, .count = hiddenWordsFound_ + 1});
   }
   exerciseCelebrated_ = complete;
 }

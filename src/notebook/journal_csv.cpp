@@ -23,7 +23,8 @@ std::string JournalCsv(const std::vector<JournalLine>& lines) {
   std::string out = "\xEF\xBB\xBF";
   out +=
       "\"Date\";\"Heure\";\"\xC3\x89v\xC3\xA9nement\";\"Module\";\"Fichier\";\"Mot\";"
-      "\"R\xC3\xA9ponse\";\"Secondes\";\"Nombre\";\"Aid\xC3\xA9""es\";\"Genre d'erreur\"\r\n";
+      "\"R\xC3\xA9ponse\";\"Secondes\";\"Nombre\";\"Aid\xC3\xA9"
+      "es\";\"Genre d'erreur\"\r\n";
   for (const JournalLine& line : lines) {
     const std::string_view when = line.when;
     const std::string fields[] = {std::string(when.substr(0, 10)),

@@ -47,11 +47,20 @@ void AppendText(std::string& out, std::string_view text) {
   }
   for (char c : text) {
     switch (c) {
-      case '\t': out += "\\t"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\\': out += "\\\\"; break;
-      default: out += c;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        out += c;
     }
   }
 }
@@ -66,12 +75,23 @@ std::optional<std::string> ReadText(std::string_view field) {
     }
     if (++i == field.size()) return std::nullopt;
     switch (field[i]) {
-      case 't': out += '\t'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case '\\': out += '\\'; break;
-      case '-': out += '-'; break;
-      default: return std::nullopt;
+      case 't':
+        out += '\t';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case '\\':
+        out += '\\';
+        break;
+      case '-':
+        out += '-';
+        break;
+      default:
+        return std::nullopt;
     }
   }
   // The journal is UTF-8: anything else was not written by the program.
@@ -154,8 +174,8 @@ std::optional<JournalLine> ParseJournalLine(std::string_view text) {
   while (true) {
     const std::size_t tab = text.find('\t', start);
     if (n == fields.size()) return std::nullopt;
-    fields[n++] = text.substr(start, tab == std::string_view::npos ? std::string_view::npos
-                                                                   : tab - start);
+    fields[n++] =
+        text.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
     if (tab == std::string_view::npos) break;
     start = tab + 1;
   }

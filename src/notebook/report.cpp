@@ -26,11 +26,20 @@ std::int64_t SecondsOf(std::string_view when) {
 void AppendEscaped(std::string& out, std::string_view text) {
   for (char c : text) {
     switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
 }
@@ -183,7 +192,8 @@ std::string ReportHtml(const Summary& s, std::string_view periodName, std::strin
   AppendEscaped(h, writtenAt);
   h += "</p>\n";
 
-  h += "<h2>Dict\xC3\xA9""e</h2>\n<table>\n";
+  h += "<h2>Dict\xC3\xA9"
+       "e</h2>\n<table>\n";
   auto row = [&](std::string_view id, std::string_view label, int value) {
     h += "<tr><th>";
     h += label;
@@ -238,15 +248,15 @@ std::string ReportHtml(const Summary& s, std::string_view periodName, std::strin
     const int height = static_cast<int>(seconds * 90 / longest);
     h += "<rect class=\"day\" data-day=\"" + Escaped(day) + "\" data-seconds=\"" +
          std::to_string(seconds) + "\" x=\"" + std::to_string(x) + "\" y=\"" +
-         std::to_string(120 - height) + "\" width=\"" + std::to_string(barWidth) +
-         "\" height=\"" + std::to_string(height) + "\" fill=\"#4a7fc1\"/>\n";
+         std::to_string(120 - height) + "\" width=\"" + std::to_string(barWidth) + "\" height=\"" +
+         std::to_string(height) + "\" fill=\"#4a7fc1\"/>\n";
     const int middle = x + barWidth / 2;
     h += "<text x=\"" + std::to_string(middle) + "\" y=\"" + std::to_string(115 - height) +
          "\" font-size=\"10\" text-anchor=\"middle\">" + Duration(seconds) + "</text>\n";
     // Day and month under the bar.
     h += "<text x=\"" + std::to_string(middle) +
-         "\" y=\"135\" font-size=\"10\" text-anchor=\"middle\">" + Escaped(day.substr(8, 2)) +
-         "/" + Escaped(day.substr(5, 2)) + "</text>\n";
+         "\" y=\"135\" font-size=\"10\" text-anchor=\"middle\">" + Escaped(day.substr(8, 2)) + "/" +
+         Escaped(day.substr(5, 2)) + "</text>\n";
     x += barWidth + 6;
   }
   h += "</svg>\n";
@@ -264,10 +274,13 @@ std::string ReportHtml(const Summary& s, std::string_view periodName, std::strin
   if (s.hiddenWordsFound > 0 || s.textsComplete > 0 || s.puzzlesComplete > 0) {
     h += "<h2>Textes et puzzles</h2>\n<p>";
     h += "Mots cach\xC3\xA9s trouv\xC3\xA9s : <span id=\"hidden-words\">" +
-         std::to_string(s.hiddenWordsFound) + "</span>, textes termin\xC3\xA9s : " +
-         "<span id=\"texts\">" + std::to_string(s.textsComplete) + "</span>. ";
+         std::to_string(s.hiddenWordsFound) +
+         "</span>, textes termin\xC3\xA9s : " + "<span id=\"texts\">" +
+         std::to_string(s.textsComplete) + "</span>. ";
     h += "Puzzles termin\xC3\xA9s : <span id=\"puzzles\">" + std::to_string(s.puzzlesComplete) +
-         "</span> (pi\xC3\xA8""ces plac\xC3\xA9""es par l'aide : " +
+         "</span> (pi\xC3\xA8"
+         "ces plac\xC3\xA9"
+         "es par l'aide : " +
          std::to_string(s.puzzlePiecesHelped) + ").</p>\n";
   }
   h += "</body>\n</html>\n";

@@ -24,7 +24,9 @@ struct EntryResult {
   std::int64_t seconds = -1;  // to the right answer
 
   // Something was answered: the entry was worked on, not only shown.
-  bool Attempted() const { return right || skipped || solution || helps > 0 || !wrongAttempts.empty(); }
+  bool Attempted() const {
+    return right || skipped || solution || helps > 0 || !wrongAttempts.empty();
+  }
   bool RightFirstTime() const {
     return right && wrongAttempts.empty() && helps == 0 && !solution && !skipped;
   }
@@ -33,11 +35,11 @@ struct EntryResult {
 struct Summary {
   int attempted = 0;
   int rightFirstTime = 0;
-  int withHelp = 0;      // helped, without the solution
+  int withHelp = 0;  // helped, without the solution
   int withSolution = 0;
   std::vector<EntryResult> toReview;  // not right the first time, in the order worked on
   std::vector<std::pair<std::string, std::int64_t>> secondsPerDay;  // days in order
-  std::vector<std::pair<std::string, int>> errorKinds;               // the kinds known
+  std::vector<std::pair<std::string, int>> errorKinds;              // the kinds known
   int hiddenWordsFound = 0;
   int textsComplete = 0;
   int puzzlesComplete = 0;

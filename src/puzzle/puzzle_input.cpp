@@ -229,12 +229,13 @@ void PuzzleModule::NoteIfComplete() {
     ctx_.work.Record(
         {.kind = base::WorkEventKind::kSessionStart, .module = Id(), .source = picture});
   }
-  ctx_.work.Record({.kind = base::WorkEventKind::kPuzzleComplete,
-                    .module = Id(),
-                    .source = picture,
-                    .seconds = std::max<std::int64_t>(ctx_.platform.clock.NowMs() - startedMs_, 0) / 1000,
-                    .count = pieces,
-                    .helped = helpedCount});
+  ctx_.work.Record(
+      {.kind = base::WorkEventKind::kPuzzleComplete,
+       .module = Id(),
+       .source = picture,
+       .seconds = std::max<std::int64_t>(ctx_.platform.clock.NowMs() - startedMs_, 0) / 1000,
+       .count = pieces,
+       .helped = helpedCount});
 }
 
 }  // namespace puzzle

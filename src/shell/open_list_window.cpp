@@ -13,8 +13,8 @@
 
 #include "base/icon_ids.h"
 #include "exercises/open_list_dialog.h"
-#include "shell/qt_dialog_host.h"
 #include "shell/control_values.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -72,8 +72,11 @@ void COpenList2Window::BuildControls(const std::filesystem::path& programFolder)
   open_ = new QPushButton(ToQt("Ouvrir une liste "), this);
   save_ = new QPushButton(ToQt("Enregistrer la liste"), this);
   review_ = new QPushButton(ToQt("Revoir mes mots rat\xE9s"), this);
-  review_->setToolTip(ToQt("Les mots qui n'\xE9taient pas justes du premier coup dans les 3 "
-                           "derni\xE8res s\xE9""ances de dict\xE9""e"));
+  review_->setToolTip(
+      ToQt("Les mots qui n'\xE9taient pas justes du premier coup dans les 3 "
+           "derni\xE8res s\xE9"
+           "ances de dict\xE9"
+           "e"));
   for (QPushButton* button : {close_, open_, save_, review_}) button->setAutoDefault(false);
 
   entries_ = new QPlainTextEdit(this);

@@ -238,9 +238,9 @@ TEST(CrashSafeSave, KillsAtTheDictationLeaveAJournalThatParsesWithAtMostTheWordI
   // The journal's kills are fewer than the saves' above, to keep the whole test short; the
   // environment asks for more by hand (SCRIBIX_JOURNAL_KILLS=1000).
 #if defined(__SANITIZE_ADDRESS__)
-  int kills = 15;
+  int kills = 8;
 #else
-  int kills = 60;
+  int kills = 20;
 #endif
   if (const char* asked = std::getenv("SCRIBIX_JOURNAL_KILLS")) kills = std::atoi(asked);
   int wordsDone = 0;
@@ -269,7 +269,8 @@ TEST(CrashSafeSave, KillsAtTheDictationLeaveAJournalThatParsesWithAtMostTheWordI
     ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped by itself, status " << status;
     char buffer[256];
     ssize_t n = 0;
-    while ((n = read(progressPipe[0], buffer, sizeof buffer)) > 0) wordsDone += static_cast<int>(n);
+    int reported = 0;
+    while ((n = read(progressPipe[0], buffer, sizeof buffer)) > 0) reported += static_cast<int>(n);
     close(progressPipe[0]);
 
     const auto read = notebook::ReadJournal(journal);
@@ -277,9 +278,10 @@ TEST(CrashSafeSave, KillsAtTheDictationLeaveAJournalThatParsesWithAtMostTheWordI
     for (const auto& line : read.lines) {
       if (line.kind == base::WorkEventKind::kRightAnswer) ++right;
     }
-    // Every word the child finished is there; the one it was at may be missing or cut.
-    ASSERT_GE(right, wordsDone) << "after kill " << k;
-    ASSERT_LE(right, wordsDone + 1) << "after kill " << k;
+    // Every word the child finished is there; the one it was at may be there or not.
+    ASSERT_GE(right, wordsDone + reported) << "after kill " << k;
+    ASSERT_LE(right, wordsDone + reported + 1) << "after kill " << k;
+    wordsDone = right;
     // A cut line costs only itself: the next run starts on a line of its own.
     ASSERT_LE(read.damagedLines, damagedBefore + 1) << "after kill " << k;
     damagedBefore = read.damagedLines;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/grid_text.h"
 #include "notebook/journal_reader.h"
 #include "notebook/journal_writer.h"
 #include "support/view_harness.h"
@@ -17,9 +18,9 @@ using base::WorkEventKind;
 using testing_support::KeyLetter;
 using testing_support::ViewHarness;
 
-const std::vector<std::string> kTwentyWords = {
-    "chat", "rat", "zoo", "lune", "mer", "sel",  "riz", "nez", "vase", "bol",
-    "lit",  "pot", "sac", "jus",  "vin", "ami", "dame", "fil", "mur",  "ton"};
+const std::vector<std::string> kTwentyWords = {"chat", "rat",  "zoo",  "lune", "mer", "sel", "riz",
+                                               "nez",  "vase", "bol",  "lit",  "pot", "sac", "jus",
+                                               "vin",  "ami",  "dame", "fil",  "mur", "ton"};
 
 struct Session {
   Session() {
@@ -33,7 +34,8 @@ struct Session {
     harness.ClickIcon(app::IconModuleList);
     harness.fake.window.clientSize.width =
         2 * view->Parts().state.gridLeft + 24 * view->Parts().state.cellWidth + 20;
-    for (int k = 0; k < view->Parts().state.keyCount; ++k) keyOf.try_emplace(KeyLetter(*view, k), k);
+    for (int k = 0; k < view->Parts().state.keyCount; ++k)
+      keyOf.try_emplace(KeyLetter(*view, k), k);
   }
   int FirstColumn() const {
     for (int c = 0; c < grid::WritingGrid::kColumns; ++c) {
@@ -136,8 +138,7 @@ TEST(Notebook, ATwentyWordSessionIsJournalledAttemptByAttempt) {
   const std::string html = testing_support::ReadBytes(s.harness.fake.desktop.opened[0]);
   auto figure = [&](const std::string& id) {
     std::smatch m;
-    return std::regex_search(html, m, std::regex("id=\"" + id + "\">([0-9]+)<")) ? m[1].str()
-                                                                                 : "?";
+    return std::regex_search(html, m, std::regex("id=\"" + id + "\">([0-9]+)<")) ? m[1].str() : "?";
   };
   EXPECT_EQ(figure("attempted"), "20");
   EXPECT_EQ(figure("first-time"), "16");
@@ -178,7 +179,8 @@ TEST(Notebook, WithNothingToReviewTheChildIsToldAloud) {
   ASSERT_EQ(harness.fake.dialogs.messages.size(), 1u);
   EXPECT_EQ(harness.fake.dialogs.messages[0].text, app::NotebookActions::kNothingToReview);
   EXPECT_EQ(harness.Spoken().back(), app::NotebookActions::kNothingToReview);
-  EXPECT_FALSE(std::filesystem::exists(harness.data.Path() / app::NotebookActions::kReviewListName));
+  EXPECT_FALSE(
+      std::filesystem::exists(harness.data.Path() / app::NotebookActions::kReviewListName));
 }
 
 TEST(Notebook, AWrongAnswerIsCountedOnceHoweverItsTilesAreMoved) {
@@ -188,7 +190,7 @@ TEST(Notebook, AWrongAnswerIsCountedOnceHoweverItsTilesAreMoved) {
   s.TakeOut(3);
   s.Write("z", 3);  // the same wrong answer again
   s.TakeOut(3);
-  s.Write("s", 3);  // another one
+  s.Write("s", 3);                         // another one
   s.harness.ClickIcon(app::IconNextWord);  // given up
   std::vector<std::string> events;
   for (const auto& line : s.Journal().lines) {
@@ -196,6 +198,29 @@ TEST(Notebook, AWrongAnswerIsCountedOnceHoweverItsTilesAreMoved) {
   }
   EXPECT_EQ(events, (std::vector<std::string>{"seance:", "mot:", "essai:chaz", "essai:chas",
                                               "passe:chas", "mot:"}));
+}
+
+TEST(Notebook, HiddenWordsFoundAndTheFinishedTextAreJournalled) {
+  ViewHarness harness;
+  auto& view = harness.Create();
+  view.Parts().state.soundOn = 0;  // found without the sound as well
+  view.Parts().editorDialog.OnTextChanged("un [ta] [et]", 0, 0);
+  view.Parts().editorDialog.OnFixClicked(true);
+  auto key = [](char c) { return grid::FindKeyFor(c, false)->key; };
+  harness.fake.clock.now += 30'000;
+  harness.WriteKeyInto(key('t'), 3, 0);
+  harness.WriteKeyInto(key('a'), 4, 0);
+  harness.fake.clock.now += 30'000;
+  harness.WriteKeyInto(key('e'), 6, 0);
+  harness.WriteKeyInto(key('t'), 7, 0);
+  std::vector<std::string> events;
+  for (const auto& line :
+       notebook::ReadJournal(harness.data.Path() / notebook::kJournalFileName).lines) {
+    EXPECT_EQ(line.module, base::ModuleId::kFrancais);
+    events.push_back(std::string(notebook::EventWord(line.kind)) + ":" + line.entry + ":" +
+                     std::to_string(line.count) + ":" + std::to_string(line.seconds));
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{"seance::-1:-1", "trouve:ta:-1:0", "texte::2:30"}));
 }
 
 }  // namespace

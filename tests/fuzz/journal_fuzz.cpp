@@ -33,8 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::Check(again.find('\n') == again.size() - 1, "one line per event");
     const auto back =
         notebook::ParseJournalLine(std::string_view(again).substr(0, again.size() - 1));
-    fuzzing::Check(back.has_value() && back->entry == line.entry &&
-                       back->attempt == line.attempt && back->seconds == line.seconds,
+    fuzzing::Check(back.has_value() && back->entry == line.entry && back->attempt == line.attempt &&
+                       back->seconds == line.seconds,
                    "a line read writes back the same");
   }
   // The report is made of whatever was read.

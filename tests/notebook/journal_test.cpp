@@ -75,9 +75,8 @@ TEST(JournalFormat, LinesThatAreNotTheJournalsAreRefused) {
   const std::string good = "2026-12-09 10:15:00\tessai\tListe\tl.txt\tchat\tchaz\t4\t-\t-\t-";
   ASSERT_TRUE(notebook::ParseJournalLine(good).has_value());
   for (const std::string& bad : std::vector<std::string>{
-           std::string(""),
-           good.substr(0, good.size() - 2),                       // a field short
-           good + "\tplus",                                       // a field more
+           std::string(""), good.substr(0, good.size() - 2),                   // a field short
+           good + "\tplus",                                                    // a field more
            "2026-12-09 10:15\tessai\tListe\tl.txt\tchat\tchaz\t4\t-\t-\t-",    // time cut
            "2026-12-09 10:15:00\tsaut\tListe\tl.txt\tchat\tchaz\t4\t-\t-\t-",  // no such event
            "2026-12-09 10:15:00\tessai\tDessin\tl.txt\tchat\tchaz\t4\t-\t-\t-",

@@ -1,5 +1,7 @@
 // What the teacher reads from the journal: the report's figures, its page, the CSV for a
 // spreadsheet and the words the child practises again.
+#include "notebook/report.h"
+
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -8,7 +10,6 @@
 
 #include "notebook/journal_csv.h"
 #include "notebook/journal_format.h"
-#include "notebook/report.h"
 
 namespace {
 
@@ -96,7 +97,8 @@ TEST(Report, TimeOnTaskLeavesOutLongPausesAndTheDaysOutsideThePeriod) {
   j.Right("zoo");
   const auto all = notebook::Summarise(j.lines, {});
   ASSERT_EQ(all.secondsPerDay.size(), 2u);
-  EXPECT_EQ(all.secondsPerDay[0], (std::pair<std::string, std::int64_t>{"2026-12-07", 1 + 5 + 300}));
+  EXPECT_EQ(all.secondsPerDay[0],
+            (std::pair<std::string, std::int64_t>{"2026-12-07", 1 + 5 + 300}));
   EXPECT_EQ(all.secondsPerDay[1], (std::pair<std::string, std::int64_t>{"2026-12-09", 6}));
   EXPECT_EQ(all.attempted, 2);  // "rat" was only shown
   const auto today = notebook::Summarise(j.lines, "2026-12-09");
