@@ -69,7 +69,6 @@ void WritingModule::NoteWork(base::WorkEvent event) {
   if (!workSessionOpen_) {
     workSessionOpen_ = true;
     workStartMs_ = ctx_.platform.clock.NowMs();
-    hiddenWordsFound_ = event.kind == base::WorkEventKind::kHiddenWordFound ? 1 : 0;
     ctx_.work.Record({.kind = base::WorkEventKind::kSessionStart, .module = Id()});
   }
   event.module = Id();
@@ -86,6 +85,7 @@ void WritingModule::CelebrateCompleteExercise() {
     ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
     // The letter that finished the text finished its last hidden word, which is not told as found.
     NoteWork({.kind = base::WorkEventKind::kTextComplete, .count = hiddenWordsFound_ + 1});
+    hiddenWordsFound_ = 0;
   }
   exerciseCelebrated_ = complete;
 }

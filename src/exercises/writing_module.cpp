@@ -180,6 +180,7 @@ void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layO
   base::AppState& s = ctx_.state;
   const bool fromPuzzle = left == ModuleId::kPuzzle;
   workSessionOpen_ = false;
+  hiddenWordsFound_ = 0;
   if (IsDictation() && !fromPuzzle) {
     Invalidate(ctx_.keys.keyboardFrame);
     // The dictation has no exercise to fix; the one left was saved with its state.
