@@ -25,10 +25,7 @@ std::string Filled(std::string text, std::string_view first, std::string_view se
 
 ClassSession::ClassSession(const ports::Clock& clock, ports::UserDialogs& dialogs,
                            fs::path dataFolder, notebook::LockOwner owner)
-    : clock_(clock),
-      dialogs_(dialogs),
-      dataFolder_(std::move(dataFolder)),
-      lock_(clock, std::move(owner)) {}
+    : dialogs_(dialogs), dataFolder_(std::move(dataFolder)), lock_(clock, std::move(owner)) {}
 
 void ClassSession::SetOwner(notebook::LockOwner owner) {
   lock_.SetOwner(std::move(owner));

@@ -81,7 +81,6 @@ class ClassSession {
   void Tell(const std::string& text);
   std::string HeldMessage(std::size_t child, const notebook::LockOwner& holder) const;
 
-  const ports::Clock& clock_;
   ports::UserDialogs& dialogs_;
   std::filesystem::path dataFolder_;
   notebook::ProfileBook book_;

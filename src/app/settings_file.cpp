@@ -49,9 +49,13 @@ SettingsRecord SettingsFile::Record() const {
   s.autoAdvanceSeconds = autoAdvanceSeconds;
   s.autoAdvanceSelection = lists_.autoAdvanceSelection;
   s.rateSlider = settings_.rateSlider;
-  s.syllableColours = settings_.syllableLook.on ? 1 : 0;
-  s.syllablePair = settings_.syllableLook.pair;
-  s.splitGlides = settings_.syllableLook.splitGlides ? 1 : 0;
+  // Written only away from the defaults, as the file holds them: an old file has none.
+  const exercises::SyllableLook& look = settings_.syllableLook;
+  if (look.on || look.pair != 0 || look.splitGlides) {
+    s.syllableColours = look.on ? 1 : 0;
+    s.syllablePair = look.pair;
+    s.splitGlides = look.splitGlides ? 1 : 0;
+  }
   return s;
 }
 

@@ -111,9 +111,11 @@ void CScribixApp::QuitAfter(int ms) {
 
 void CScribixApp::MakeDialogWindows(const Folders& folders, const std::string& voiceInstaller) {
   // Hidden until their icons show them; the voice warning is made when it is run.
+  // The windows keep the models the parts refer to, not the parts themselves.
+  app::ViewParts parts = view_->Parts();
   dialogWindows_ =
-      winshell::MakeDialogWindows(GetModuleHandleW(nullptr), frame_.Handle(), view_->Parts(),
-                                  *desktop_, clock_, *viewWindow_, folders.program, *dialogHost_);
+      winshell::MakeDialogWindows(GetModuleHandleW(nullptr), frame_.Handle(), parts, *desktop_,
+                                  clock_, *viewWindow_, folders.program, *dialogHost_);
   dialogWindows_->UseVoiceInstaller(voiceInstaller);
 }
 

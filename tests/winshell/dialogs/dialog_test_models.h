@@ -90,6 +90,9 @@ class RecordingSettingsActions : public app::SettingsActions {
     calls_.Add("volume " + std::to_string(volume));
   }
   void AutoPlaceChanged(bool on) override { calls_.Add(on ? "place on" : "place off"); }
+  void SyllablesChanged(bool turnedOn) override {
+    calls_.Add(turnedOn ? "syllables on" : "syllables");
+  }
 
  private:
   Calls& calls_;
