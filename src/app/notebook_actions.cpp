@@ -3,6 +3,7 @@
 #include "base/files.h"
 #include "notebook/journal_csv.h"
 #include "notebook/journal_reader.h"
+#include "notebook/profiles.h"
 #include "text/cp1252.h"
 
 namespace app {
@@ -22,13 +23,28 @@ void NotebookActions::Tell(const std::string& text, bool aloud) {
                                      ports::MessageIcon::kInformation);
 }
 
+void NotebookActions::Record(const base::WorkEvent& event) {
+  if (NoChildAtWork()) return;
+  journal_.SetFolder(Folder());
+  journal_.Record(event);
+}
+
+std::string NotebookActions::ChildName() const {
+  return parts_.childName ? parts_.childName() : std::string();
+}
+
 void NotebookActions::ShowReport(notebook::ReportPeriod period) {
-  const notebook::JournalContents journal = notebook::ReadJournal(journal_.Path());
+  if (NoChildAtWork()) {
+    Tell(kNoChildAtWork, false);
+    return;
+  }
+  const notebook::JournalContents journal = notebook::ReadJournal(JournalPath());
   const std::int64_t now = parts_.platform.clock.CalendarSeconds();
   const notebook::Summary summary =
       notebook::Summarise(journal.lines, notebook::PeriodStart(period, now));
-  const std::string html = notebook::ReportHtml(summary, kPeriodNames[static_cast<int>(period)],
-                                                notebook::LocalDateTime(now));
+  const std::string html =
+      notebook::ReportHtml(summary, text::ToUtf8(ChildName()),
+                           kPeriodNames[static_cast<int>(period)], notebook::LocalDateTime(now));
   const std::filesystem::path path = Folder() / kReportFileName;
   if (!base::WriteFileAtomically(path, html)) {
     Tell(
@@ -42,9 +58,17 @@ void NotebookActions::ShowReport(notebook::ReportPeriod period) {
 }
 
 void NotebookActions::ExportCsv() {
-  const auto chosen = parts_.platform.dialogs.SaveFile(kCsvFilter, Folder(), "journal.csv");
+  if (NoChildAtWork()) {
+    Tell(kNoChildAtWork, false);
+    return;
+  }
+  // A class's journals exported one after the other are told apart by their names.
+  const std::string child = ChildName();
+  const std::string proposed =
+      child.empty() ? "journal.csv" : "journal-" + notebook::SafeFolderName(child) + ".csv";
+  const auto chosen = parts_.platform.dialogs.SaveFile(kCsvFilter, Folder(), proposed);
   if (!chosen) return;
-  const notebook::JournalContents journal = notebook::ReadJournal(journal_.Path());
+  const notebook::JournalContents journal = notebook::ReadJournal(JournalPath());
   if (!base::WriteFileAtomically(*chosen, notebook::JournalCsv(journal.lines))) {
     Tell("Le fichier " + text::TextFromPath(chosen->filename()) +
              " n'a pas pu \xEAtre \xE9"
@@ -54,7 +78,11 @@ void NotebookActions::ExportCsv() {
 }
 
 void NotebookActions::ReviewMissedWords() {
-  const notebook::JournalContents journal = notebook::ReadJournal(journal_.Path());
+  if (NoChildAtWork()) {
+    Tell(kNoChildAtWork, true);
+    return;
+  }
+  const notebook::JournalContents journal = notebook::ReadJournal(JournalPath());
   const std::vector<std::string> words = notebook::WordsToReview(journal.lines, kReviewSessions);
   if (words.empty()) {
     Tell(kNothingToReview, true);

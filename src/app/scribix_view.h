@@ -121,6 +121,8 @@ class CScribixView {
   gfx::Rect HandleChooserClick(unsigned flags, gfx::Point point);
   // The question of the children's buttons, said for those who cannot read it.
   void AskWhoWorks();
+  // The first name of the child whose folder the program works in; empty without a class.
+  std::string ChildAtWork() const;
 
   // Life, layout and timers.
   // Hands a timer to its owner; false when the owner ended the message there.

@@ -31,6 +31,12 @@ void CScribixView::WorkIn(const fs::path& folder) {
   platform_.window.InvalidateAll(true);
 }
 
+std::string CScribixView::ChildAtWork() const {
+  const auto child = class_.Current();
+  if (!child || *child >= class_.Book().Count()) return {};
+  return class_.Book().Children()[*child].name;
+}
+
 void CScribixView::AskWhoWorks() {
   if (state_.soundOn != 1) return;
   voice_.speech.Silence();

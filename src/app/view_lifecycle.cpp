@@ -38,8 +38,9 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
                wordList_, board_.grid),
       class_(platformPorts.clock, platformPorts.dialogs, dataFolder, std::move(owner)),
       eleves_(platformPorts.dialogHost, platformPorts.dialogs, class_),
-      notebook_(dataFolder, {state_, platformPorts, voice_.speech, dialogs_.list,
-                             [this] { StartDictationAfresh(); }}),
+      notebook_({state_, platformPorts, voice_.speech, dialogs_.list,
+                 [this] { StartDictationAfresh(); }, [this] { return class_.ChooserShown(); },
+                 [this] { return ChildAtWork(); }}),
       modules_(WritingParts(), PuzzleParts(), ChooserParts(), ModuleSteps()) {
   voice_.speech.Start();
 

@@ -69,6 +69,12 @@ void JournalWriter::Open() {
   }
 }
 
+void JournalWriter::SetFolder(const fs::path& dataFolder) {
+  if (dataFolder == folder_) return;
+  folder_ = dataFolder;
+  opened_ = false;
+}
+
 void JournalWriter::Record(const base::WorkEvent& event) {
   if (!opened_) Open();
   const std::string line = FormatJournalLine(LineOf(event, clock_.CalendarSeconds()));

@@ -20,6 +20,9 @@ class JournalWriter final : public base::WorkLog {
 
   void Record(const base::WorkEvent& event) override;
 
+  // The lines from now on go to the journal of that folder (another child's).
+  void SetFolder(const std::filesystem::path& dataFolder);
+
   std::filesystem::path Path() const { return folder_ / kJournalFileName; }
   // The events that could not be written.
   int Failures() const { return failures_; }

@@ -24,8 +24,8 @@ struct Profile {
 
 // The files the program keeps in the folder it works in, which become a child's when the class
 // gets its first child.
-inline constexpr const char* kChildFiles[] = {"defaut", "defautabc", "defautm", "defautpuz",
-                                              "journal.txt"};
+inline constexpr const char* kChildFiles[] = {"defaut",    "defautabc",   "defautm",
+                                              "defautpuz", "journal.txt", "journal-LISEZMOI.txt"};
 // In the class folder: the list of children, and where removed children's folders are kept.
 inline constexpr const char* kProfilesFile = "eleves.txt";
 inline constexpr const char* kFormerFolder = "anciens-eleves";

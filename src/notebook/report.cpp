@@ -175,7 +175,8 @@ Summary Summarise(const std::vector<JournalLine>& all, std::string_view firstDay
   return s;
 }
 
-std::string ReportHtml(const Summary& s, std::string_view periodName, std::string_view writtenAt) {
+std::string ReportHtml(const Summary& s, std::string_view childName, std::string_view periodName,
+                       std::string_view writtenAt) {
   std::string h;
   h += "<!DOCTYPE html>\n<html lang=\"fr\">\n<head>\n<meta charset=\"utf-8\">\n";
   h += "<title>Bilan Scribix</title>\n<style>\n";
@@ -186,7 +187,15 @@ std::string ReportHtml(const Summary& s, std::string_view periodName, std::strin
   h += "td, th { border: 1px solid #888; padding: 1px 6px; text-align: left; }\n";
   h += "td.n { text-align: right; }\n.small { font-size: 9pt; color: #333; }\n";
   h += "</style>\n</head>\n<body>\n";
-  h += "<h1>Bilan de Scribix &mdash; ";
+  h += "<h1>Bilan de ";
+  if (childName.empty()) {
+    h += "Scribix";
+  } else {
+    h += "<span id=\"child\">";
+    AppendEscaped(h, childName);
+    h += "</span>";
+  }
+  h += " &mdash; ";
   AppendEscaped(h, periodName);
   h += "</h1>\n<p class=\"small\">\xC3\x89tabli le ";
   AppendEscaped(h, writtenAt);

@@ -54,9 +54,9 @@ std::vector<EntryResult> DictationResults(const std::vector<JournalLine>& lines)
 Summary Summarise(const std::vector<JournalLine>& lines, std::string_view firstDay);
 
 // The page the teacher prints: UTF-8 HTML with the chart drawn in SVG, one A4 page for a
-// session of twenty words.
-std::string ReportHtml(const Summary& summary, std::string_view periodName,
-                       std::string_view writtenAt);
+// session of twenty words. The child's first name (UTF-8) heads it; empty without a class.
+std::string ReportHtml(const Summary& summary, std::string_view childName,
+                       std::string_view periodName, std::string_view writtenAt);
 
 // The entries not right the first time in the last `sessions` dictation sessions (UTF-8, each
 // once, in the order worked on).

@@ -10,6 +10,8 @@
 #include "grid/grid_text.h"
 #include "notebook/journal_reader.h"
 #include "notebook/journal_writer.h"
+#include "notebook/profile_chooser.h"
+#include "notebook/profiles.h"
 #include "support/view_harness.h"
 
 namespace {
@@ -18,13 +20,42 @@ using base::WorkEventKind;
 using testing_support::KeyLetter;
 using testing_support::ViewHarness;
 
+const char* const kChildren[] = {
+    "L\xE9"
+    "a",
+    "Zo\xE9", "Malik"};
+const char* const kFolders[] = {"lea", "zoe", "malik"};
+
 const std::vector<std::string> kTwentyWords = {"chat", "rat",  "zoo",  "lune", "mer", "sel", "riz",
                                                "nez",  "vase", "bol",  "lit",  "pot", "sac", "jus",
                                                "vin",  "ami",  "dame", "fil",  "mur", "ton"};
 
 struct Session {
-  Session() {
+  // `children`: a class of that many children is made first; the program starts on their buttons.
+  explicit Session(int children = 0) {
+    if (children > 0) {
+      MakeClass(children);
+      view = &harness.Create();
+      view->OnTimer(base::kTimerFirstRun);
+      harness.Paint();
+      return;
+    }
     view = &harness.Create();
+    OpenTheList();
+  }
+  void MakeClass(int children) {
+    notebook::ProfileBook book;
+    book.Load(harness.data.Path(), harness.data.Path());
+    for (int i = 0; i < children; ++i) ASSERT_FALSE(book.Add(kChildren[i], i));
+  }
+  // Child `child` clicks their button on "Qui travaille ?".
+  void Choose(int child, int children) {
+    const auto rects =
+        notebook::ProfileChooser::ButtonRects(harness.fake.window.clientSize, children);
+    const gfx::Rect& r = rects[static_cast<std::size_t>(child)];
+    harness.Click({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  }
+  void OpenTheList() {
     std::string list;
     for (const std::string& w : kTwentyWords) list += w + "\n";
     const auto path = harness.data.Path() / "liste.txt";
@@ -60,8 +91,8 @@ struct Session {
     harness.Release({on.x, on.y + 200});
   }
   void Rewarded() { view->OnTimer(base::kTimerWordSuccess); }
-  notebook::JournalContents Journal() const {
-    return notebook::ReadJournal(harness.data.Path() / notebook::kJournalFileName);
+  notebook::JournalContents Journal(const std::string& folder = {}) const {
+    return notebook::ReadJournal(harness.data.Path() / folder / notebook::kJournalFileName);
   }
 
   ViewHarness harness;
@@ -221,6 +252,64 @@ TEST(Notebook, HiddenWordsFoundAndTheFinishedTextAreJournalled) {
                      std::to_string(line.count) + ":" + std::to_string(line.seconds));
   }
   EXPECT_EQ(events, (std::vector<std::string>{"seance::-1:-1", "trouve:ta:-1:0", "texte::2:30"}));
+}
+
+// Three children take turns at one computer: each one's attempts land in their own journal, and
+// nothing is written while the buttons wait for the next child.
+TEST(Notebook, EachChildOfTheClassWritesIntoTheirOwnJournal) {
+  Session s(3);
+  ASSERT_EQ(s.view->ActiveModule(), app::ModuleId::kQuiTravaille);
+  const std::string wrong[] = {"chaz", "chas", "chah"};
+  for (int child = 0; child < 3; ++child) {
+    s.Choose(child, 3);
+    ASSERT_EQ(s.view->ActiveModule(), app::ModuleId::kFrancais) << child;
+    s.OpenTheList();
+    s.harness.ClickIcon(app::IconNextWord);
+    s.harness.Paint();
+    s.Write(wrong[child]);
+    s.TakeOut(3);
+    s.Write("t", 3);
+    s.Rewarded();
+    s.harness.ClickIcon(app::IconWhoWorks);
+    ASSERT_EQ(s.view->ActiveModule(), app::ModuleId::kQuiTravaille);
+  }
+  // The teacher's buttons have no child to report on.
+  s.harness.fake.dialogs.messages.clear();
+  s.view->Parts().settingsDialog.OnReportClicked();
+  s.view->Parts().settingsDialog.OnExportClicked();
+  ASSERT_EQ(s.harness.fake.dialogs.messages.size(), 2u);
+  EXPECT_EQ(s.harness.fake.dialogs.messages[0].text, app::NotebookActions::kNoChildAtWork);
+  EXPECT_TRUE(s.harness.fake.desktop.opened.empty());
+  EXPECT_FALSE(std::filesystem::exists(s.harness.data.Path() / notebook::kJournalFileName));
+
+  for (int child = 0; child < 3; ++child) {
+    std::vector<std::string> attempts;
+    int rights = 0;
+    for (const auto& line : s.Journal(kFolders[child]).lines) {
+      if (line.kind == WorkEventKind::kWrongAttempt) attempts.push_back(line.attempt);
+      if (line.kind == WorkEventKind::kRightAnswer) ++rights;
+    }
+    EXPECT_EQ(attempts, std::vector<std::string>{wrong[child]}) << kFolders[child];
+    EXPECT_EQ(rights, 1) << kFolders[child];
+  }
+
+  // Zoé's report is Zoé's alone, and says so.
+  s.Choose(1, 3);
+  s.view->Parts().settingsDialog.OnReportPeriodChanged(2);
+  s.view->Parts().settingsDialog.OnReportClicked();
+  ASSERT_EQ(s.harness.fake.desktop.opened.size(), 1u);
+  EXPECT_EQ(s.harness.fake.desktop.opened[0].parent_path(), s.harness.data.Path() / "zoe");
+  const std::string html = testing_support::ReadBytes(s.harness.fake.desktop.opened[0]);
+  EXPECT_NE(html.find("<span id=\"child\">Zo\xC3\xA9</span>"), std::string::npos);
+  EXPECT_NE(html.find("chas"), std::string::npos);
+  EXPECT_EQ(html.find("chaz"), std::string::npos);
+  EXPECT_EQ(html.find("chah"), std::string::npos);
+  s.harness.fake.dialogs.saveAnswer = s.harness.data.Path() / "zoe.csv";
+  s.view->Parts().settingsDialog.OnExportClicked();
+  const std::string csv = testing_support::ReadBytes(s.harness.data.Path() / "zoe.csv");
+  EXPECT_NE(csv.find("\"chas\""), std::string::npos);
+  EXPECT_EQ(csv.find("chaz"), std::string::npos);
+  EXPECT_EQ(s.harness.fake.dialogs.saveRequests.back().proposedName, "journal-zoe.csv");
 }
 
 }  // namespace

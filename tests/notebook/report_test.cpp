@@ -136,8 +136,8 @@ TEST(Report, ThePageGivesTheSessionsFiguresBack) {
   j.Add(WorkEventKind::kEntryShown, "<b>&");
   j.Add(WorkEventKind::kSkipped, "<b>&", "b");
   j.lines.back().errorKind = "son voisin";
-  const std::string html =
-      notebook::ReportHtml(notebook::Summarise(j.lines, {}), "aujourd'hui", "2026-12-09 10:00:00");
+  const std::string html = notebook::ReportHtml(notebook::Summarise(j.lines, {}), "", "aujourd'hui",
+                                                "2026-12-09 10:00:00");
   EXPECT_EQ(IdValue(html, "attempted"), "21");
   EXPECT_EQ(IdValue(html, "first-time"), "16");
   EXPECT_EQ(IdValue(html, "with-help"), "2");
