@@ -31,8 +31,13 @@ struct WorkEvent {
   std::int64_t seconds = -1;  // from the instruction (or from the start of the work); -1: none
   std::int32_t count = -1;    // hidden words found, pieces of the puzzle; -1: none
   std::int32_t helped = -1;   // pieces put in place by the help; -1: none
-  std::string errorKind;      // the kind of a wrong attempt; empty while unknown
+  std::string errorKind;      // kSoundsAlike or kSoundsDifferent; empty while unknown
 };
+
+// The kinds of a wrong attempt the journal knows: read aloud, it sounds like the entry, or a
+// sound differs.
+inline constexpr const char* kSoundsAlike = "pareil";
+inline constexpr const char* kSoundsDifferent = "different";
 
 // Where the events go.
 class WorkLog {

@@ -39,13 +39,14 @@ std::string Dictation::ListName() const {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-void Dictation::Note(base::WorkEventKind kind, std::string attempt) {
+void Dictation::Note(base::WorkEventKind kind, std::string attempt, std::string errorKind) {
   base::WorkEvent event;
   event.kind = kind;
   event.module = base::ModuleId::kListe;
   event.source = ListName();
   event.entry = openEntry_;
   event.attempt = std::move(attempt);
+  event.errorKind = std::move(errorKind);
   if (kind != base::WorkEventKind::kSessionStart && kind != base::WorkEventKind::kEntryShown) {
     event.seconds = std::max<std::int64_t>(p_.platform.clock.NowMs() - shownAtMs_, 0) / 1000;
   }
@@ -93,7 +94,54 @@ void Dictation::TilePlaced() {
   // A tile moved within a full grid that spells the same again is the same attempt.
   if (spelt == lastWrongAttempt_) return;
   lastWrongAttempt_ = spelt;
-  Note(base::WorkEventKind::kWrongAttempt, spelt);
+  // The teacher reads whether the child heard the word right and only misspelt it.
+  std::string letters = spelt;
+  std::erase(letters, ' ');
+  std::string word;
+  for (const grid::GridCell& cell : AnswerCells()) {
+    word += static_cast<char>(p_.grid.expected[static_cast<std::size_t>(cell.line)]
+                                              [static_cast<std::size_t>(cell.column)]);
+  }
+  std::string kind;
+  switch (SoundOf(letters, word)) {
+    case speech::SoundMatch::kAlike:
+      kind = base::kSoundsAlike;
+      break;
+    case speech::SoundMatch::kDifferent:
+      kind = base::kSoundsDifferent;
+      break;
+    case speech::SoundMatch::kUnknown:
+      break;
+  }
+  Note(base::WorkEventKind::kWrongAttempt, spelt, kind);
+}
+
+std::string Dictation::Written(const std::string& letters, const std::string& word) const {
+  const std::string* entry = EntryAt(p_.words.currentEntry);
+  if (entry == nullptr) return letters.empty() ? word : letters;
+  std::string written;
+  std::size_t next = 0;
+  for (char c : *entry) {
+    if (IsBlank(c)) {
+      written += ' ';
+    } else if (next < letters.size()) {
+      written += letters[next++];
+    }
+  }
+  return written;
+}
+
+speech::SoundMatch Dictation::SoundOf(const std::string& letters, const std::string& word) {
+  if (!letters.empty() && letters == matchedLetters_) return match_;
+  const std::string* entry = EntryAt(p_.words.currentEntry);
+  std::string expected = entry != nullptr ? *entry : word;
+  std::erase(expected, '$');
+  // The voice is quiet before it is asked for phonemes, so nothing keeps the reading waiting.
+  p_.speech.Silence();
+  match_ = speech::CompareSounds(p_.speech.Phonemes(expected),
+                                 p_.speech.Phonemes(Written(letters, word)));
+  matchedLetters_ = letters;
+  return match_;
 }
 
 void Dictation::Message(const std::string& text) {
@@ -267,6 +315,7 @@ void Dictation::NextEntry() {
   entryOpen_ = true;
   openEntry_ = current;
   lastWrongAttempt_.clear();
+  matchedLetters_.clear();
   Note(base::WorkEventKind::kEntryShown);
   Instruction(words.currentEntry);
   FillLayer(grid.text, ' ');
@@ -430,27 +479,9 @@ bool Dictation::Echo() {
   if (!SoundOn()) return true;
 
   // Read as the child wrote it, with the entry's blanks between the words.
-  const std::string* entry = EntryAt(p_.words.currentEntry);
-  std::string written;
-  std::string expected = entry != nullptr ? *entry : word;
-  if (entry != nullptr) {
-    std::size_t next = 0;
-    for (char c : *entry) {
-      if (IsBlank(c)) {
-        written += ' ';
-      } else if (next < attempt.size()) {
-        written += attempt[next++];
-      }
-    }
-  } else {
-    written = attempt;
-  }
-  std::erase(expected, '$');
-  // The voice is quiet before it is asked for phonemes, so nothing keeps the reading waiting.
+  const speech::SoundMatch match = SoundOf(attempt, word);
   p_.speech.Silence();
-  const speech::SoundMatch match =
-      speech::CompareSounds(p_.speech.Phonemes(expected), p_.speech.Phonemes(written));
-  p_.speech.Speak(written);
+  p_.speech.Speak(Written(attempt, word));
   const std::string_view sentence = speech::EchoSentence(match);
   if (!sentence.empty()) p_.speech.Speak(sentence);
   return true;

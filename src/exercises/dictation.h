@@ -16,6 +16,7 @@
 #include "grid/writing_grid.h"
 #include "keyboard/keyboard_pictures.h"
 #include "ports/platform.h"
+#include "speech/misspelling.h"
 #include "speech/speech_engine.h"
 
 namespace exercises {
@@ -120,7 +121,13 @@ class Dictation {
   std::vector<SpokenUnit> LetterNames(const std::vector<grid::GridCell>& cells) const;
 
   // Tells the work log about the current entry.
-  void Note(base::WorkEventKind kind, std::string attempt = {});
+  void Note(base::WorkEventKind kind, std::string attempt = {}, std::string errorKind = {});
+  // The letters of the answer cells read as the child wrote them, with the entry's blanks
+  // between the words; `word` (the expected letters) stands in for a missing entry.
+  std::string Written(const std::string& letters, const std::string& word) const;
+  // Whether those letters read aloud sound like the entry. The voice is made quiet before it
+  // is asked for phonemes; the answer is kept for the same letters, asked again by the echo.
+  speech::SoundMatch SoundOf(const std::string& letters, const std::string& word);
   std::string ListName() const;
 
   DictationParts p_;
@@ -132,6 +139,8 @@ class Dictation {
   bool entryOpen_ = false;  // shown, neither right nor passed yet
   std::string openEntry_;   // as it was shown: the list may change under it
   std::string lastWrongAttempt_;
+  std::string matchedLetters_;  // the letters `match_` is for; empty: none yet
+  speech::SoundMatch match_ = speech::SoundMatch::kUnknown;
 };
 
 }  // namespace exercises

@@ -141,7 +141,7 @@ Summary Summarise(const std::vector<JournalLine>& all, std::string_view firstDay
   }
 
   std::map<std::string, std::int64_t> perDay;
-  std::map<std::string, int> kinds;
+  std::map<std::string, ErrorKindCount> kinds;
   const JournalLine* previous = nullptr;
   for (const JournalLine& line : lines) {
     // Time on task: the time between two events of one sitting, a long pause cut short.
@@ -154,7 +154,15 @@ Summary Summarise(const std::vector<JournalLine>& all, std::string_view firstDay
     previous = &line;
     switch (line.kind) {
       case WorkEventKind::kWrongAttempt:
-        if (!line.errorKind.empty()) ++kinds[line.errorKind];
+        if (!line.errorKind.empty()) {
+          ErrorKindCount& k = kinds[line.errorKind];
+          k.kind = line.errorKind;
+          ++k.count;
+          const std::pair<std::string, std::string> attempt{line.entry, line.attempt};
+          if (std::find(k.attempts.begin(), k.attempts.end(), attempt) == k.attempts.end()) {
+            k.attempts.push_back(attempt);
+          }
+        }
         break;
       case WorkEventKind::kHiddenWordFound:
         ++s.hiddenWordsFound;
@@ -171,7 +179,14 @@ Summary Summarise(const std::vector<JournalLine>& all, std::string_view firstDay
     }
   }
   s.secondsPerDay.assign(perDay.begin(), perDay.end());
-  s.errorKinds.assign(kinds.begin(), kinds.end());
+  // The two kinds the echo knows first, in the order the teacher reads them.
+  for (const char* known : {base::kSoundsAlike, base::kSoundsDifferent}) {
+    if (const auto it = kinds.find(known); it != kinds.end()) {
+      s.errorKinds.push_back(std::move(it->second));
+      kinds.erase(it);
+    }
+  }
+  for (auto& [kind, count] : kinds) s.errorKinds.push_back(std::move(count));
   return s;
 }
 
@@ -271,11 +286,28 @@ std::string ReportHtml(const Summary& s, std::string_view childName, std::string
   h += "</svg>\n";
 
   if (!s.errorKinds.empty()) {
-    h += "<h2>Genres d'erreurs</h2>\n<table>\n";
-    for (const auto& [kind, count] : s.errorKinds) {
-      h += "<tr class=\"error-kind\"><th>";
-      AppendEscaped(h, kind);
-      h += "</th><td class=\"n\">" + std::to_string(count) + "</td></tr>\n";
+    h += "<h2>Genres d'erreurs</h2>\n<table class=\"small\">\n";
+    for (const ErrorKindCount& k : s.errorKinds) {
+      h += "<tr class=\"error-kind\" data-kind=\"" + Escaped(k.kind) + "\"><th>";
+      if (k.kind == base::kSoundsAlike) {
+        h += "\xC3\x87"
+             "a se lit pareil";
+      } else if (k.kind == base::kSoundsDifferent) {
+        h += "\xC3\x87"
+             "a ne se dit pas pareil";
+      } else {
+        AppendEscaped(h, k.kind);
+      }
+      h += "</th><td class=\"n\">" + std::to_string(k.count) + "</td><td>";
+      // The child's spelling, then the word asked for.
+      for (std::size_t i = 0; i < k.attempts.size(); ++i) {
+        if (i > 0) h += ", ";
+        AppendEscaped(h, k.attempts[i].second);
+        h += " (";
+        AppendEscaped(h, k.attempts[i].first);
+        h += ")";
+      }
+      h += "</td></tr>\n";
     }
     h += "</table>\n";
   }

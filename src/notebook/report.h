@@ -32,6 +32,13 @@ struct EntryResult {
   }
 };
 
+// The wrong attempts of one kind, as the echo told them apart.
+struct ErrorKindCount {
+  std::string kind;  // as the journal writes it
+  int count = 0;
+  std::vector<std::pair<std::string, std::string>> attempts;  // entry, attempt; each once
+};
+
 struct Summary {
   int attempted = 0;
   int rightFirstTime = 0;
@@ -39,7 +46,7 @@ struct Summary {
   int withSolution = 0;
   std::vector<EntryResult> toReview;  // not right the first time, in the order worked on
   std::vector<std::pair<std::string, std::int64_t>> secondsPerDay;  // days in order
-  std::vector<std::pair<std::string, int>> errorKinds;              // the kinds known
+  std::vector<ErrorKindCount> errorKinds;  // the kinds known, in the journal's order of kinds
   int hiddenWordsFound = 0;
   int textsComplete = 0;
   int puzzlesComplete = 0;

@@ -131,6 +131,20 @@ void PlayTwentyWords(Session& s) {
 
 TEST(Notebook, ATwentyWordSessionIsJournalledAttemptByAttempt) {
   Session s;
+  // The voice reads "raz" as "rat", "chaz" not as "chat", and has nothing for "zoa".
+  s.harness.fake.voice.phonemes = {{u"chat",
+                                    "\xCA\x83"
+                                    "a"},
+                                   {u"chaz",
+                                    "\xCA\x83"
+                                    "az"},
+                                   {u"rat",
+                                    "\xCA\x81"
+                                    "a"},
+                                   {u"raz",
+                                    "\xCA\x81"
+                                    "a"},
+                                   {u"zoo", "zo"}};
   PlayTwentyWords(s);
   const auto journal = s.Journal();
   EXPECT_EQ(journal.damagedLines, 0);
@@ -140,12 +154,14 @@ TEST(Notebook, ATwentyWordSessionIsJournalledAttemptByAttempt) {
     ++count[line.kind];
     EXPECT_EQ(line.module, base::ModuleId::kListe);
     EXPECT_EQ(line.source, "liste.txt");
-    if (line.kind == WorkEventKind::kWrongAttempt) wrong.push_back(line.entry + ":" + line.attempt);
+    if (line.kind == WorkEventKind::kWrongAttempt) {
+      wrong.push_back(line.entry + ":" + line.attempt + ":" + line.errorKind);
+    }
     if (line.kind == WorkEventKind::kEntryShown) shown.push_back(line.entry);
   }
   EXPECT_EQ(count[WorkEventKind::kSessionStart], 1);
   EXPECT_EQ(shown, kTwentyWords);
-  EXPECT_EQ(wrong, (std::vector<std::string>{"chat:chaz", "rat:raz", "zoo:zoa"}));
+  EXPECT_EQ(wrong, (std::vector<std::string>{"chat:chaz:different", "rat:raz:pareil", "zoo:zoa:"}));
   EXPECT_EQ(count[WorkEventKind::kHelp], 2);
   EXPECT_EQ(count[WorkEventKind::kSolution], 1);
   EXPECT_EQ(count[WorkEventKind::kSkipped], 0);
@@ -175,6 +191,18 @@ TEST(Notebook, ATwentyWordSessionIsJournalledAttemptByAttempt) {
   EXPECT_EQ(figure("first-time"), "16");
   EXPECT_EQ(figure("with-help"), "2");
   EXPECT_EQ(figure("with-solution"), "1");
+  // The kinds of errors the voice could tell, each with the child's spelling and the word.
+  std::vector<std::string> kinds;
+  const std::regex kindRow(
+      "data-kind=\"([a-z]+)\"><th>([^<]*)</th><td class=\"n\">([0-9]+)</td><td>([^<]*)<");
+  for (std::sregex_iterator it(html.begin(), html.end(), kindRow), end; it != end; ++it) {
+    kinds.push_back((*it)[1].str() + "|" + (*it)[2].str() + "|" + (*it)[3].str() + "|" +
+                    (*it)[4].str());
+  }
+  EXPECT_EQ(kinds, (std::vector<std::string>{"pareil|\xC3\x87"
+                                             "a se lit pareil|1|raz (rat)",
+                                             "different|\xC3\x87"
+                                             "a ne se dit pas pareil|1|chaz (chat)"}));
 
   // The CSV where the teacher chose to put it: a header and one row per journal line.
   s.harness.fake.dialogs.saveAnswer = s.harness.data.Path() / "export.csv";
