@@ -6,6 +6,13 @@ namespace {
 
 void AppendField(std::string& out, std::string_view text) {
   out += '"';
+  // A spreadsheet runs a field that starts like a formula, even quoted: a child's attempt
+  // "=1+1" or a list's "-ette" must stay text. The apostrophe is the usual way to say so. A
+  // lone "-" is no formula and stays as the teacher would type it.
+  if (!text.empty() && text != "-" &&
+      std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos) {
+    out += '\'';
+  }
   for (char c : text) {
     if (c == '"') out += '"';
     out += c;

@@ -209,6 +209,35 @@ TEST(JournalCsv, ASpreadsheetReadsTheSessionBack) {
   EXPECT_EQ(rows[6][5], "\xC3\xA9l\xC3\xA9phant");
 }
 
+// What a spreadsheet would run as a formula is handed to it as text; the journal keeps the
+// child's attempt as it was.
+TEST(JournalCsv, AFieldAFormulaWouldStartIsText) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"=1+1", "'=1+1"},
+      {"+33", "'+33"},
+      {"-ette", "'-ette"},
+      {"@chat", "'@chat"},
+      {"\tchat", "'\tchat"},
+      {"\rchat", "'\rchat"},
+      {"-", "-"},
+      {"", ""},
+      {"a=b", "a=b"},
+      {"'chat", "'chat"},
+      {"\xC3\xA9l\xC3\xA9phant", "\xC3\xA9l\xC3\xA9phant"}};
+  for (const auto& [attempt, shown] : cases) {
+    Journal j;
+    j.Add(WorkEventKind::kWrongAttempt, "chat", attempt);
+    j.lines.back().source = attempt;
+    const auto rows = ParseCsv(std::string_view(notebook::JournalCsv(j.lines)).substr(3));
+    ASSERT_EQ(rows.size(), 2u) << attempt;
+    EXPECT_EQ(rows[1][4], shown) << attempt;
+    EXPECT_EQ(rows[1][6], shown) << attempt;
+    const auto line = notebook::ParseJournalLine(notebook::FormatJournalLine(j.lines.back()));
+    ASSERT_TRUE(line) << attempt;
+    EXPECT_EQ(line->attempt, attempt);
+  }
+}
+
 TEST(Review, TheWordsMissedInTheLastThreeSittings) {
   Journal j;
   // Four sittings; the first is too old to count, the last has a word missed twice.
