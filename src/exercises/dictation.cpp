@@ -348,30 +348,39 @@ bool Dictation::Echo() {
   }
   if (!SoundOn()) return true;
 
-  // Read as the child wrote it, with the entry's blanks between the words.
+  // Read as the child wrote it, with the entry's blanks between the words; each letter keeps
+  // its tile's cell, so the tiles light up in turn as the words are heard.
   const std::string* entry = EntryAt(p_.words.currentEntry);
-  std::string written;
+  SpokenUnit reading;
   std::string expected = entry != nullptr ? *entry : word;
+  for (const AnswerCell& cell : answer) reading.cells.push_back({cell.column, cell.line});
+  std::size_t next = 0;
+  auto writeNext = [&] {
+    reading.cellOf.push_back(static_cast<int>(next));
+    reading.text += attempt[next++];
+  };
   if (entry != nullptr) {
-    std::size_t next = 0;
     for (char c : *entry) {
       if (IsBlank(c)) {
-        written += ' ';
+        reading.text += ' ';
+        reading.cellOf.push_back(-1);
       } else if (next < attempt.size()) {
-        written += attempt[next++];
+        writeNext();
       }
     }
   } else {
-    written = attempt;
+    while (next < attempt.size()) writeNext();
   }
   std::erase(expected, '$');
   // The voice is quiet before it is asked for phonemes, so nothing keeps the reading waiting.
   p_.speech.Silence();
   const speech::SoundMatch match =
-      speech::CompareSounds(p_.speech.Phonemes(expected), p_.speech.Phonemes(written));
-  p_.speech.Speak(written);
+      speech::CompareSounds(p_.speech.Phonemes(expected), p_.speech.Phonemes(reading.text));
+  std::vector<SpokenUnit> echo;
+  echo.push_back(std::move(reading));
   const std::string_view sentence = speech::EchoSentence(match);
-  if (!sentence.empty()) p_.speech.Speak(sentence);
+  if (!sentence.empty()) echo.push_back({std::string(sentence), {}, std::nullopt, {}});
+  p_.spoken.Play(std::move(echo), kEchoPauseMs);
   return true;
 }
 
@@ -397,7 +406,7 @@ std::vector<SpokenUnit> Dictation::LetterNames(const std::vector<grid::GridCell>
     // Named as the keyboard names it; a "$" is written but never said.
     std::string name = grid::SpeakableText(std::string(1, letter), true, false);
     if (name.find_first_not_of(' ') == std::string::npos) continue;
-    names.push_back({std::move(name), {cell}, std::nullopt});
+    names.push_back({std::move(name), {cell}, std::nullopt, {}});
   }
   return names;
 }
@@ -416,7 +425,7 @@ void Dictation::ReplayEntry(Replay way) {
   // For this utterance alone: the rate the child chose stays as it is.
   if (way == Replay::kSlowly) rate = std::max(p_.speech.Rate() - kSlowerBy, -10);
   std::vector<SpokenUnit> word;
-  word.push_back({std::move(text), cells, rate});
+  word.push_back({std::move(text), cells, rate, {}});
   p_.spoken.Play(std::move(word), 0);
 }
 

@@ -73,6 +73,7 @@ class FakeOutput : public platform::AudioOutput {
   }
   void Close() override { rate_ = 0; }
   std::string Problem() const override { return "fake"; }
+  int LatencyMs() const override { return 0; }
 
  private:
   std::shared_ptr<Log> log_;
