@@ -18,23 +18,29 @@ void Playhead::Written(std::int64_t count, int rate, Clock::time_point when) {
   if (count <= 0 || rate <= 0) return;
   if (rate != rate_) {
     // Another rate opens the device anew: what it held is gone.
-    heardAll_ = when;
+    Flushed(when);
     rate_ = rate;
   }
   const auto playing = std::chrono::duration_cast<Clock::duration>(
       std::chrono::duration<double>(static_cast<double>(count) / rate));
-  heardAll_ = std::max(heardAll_, when + latency_) + playing;
+  // A device gone quiet has played everything before; these come after its latency.
+  if (when + latency_ >= heardAll_) {
+    heardBefore_ = written_;
+    heardAll_ = when + latency_;
+  }
+  heardAll_ += playing;
   written_ += count;
 }
 
 void Playhead::Flushed(Clock::time_point when) {
   heardAll_ = when;
+  heardBefore_ = written_;
 }
 
 std::int64_t Playhead::HeardBy(Clock::time_point when) const {
   if (rate_ <= 0 || when >= heardAll_) return written_;
   const double behind = std::chrono::duration<double>(heardAll_ - when).count() * rate_;
-  return std::max<std::int64_t>(0, written_ - static_cast<std::int64_t>(behind));
+  return std::max(heardBefore_, written_ - static_cast<std::int64_t>(behind));
 }
 
 EspeakVoice::EspeakVoice(EspeakLibrary& library, std::unique_ptr<AudioOutput> output,

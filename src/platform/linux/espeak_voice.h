@@ -36,6 +36,7 @@ class Playhead {
   std::int64_t written_ = 0;
   int rate_ = 0;
   Clock::time_point heardAll_{};  // when everything written will have been heard
+  std::int64_t heardBefore_ = 0;  // written before the device last started from quiet
 };
 
 // The voice of espeak-ng. Texts wait in its own queue; its worker says them one after the other,
