@@ -30,8 +30,9 @@ struct SpokenUnit {
 // while a sequence plays.
 class SpokenSequence {
  public:
-  // How often the voice is looked at while a unit is said.
-  static constexpr int kLookMs = 25;
+  // How often the voice is looked at while a unit is said: often enough that the light is never
+  // a frame behind the sound; a look is a few locks.
+  static constexpr int kLookMs = 10;
 
   // `changed` is given the cells whose light went on or off, to repaint them.
   SpokenSequence(speech::SpeechEngine& speech, ports::Timers& timers, int timerId,
