@@ -41,6 +41,7 @@ class StopwatchOutput : public platform::AudioOutput {
   void Flush() override {}
   void Close() override {}
   std::string Problem() const override { return {}; }
+  int LatencyMs() const override { return 0; }
 
  private:
   std::shared_ptr<Watch> watch_;

@@ -16,7 +16,7 @@ enum TimerId : int {
   kTimerBlink = 997,     // celebrations
   kTimerFixedSuccess = 998,
   kTimerWordSuccess = 999,
-  kTimerSpokenLight = 30,  // 25 ms while a word is said: the light follows the voice
+  kTimerSpokenLight = 30,  // 10 ms while a word is said: the light follows the voice
   kTimerProfileLock = 31,  // 60 s: the child's folder is still ours, for the other computers
 };
 

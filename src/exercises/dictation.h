@@ -75,7 +75,9 @@ class Dictation {
   void ReplayEntry(Replay way);
   // Silence between two letters said one by one. The voice and the sound device add a little of
   // their own before the next letter is heard: the child hears about 400 ms.
-  static constexpr int kLetterPauseMs = 300;
+  static constexpr int kLetterPauseMs = 340;
+  // Between the reading of a wrong word and the sentence about it.
+  static constexpr int kEchoPauseMs = 500;
   // How much slower than the usual rate the entry is said slowly (steps of the voice's rate).
   static constexpr int kSlowerBy = 6;
   // A solved grid, once its entry has passed the one-reward-per-entry guard.

@@ -1,5 +1,6 @@
 #include "exercises/spoken_sequence.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace exercises {
@@ -55,8 +56,11 @@ void SpokenSequence::OnTimer() {
     SayCurrent();
     return;
   }
-  if (speech_.NowSaying() == ticket_) {
-    Light(units_[index_].cells);
+  const speech::SpeechEngine::Saying saying = speech_.NowSayingPart();
+  if (saying.ticket == ticket_) {
+    // Between two words the light stays where it was.
+    std::vector<grid::GridCell> heard = CellsHeard(units_[index_], saying.from, saying.length);
+    if (!heard.empty()) Light(heard);
     return;
   }
   // Not begun yet: the voice is still saying what it had before.
@@ -71,6 +75,20 @@ void SpokenSequence::OnTimer() {
     pausing_ = true;
     timers_.Start(timerId_, pauseMs_);
   }
+}
+
+std::vector<grid::GridCell> SpokenSequence::CellsHeard(const SpokenUnit& unit, std::size_t from,
+                                                       std::size_t length) {
+  if (unit.cellOf.empty() || length == std::string::npos) return unit.cells;
+  std::vector<grid::GridCell> heard;
+  const std::size_t end = std::min(unit.cellOf.size(), from + std::max<std::size_t>(length, 1));
+  for (std::size_t k = std::min(from, end); k < end; ++k) {
+    const int index = unit.cellOf[k];
+    if (index < 0 || static_cast<std::size_t>(index) >= unit.cells.size()) continue;
+    const grid::GridCell cell = unit.cells[static_cast<std::size_t>(index)];
+    if (std::find(heard.begin(), heard.end(), cell) == heard.end()) heard.push_back(cell);
+  }
+  return heard;
 }
 
 void SpokenSequence::Light(const std::vector<grid::GridCell>& cells) {

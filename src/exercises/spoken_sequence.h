@@ -17,6 +17,10 @@ struct SpokenUnit {
   std::string text;                   // Windows-1252, as the voice is handed it
   std::vector<grid::GridCell> cells;  // lit while it is said
   std::optional<int> rate;            // its own rate; none: the voice's
+  // For each character of the text, the index in `cells` of the cell it stands for, or -1. With
+  // a voice that tells which word it is saying, only that word's cells are lit; left empty, the
+  // whole unit is lit while it is heard.
+  std::vector<int> cellOf;
 };
 
 // Texts said one after the other, each lighting its cells of the grid while it is heard, so that
@@ -26,8 +30,9 @@ struct SpokenUnit {
 // while a sequence plays.
 class SpokenSequence {
  public:
-  // How often the voice is looked at while a unit is said.
-  static constexpr int kLookMs = 25;
+  // How often the voice is looked at while a unit is said: often enough that the light is never
+  // a frame behind the sound; a look is a few locks.
+  static constexpr int kLookMs = 10;
 
   // `changed` is given the cells whose light went on or off, to repaint them.
   SpokenSequence(speech::SpeechEngine& speech, ports::Timers& timers, int timerId,
@@ -48,6 +53,9 @@ class SpokenSequence {
   // Hands the unit at index_ to the voice.
   void SayCurrent();
   void Light(const std::vector<grid::GridCell>& cells);
+  // The cells of the unit standing for the part heard; none when that part has no cell.
+  static std::vector<grid::GridCell> CellsHeard(const SpokenUnit& unit, std::size_t from,
+                                                std::size_t length);
 
   speech::SpeechEngine& speech_;
   ports::Timers& timers_;

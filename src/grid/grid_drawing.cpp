@@ -9,11 +9,7 @@ namespace {
 constexpr gfx::Colour kCursorFrame = gfx::Rgb(255, 0, 0);
 constexpr gfx::Colour kMarkedFrame = gfx::Rgb(255, 0, 255);
 constexpr gfx::Colour kSelectionFrame = gfx::Rgb(37, 188, 183);
-constexpr gfx::Colour kWrongLetterRing = gfx::Rgb(245, 166, 35);  // a soft orange
 constexpr int kWrongLetterRingWidth = 3;
-// A warm, quiet light: the child's eye goes to it without alarm.
-constexpr gfx::Colour kLitFill = gfx::Rgb(255, 241, 184);
-constexpr gfx::Colour kLitFrame = gfx::Rgb(250, 196, 72);
 constexpr int kLitFrameThickness = 3;
 
 gfx::Rect ItemRect(const base::CellRecord& r) {

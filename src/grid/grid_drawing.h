@@ -5,6 +5,7 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "gfx/canvas.h"
+#include "gfx/colour.h"
 #include "grid/grid_cell.h"
 #include "grid/tile_selection.h"
 #include "grid/writing_grid.h"
@@ -13,6 +14,13 @@
 // while automatic placement is on. The painters only draw; what the program records about the
 // cells shown is done before the paint by the Record functions.
 namespace grid {
+
+// A warm, quiet light on the cells the voice says: the child's eye goes to it without alarm.
+inline constexpr gfx::Colour kLitFill = gfx::Rgb(255, 241, 184);
+inline constexpr gfx::Colour kLitFrame = gfx::Rgb(250, 196, 72);
+// The ring of a wrong letter: a soft violet, far from the warm light (a child must never read
+// "heard now" as "wrong"), from the inks of the letters and syllables, and from any red.
+inline constexpr gfx::Colour kWrongLetterRing = gfx::Rgb(155, 89, 182);
 
 // One empty cell.
 void DrawPlainCell(gfx::Canvas& canvas, const base::AppState& state, const gfx::Rect& cell);

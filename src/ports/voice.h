@@ -7,6 +7,14 @@
 
 namespace ports {
 
+// What comes out of the speakers now: which text (numbered from 0 in the order Speak was handed
+// them, as TextsDone counts) and which part of it, in the text's UTF-16 units.
+struct Hearing {
+  std::uint64_t text = 0;
+  std::size_t from = 0;
+  std::size_t length = 0;
+};
+
 // The platform's speech synthesiser. Called from the speech worker (Speak) and from the
 // user-interface thread (the rest); an implementation makes that safe.
 class Voice {
@@ -30,6 +38,12 @@ class Voice {
   // purge; an empty text counts as said at once. Asked from the user-interface thread, never
   // waits. A voice that cannot tell gives nothing: then only IsSpeaking says when it is done.
   virtual std::optional<std::uint64_t> TextsDone() { return std::nullopt; }
+  // True for a voice that can tell, while it speaks, what is being heard (NowHearing); one that
+  // cannot is taken to be heard from the moment it is handed a text until it is done with it.
+  virtual bool TellsWhatIsHeard() const { return false; }
+  // The part of a text being heard now: nothing before the sound of a text begins, after it
+  // ends and between two texts. Asked from the user-interface thread, never waits.
+  virtual std::optional<Hearing> NowHearing() { return std::nullopt; }
   // id as listed by the catalog; an unknown id selects the default voice.
   virtual void SelectVoice(const std::string& id) = 0;
   // -10 (slow) to 10 (fast); values a little outside are clamped by the voice. The rate applies

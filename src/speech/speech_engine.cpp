@@ -67,11 +67,21 @@ void SpeechEngine::ForgetDone() {
   while (!handed_.empty() && handed_.front().number < done) handed_.pop_front();
 }
 
-SpeechEngine::Ticket SpeechEngine::NowSaying() {
-  if (!voice_.IsAvailable()) return 0;
+SpeechEngine::Saying SpeechEngine::NowSayingPart() {
+  if (!voice_.IsAvailable()) return {};
   ForgetDone();
+  if (voice_.TellsWhatIsHeard()) {
+    const std::optional<ports::Hearing> heard = voice_.NowHearing();
+    if (!heard) return {};
+    std::lock_guard guard(lock_);
+    for (const Handed& text : handed_) {
+      // Windows-1252 widens one character to one UTF-16 unit: the places are the same.
+      if (text.number == heard->text) return {text.ticket, heard->from, heard->length};
+    }
+    return {};
+  }
   std::lock_guard guard(lock_);
-  return handed_.empty() ? 0 : handed_.front().ticket;
+  return handed_.empty() ? Saying{} : Saying{handed_.front().ticket, 0, std::string::npos};
 }
 
 bool SpeechEngine::Done(Ticket ticket) {

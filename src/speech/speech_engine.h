@@ -40,9 +40,18 @@ class SpeechEngine {
   // rate for this text alone and is back at the usual one for the texts after it. 0 when the
   // text was not queued (no voice, a full queue, a shutdown).
   Ticket Say(std::string_view text, std::optional<int> rate = std::nullopt);
-  // The queued text the voice is saying now, or 0. A voice that cannot tell which of its texts
-  // it is saying is taken to say the first one not yet done while it speaks.
-  Ticket NowSaying();
+  // The queued text being heard now and the part of it (in its characters) heard: the whole
+  // text when the voice cannot tell which part.
+  struct Saying {
+    Ticket ticket = 0;
+    std::size_t from = 0;
+    std::size_t length = std::string::npos;
+  };
+  Saying NowSayingPart();
+  // The queued text the voice is saying now, or 0. A voice that tells what is heard says so
+  // while the text's sound comes out of the speakers; one that cannot tell is taken to say the
+  // first text not yet done while it speaks.
+  Ticket NowSaying() { return NowSayingPart().ticket; }
   // The text is said, or will never be: dropped, or cut by a silence.
   bool Done(Ticket ticket);
   // How many times the voice was silenced: a text followed through its ticket was cut short

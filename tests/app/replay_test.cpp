@@ -6,60 +6,19 @@
 #include <string>
 #include <vector>
 
-#include "support/view_harness.h"
+#include "app/dictating.h"
 
 namespace {
 
-using testing_support::ViewHarness;
-
 constexpr int kC = 25;  // the key "c" of the first page
 
-// A view in the list module, an entry laid out, and the voice holding each text until the test
-// lets it be said.
-struct Replaying {
-  explicit Replaying(const std::string& listFile) {
-    view = &harness.Create();
-    const auto path = harness.data.Path() / "liste.txt";
-    testing_support::WriteBytes(path, listFile);
-    harness.fake.dialogs.openAnswer = path;
-    view->Parts().listDialog.OpenList();
-    harness.ClickIcon(app::IconModuleList);
-    harness.fake.window.clientSize.width =
-        2 * view->Parts().state.gridLeft + 24 * view->Parts().state.cellWidth + 20;
-    harness.ClickIcon(app::IconNextWord);
-    harness.Paint();
-    unlit = view->BackBuffer();
+// The voice holding each text until the test lets it be said.
+struct Replaying : testing_support::Dictating {
+  explicit Replaying(const std::string& listFile) : Dictating(listFile) {
     harness.fake.voice.HoldTexts(true);
   }
-
-  std::vector<int> AnswerColumns() const {
-    std::vector<int> columns;
-    for (int c = 0; c < view->Parts().state.gridColumns; ++c) {
-      if (view->Parts().grid.enabled[1][static_cast<std::size_t>(c)] != 0) columns.push_back(c);
-    }
-    return columns;
-  }
-  // The answer cells the child sees lit: those whose light under the cell is on the screen.
-  std::vector<int> LitColumns() {
-    harness.Paint();
-    std::vector<int> lit;
-    for (int c : AnswerColumns()) {
-      const gfx::Rect cell = base::CellRect(view->Parts().state, c, 1);
-      const gfx::Point below{(cell.left + cell.right) / 2, cell.bottom + 5};
-      if (view->BackBuffer().Pixel(below.x, below.y) != unlit.Pixel(below.x, below.y)) {
-        lit.push_back(c);
-      }
-    }
-    return lit;
-  }
-  void Look() { view->OnTimer(base::kTimerSpokenLight); }
-  bool Looking() const { return harness.fake.timers.IsRunning(base::kTimerSpokenLight); }
   int LookPeriod() { return harness.fake.timers.running[base::kTimerSpokenLight]; }
   std::vector<std::string> Said() { return harness.Spoken(); }
-
-  ViewHarness harness;
-  app::CScribixView* view = nullptr;
-  gfx::Image unlit;
 };
 
 TEST(Replay, LetterByLetterEachNameLightsItsCellAndAPauseFollows) {

@@ -2,6 +2,7 @@
 
 #include "platform/linux/espeak_library.h"
 #include "platform/linux/espeak_recording.h"
+#include "text/cp1252.h"
 
 namespace {
 
@@ -108,3 +109,50 @@ TEST(EspeakSettings, EverySliderStepIsAudiblySlowerThanTheNext) {
 }
 
 }  // namespace
+
+namespace {
+
+struct Word {
+  std::size_t from;
+  std::size_t length;
+  bool operator==(const Word&) const = default;
+};
+
+// The words espeak-ng says, as parts of the text handed to it, and where their sound begins.
+std::vector<platform::WordMark> WordsSaid(const std::u16string& text) {
+  std::vector<platform::WordMark> words;
+  platform::EspeakLibrary::Shared().Synthesise(
+      text, {"fr", 0, 100}, [](std::span<const std::int16_t>, int) { return true; },
+      [&](const platform::WordMark& word) { words.push_back(word); });
+  return words;
+}
+
+std::vector<Word> Parts(const std::vector<platform::WordMark>& marks) {
+  std::vector<Word> parts;
+  for (const auto& m : marks) parts.push_back({m.from, m.length});
+  return parts;
+}
+
+}  // namespace
+
+// Each word is told in the text as the caller wrote it, also when the voice was handed another
+// spelling of it (a French reading in phonemes, letters said one by one), in the order heard.
+TEST(EspeakSynthesis, TheWordsSaidAreToldInTheTextAsWrittenAndInOrder) {
+  SKIP_WITHOUT_ESPEAK_DATA();
+  const struct {
+    std::u16string text;
+    std::vector<Word> words;
+  } cases[] = {
+      {u"le chat. Le rat", {{0, 2}, {3, 4}, {9, 2}, {12, 3}}},
+      {u"cadau", {{0, 5}}},
+      {u"do r\u00E9 mi", {{0, 2}, {3, 2}, {6, 2}}},      // "do" is read from phonemes
+      {u"un st ici", {{0, 2}, {3, 1}, {4, 1}, {6, 3}}},  // "st" letter by letter
+  };
+  for (const auto& c : cases) {
+    const auto marks = WordsSaid(c.text);
+    EXPECT_EQ(Parts(marks), c.words) << text::FromUtf16(c.text);
+    for (std::size_t k = 1; k < marks.size(); ++k) {
+      EXPECT_GT(marks[k].sample, marks[k - 1].sample) << text::FromUtf16(c.text) << " " << k;
+    }
+  }
+}

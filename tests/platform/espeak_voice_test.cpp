@@ -73,6 +73,7 @@ class FakeOutput : public platform::AudioOutput {
   }
   void Close() override { rate_ = 0; }
   std::string Problem() const override { return "fake"; }
+  int LatencyMs() const override { return 0; }
 
  private:
   std::shared_ptr<Log> log_;
@@ -251,3 +252,54 @@ TEST_F(EspeakVoiceTest, TextsDoneCountsWhatWasHeardAndWhatAPurgeDropped) {
 }
 
 }  // namespace
+
+namespace {
+
+// The playhead of a device with 100 ms of latency at 1000 samples a second.
+TEST(Playhead, SamplesAreHeardAfterTheLatencyAtTheDevicesRate) {
+  using Clock = platform::Playhead::Clock;
+  const Clock::time_point t0{};
+  auto at = [&](int ms) { return t0 + std::chrono::milliseconds(ms); };
+  platform::Playhead head(100);
+  EXPECT_EQ(head.HeardBy(at(0)), 0);
+  head.Written(500, 1000, at(0));   // half a second, handed to an idle device
+  head.Written(500, 1000, at(10));  // more while it plays: it follows without a gap
+  const struct {
+    int ms;
+    std::int64_t heard;
+  } timeline[] = {{0, 0}, {99, 0}, {100, 0}, {350, 250}, {1099, 999}, {1100, 1000}, {5000, 1000}};
+  for (const auto& t : timeline) EXPECT_NEAR(head.HeardBy(at(t.ms)), t.heard, 1) << t.ms;
+
+  // Written to a device gone quiet: heard after the latency again.
+  head.Written(200, 1000, at(2000));
+  EXPECT_NEAR(head.HeardBy(at(2050)), 1000, 1);
+  EXPECT_NEAR(head.HeardBy(at(2200)), 1100, 1);
+  // A flush drops what the device held: all written counts as gone by.
+  head.Flushed(at(2210));
+  EXPECT_EQ(head.HeardBy(at(2210)), 1200);
+  EXPECT_EQ(head.WrittenCount(), 1200);
+}
+
+}  // namespace
+
+// While the voice plays a text, it tells which word the device is playing, word after word and
+// in the text as it was handed; nothing once it is done.
+TEST_F(EspeakVoiceTest, TheWordBeingPlayedIsToldInTurn) {
+  log->speed = 1;
+  const std::u16string text = u"un deux trois";
+  voice->Speak(u"premier");
+  voice->Speak(text);
+  std::vector<std::pair<std::size_t, std::size_t>> heard;
+  const auto giveUp = std::chrono::steady_clock::now() + 30s;
+  while (voice->TextsDone().value_or(0) < 2 && std::chrono::steady_clock::now() < giveUp) {
+    if (const auto now = voice->NowHearing(); now && now->text == 1) {
+      if (heard.empty() || heard.back() != std::pair{now->from, now->length}) {
+        heard.emplace_back(now->from, now->length);
+      }
+    }
+    std::this_thread::sleep_for(2ms);
+  }
+  voice->WaitUntilDone();
+  EXPECT_EQ(heard, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 2}, {3, 4}, {8, 5}}));
+  EXPECT_FALSE(voice->NowHearing());
+}

@@ -319,6 +319,47 @@ TEST(SpeechEngine, TheTextBeingSaidIsKnownUntilTheVoiceHasSaidItOrASilenceCutIt)
   EXPECT_EQ(engine.Say("quatre"), 0u);  // not queued: nothing to follow
 }
 
+// A voice that tells what is heard: a text handed over is not said until its sound is heard, and
+// the part heard is the voice's, in the characters of the Windows-1252 text.
+TEST(SpeechEngine, AVoiceThatTellsWhatIsHeardSaysWhichTextAndWhichPartIsHeard) {
+  FakeVoice voice;
+  voice.tellsHeard = true;
+  voice.HoldTexts(true);
+  speech::SpeechEngine engine(voice);
+  engine.Start();
+  const auto un = engine.Say("un");
+  const auto word = engine.Say(
+      "le b\xE9"
+      "b\xE9 dort");
+  ASSERT_TRUE(WaitForSpoken(voice, 2));
+  engine.WaitUntilQuiet();
+  // Handed over, its sound not out yet.
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  EXPECT_FALSE(engine.Done(un));
+  voice.Hear(ports::Hearing{0, 0, 2});
+  EXPECT_EQ(engine.NowSaying(), un);
+  voice.FinishText();
+  voice.Hear(ports::Hearing{1, 3, 4});
+  const speech::SpeechEngine::Saying heard = engine.NowSayingPart();
+  EXPECT_EQ(heard.ticket, word);
+  EXPECT_EQ(heard.from, 3u);
+  EXPECT_EQ(heard.length, 4u);
+  // Between the texts, or a text dropped by a silence: nothing.
+  voice.Hear(std::nullopt);
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  voice.Hear(ports::Hearing{1, 8, 4});
+  engine.Silence();
+  EXPECT_EQ(engine.NowSaying(), 0u);
+  // A voice that cannot tell: the whole of the first text not done.
+  voice.tellsHeard = false;
+  const auto trois = engine.Say("trois");
+  ASSERT_TRUE(WaitForSpoken(voice, 3));
+  engine.WaitUntilQuiet();
+  const speech::SpeechEngine::Saying whole = engine.NowSayingPart();
+  EXPECT_EQ(whole.ticket, trois);
+  EXPECT_EQ(whole.length, std::string::npos);
+}
+
 // A voice that only tells whether it speaks.
 class PlainVoice : public FakeVoice {
  public:

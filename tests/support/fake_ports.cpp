@@ -78,6 +78,21 @@ std::optional<std::uint64_t> FakeVoice::TextsDone() {
   return done_;
 }
 
+void FakeVoice::Hear(std::optional<ports::Hearing> part) {
+  std::lock_guard guard(mutex_);
+  heard_ = part;
+}
+
+void FakeVoice::HearLastText(std::size_t from, std::size_t length) {
+  std::lock_guard guard(mutex_);
+  heard_ = ports::Hearing{received_ > 0 ? received_ - 1 : 0, from, length};
+}
+
+std::optional<ports::Hearing> FakeVoice::NowHearing() {
+  std::lock_guard guard(mutex_);
+  return heard_;
+}
+
 std::vector<int> FakeVoice::SpokenRates() {
   std::lock_guard guard(mutex_);
   return spokenRates_;

@@ -174,6 +174,13 @@ class FakeVoice : public ports::Voice {
   void HoldTexts(bool hold);
   void FinishText();
   std::optional<std::uint64_t> TextsDone() override;
+  // A voice that tells what is heard answers NowHearing from `heard`, set by the test.
+  bool tellsHeard = false;
+  bool TellsWhatIsHeard() const override { return tellsHeard; }
+  void Hear(std::optional<ports::Hearing> part);
+  // The part [from, from + length) of the last text handed is heard.
+  void HearLastText(std::size_t from, std::size_t length);
+  std::optional<ports::Hearing> NowHearing() override;
   // The rate the voice had when it was handed each text, in order.
   std::vector<int> SpokenRates();
   void SelectVoice(const std::string& id) override;
@@ -197,6 +204,7 @@ class FakeVoice : public ports::Voice {
   std::uint64_t done_ = 0;
   int rate_ = 0;
   std::vector<int> spokenRates_;
+  std::optional<ports::Hearing> heard_;
 };
 
 class FakeVoiceCatalog : public ports::VoiceCatalog {

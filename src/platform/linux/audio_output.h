@@ -22,6 +22,9 @@ class AudioOutput {
   virtual void Flush() = 0;
   virtual void Close() = 0;
   virtual std::string Problem() const = 0;
+  // How long a sample written to an idle device takes to be heard: the device's buffer and the
+  // sound server's own.
+  virtual int LatencyMs() const = 0;
 };
 
 // espeak-ng's own output: the desktop's sound server (PulseAudio or PipeWire), else ALSA.

@@ -152,20 +152,27 @@ std::string SplitReading(std::u16string_view word,
 }  // namespace
 
 std::u16string FrenchOnlyText(std::u16string_view text,
-                              const std::function<std::string(const std::string&)>& phonemesOf) {
+                              const std::function<std::string(const std::string&)>& phonemesOf,
+                              std::vector<TextSpan>* origin) {
   std::u16string out;
   out.reserve(text.size() + 16);
+  // What was put out since the last call stands for text[from, to).
+  auto from = [&](std::size_t first, std::size_t last) {
+    if (origin != nullptr) origin->resize(out.size(), TextSpan{first, last});
+  };
   std::size_t i = 0;
   while (i < text.size()) {
     if (!IsLetter(text[i])) {
       // Brackets typed by the child are said as they are, never taken for phoneme input.
       if (text[i] == u'[' && !out.empty() && out.back() == u'[') out += u' ';
       out += text[i++];
+      from(i - 1, i);
       continue;
     }
     std::size_t end = i;
     while (end < text.size() && IsLetter(text[end])) ++end;
     const std::u16string_view word = text.substr(i, end - i);
+    const std::size_t start = i;
     i = end;
     std::u16string lower(word);
     for (char16_t& c : lower) c = LowerLetter(c);
@@ -180,18 +187,23 @@ std::u16string FrenchOnlyText(std::u16string_view text,
       for (std::size_t k = 0; k < word.size(); ++k) {
         if (k > 0) out += u' ';
         out += word[k];
+        from(start + k, start + k + 1);
       }
       continue;
     } else if (word.size() > 1 && SwitchesLanguage(phonemesOf(Utf8Word(word)))) {
       phonemes = SplitReading(word, phonemesOf);
     }
     if (phonemes.empty()) {
-      out += word;
+      for (std::size_t k = 0; k < word.size(); ++k) {
+        out += word[k];
+        from(start + k, start + k + 1);
+      }
       continue;
     }
     out += u"[[";
     for (char c : phonemes) out += static_cast<char16_t>(static_cast<unsigned char>(c));
     out += u"]]";
+    from(start, end);
   }
   return out;
 }
@@ -279,6 +291,9 @@ EspeakLibrary::EspeakLibrary() {
     for (const espeak_EVENT* e = events; e != nullptr && e->type != espeakEVENT_LIST_TERMINATED;
          ++e) {
       if (e->type == espeakEVENT_SAMPLERATE && e->id.number > 0) result.sampleRate = e->id.number;
+      if (e->type == espeakEVENT_WORD && self.words_ != nullptr && *self.words_) {
+        self.TellWord(e->text_position, e->length, e->audio_position, result.sampleRate);
+      }
     }
     if (samples == nullptr || count <= 0) return 0;
     const std::span<const std::int16_t> piece(samples, static_cast<std::size_t>(count));
@@ -363,17 +378,47 @@ std::string EspeakLibrary::SelectVoice(const std::string& wanted) {
   return id;
 }
 
-std::string EspeakLibrary::PreparedText(std::u16string_view text) {
-  const std::u16string french = FrenchOnlyText(text, [](const std::string& word) {
-    const void* rest = word.c_str();
-    std::string phonemes;
-    while (rest != nullptr) {
-      const char* piece = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, 0);
-      if (piece == nullptr) break;
-      phonemes += piece;
+void EspeakLibrary::TellWord(int textPosition, int length, int audioMs, int sampleRate) {
+  // espeak-ng counts the characters of what it was handed from 1.
+  if (textPosition < 1 || origin_.empty()) return;
+  const std::size_t first =
+      std::min(static_cast<std::size_t>(textPosition - 1), origin_.size() - 1);
+  const std::size_t last =
+      std::min(first + static_cast<std::size_t>(std::max(length, 1)), origin_.size());
+  TextSpan span = origin_[first];
+  for (std::size_t k = first; k < last; ++k) {
+    span.from = std::min(span.from, origin_[k].from);
+    span.to = std::max(span.to, origin_[k].to);
+  }
+  const std::int64_t sample = static_cast<std::int64_t>(std::max(audioMs, 0)) * sampleRate / 1000;
+  (*words_)({sample, span.from, span.to - span.from});
+}
+
+std::string EspeakLibrary::PreparedText(std::u16string_view text, std::vector<TextSpan>* origin) {
+  std::vector<TextSpan> units;
+  const std::u16string french = FrenchOnlyText(
+      text,
+      [](const std::string& word) {
+        const void* rest = word.c_str();
+        std::string phonemes;
+        while (rest != nullptr) {
+          const char* piece = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, 0);
+          if (piece == nullptr) break;
+          phonemes += piece;
+        }
+        return phonemes;
+      },
+      origin != nullptr ? &units : nullptr);
+  if (origin != nullptr) {
+    // espeak-ng counts characters, and a pair of surrogates is one.
+    origin->clear();
+    for (std::size_t k = 0; k < french.size() && k < units.size(); ++k) {
+      const bool low = french[k] >= 0xDC00 && french[k] <= 0xDFFF;
+      const bool afterHigh = k > 0 && french[k - 1] >= 0xD800 && french[k - 1] <= 0xDBFF;
+      if (low && afterHigh) continue;
+      origin->push_back(units[k]);
     }
-    return phonemes;
-  });
+  }
   return Utf8ForEspeak(french);
 }
 
@@ -409,13 +454,13 @@ std::string EspeakLibrary::SpokenPhonemes(std::u16string_view text,
 }
 
 SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
-                                          const SynthesisSettings& settings,
-                                          const AudioSink& sink) {
+                                          const SynthesisSettings& settings, const AudioSink& sink,
+                                          const WordSink& words) {
   SynthesisResult result;
   if (!ready_) return result;
   std::lock_guard guard(lock_);
   result.voiceId = SelectVoice(settings.voiceId);
-  const std::string utf8 = PreparedText(text);
+  const std::string utf8 = PreparedText(text, words ? &origin_ : nullptr);
   int& headroom = headroom_.try_emplace(result.voiceId, 100).first->second;
   const bool mbrola = !MbrolaVoiceName(result.voiceId).empty();
   espeak_ng_SetParameter(espeakRATE, WordsPerMinute(settings.rate), 0);
@@ -425,11 +470,14 @@ SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
   result.sampleRate = espeak_ng_GetSampleRate();
 
   sink_ = &sink;
+  words_ = words ? &words : nullptr;
   result_ = &result;
   const espeak_ng_STATUS status =
       espeak_ng_Synthesize(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
                            espeakCHARS_UTF8 | espeakENDPAUSE | espeakPHONEMES, nullptr, nullptr);
   sink_ = nullptr;
+  words_ = nullptr;
+  origin_.clear();
   result_ = nullptr;
   result.ok = status == ENS_OK && !result.stopped;
   headroom = HeadroomAfter(headroom, result.saturatedSamples);

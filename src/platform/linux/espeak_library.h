@@ -34,6 +34,15 @@ struct EspeakVoiceEntry {
 // Receives the samples (16-bit mono) as they are made; false stops the synthesis.
 using AudioSink = std::function<bool(std::span<const std::int16_t> samples, int sampleRate)>;
 
+// A word espeak-ng begins to say: where its sound begins among the samples of the text, and the
+// part of the text handed to Synthesise it reads (UTF-16 units).
+struct WordMark {
+  std::int64_t sample = 0;
+  std::size_t from = 0;
+  std::size_t length = 0;
+};
+using WordSink = std::function<void(const WordMark& word)>;
+
 struct SynthesisResult {
   bool ok = false;       // espeak-ng said all of the text
   bool stopped = false;  // the sink asked to stop
@@ -76,8 +85,15 @@ std::string Utf8ForEspeak(std::u16string_view text);
 // ("[[...]]", read with espeakPHONEMES), and a word without a vowel is said letter by letter, as
 // espeak-ng says every other such word. `phonemesOf` gives espeak-ng's own phonemes of one word,
 // with "(en)" and the like where it would change language.
+// `origin`, when given, receives for each unit of the result the part of `text` it stands for.
+struct TextSpan {
+  std::size_t from = 0;
+  std::size_t to = 0;
+  bool operator==(const TextSpan&) const = default;
+};
 std::u16string FrenchOnlyText(std::u16string_view text,
-                              const std::function<std::string(const std::string&)>& phonemesOf);
+                              const std::function<std::string(const std::string&)>& phonemesOf,
+                              std::vector<TextSpan>* origin = nullptr);
 
 class EspeakLibrary {
  public:
@@ -101,8 +117,9 @@ class EspeakLibrary {
 
   // Selects the voice (the default one when the id is unknown or cannot speak), the rate and the
   // volume, then says the text into the sink. Blocks until the text is said or the sink stops it.
+  // `words`, when given, hears of each word before the samples it begins in reach the sink.
   SynthesisResult Synthesise(std::u16string_view text, const SynthesisSettings& settings,
-                             const AudioSink& sink);
+                             const AudioSink& sink, const WordSink& words = {});
   // The phonemes espeak-ng says for the text with these settings (as its phoneme trace writes
   // them), synthesised to memory and heard by nobody.
   std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings,
@@ -115,8 +132,11 @@ class EspeakLibrary {
   // Under lock_: the voice for this id, the default one when it is not a French voice of
   // espeak-ng's or cannot speak.
   std::string SelectVoice(const std::string& wanted);
+  // Under lock_, from the synthesis: hands words_ the word espeak-ng says begins there.
+  void TellWord(int textPosition, int length, int audioMs, int sampleRate);
   // Under lock_, the voice selected: the text as espeak-ng is to be handed it, in UTF-8.
-  std::string PreparedText(std::u16string_view text);
+  // `origin` receives, for each character of the result, the part of `text` it reads.
+  std::string PreparedText(std::u16string_view text, std::vector<TextSpan>* origin = nullptr);
 
   std::mutex lock_;  // one caller at a time: espeak-ng's state is global
   bool ready_ = false;
@@ -130,6 +150,8 @@ class EspeakLibrary {
   std::vector<std::string> frenchIds_;  // listed on the first change of voice
   std::map<std::string, int> headroom_;
   const AudioSink* sink_ = nullptr;
+  const WordSink* words_ = nullptr;
+  std::vector<TextSpan> origin_;  // of the text being said, character by character
   SynthesisResult* result_ = nullptr;
 };
 

@@ -1,14 +1,54 @@
 #include "platform/linux/espeak_voice.h"
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 #include <vector>
 
 namespace platform {
 
+namespace {
+
+// The texts the listener may still be hearing: a few are plenty.
+constexpr std::size_t kSoundingKept = 8;
+
+}  // namespace
+
+void Playhead::Written(std::int64_t count, int rate, Clock::time_point when) {
+  if (count <= 0 || rate <= 0) return;
+  if (rate != rate_) {
+    // Another rate opens the device anew: what it held is gone.
+    Flushed(when);
+    rate_ = rate;
+  }
+  const auto playing = std::chrono::duration_cast<Clock::duration>(
+      std::chrono::duration<double>(static_cast<double>(count) / rate));
+  // A device gone quiet has played everything before; these come after its latency.
+  if (when + latency_ >= heardAll_) {
+    heardBefore_ = written_;
+    heardAll_ = when + latency_;
+  }
+  heardAll_ += playing;
+  written_ += count;
+}
+
+void Playhead::Flushed(Clock::time_point when) {
+  heardAll_ = when;
+  heardBefore_ = written_;
+}
+
+std::int64_t Playhead::HeardBy(Clock::time_point when) const {
+  if (rate_ <= 0 || when >= heardAll_) return written_;
+  const double behind = std::chrono::duration<double>(heardAll_ - when).count() * rate_;
+  return std::max(heardBefore_, written_ - static_cast<std::int64_t>(behind));
+}
+
 EspeakVoice::EspeakVoice(EspeakLibrary& library, std::unique_ptr<AudioOutput> output,
                          std::string startupNote)
-    : library_(library), output_(std::move(output)), startupNote_(std::move(startupNote)) {
+    : library_(library),
+      output_(std::move(output)),
+      startupNote_(std::move(startupNote)),
+      playhead_(output_->LatencyMs()) {
   settings_.voiceId = kDefaultVoiceId;
   worker_ = std::thread([this] { Work(); });
 }
@@ -96,6 +136,36 @@ void EspeakVoice::SetVolume(int volume) {
   settings_.volume = volume;
 }
 
+std::optional<ports::Hearing> EspeakVoice::NowHearing() {
+  std::lock_guard guard(heardLock_);
+  const std::int64_t heard = playhead_.HeardBy(Playhead::Clock::now());
+  for (const Sounding& text : sounding_) {
+    if (heard < text.start || heard >= text.end) continue;
+    // The word whose sound began last; none yet in the silence before the first one.
+    const auto after = std::find_if(text.words.begin(), text.words.end(),
+                                    [heard](const WordMark& w) { return w.sample > heard; });
+    if (after == text.words.begin()) return std::nullopt;
+    const WordMark& word = *std::prev(after);
+    return ports::Hearing{text.number, word.from, word.length};
+  }
+  return std::nullopt;
+}
+
+bool EspeakVoice::Write(std::span<const std::int16_t> samples, int sampleRate) {
+  const auto when = Playhead::Clock::now();
+  if (!output_->Open(sampleRate) || !output_->Write(samples)) return false;
+  std::lock_guard guard(heardLock_);
+  playhead_.Written(static_cast<std::int64_t>(samples.size()), sampleRate, when);
+  return true;
+}
+
+void EspeakVoice::Flush() {
+  output_->Flush();
+  std::lock_guard guard(heardLock_);
+  playhead_.Flushed(Playhead::Clock::now());
+  sounding_.clear();
+}
+
 std::string EspeakVoice::Phonemes(const std::u16string& text) {
   SynthesisSettings settings;
   {
@@ -155,15 +225,51 @@ bool EspeakVoice::Say(const Request& request) {
   int quietRate = 0;
   auto write = [&](std::span<const std::int16_t> samples, int sampleRate) {
     if (samples.empty()) return true;
-    if (output_->Open(sampleRate) && output_->Write(samples)) return true;
+    if (Write(samples, sampleRate)) return true;
     heard = false;
     return false;
   };
+  // The samples of this text follow those already written, one for one: the held-back silence
+  // is written before the next sound, or never when nothing of the text follows it.
+  std::int64_t start = 0;
+  {
+    std::lock_guard guard(heardLock_);
+    start = playhead_.WrittenCount();
+    sounding_.push_back({request.number, start, start, {}});
+    if (sounding_.size() > kSoundingKept) sounding_.pop_front();
+  }
+  // Words espeak-ng has begun, waiting for their first sound: the light comes with the sound,
+  // not with the silence before it.
+  std::vector<WordMark> begun;
+  std::int64_t made = 0;  // samples of this text made so far
   library_.Synthesise(
-      request.text, request.settings, [&](std::span<const std::int16_t> samples, int sampleRate) {
+      request.text, request.settings,
+      [&](std::span<const std::int16_t> samples, int sampleRate) {
         if (!current()) return false;
         const auto last = std::find_if(samples.rbegin(), samples.rend(), Loud);
         const auto end = static_cast<std::size_t>(samples.rend() - last);
+        const std::int64_t first = made;
+        made += static_cast<std::int64_t>(samples.size());
+        {
+          std::lock_guard guard(heardLock_);
+          Sounding* text = sounding_.empty() || sounding_.back().number != request.number
+                               ? nullptr
+                               : &sounding_.back();
+          std::erase_if(begun, [&](const WordMark& word) {
+            if (word.sample >= made) return false;
+            const auto from = samples.begin() + std::max<std::int64_t>(word.sample - first, 0);
+            const auto sound = std::find_if(from, samples.end(), Loud);
+            if (sound == samples.end()) return false;
+            if (text != nullptr) {
+              text->words.push_back(
+                  {start + first + (sound - samples.begin()), word.from, word.length});
+            }
+            return true;
+          });
+          if (text != nullptr && end > 0) {
+            text->end = start + first + static_cast<std::int64_t>(end);
+          }
+        }
         if (end > 0) {
           if (!write(quiet, quietRate)) return false;
           quiet.clear();
@@ -173,9 +279,10 @@ bool EspeakVoice::Say(const Request& request) {
                      samples.end());
         quietRate = sampleRate;
         return current();
-      });
+      },
+      [&](const WordMark& word) { begun.push_back(word); });
   if (!current()) {
-    output_->Flush();
+    Flush();
     return false;
   }
   if (heard && !quiet.empty()) {
@@ -187,7 +294,12 @@ bool EspeakVoice::Say(const Request& request) {
     if (followed) write(quiet, quietRate);
   }
   // The device went away: this text is lost, the next one opens it again.
-  if (!heard) output_->Close();
+  if (!heard) {
+    output_->Close();
+    std::lock_guard guard(heardLock_);
+    playhead_.Flushed(Playhead::Clock::now());
+    sounding_.clear();
+  }
   return true;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -14,6 +15,29 @@
 #include "ports/voice.h"
 
 namespace platform {
+
+// Where the listener is in the samples written to an audio output: a sample written to an idle
+// device is heard after the device's latency, and the device plays at its rate from then on.
+class Playhead {
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  explicit Playhead(int latencyMs) : latency_(std::chrono::milliseconds(latencyMs)) {}
+  // `count` samples at `rate` were handed to the device at `when` (before its write returned).
+  void Written(std::int64_t count, int rate, Clock::time_point when);
+  // The device dropped what it held.
+  void Flushed(Clock::time_point when);
+  // How many of the samples written have been heard by `when`.
+  std::int64_t HeardBy(Clock::time_point when) const;
+  std::int64_t WrittenCount() const { return written_; }
+
+ private:
+  Clock::duration latency_;
+  std::int64_t written_ = 0;
+  int rate_ = 0;
+  Clock::time_point heardAll_{};  // when everything written will have been heard
+  std::int64_t heardBefore_ = 0;  // written before the device last started from quiet
+};
 
 // The voice of espeak-ng. Texts wait in its own queue; its worker says them one after the other,
 // synthesising a piece at a time into the audio output, so a purge cuts the voice within a piece
@@ -38,6 +62,8 @@ class EspeakVoice final : public ports::Voice {
   void WaitUntilDone() override;
   bool IsSpeaking() override;
   std::optional<std::uint64_t> TextsDone() override;
+  bool TellsWhatIsHeard() const override { return true; }
+  std::optional<ports::Hearing> NowHearing() override;
   void SelectVoice(const std::string& id) override;
   void SetRate(int rate) override;
   void SetVolume(int volume) override;
@@ -59,6 +85,9 @@ class EspeakVoice final : public ports::Voice {
   bool Say(const Request& request);
   // Under lock_: the texts up to this one are heard or dropped.
   void Done(std::uint64_t number);
+  // Writes to the output and keeps the playhead up to date.
+  bool Write(std::span<const std::int16_t> samples, int sampleRate);
+  void Flush();
 
   EspeakLibrary& library_;
   std::unique_ptr<AudioOutput> output_;  // the worker's alone once it runs
@@ -75,6 +104,17 @@ class EspeakVoice final : public ports::Voice {
   std::uint64_t textsDone_ = 0;  // texts heard or dropped, as TextsDone counts them
   // Each purge starts a new generation; the worker drops what belongs to an older one.
   std::atomic<std::uint64_t> generation_ = 0;
+
+  // A text whose sound went to the output, and where its words begin in the samples written.
+  struct Sounding {
+    std::uint64_t number = 0;
+    std::int64_t start = 0;       // its first sample, counted as the playhead counts them
+    std::int64_t end = 0;         // after its last sound written so far
+    std::vector<WordMark> words;  // `sample` as the playhead counts them, in order
+  };
+  std::mutex heardLock_;  // guards what follows: the worker writes, NowHearing reads
+  Playhead playhead_;
+  std::deque<Sounding> sounding_;
 
   std::thread worker_;
 };

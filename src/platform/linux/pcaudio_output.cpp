@@ -9,6 +9,8 @@ namespace {
 // pcaudiolib is the library espeak-ng plays through: it tries the sound server first, then ALSA.
 class PcaudioOutput final : public AudioOutput {
  public:
+  static constexpr int kLatencyMs = 60;
+
   ~PcaudioOutput() override {
     Close();
     if (device_ != nullptr) audio_object_destroy(device_);
@@ -59,6 +61,9 @@ class PcaudioOutput final : public AudioOutput {
   }
 
   std::string Problem() const override { return problem_; }
+  // pcaudiolib asks the sound server for a buffer of 60 ms and waits for it to fill before it
+  // plays; the server adds its own on the way out.
+  int LatencyMs() const override { return kLatencyMs; }
 
  private:
   std::string Describe(int error) const {
