@@ -59,6 +59,11 @@
 #define IDC_SET_INSTALL_VOICES 1010
 #define IDC_SET_RESTART_NOTE 1110
 #define IDC_SET_OK 1
+// The syllables in colour, and the button of the window "Élèves".
+#define IDC_SET_SYLLABLES 1111
+#define IDC_SET_SYLLABLE_PAIR 1112
+#define IDC_SET_SPLIT_GLIDES 1113
+#define IDC_SET_ELEVES 1114
 
 // "Configuration du puzzle"
 #define IDD_PUZZLE_SETTINGS 1300

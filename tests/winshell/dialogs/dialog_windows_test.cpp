@@ -55,6 +55,9 @@ TEST(DialogWindowsTest, ShowTheirFrenchTextsExactly) {
       {settings.Handle(), IDC_SET_RESTART_NOTE,
        L"      \u00c0 la fin de l'installation il sera   n\u00e9cessaire de red\u00e9marrer "
        L"Scribix "},
+      {settings.Handle(), IDC_SET_SYLLABLES, L"Syllabes en couleur"},
+      {settings.Handle(), IDC_SET_SPLIT_GLIDES, L"D\u00e9butant (pi-a-no)"},
+      {settings.Handle(), IDC_SET_ELEVES, L"\u00c9l\u00e8ves"},
       {puzzle.Handle(), 0, L"Configuration du puzzle"},
       {puzzle.Handle(), IDC_PUZ_NO_AUTO_PLACE,
        L"Placement automatique des pi\u00e8ces sur double clic d\u00e9sactiv\u00e9  "},
@@ -76,6 +79,7 @@ TEST(DialogWindowsTest, ShowTheirFrenchTextsExactly) {
   EXPECT_EQ(settings.ListItems(IDC_SET_LINES).back(), "8");
   EXPECT_EQ(settings.ListItems(IDC_SET_CELLS).front(), "2");
   EXPECT_EQ(settings.ListItems(IDC_SET_CELLS).back(), "40");
+  EXPECT_EQ(settings.ListItems(IDC_SET_SYLLABLE_PAIR), (Recorded{"bleu / rouge", "bleu / orange"}));
   EXPECT_EQ(puzzle.ListItems(IDC_PUZ_ZOOM).size(), 16u);
   EXPECT_EQ(puzzle.ListItems(IDC_PUZ_MODEL_ZOOM).back(), "2.0");
   EXPECT_EQ(SendDlgItemMessageW(settings.Handle(), IDC_SET_RATE, TBM_GETRANGEMAX, 0, 0), 20);
@@ -145,7 +149,11 @@ TEST(DialogWindowsTest, SettingsShowTheModelAndHandTheChangesToIt) {
   models.settings.volumeSlider = 250;  // beyond the slider: shown at its end
   models.settings.noSounds = true;
   models.settings.soundProblem = "Aucune voix";
+  models.settings.syllableLook = {.on = true, .pair = 1, .splitGlides = true};
   models.host.Refresh(DialogId::kSettings);
+  EXPECT_TRUE(Ticked(dialog, IDC_SET_SYLLABLES));
+  EXPECT_EQ(Selected(dialog, IDC_SET_SYLLABLE_PAIR), 1);
+  EXPECT_TRUE(Ticked(dialog, IDC_SET_SPLIT_GLIDES));
   EXPECT_EQ(Selected(dialog, IDC_SET_LINES), 4);
   EXPECT_EQ(Selected(dialog, IDC_SET_CELLS), 9);
   EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SET_RATE, TBM_GETPOS, 0, 0), 15);
@@ -176,6 +184,26 @@ TEST(DialogWindowsTest, SettingsShowTheModelAndHandTheChangesToIt) {
   SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(rate));
   EXPECT_EQ(models.settings.rateSlider, 18);
   EXPECT_EQ(models.calls.made, (Recorded{"rate 8", "save"}));
+
+  // The syllables: turned off and on again (which reads the teacher's exceptions), another pair,
+  // the glides kept whole.
+  models.calls.made.clear();
+  Click(dialog, IDC_SET_SYLLABLES);
+  Click(dialog, IDC_SET_SYLLABLES);
+  Choose(dialog, IDC_SET_SYLLABLE_PAIR, 0);
+  Click(dialog, IDC_SET_SPLIT_GLIDES);
+  EXPECT_EQ(models.settings.syllableLook, (exercises::SyllableLook{.on = true}));
+  EXPECT_EQ(models.calls.made, (Recorded{"syllables", "save", "syllables on", "save", "syllables",
+                                         "save", "syllables", "save"}));
+
+  // "Élèves" opens the window of the children of the class, over the settings.
+  const HWND children = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                        Instance(), nullptr);
+  models.host.Register(DialogId::kEleves, children, [] {});
+  Click(dialog, IDC_SET_ELEVES);
+  EXPECT_TRUE(models.host.IsVisible(DialogId::kEleves));
+  models.host.Unregister(DialogId::kEleves, children);
+  DestroyWindow(children);
 
   // The installer button hides the window and opens the page in the program folder.
   models.host.Show(DialogId::kSettings);
