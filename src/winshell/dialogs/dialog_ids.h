@@ -86,3 +86,19 @@
 #define IDC_WARN_RESTART 1101
 #define IDC_WARN_NEVER 1056
 #define IDC_WARN_CLOSE 1
+
+// "Élèves"
+#define IDD_ELEVES 1500
+#define IDC_ELV_CHILDREN 1000
+#define IDC_ELV_NAME_LABEL 1100
+#define IDC_ELV_NAME 1001
+#define IDC_ELV_LOOK_LABEL 1101
+#define IDC_ELV_LOOK 1002
+#define IDC_ELV_ADD 1003
+#define IDC_ELV_RENAME 1004
+#define IDC_ELV_REMOVE 1005
+#define IDC_ELV_FOLDER_GROUP 1102
+#define IDC_ELV_FOLDER 1103
+#define IDC_ELV_CHOOSE_FOLDER 1006
+// As Escape and the close box: it only hides the window.
+#define IDC_ELV_CLOSE 2

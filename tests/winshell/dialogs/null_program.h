@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/scribix_view.h"
 #include "ports/null_desktop.h"
@@ -18,6 +20,21 @@
 
 namespace windialogs_test {
 
+// Message boxes nobody sees: the texts asked are kept, and a question gets the answer the test
+// gives (no, unless told).
+class AnsweringDialogs : public ports::NullUserDialogs {
+ public:
+  ports::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                  ports::MessageButtons buttons, ports::MessageIcon icon) override {
+    asked.push_back(text);
+    return buttons == ports::MessageButtons::kYesNo
+               ? answer
+               : NullUserDialogs::MessageBox(text, caption, buttons, icon);
+  }
+  ports::MessageAnswer answer = ports::MessageAnswer::kNo;
+  std::vector<std::string> asked;
+};
+
 // The whole program on null ports, with the dialogs' host of the Windows shell, writing into a
 // folder of its own.
 struct NullProgram {
@@ -29,7 +46,7 @@ struct NullProgram {
   ports::NullWindow window;
   ports::NullTimers timers;
   ports::SystemClock clock;
-  ports::NullUserDialogs dialogs;
+  AnsweringDialogs dialogs;
   ports::NullDesktop desktop;
   ports::NullPictures pictures;
   ports::NullSoundPlayer sound;
