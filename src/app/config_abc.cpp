@@ -1,5 +1,6 @@
 #include "app/config_abc.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -175,6 +176,18 @@ void CConfigABC::OnSplitGlidesClicked(bool ticked) {
   syllableLook.splitGlides = ticked;
   actions_.SyllablesChanged(false);
   SaveUnlessLoading();
+}
+
+void CConfigABC::OnReportPeriodChanged(std::int32_t item) {
+  reportPeriodSelection = std::clamp(item, 0, 2);
+}
+
+void CConfigABC::OnReportClicked() {
+  if (showReport) showReport(std::clamp(reportPeriodSelection, 0, 2));
+}
+
+void CConfigABC::OnExportClicked() {
+  if (exportJournal) exportJournal();
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ class CConfigABC {
   static constexpr int kCellItems = 20;  // "2" to "40" in steps of 2
   static constexpr std::array<const char*, 2> kSyllablePairItems = {"bleu / rouge",
                                                                     "bleu / orange"};
+  // The periods of "Bilan", in the order of notebook::ReportPeriod.
+  static constexpr std::array<const char*, 3> kReportPeriodItems = {"Aujourd'hui", "Cette semaine",
+                                                                    "Tout"};
 
   CConfigABC(ports::DialogHost& host, SettingsActions& actions) : host_(host), actions_(actions) {}
 
@@ -86,6 +90,14 @@ class CConfigABC {
   void OnSyllableColoursClicked(bool ticked);
   void OnSyllablePairChanged(std::int32_t item);
   void OnSplitGlidesClicked(bool ticked);
+  // The child's notebook: "Bilan" for the period chosen ("Aujourd'hui", "Cette semaine", "Tout")
+  // and "Exporter (CSV)".
+  std::int32_t reportPeriodSelection = 0;
+  std::function<void(std::int32_t period)> showReport;
+  std::function<void()> exportJournal;
+  void OnReportPeriodChanged(std::int32_t item);
+  void OnReportClicked();
+  void OnExportClicked();
 
  private:
   void SaveUnlessLoading();

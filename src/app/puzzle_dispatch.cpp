@@ -31,7 +31,8 @@ puzzle::PuzzleContext CScribixView::PuzzleParts() {
             grid::GridTiles g{state_, board_.cells, board_.grid, board_.pictures};
             grid::LoadTextIntoGrid(g, {}, false, false, {});
           },
-          [this](IconId id) { return icons_[id]; }};
+          [this](IconId id) { return icons_[id]; },
+          notebook_.Log()};
 }
 
 void CScribixView::ShowPuzzleSolution() {

@@ -16,6 +16,7 @@
 #include "app/keyboard_look.h"
 #include "app/layout.h"
 #include "app/module_switch.h"
+#include "app/notebook_actions.h"
 #include "app/rewards.h"
 #include "app/settings_file.h"
 #include "app/tooltips.h"
@@ -142,6 +143,8 @@ class CScribixView {
   void BuildKeyboard();
   // The dictation's next entry, by the icon or by the automatic advance.
   void NextDictationEntry();
+  // The dictation of a list just made, from its first entry and as a new sitting.
+  void StartDictationAfresh();
 
   // Painting: the state steps first, then the painters, which only draw.
   void PreparePaint();
@@ -170,6 +173,7 @@ class CScribixView {
   // The children of the class, and the window where the teacher changes them.
   ClassSession class_;
   CEleves eleves_;
+  NotebookActions notebook_;
   ViewModules modules_;
   bool firstRunDone_ = false;
   bool animating_ = false;

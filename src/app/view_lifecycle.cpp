@@ -38,6 +38,8 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
                wordList_, board_.grid),
       class_(platformPorts.clock, platformPorts.dialogs, dataFolder, std::move(owner)),
       eleves_(platformPorts.dialogHost, platformPorts.dialogs, class_),
+      notebook_(dataFolder, {state_, platformPorts, voice_.speech, dialogs_.list,
+                             [this] { StartDictationAfresh(); }}),
       modules_(WritingParts(), PuzzleParts(), ChooserParts(), ModuleSteps()) {
   voice_.speech.Start();
 
@@ -109,6 +111,12 @@ CScribixView::CScribixView(ports::Platform& platformPorts, fs::path programFolde
     rewards_.PlayWordReward(cells);
   };
   if (start.chooser) modules_.switcher.StartOn(ModuleId::kQuiTravaille);
+  // The teacher's and the child's ways into the notebook.
+  dialogs_.settings.showReport = [this](std::int32_t period) {
+    notebook_.ShowReport(static_cast<notebook::ReportPeriod>(period));
+  };
+  dialogs_.settings.exportJournal = [this] { notebook_.ExportCsv(); };
+  dialogs_.list.reviewMissedWords = [this] { notebook_.ReviewMissedWords(); };
 }
 
 CScribixView::~CScribixView() {
@@ -180,7 +188,8 @@ exercises::WritingContext CScribixView::WritingParts() {
           dialogs_.settings.cellsSelection,
           dialogs_.settings.linesSelection,
           dialogs_.settings.syllableLook,
-          board_.syllableColours};
+          board_.syllableColours,
+          notebook_.Log()};
 }
 
 void CScribixView::ReadSyllableExceptions(bool tellRefused) {

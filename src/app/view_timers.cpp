@@ -81,6 +81,13 @@ void CScribixView::NextDictationEntry() {
   }
 }
 
+void CScribixView::StartDictationAfresh() {
+  modules_.list.Dictation().EndSession();
+  SelectModule(ModuleId::kListe);
+  NextDictationEntry();
+  platform_.window.InvalidateAll(true);
+}
+
 void CScribixView::OnMouseMove(unsigned flags, gfx::Point point) {
   AfterMessage after{*this};
   tooltips_.MouseAt(point, TooltipTextAt(icons_, IconTips(), point));

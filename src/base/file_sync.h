@@ -11,6 +11,10 @@ namespace base {
 // False when it could not be written or synced.
 bool WriteAndSync(const std::filesystem::path& path, std::string_view bytes);
 
+// Adds the bytes at the end of the file (created when missing) and waits until the system has
+// them on the disk. False when they could not be written or synced.
+bool AppendAndSync(const std::filesystem::path& path, std::string_view bytes);
+
 // The folder's entry for a file just renamed into it reaches the disk. A system that cannot sync
 // a folder still has the file: nothing is answered.
 void SyncFolderOf(const std::filesystem::path& path);

@@ -33,6 +33,69 @@ const std::string* Dictation::EntryAt(std::int32_t index) const {
   return &words.listEntries[static_cast<std::size_t>(index)];
 }
 
+std::string Dictation::ListName() const {
+  const std::string& path = p_.listDialog.listPath;
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void Dictation::Note(base::WorkEventKind kind, std::string attempt) {
+  base::WorkEvent event;
+  event.kind = kind;
+  event.module = base::ModuleId::kListe;
+  event.source = ListName();
+  event.entry = openEntry_;
+  event.attempt = std::move(attempt);
+  if (kind != base::WorkEventKind::kSessionStart && kind != base::WorkEventKind::kEntryShown) {
+    event.seconds = std::max<std::int64_t>(p_.platform.clock.NowMs() - shownAtMs_, 0) / 1000;
+  }
+  p_.work.Record(event);
+}
+
+std::string Dictation::Attempt() const {
+  const grid::WritingGrid& grid = p_.grid;
+  const base::AppState& s = p_.state;
+  const int columns = std::min(grid::GridColumnsInUse(s), grid::WritingGrid::kColumns);
+  const int lines = std::min(grid::GridLinesInUse(s), grid::WritingGrid::kLines);
+  std::string spelt;
+  bool gap = false;
+  for (int l = 0; l < lines; ++l) {
+    for (int c = 0; c < columns; ++c) {
+      const char expected = static_cast<char>(
+          grid.expected[static_cast<std::size_t>(l)][static_cast<std::size_t>(c)]);
+      if (expected == ' ' || expected == '\0') {
+        gap = !spelt.empty();
+        continue;
+      }
+      if (gap) spelt += ' ';
+      gap = false;
+      // The tile on top of the cell is the one the child sees.
+      char letter = '_';
+      for (int i = std::min(s.itemCount, base::kMaxItems) - 1; i >= s.keyCount; --i) {
+        const base::CellRecord& r = p_.cells[i];
+        if (r.gridCol == c && r.gridRow == l) {
+          letter = r.Letter();
+          break;
+        }
+      }
+      spelt += letter;
+    }
+    gap = !spelt.empty();
+  }
+  return spelt;
+}
+
+void Dictation::TilePlaced() {
+  if (!entryOpen_) return;
+  const std::string spelt = Attempt();
+  if (spelt.empty() || spelt.find('_') != std::string::npos) return;
+  if (grid::CheckListWord(p_.cells, p_.state, p_.grid)) return;
+  // A tile moved within a full grid that spells the same again is the same attempt.
+  if (spelt == lastWrongAttempt_) return;
+  lastWrongAttempt_ = spelt;
+  Note(base::WorkEventKind::kWrongAttempt, spelt);
+}
+
 void Dictation::Message(const std::string& text) {
   p_.platform.dialogs.MessageBox(text, "Scribix", ports::MessageButtons::kOk,
                                  ports::MessageIcon::kNone);
@@ -146,6 +209,11 @@ bool Dictation::LayOutOnSeveralLines(const std::string& entry) {
 
 void Dictation::NextEntry() {
   p_.spoken.Stop();
+  // Passed over before it was right; an entry of a list replaced since was not passed over.
+  if (entryOpen_ && sessionList_ == p_.listDialog.listPath) {
+    Note(base::WorkEventKind::kSkipped, Attempt());
+  }
+  entryOpen_ = false;
   advanceAfterSpeech_ = false;
   grid::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
@@ -189,6 +257,17 @@ void Dictation::NextEntry() {
                            ? LayOutOnOneLine(current)
                            : LayOutOnSeveralLines(current);
   if (!laidOut) return;
+  if (!sessionOpen_ || sessionList_ != p_.listDialog.listPath) {
+    sessionOpen_ = true;
+    sessionList_ = p_.listDialog.listPath;
+    openEntry_.clear();
+    Note(base::WorkEventKind::kSessionStart);
+  }
+  shownAtMs_ = p_.platform.clock.NowMs();
+  entryOpen_ = true;
+  openEntry_ = current;
+  lastWrongAttempt_.clear();
+  Note(base::WorkEventKind::kEntryShown);
   Instruction(words.currentEntry);
   FillLayer(grid.text, ' ');
 }
@@ -220,6 +299,7 @@ void Dictation::Congratulation(std::int32_t index) {
 }
 
 void Dictation::Help() {
+  if (entryOpen_) Note(base::WorkEventKind::kHelp, Attempt());
   grid::WritingGrid& grid = p_.grid;
   base::AppState& s = p_.state;
   grid::GridTiles g{s, p_.cells, grid, p_.pictures};
@@ -295,6 +375,7 @@ void Dictation::Help() {
 void Dictation::Solution() {
   p_.spoken.Stop();
   advanceAfterSpeech_ = false;  // an advance set off from here counts from the solution
+  if (entryOpen_) Note(base::WorkEventKind::kSolution, Attempt());
   grid::WritingGrid& grid = p_.grid;
   for (std::size_t l = 0; l < grid::WritingGrid::kLines; ++l) {
     for (std::size_t c = 0; c < grid::WritingGrid::kColumns; ++c) {
@@ -421,6 +502,8 @@ void Dictation::ReplayEntry(Replay way) {
 }
 
 void Dictation::Reward() {
+  if (entryOpen_) Note(base::WorkEventKind::kRightAnswer);
+  entryOpen_ = false;
   if (p_.grid.gridBounds.IsEmpty()) return;
   if (!p_.noEffects && playRewardEffect) playRewardEffect(p_.grid.gridBounds);
   if (SoundOn()) {

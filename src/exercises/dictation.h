@@ -8,6 +8,7 @@
 
 #include "base/app_state.h"
 #include "base/cell_table.h"
+#include "base/work_log.h"
 #include "exercises/open_list_dialog.h"
 #include "exercises/spoken_sequence.h"
 #include "exercises/word_list.h"
@@ -33,6 +34,7 @@ struct DictationParts {
   const bool& noEffects;                   // the settings' "Supprime les effets visuels"
   // Says words or letters with their answer cells lit in turn.
   SpokenSequence& spoken;
+  base::WorkLog& work;  // where what the child did is told
 };
 
 // The ways the child can hear the entry again.
@@ -89,6 +91,18 @@ class Dictation {
   // The entry at an index, or nothing when there is none there.
   const std::string* EntryAt(std::int32_t index) const;
 
+  // A tile was laid in the grid without completing the entry: when every answer cell holds one,
+  // the answer is wrong and is told to the work log, spelt as the tiles are.
+  void TilePlaced();
+  // The answer as the tiles spell it, in reading order: "_" for an empty answer cell, a blank
+  // between the words of a phrase.
+  std::string Attempt() const;
+  // The module was left: the next entry begins a new sitting.
+  void EndSession() {
+    sessionOpen_ = false;
+    entryOpen_ = false;
+  }
+
  private:
   bool SoundOn() const { return p_.state.soundOn == 1; }
   void Say(std::string_view oneWord, std::string_view severalWords, std::int32_t index);
@@ -105,8 +119,19 @@ class Dictation {
   // The names of the letters of these cells, each lighting its cell.
   std::vector<SpokenUnit> LetterNames(const std::vector<grid::GridCell>& cells) const;
 
+  // Tells the work log about the current entry.
+  void Note(base::WorkEventKind kind, std::string attempt = {});
+  std::string ListName() const;
+
   DictationParts p_;
   bool advanceAfterSpeech_ = false;  // the timer waits for the congratulation to end
+  // The work log's view of the entry on screen.
+  bool sessionOpen_ = false;
+  std::string sessionList_;
+  std::int64_t shownAtMs_ = 0;
+  bool entryOpen_ = false;  // shown, neither right nor passed yet
+  std::string openEntry_;   // as it was shown: the list may change under it
+  std::string lastWrongAttempt_;
 };
 
 }  // namespace exercises

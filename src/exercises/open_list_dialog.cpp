@@ -177,4 +177,8 @@ void COpenList2::OnAutoAdvanceChanged(std::int32_t item) {
   actions_.SaveSettings();
 }
 
+void COpenList2::OnReviewClicked() {
+  if (reviewMissedWords) reviewMissedWords();
+}
+
 }  // namespace exercises

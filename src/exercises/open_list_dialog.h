@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "base/random.h"
@@ -76,6 +77,9 @@ class COpenList2 {
   void OnHideHelpClicked(bool ticked);
   void OnHideSolutionClicked(bool ticked);
   void OnAutoAdvanceChanged(std::int32_t item);
+  // "Revoir mes mots ratés".
+  void OnReviewClicked();
+  std::function<void()> reviewMissedWords;
 
  private:
   // Tells the teacher that only the first 1000 entries were kept.

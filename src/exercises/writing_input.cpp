@@ -65,6 +65,17 @@ void WritingModule::ImportEditorText(bool fixedOn) {
   exerciseCelebrated_ = false;
 }
 
+void WritingModule::NoteWork(base::WorkEvent event) {
+  if (!workSessionOpen_) {
+    workSessionOpen_ = true;
+    workStartMs_ = ctx_.platform.clock.NowMs();
+    ctx_.work.Record({.kind = base::WorkEventKind::kSessionStart, .module = Id()});
+  }
+  event.module = Id();
+  event.seconds = std::max<std::int64_t>(ctx_.platform.clock.NowMs() - workStartMs_, 0) / 1000;
+  ctx_.work.Record(event);
+}
+
 void WritingModule::CelebrateCompleteExercise() {
   if (!ctx_.editor.fixed) return;
   const bool complete =
@@ -72,6 +83,9 @@ void WritingModule::CelebrateCompleteExercise() {
   // A letter laid again on a finished text does not start the celebration over.
   if (complete && !exerciseCelebrated_) {
     ctx_.platform.timers.Start(base::kTimerFixedSuccess, kFixedSuccessDelayMs);
+    // The letter that finished the text finished its last hidden word, which is not told as found.
+    NoteWork({.kind = base::WorkEventKind::kTextComplete, .count = hiddenWordsFound_ + 1});
+    hiddenWordsFound_ = 0;
   }
   exerciseCelebrated_ = complete;
 }
@@ -161,12 +175,18 @@ void WritingModule::ForgetWrongLetter(int column, int line) {
 }
 
 void WritingModule::SpeakWordAt(int column, int line) {
-  if (!SoundOn()) return;
+  // A hidden word is found with the sound off too; only the blink and the voice need the sound.
+  if (!SoundOn() && !ctx_.editor.fixed) return;
   const bool fixedOn = ctx_.editor.fixed;
   const bool complete =
       fixedOn && grid::CheckFixedExercise(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid()) > 0;
   const grid::WordToSay word = grid::WordAt(ctx_.board.Cells(), ctx_.state, ctx_.board.Grid(),
                                             column, line, fixedOn, complete, UsesKeypad());
+  if (word.hiddenWordFound) {
+    ++hiddenWordsFound_;
+    NoteWork({.kind = base::WorkEventKind::kHiddenWordFound, .entry = word.text});
+  }
+  if (!SoundOn()) return;
   if (fixedOn) effectArea = word.area;
   if (word.hiddenWordFound) ctx_.platform.timers.Start(base::kTimerBlink, 50);
   if (!word.text.empty()) ctx_.speech.Speak(word.text);
@@ -322,8 +342,9 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
         ForgetWrongLetter(out.column, out.line);
         if (out.wordComplete) {
           wordDone = 1;
-        } else if (!EchoAttempt()) {
-          SpeakWordAt(out.column, out.line);
+        } else {
+          TilePlaced();
+          if (!EchoAttempt()) SpeakWordAt(out.column, out.line);
         }
       }
     }
@@ -369,6 +390,7 @@ void WritingModule::OnTileArrived(int tile) {
     ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
     return;
   }
+  TilePlaced();
   if (!EchoAttempt()) SpeakWordAt(column, line);
   grid::AdvanceCursor(ctx_.board.Grid(), ctx_.state, IsDictation());
 }

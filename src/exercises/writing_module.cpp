@@ -217,6 +217,8 @@ void WritingModule::Enter(base::ModuleId left, const std::function<void()>& layO
   using base::ModuleId;
   base::AppState& s = ctx_.state;
   const bool fromPuzzle = left == ModuleId::kPuzzle;
+  workSessionOpen_ = false;
+  hiddenWordsFound_ = 0;
   if (IsDictation() && !fromPuzzle) {
     Invalidate(ctx_.keys.keyboardFrame);
     // The dictation has no exercise to fix; the one left was saved with its state.

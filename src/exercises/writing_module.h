@@ -6,11 +6,12 @@
 #include "base/app_state.h"
 #include "base/cell_table.h"
 #include "base/module.h"
+#include "base/work_log.h"
 #include "exercises/dictation.h"
 #include "exercises/edit_dialog.h"
 #include "exercises/open_list_dialog.h"
-#include "exercises/syllable_colours.h"
 #include "exercises/spoken_sequence.h"
+#include "exercises/syllable_colours.h"
 #include "grid/grid_text.h"
 #include "grid/tile_board.h"
 #include "grid/tile_selection.h"
@@ -49,6 +50,8 @@ struct WritingContext {
   // The settings' syllables in colour, and the words' colours the letter modules share.
   const SyllableLook& syllableLook;
   SyllableColours& syllableColours;
+  // Where what the child did is told.
+  base::WorkLog& work;
 };
 
 // What the child has written, as a new keyboard look keeps it: the grid with its cursor, fixed
@@ -153,11 +156,19 @@ class WritingModule : public base::Module {
   void OnTileArrived(int tile);
   // A fixed exercise just completed is celebrated, once until it is undone.
   void CelebrateCompleteExercise();
+  // A tile lies in the grid and the list word is not complete.
+  virtual void TilePlaced() {}
+  // Tells the work log, after the start of the sitting when it is the first event since Enter.
+  void NoteWork(base::WorkEvent event);
 
   // The cell of the tile under a long press.
   int longPressColumn_ = -1;
   int longPressLine_ = -1;
   bool exerciseCelebrated_ = false;
+  // The sitting the work log is told about: since the module was entered.
+  bool workSessionOpen_ = false;
+  std::int64_t workStartMs_ = 0;
+  int hiddenWordsFound_ = 0;
 
   WritingContext ctx_;
   SpokenSequence spoken_;
@@ -175,8 +186,12 @@ class ListModule : public WritingModule {
       : WritingModule(context),
         dictation_({context.state, context.board.Cells(), context.board.Grid(), context.pictures,
                     context.words, context.listDialog, context.platform, context.speech,
-                    context.autoAdvanceSeconds, context.noEffects, spoken_}) {}
+                    context.autoAdvanceSeconds, context.noEffects, spoken_, context.work}) {}
   base::ModuleId Id() const override { return base::ModuleId::kListe; }
+  void Leave(base::ModuleId next) override {
+    dictation_.EndSession();
+    WritingModule::Leave(next);
+  }
   // The dictation's grid is no text of its own: it keeps nothing.
   void SaveWork() override {}
   exercises::Dictation& Dictation() { return dictation_; }
@@ -184,6 +199,7 @@ class ListModule : public WritingModule {
  protected:
   bool IsDictation() const override { return true; }
   bool EchoAttempt() override { return dictation_.Echo(); }
+  void TilePlaced() override { dictation_.TilePlaced(); }
 
  private:
   exercises::Dictation dictation_;

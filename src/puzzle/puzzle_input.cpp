@@ -4,6 +4,7 @@
 
 #include "base/carry_home.h"
 #include "puzzle/puzzle_module.h"
+#include "text/cp1252.h"
 
 namespace puzzle {
 
@@ -83,6 +84,7 @@ void PuzzleModule::DropPiece(gfx::Point /*point*/) {
     // puzzle it completes was complete before.
     if (!wasHome) {
       ++placedCount;
+      NoteIfComplete();
       if (CountPiecesHome(ctx_.cells, PieceCount()) == ctx_.state.keyCount) {
         ctx_.playSound(PuzzleSound::kApplause);
         ShowFireworks();
@@ -154,6 +156,7 @@ void PuzzleModule::PlacePieceAutomatically(gfx::Point point) {
   AnimatePiecesHome();
   ++helpedCount;
   ++placedCount;
+  NoteIfComplete();
   Invalidate(kCounterStrip, true);
 }
 
@@ -194,6 +197,7 @@ void PuzzleModule::ScatterPieces() {
   const gfx::Size client = ctx_.platform.window.ClientSize();
   const gfx::Size area{client.width - ctx_.state.cellWidth, client.height - ctx_.state.cellHeight};
   placedCount = helpedCount = 0;
+  StartTiming();
   ctx_.random.Seed(static_cast<std::uint32_t>(ctx_.platform.clock.CalendarSeconds()));
   puzzle::ScatterPieces(ctx_.cells, PieceCount(), area, ctx_.random);
   ctx_.playSound(PuzzleSound::kScatter);
@@ -211,7 +215,32 @@ void PuzzleModule::ShowPuzzleSolution() {
     }
     r.placed = 1;
   }
+  NoteIfComplete();
   Invalidate(kCounterStrip, true);
+}
+
+void PuzzleModule::StartTiming() {
+  startedMs_ = ctx_.platform.clock.NowMs();
+  completeNoted_ = false;
+}
+
+void PuzzleModule::NoteIfComplete() {
+  const int pieces = PieceCount();
+  if (completeNoted_ || pieces == 0 || placedCount < pieces) return;
+  completeNoted_ = true;
+  const std::string picture = text::TextFromPath(ctx_.state.picturePath.filename());
+  if (!workSessionOpen_) {
+    workSessionOpen_ = true;
+    ctx_.work.Record(
+        {.kind = base::WorkEventKind::kSessionStart, .module = Id(), .source = picture});
+  }
+  ctx_.work.Record(
+      {.kind = base::WorkEventKind::kPuzzleComplete,
+       .module = Id(),
+       .source = picture,
+       .seconds = std::max<std::int64_t>(ctx_.platform.clock.NowMs() - startedMs_, 0) / 1000,
+       .count = pieces,
+       .helped = helpedCount});
 }
 
 }  // namespace puzzle

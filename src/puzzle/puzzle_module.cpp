@@ -31,12 +31,17 @@ std::int32_t PuzzleModule::PieceCount() const {
 
 void PuzzleModule::Enter() {
   active_ = true;
+  workSessionOpen_ = false;
+  StartTiming();
   base::AppState& s = ctx_.state;
   if (ReadPuzzleFile(s.puzzleStatePath)) {
     ctx_.playSound(PuzzleSound::kMusic);
     // Any puzzle the file holds is the child's to go on with (a cut asked for 1000 pieces may
     // give more than 1000).
-    if (s.keyCount > 0) return;
+    if (s.keyCount > 0) {
+      completeNoted_ = placedCount >= PieceCount();  // finished before: not told again
+      return;
+    }
   }
   Rebuild();
   ctx_.playSound(PuzzleSound::kMusic);
@@ -124,6 +129,7 @@ void PuzzleModule::Rebuild() {
   CutPicture();
   LayOutPieces();
   InvalidateAll();
+  StartTiming();
 }
 
 bool PuzzleModule::OpenPictureOrPuzzle() {
@@ -146,6 +152,7 @@ bool PuzzleModule::OpenPictureOrPuzzle() {
   LayOutPieces();
   InvalidateAll();
   placedCount = helpedCount = 0;
+  StartTiming();
   return true;
 }
 

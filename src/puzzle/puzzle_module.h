@@ -11,6 +11,7 @@
 #include "base/held_record.h"
 #include "base/module.h"
 #include "base/random.h"
+#include "base/work_log.h"
 #include "gfx/image.h"
 #include "ports/platform.h"
 #include "puzzle/config_puzzle.h"
@@ -43,6 +44,8 @@ struct PuzzleContext {
   // The grid's clearing has ended: the editor's text and the grid are emptied.
   std::function<void()> clearingDone;
   std::function<gfx::Rect(base::icons::IconId)> iconRect;
+  // Where what the child did is told.
+  base::WorkLog& work;
 };
 
 // The picture puzzle: a picture cut into rectangular pieces that the child drags home.
@@ -154,8 +157,15 @@ class PuzzleModule : public base::Module, private PuzzleActions {
   std::int32_t PieceCount() const;
   void Invalidate(const gfx::Rect& area, bool erase) const;
   void InvalidateAll() const;
+  // Every piece is home: told to the work log once per puzzle.
+  void NoteIfComplete();
+  // A new puzzle, or the same one scattered again: its time counts from now.
+  void StartTiming();
 
   PuzzleContext ctx_;
+  std::int64_t startedMs_ = 0;
+  bool completeNoted_ = false;
+  bool workSessionOpen_ = false;
   bool active_ = false;
   // The piece held was at home when it was picked up (it was counted then).
   bool heldWasHome_ = false;

@@ -173,11 +173,22 @@ void CConfigABCWindow::BuildControls() {
   columns->addLayout(left);
   columns->addWidget(speech, 1);
 
+  // The child's notebook, for the teacher.
+  report_ = new QPushButton(ToQt("Bilan"), this);
+  report_->setAutoDefault(false);
+  reportPeriod_ = new QComboBox(this);
+  for (const char* item : app::CConfigABC::kReportPeriodItems) reportPeriod_->addItem(ToQt(item));
+  exportJournal_ = new QPushButton(ToQt("Exporter (CSV)"), this);
+  exportJournal_->setAutoDefault(false);
+
   auto* buttons = new QHBoxLayout;
   eleves_ = new QPushButton(ToQt("\xC9l\xE8ves"), this);
   eleves_->setAutoDefault(false);
   eleves_->setMinimumWidth(110);
   buttons->addWidget(eleves_);
+  buttons->addWidget(report_);
+  buttons->addWidget(reportPeriod_);
+  buttons->addWidget(exportJournal_);
   buttons->addStretch(1);
   ok_->setMinimumWidth(110);
   buttons->addWidget(ok_);
@@ -227,6 +238,9 @@ void CConfigABCWindow::ConnectControls() {
   ConnectSyllableControls();
   connect(installVoices_, &QPushButton::clicked, this, [this] { OpenVoiceInstaller(); });
   connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
+  onIndex(reportPeriod_, &app::CConfigABC::OnReportPeriodChanged);
+  connect(report_, &QPushButton::clicked, this, [this] { model_.OnReportClicked(); });
+  connect(exportJournal_, &QPushButton::clicked, this, [this] { model_.OnExportClicked(); });
 }
 
 template <typename Handler>
@@ -260,6 +274,7 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(syllableColours_, model_.syllableLook.on);
   ShowSelection(syllablePair_, model_.syllableLook.pair);
   ShowTicked(splitGlides_, model_.syllableLook.splitGlides);
+  ShowSelection(reportPeriod_, model_.reportPeriodSelection);
   zoomNote_->setText(ToQt(model_.ZoomNote()));
   zoomNote_->setVisible(!model_.ZoomNote().empty());
   soundProblem_->setText(ToQt(model_.soundProblem));

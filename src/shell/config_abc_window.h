@@ -54,6 +54,9 @@ class CConfigABCWindow : public QDialog {
   QPushButton* InstallVoices() const { return installVoices_; }
   QPushButton* Ok() const { return ok_; }
   QPushButton* Eleves() const { return eleves_; }
+  QPushButton* Report() const { return report_; }
+  QComboBox* ReportPeriod() const { return reportPeriod_; }
+  QPushButton* ExportJournal() const { return exportJournal_; }
   QLabel* SoundProblem() const { return soundProblem_; }
   QLabel* ZoomNote() const { return zoomNote_; }
   QCheckBox* SyllableColours() const { return syllableColours_; }
@@ -97,6 +100,9 @@ class CConfigABCWindow : public QDialog {
   QPushButton* installVoices_ = nullptr;
   QPushButton* ok_ = nullptr;
   QPushButton* eleves_ = nullptr;
+  QPushButton* report_ = nullptr;
+  QComboBox* reportPeriod_ = nullptr;
+  QPushButton* exportJournal_ = nullptr;
 };
 
 }  // namespace shell

@@ -13,8 +13,8 @@
 
 #include "base/icon_ids.h"
 #include "exercises/open_list_dialog.h"
-#include "shell/qt_dialog_host.h"
 #include "shell/control_values.h"
+#include "shell/qt_dialog_host.h"
 #include "shell/qt_text.h"
 
 namespace shell {
@@ -71,7 +71,13 @@ void COpenList2Window::BuildControls(const std::filesystem::path& programFolder)
   close_ = new QPushButton(QStringLiteral("Fermer"), this);
   open_ = new QPushButton(ToQt("Ouvrir une liste "), this);
   save_ = new QPushButton(ToQt("Enregistrer la liste"), this);
-  for (QPushButton* button : {close_, open_, save_}) button->setAutoDefault(false);
+  review_ = new QPushButton(ToQt("Revoir mes mots rat\xE9s"), this);
+  review_->setToolTip(
+      ToQt("Les mots qui n'\xE9taient pas justes du premier coup dans les 3 "
+           "derni\xE8res s\xE9"
+           "ances de dict\xE9"
+           "e"));
+  for (QPushButton* button : {close_, open_, save_, review_}) button->setAutoDefault(false);
 
   entries_ = new QPlainTextEdit(this);
   entries_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -116,6 +122,7 @@ void COpenList2Window::BuildControls(const std::filesystem::path& programFolder)
   auto* files = new QVBoxLayout;
   files->addWidget(open_);
   files->addWidget(save_);
+  files->addWidget(review_);
   files->addSpacing(20);
   files->addLayout(options, 1);
   files->addWidget(close_, 0, Qt::AlignRight);
@@ -131,6 +138,8 @@ void COpenList2Window::ConnectControls() {
   connect(close_, &QPushButton::clicked, this, [this] { Apply([&] { model_.OnClose(); }); });
   connect(open_, &QPushButton::clicked, this, [this] { Apply([&] { model_.OpenList(); }); });
   connect(save_, &QPushButton::clicked, this, [this] { Apply([&] { model_.SaveList(); }); });
+  connect(review_, &QPushButton::clicked, this,
+          [this] { Apply([&] { model_.OnReviewClicked(); }); });
   // Only what the user types arrives here: the program sets the text with the signals blocked.
   connect(entries_, &QPlainTextEdit::textChanged, this,
           [this] { model_.OnListTextEdited(ModelText(entries_->toPlainText())); });

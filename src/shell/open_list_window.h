@@ -33,6 +33,7 @@ class COpenList2Window : public QDialog {
   QPushButton* Close() const { return close_; }
   QPushButton* Open() const { return open_; }
   QPushButton* Save() const { return save_; }
+  QPushButton* Review() const { return review_; }
   QPlainTextEdit* Entries() const { return entries_; }
   QCheckBox* RandomDraw() const { return randomDraw_; }
   QComboBox* AutoAdvance() const { return autoAdvance_; }
@@ -50,6 +51,7 @@ class COpenList2Window : public QDialog {
   QPushButton* close_ = nullptr;
   QPushButton* open_ = nullptr;
   QPushButton* save_ = nullptr;
+  QPushButton* review_ = nullptr;
   QPlainTextEdit* entries_ = nullptr;
   QCheckBox* randomDraw_ = nullptr;
   QComboBox* autoAdvance_ = nullptr;

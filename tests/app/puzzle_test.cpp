@@ -7,6 +7,8 @@
 #include "base/files.h"
 #include "base/mouse_keys.h"
 #include "effects/fireworks_names.h"
+#include "notebook/journal_reader.h"
+#include "notebook/journal_writer.h"
 #include "puzzle/puzzle_file.h"
 #include "support/view_harness.h"
 
@@ -643,6 +645,30 @@ TEST_F(PuzzleFixture, APuzzleIsKnownByWhatItHoldsWhateverItsName) {
   }
   EXPECT_EQ(filter.substr(0, filter.find('|')),
             "Images et puzzles (BMP, JPEG, GIF, TIFF, PNG, .pz)");
+}
+
+}  // namespace
+
+namespace {
+
+// The journal's puzzle lines: one per finished puzzle, with its pieces, the help and the time.
+TEST_F(PuzzleFixture, AFinishedPuzzleIsJournalledOnceWithThePiecesTheHelpLaid) {
+  EnterPuzzle();
+  Scatter();
+  h.fake.clock.now += 90'000;
+  DragPieceTo(0, {piece(0).homeX, piece(0).homeY});
+  h.ClickIcon(IconId::IconPuzzleSolution);
+  h.ClickIcon(IconId::IconPuzzleSolution);  // nothing left to lay: not finished again
+  std::vector<notebook::JournalLine> finished;
+  for (const auto& line : notebook::ReadJournal(h.data.Path() / notebook::kJournalFileName).lines) {
+    EXPECT_EQ(line.module, app::ModuleId::kPuzzle);
+    if (line.kind == base::WorkEventKind::kPuzzleComplete) finished.push_back(line);
+  }
+  ASSERT_EQ(finished.size(), 1u);
+  EXPECT_EQ(finished[0].source, "marsupilami.jpg");
+  EXPECT_EQ(finished[0].count, 24);
+  EXPECT_EQ(finished[0].helped, 23);
+  EXPECT_EQ(finished[0].seconds, 90);
 }
 
 }  // namespace

@@ -10,9 +10,9 @@ namespace base {
 
 namespace fs = std::filesystem;
 
-bool WriteAndSync(const fs::path& path, std::string_view bytes) {
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
+namespace {
+
+bool WriteAllAndSync(int fd, std::string_view bytes) {
   bool ok = true;
   std::size_t done = 0;
   while (ok && done < bytes.size()) {
@@ -24,6 +24,21 @@ bool WriteAndSync(const fs::path& path, std::string_view bytes) {
   ok = ok && ::fsync(fd) == 0;
   ok = ::close(fd) == 0 && ok;
   return ok;
+}
+
+}  // namespace
+
+bool WriteAndSync(const fs::path& path, std::string_view bytes) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  return WriteAllAndSync(fd, bytes);
+}
+
+bool AppendAndSync(const fs::path& path, std::string_view bytes) {
+  // O_APPEND: a line goes whole at the end even if another program appended meanwhile.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  return WriteAllAndSync(fd, bytes);
 }
 
 void SyncFolderOf(const fs::path& path) {
