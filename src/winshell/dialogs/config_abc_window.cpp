@@ -52,6 +52,7 @@ void CConfigABCWindow::OnInit() {
   FillList(IDC_SET_LINES, NumberItems(app::CConfigABC::kLineItems, 1, 1));
   FillList(IDC_SET_CELLS, NumberItems(app::CConfigABC::kCellItems, 2, 2));
   FillList(IDC_SET_SYLLABLE_PAIR, Items(app::CConfigABC::kSyllablePairItems));
+  FillList(IDC_SET_REPORT_PERIOD, Items(app::CConfigABC::kReportPeriodItems));
   SetUpSlider(Item(IDC_SET_RATE), 20, 1, 2);
   SetUpSlider(Item(IDC_SET_VOLUME), 100, 10, 10);
   boldFont_ = DerivedFont(Handle(), 1.0, true);
@@ -101,6 +102,15 @@ void CConfigABCWindow::OnCommand(int id, int code) {
       break;
     case IDC_SET_SPLIT_GLIDES:
       onTick(&app::CConfigABC::OnSplitGlidesClicked);
+      break;
+    case IDC_SET_REPORT_PERIOD:
+      onIndex(&app::CConfigABC::OnReportPeriodChanged);
+      break;
+    case IDC_SET_REPORT:
+      if (code == BN_CLICKED) model_.OnReportClicked();
+      break;
+    case IDC_SET_EXPORT:
+      if (code == BN_CLICKED) model_.OnExportClicked();
       break;
     case IDC_SET_ELEVES:
       // The children of the class, in a window of their own.
@@ -178,6 +188,7 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(IDC_SET_SYLLABLES, model_.syllableLook.on);
   ShowSelection(IDC_SET_SYLLABLE_PAIR, model_.syllableLook.pair);
   ShowTicked(IDC_SET_SPLIT_GLIDES, model_.syllableLook.splitGlides);
+  ShowSelection(IDC_SET_REPORT_PERIOD, model_.reportPeriodSelection);
   ShowNote(IDC_SET_ZOOM_NOTE, model_.ZoomNote());
   ShowNote(IDC_SET_SOUND_PROBLEM, model_.soundProblem);
 }

@@ -16,6 +16,7 @@
 #define IDC_LIST_SOLUTION_PICTURE 1102
 #define IDC_LIST_HIDE_SOLUTION 1032
 #define IDC_LIST_CLOSE 1
+#define IDC_LIST_REVIEW 1103
 
 // The text exercise editor
 #define IDD_EDITOR 1100
@@ -64,6 +65,10 @@
 #define IDC_SET_SYLLABLE_PAIR 1112
 #define IDC_SET_SPLIT_GLIDES 1113
 #define IDC_SET_ELEVES 1114
+// The child's notebook: "Bilan" for a period, and the export.
+#define IDC_SET_REPORT 1115
+#define IDC_SET_REPORT_PERIOD 1116
+#define IDC_SET_EXPORT 1117
 
 // "Configuration du puzzle"
 #define IDD_PUZZLE_SETTINGS 1300
