@@ -151,20 +151,10 @@ void CElevesWindow::OnCommand(int id, int code) {
       if (GetFocus() == Item(IDC_ELV_NAME)) OnCommand(IDC_ELV_ADD, BN_CLICKED);
       break;
     case IDC_ELV_ADD:
-      if (code == BN_CLICKED) {
-        Apply([this] {
-          TakeName();
-          model_.OnAdd();
-        });
-      }
+      if (code == BN_CLICKED) Apply([this] { model_.OnAdd(); });
       break;
     case IDC_ELV_RENAME:
-      if (code == BN_CLICKED) {
-        Apply([this] {
-          TakeName();
-          model_.OnRename();
-        });
-      }
+      if (code == BN_CLICKED) Apply([this] { model_.OnRename(); });
       break;
     case IDC_ELV_REMOVE:
       if (code == BN_CLICKED) Apply([this] { model_.OnRemove(); });
@@ -203,7 +193,17 @@ void CElevesWindow::TakeName() {
 
 template <typename Handler>
 void CElevesWindow::Apply(Handler handler) {
+  // The question or the message of an action is answered before the window takes another: the
+  // box belongs to the main window, and a second "Retirer" clicked meanwhile would remove the
+  // child selected once the first is gone.
+  if (acting_) return;
+  acting_ = true;
+  const bool wasDisabled = EnableWindow(Handle(), FALSE) != FALSE;
+  // What the teacher typed goes with every action, so that showing the model never wipes it.
+  TakeName();
   handler();
+  if (!wasDisabled) EnableWindow(Handle(), TRUE);
+  acting_ = false;
   ShowModel();
 }
 

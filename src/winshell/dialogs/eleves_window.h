@@ -52,9 +52,8 @@ class CElevesWindow : public DialogWindow {
   void OnInit() override;
   void OnCommand(int id, int code) override;
   void OnNotify(const NMHDR& header) override;
-  // The name typed goes to the model before a button acts on it.
   void TakeName();
-  // A handler ran: show what the model made of it.
+  // Runs a handler with the name typed, then shows what the model made of it.
   template <typename Handler>
   void Apply(Handler handler);
   void ShowChildren();
@@ -63,6 +62,7 @@ class CElevesWindow : public DialogWindow {
   WinDialogHost& host_;
   // The children's pictures, shared by the list and the picture choice.
   std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter> looks_;
+  bool acting_ = false;
 };
 
 }  // namespace winshell

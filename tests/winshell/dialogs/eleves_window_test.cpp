@@ -35,8 +35,9 @@ void SelectRow(HWND dialog, int row) {
                         LVIS_SELECTED | LVIS_FOCUSED);
 }
 
+// 0: the window itself.
 bool Enabled(HWND dialog, int id) {
-  return IsWindowEnabled(GetDlgItem(dialog, id)) != FALSE;
+  return IsWindowEnabled(id == 0 ? dialog : GetDlgItem(dialog, id)) != FALSE;
 }
 
 // The teacher opens "Élèves" from the settings and makes a class there: two children with their
@@ -95,8 +96,10 @@ TEST(ElevesWindowTest, TheTeacherAddsRenamesAndRemovesChildrenAndChoosesTheClass
                                            0}}));
   EXPECT_EQ(ItemText(dialog, IDC_ELV_NAME), L"");
   EXPECT_EQ(Selected(dialog, IDC_ELV_LOOK), 1);
-  Choose(dialog, IDC_ELV_LOOK, 5);
+  // The name typed first, the picture chosen next: the name stays.
   Type(dialog, IDC_ELV_NAME, L"Zo\u00e9");
+  Choose(dialog, IDC_ELV_LOOK, 5);
+  EXPECT_EQ(ItemText(dialog, IDC_ELV_NAME), L"Zo\u00e9");
   // Enter in the first name adds, as the button does.
   SetFocus(GetDlgItem(dialog, IDC_ELV_NAME));
   MSG enter{GetDlgItem(dialog, IDC_ELV_NAME), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
@@ -136,8 +139,14 @@ TEST(ElevesWindowTest, TheTeacherAddsRenamesAndRemovesChildrenAndChoosesTheClass
             "Retirer Chlo\xE9 de la classe ? Son travail est gard\xE9 dans le dossier "
             "\"anciens-eleves\".");
   EXPECT_EQ(window.ShownChildren().size(), 2u);
+  // "Oui"; a second click on "Retirer" while the question is up does nothing (it would remove
+  // Léa once Chloé is gone).
   program.dialogs.answer = ports::MessageAnswer::kYes;
+  program.dialogs.whileAsked = [dialog] { Click(dialog, IDC_ELV_REMOVE); };
   Click(dialog, IDC_ELV_REMOVE);
+  program.dialogs.whileAsked = nullptr;
+  EXPECT_EQ(program.dialogs.asked.size(), 2u);
+  EXPECT_TRUE(Enabled(dialog, 0));
   EXPECT_EQ(window.ShownChildren(), (Rows{{"L\xE9"
                                            "a",
                                            0}}));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,12 +28,15 @@ class AnsweringDialogs : public ports::NullUserDialogs {
   ports::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
                                   ports::MessageButtons buttons, ports::MessageIcon icon) override {
     asked.push_back(text);
+    if (whileAsked) whileAsked();
     return buttons == ports::MessageButtons::kYesNo
                ? answer
                : NullUserDialogs::MessageBox(text, caption, buttons, icon);
   }
   ports::MessageAnswer answer = ports::MessageAnswer::kNo;
   std::vector<std::string> asked;
+  // What else the user does while the box is up.
+  std::function<void()> whileAsked;
 };
 
 // The whole program on null ports, with the dialogs' host of the Windows shell, writing into a
