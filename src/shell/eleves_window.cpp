@@ -73,6 +73,8 @@ CElevesWindow::CElevesWindow(app::CEleves& model, QtDialogHost& host, QWidget* p
     ShowModel();
   });
   connect(look_, &QComboBox::currentIndexChanged, this, [this](int look) {
+    // A name typed before the picture is chosen stays in the box.
+    TakeName();
     model_.OnLookChanged(look);
     ShowModel();
   });

@@ -1,68 +1,32 @@
 #include "winshell/win_dialog_host.h"
 
-#include <utility>
-
 namespace winshell {
 
-void WinDialogHost::Register(ports::DialogId id, HWND window, std::function<void()> refresh) {
-  Entry& entry = entries_[Index(id)];
-  entry.window = window;
-  entry.refresh = std::move(refresh);
-  // The model may have been set before its window existed.
-  if (window != nullptr && entry.refresh) entry.refresh();
+bool WinDialogHost::IsAlive(const HWND& window) const {
+  return window != nullptr && IsWindow(window);
 }
 
-void WinDialogHost::Unregister(ports::DialogId id, HWND window) {
-  Entry& entry = entries_[Index(id)];
-  if (entry.window != window) return;
-  entry.window = nullptr;
-  entry.refresh = nullptr;
+bool WinDialogHost::IsShown(const HWND& window) const {
+  return IsWindowVisible(window) != FALSE;
 }
 
-HWND WinDialogHost::Window(ports::DialogId id) const {
-  const HWND window = entries_[Index(id)].window;
-  return window != nullptr && IsWindow(window) ? window : nullptr;
+void WinDialogHost::MakeShown(const HWND& window) {
+  ShowWindow(window, SW_SHOW);
 }
 
-void WinDialogHost::Show(ports::DialogId id) {
-  if (HWND window = Window(id)) ShowWindow(window, SW_SHOW);
+void WinDialogHost::MakeHidden(const HWND& window) {
+  ShowWindow(window, SW_HIDE);
 }
 
-void WinDialogHost::Hide(ports::DialogId id) {
-  if (HWND window = Window(id)) ShowWindow(window, SW_HIDE);
-}
-
-void WinDialogHost::Raise(ports::DialogId id) {
-  const HWND window = Window(id);
-  if (window == nullptr || !IsWindowVisible(window)) return;
+void WinDialogHost::BringToFront(const HWND& window) {
   SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetActiveWindow(window);
 }
 
-bool WinDialogHost::IsVisible(ports::DialogId id) const {
-  const HWND window = Window(id);
-  return window != nullptr && IsWindowVisible(window);
-}
-
-void WinDialogHost::Refresh(ports::DialogId id) {
-  const Entry& entry = entries_[Index(id)];
-  if (Window(id) != nullptr && entry.refresh) entry.refresh();
-}
-
-void WinDialogHost::RegisterModal(ports::DialogId id, std::function<void()> run) {
-  entries_[Index(id)].runModal = std::move(run);
-}
-
-void WinDialogHost::RunModal(ports::DialogId id) {
-  // Copied: the dialog may register again while it runs.
-  const std::function<void()> run = entries_[Index(id)].runModal;
-  if (run) run();
-}
-
 bool WinDialogHost::PreTranslate(MSG& message) {
-  for (const Entry& entry : entries_) {
-    const HWND window = entry.window;
-    if (window == nullptr || !IsWindow(window) || !IsWindowVisible(window)) continue;
+  for (std::size_t i = 0; i < ports::kDialogCount; ++i) {
+    const HWND window = Window(static_cast<ports::DialogId>(i));
+    if (window == nullptr || !IsWindowVisible(window)) continue;
     // Only the dialog the message is for takes it.
     if (message.hwnd != window && !IsChild(window, message.hwnd)) continue;
     return IsDialogMessageW(window, &message) != FALSE;

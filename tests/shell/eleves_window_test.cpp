@@ -47,8 +47,10 @@ TEST(ElevesWindow, TheTeacherAddsChildrenWithTheirPicturesAndChoosesTheClassFold
       shell::ToQt("L\xE9"
                   "a"));
   QTest::mouseClick(window->Add(), Qt::LeftButton);
-  window->Look()->setCurrentIndex(5);
+  // The name typed first, the picture chosen next.
   window->Name()->setText(shell::ToQt("Zo\xE9"));
+  window->Look()->setCurrentIndex(5);
+  EXPECT_EQ(window->Name()->text(), shell::ToQt("Zo\xE9"));
   QTest::mouseClick(window->Add(), Qt::LeftButton);
   ASSERT_EQ(window->Children()->count(), 2);
   EXPECT_EQ(window->Children()->item(1)->text(), shell::ToQt("Zo\xE9"));

@@ -51,6 +51,8 @@ void CConfigABCWindow::OnInit() {
   FillList(IDC_SET_ZOOM, Items(app::CConfigABC::kZoomItems));
   FillList(IDC_SET_LINES, NumberItems(app::CConfigABC::kLineItems, 1, 1));
   FillList(IDC_SET_CELLS, NumberItems(app::CConfigABC::kCellItems, 2, 2));
+  FillList(IDC_SET_SYLLABLE_PAIR, Items(app::CConfigABC::kSyllablePairItems));
+  FillList(IDC_SET_REPORT_PERIOD, Items(app::CConfigABC::kReportPeriodItems));
   SetUpSlider(Item(IDC_SET_RATE), 20, 1, 2);
   SetUpSlider(Item(IDC_SET_VOLUME), 100, 10, 10);
   boldFont_ = DerivedFont(Handle(), 1.0, true);
@@ -91,6 +93,31 @@ void CConfigABCWindow::OnCommand(int id, int code) {
       break;
     case IDC_SET_NO_EFFECTS:
       onTick(&app::CConfigABC::OnNoEffectsClicked);
+      break;
+    case IDC_SET_SYLLABLES:
+      onTick(&app::CConfigABC::OnSyllableColoursClicked);
+      break;
+    case IDC_SET_SYLLABLE_PAIR:
+      onIndex(&app::CConfigABC::OnSyllablePairChanged);
+      break;
+    case IDC_SET_SPLIT_GLIDES:
+      onTick(&app::CConfigABC::OnSplitGlidesClicked);
+      break;
+    case IDC_SET_REPORT_PERIOD:
+      onIndex(&app::CConfigABC::OnReportPeriodChanged);
+      break;
+    case IDC_SET_REPORT:
+      if (code == BN_CLICKED) model_.OnReportClicked();
+      break;
+    case IDC_SET_EXPORT:
+      if (code == BN_CLICKED) model_.OnExportClicked();
+      break;
+    case IDC_SET_ELEVES:
+      // The children of the class, in a window of their own.
+      if (code == BN_CLICKED) {
+        host_.Show(ports::DialogId::kEleves);
+        host_.Raise(ports::DialogId::kEleves);
+      }
       break;
     case IDC_SET_INSTALL_VOICES:
       if (code == BN_CLICKED) {
@@ -158,6 +185,10 @@ void CConfigABCWindow::ShowModel() {
   ShowTicked(IDC_SET_AUTO_PLACE, model_.autoPlace);
   ShowTicked(IDC_SET_NO_SOUNDS, model_.noSounds);
   ShowTicked(IDC_SET_NO_EFFECTS, model_.noEffects);
+  ShowTicked(IDC_SET_SYLLABLES, model_.syllableLook.on);
+  ShowSelection(IDC_SET_SYLLABLE_PAIR, model_.syllableLook.pair);
+  ShowTicked(IDC_SET_SPLIT_GLIDES, model_.syllableLook.splitGlides);
+  ShowSelection(IDC_SET_REPORT_PERIOD, model_.reportPeriodSelection);
   ShowNote(IDC_SET_ZOOM_NOTE, model_.ZoomNote());
   ShowNote(IDC_SET_SOUND_PROBLEM, model_.soundProblem);
 }

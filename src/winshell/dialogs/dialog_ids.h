@@ -16,6 +16,7 @@
 #define IDC_LIST_SOLUTION_PICTURE 1102
 #define IDC_LIST_HIDE_SOLUTION 1032
 #define IDC_LIST_CLOSE 1
+#define IDC_LIST_REVIEW 1103
 
 // The text exercise editor
 #define IDD_EDITOR 1100
@@ -59,6 +60,15 @@
 #define IDC_SET_INSTALL_VOICES 1010
 #define IDC_SET_RESTART_NOTE 1110
 #define IDC_SET_OK 1
+// The syllables in colour, and the button of the window "Élèves".
+#define IDC_SET_SYLLABLES 1111
+#define IDC_SET_SYLLABLE_PAIR 1112
+#define IDC_SET_SPLIT_GLIDES 1113
+#define IDC_SET_ELEVES 1114
+// The child's notebook: "Bilan" for a period, and the export.
+#define IDC_SET_REPORT 1115
+#define IDC_SET_REPORT_PERIOD 1116
+#define IDC_SET_EXPORT 1117
 
 // "Configuration du puzzle"
 #define IDD_PUZZLE_SETTINGS 1300
@@ -81,3 +91,19 @@
 #define IDC_WARN_RESTART 1101
 #define IDC_WARN_NEVER 1056
 #define IDC_WARN_CLOSE 1
+
+// "Élèves"
+#define IDD_ELEVES 1500
+#define IDC_ELV_CHILDREN 1000
+#define IDC_ELV_NAME_LABEL 1100
+#define IDC_ELV_NAME 1001
+#define IDC_ELV_LOOK_LABEL 1101
+#define IDC_ELV_LOOK 1002
+#define IDC_ELV_ADD 1003
+#define IDC_ELV_RENAME 1004
+#define IDC_ELV_REMOVE 1005
+#define IDC_ELV_FOLDER_GROUP 1102
+#define IDC_ELV_FOLDER 1103
+#define IDC_ELV_CHOOSE_FOLDER 1006
+// As Escape and the close box: it only hides the window.
+#define IDC_ELV_CLOSE 2

@@ -1,6 +1,9 @@
 #include "winshell/dialogs/dialog_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
+#include <iterator>
 
 #include "text/cp1252.h"
 
@@ -49,6 +52,46 @@ void DialogWindow::RunModal(HINSTANCE instance, int templateId, HWND owner) {
 
 void DialogWindow::EndModal() {
   if (window_ != nullptr) EndDialog(window_, IDOK);
+}
+
+namespace {
+
+// The tool of a control in the dialog's tips; the size an older common-controls library knows.
+TTTOOLINFOW ControlTool(HWND dialog, HWND control) {
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = dialog;
+  tool.uId = reinterpret_cast<UINT_PTR>(control);
+  return tool;
+}
+
+}  // namespace
+
+void DialogWindow::AddTip(int id, std::string_view cp1252) {
+  if (window_ == nullptr || Item(id) == nullptr) return;
+  if (tips_ == nullptr) {
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+    tips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                            WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, instance, nullptr);
+    if (tips_ == nullptr) return;
+    // Long tips break into lines.
+    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 400);
+  }
+  std::wstring text = Wide(cp1252);
+  TTTOOLINFOW tool = ControlTool(window_, Item(id));
+  tool.lpszText = text.data();
+  SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string DialogWindow::TipText(int id) const {
+  if (tips_ == nullptr) return {};
+  wchar_t text[512] = {};
+  TTTOOLINFOW tool = ControlTool(window_, Item(id));
+  tool.lpszText = text;
+  SendMessageW(tips_, TTM_GETTEXTW, std::size(text), reinterpret_cast<LPARAM>(&tool));
+  return Narrow(text);
 }
 
 void DialogWindow::OnCancel() {

@@ -50,6 +50,8 @@ class DialogWindow {
   void ShowSelection(int id, std::int32_t item);
   void FillList(int id, const std::vector<std::string>& items);
   std::vector<std::string> ListItems(int id) const;
+  // The tip a control shows under the mouse; empty when it has none.
+  std::string TipText(int id) const;
 
  protected:
   DialogWindow() = default;
@@ -59,6 +61,8 @@ class DialogWindow {
   // Runs the dialog modally and returns once it is ended.
   void RunModal(HINSTANCE instance, int templateId, HWND owner);
   void EndModal();
+  // A tip shown while the mouse rests on the control.
+  void AddTip(int id, std::string_view cp1252);
 
   virtual void OnInit() {}
   virtual void OnCommand(int /*id*/, int /*code*/) {}
@@ -87,6 +91,8 @@ class DialogWindow {
   INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND window_ = nullptr;
+  // The tips of the controls, made with the first; gone with the dialog, which owns it.
+  HWND tips_ = nullptr;
   bool modal_ = false;
   int showing_ = 0;
 };

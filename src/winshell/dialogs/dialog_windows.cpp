@@ -26,6 +26,8 @@ DialogWindows::DialogWindows(HINSTANCE instance, HWND owner, app::ViewParts& par
   // Hidden until the puzzle's "Configuration" icon shows it.
   puzzleSettings_ =
       std::make_unique<CConfigPuzzleWindow>(parts.puzzleDialog, host, instance, owner);
+  // Hidden until the settings' "Élèves" button shows it.
+  eleves_ = std::make_unique<CElevesWindow>(parts.eleves, host, instance, owner);
 
   speech::CAvert2& warning = parts.voiceWarning;
   host.RegisterModal(ports::DialogId::kVoiceWarning,

@@ -13,6 +13,7 @@
 #include "winshell/dialogs/cedit_window.h"
 #include "winshell/dialogs/config_abc_window.h"
 #include "winshell/dialogs/config_puzzle_window.h"
+#include "winshell/dialogs/eleves_window.h"
 #include "winshell/dialogs/open_list_window.h"
 #include "winshell/win_dialog_host.h"
 
@@ -38,6 +39,7 @@ class DialogWindows {
   CCEditWindow& Editor() { return *editor_; }
   CConfigABCWindow& Settings() { return *settings_; }
   CConfigPuzzleWindow& PuzzleSettings() { return *puzzleSettings_; }
+  CElevesWindow& Eleves() { return *eleves_; }
 
  private:
   struct LibraryDeleter {
@@ -51,6 +53,7 @@ class DialogWindows {
   std::unique_ptr<CCEditWindow> editor_;
   std::unique_ptr<CConfigABCWindow> settings_;
   std::unique_ptr<CConfigPuzzleWindow> puzzleSettings_;
+  std::unique_ptr<CElevesWindow> eleves_;
 };
 
 // Made once, after the view and before its OnCreate. A dialog whose window cannot be made stays

@@ -54,6 +54,10 @@ void COpenList2Window::OnInit() {
                       reinterpret_cast<LPARAM>(helpPicture_.get()));
   SendDlgItemMessageW(Handle(), IDC_LIST_SOLUTION_PICTURE, STM_SETIMAGE, IMAGE_BITMAP,
                       reinterpret_cast<LPARAM>(solutionPicture_.get()));
+  AddTip(IDC_LIST_REVIEW,
+         "Les mots qui n'\xE9taient pas justes du premier coup dans les 3 derni\xE8res s\xE9"
+         "ances de dict\xE9"
+         "e");
   ShowModel();
 }
 
@@ -68,6 +72,9 @@ void COpenList2Window::OnCommand(int id, int code) {
       break;
     case IDC_LIST_SAVE:
       if (code == BN_CLICKED) Apply([&] { model_.SaveList(); });
+      break;
+    case IDC_LIST_REVIEW:
+      if (code == BN_CLICKED) Apply([&] { model_.OnReviewClicked(); });
       break;
     case IDC_LIST_ENTRIES:
       // Only what the user types arrives here: the program sets the text while Showing.

@@ -1,4 +1,4 @@
-// The four modeless windows over a program on null ports, shown side by side until the last is
+// The modeless windows over a program on null ports, shown side by side until the last is
 // closed: for looking at them, and, renamed, a small program the installer's tests install.
 #include <windows.h>
 
@@ -27,7 +27,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   program.dialogHost.Refresh(ports::DialogId::kWordLists);
 
   const ports::DialogId shown[] = {ports::DialogId::kWordLists, ports::DialogId::kEditor,
-                                   ports::DialogId::kSettings, ports::DialogId::kPuzzleSettings};
+                                   ports::DialogId::kSettings, ports::DialogId::kPuzzleSettings,
+                                   ports::DialogId::kEleves};
   int x = 0;
   for (ports::DialogId id : shown) {
     const HWND window = program.dialogHost.Window(id);

@@ -48,6 +48,7 @@ TEST(DialogWindowsTest, ShowTheirFrenchTextsExactly) {
       {list.Handle(), IDC_LIST_AUTO_ADVANCE_LABEL,
        L"Passage automatique au mot ou \u00e0 la phrase suivante"},
       {list.Handle(), IDC_LIST_HIDE_SOLUTION, L"Cacher le bouton Solution"},
+      {list.Handle(), IDC_LIST_REVIEW, L"Revoir mes mots rat\u00e9s"},
       {settings.Handle(), 0, L"Configuration"},
       {settings.Handle(), IDC_SET_SPEECH_GROUP, L"Param\u00e8tres du synth\u00e9tiseur vocal"},
       {settings.Handle(), IDC_SET_CELLS_LABEL, L"Nombre de cases/lignes"},
@@ -55,6 +56,11 @@ TEST(DialogWindowsTest, ShowTheirFrenchTextsExactly) {
       {settings.Handle(), IDC_SET_RESTART_NOTE,
        L"      \u00c0 la fin de l'installation il sera   n\u00e9cessaire de red\u00e9marrer "
        L"Scribix "},
+      {settings.Handle(), IDC_SET_SYLLABLES, L"Syllabes en couleur"},
+      {settings.Handle(), IDC_SET_SPLIT_GLIDES, L"D\u00e9butant (pi-a-no)"},
+      {settings.Handle(), IDC_SET_ELEVES, L"\u00c9l\u00e8ves"},
+      {settings.Handle(), IDC_SET_REPORT, L"Bilan"},
+      {settings.Handle(), IDC_SET_EXPORT, L"Exporter (CSV)"},
       {puzzle.Handle(), 0, L"Configuration du puzzle"},
       {puzzle.Handle(), IDC_PUZ_NO_AUTO_PLACE,
        L"Placement automatique des pi\u00e8ces sur double clic d\u00e9sactiv\u00e9  "},
@@ -76,6 +82,14 @@ TEST(DialogWindowsTest, ShowTheirFrenchTextsExactly) {
   EXPECT_EQ(settings.ListItems(IDC_SET_LINES).back(), "8");
   EXPECT_EQ(settings.ListItems(IDC_SET_CELLS).front(), "2");
   EXPECT_EQ(settings.ListItems(IDC_SET_CELLS).back(), "40");
+  EXPECT_EQ(settings.ListItems(IDC_SET_SYLLABLE_PAIR), (Recorded{"bleu / rouge", "bleu / orange"}));
+  EXPECT_EQ(settings.ListItems(IDC_SET_REPORT_PERIOD),
+            (Recorded{"Aujourd'hui", "Cette semaine", "Tout"}));
+  EXPECT_EQ(list.TipText(IDC_LIST_REVIEW),
+            "Les mots qui n'\xE9taient pas justes du premier coup dans les 3 derni\xE8res "
+            "s\xE9"
+            "ances de dict\xE9"
+            "e");
   EXPECT_EQ(puzzle.ListItems(IDC_PUZ_ZOOM).size(), 16u);
   EXPECT_EQ(puzzle.ListItems(IDC_PUZ_MODEL_ZOOM).back(), "2.0");
   EXPECT_EQ(SendDlgItemMessageW(settings.Handle(), IDC_SET_RATE, TBM_GETRANGEMAX, 0, 0), 20);
@@ -113,6 +127,11 @@ TEST(DialogWindowsTest, WordListsShowTheModelAndHandTheChangesToIt) {
   Click(dialog, IDC_LIST_RANDOM);
   EXPECT_FALSE(models.list.randomDraw);
   EXPECT_EQ(models.calls.made, (Recorded{"advance 5", "save", "save", "help button", "save"}));
+  // "Revoir mes mots ratés" asks the program for the words missed.
+  int reviews = 0;
+  models.list.reviewMissedWords = [&] { ++reviews; };
+  Click(dialog, IDC_LIST_REVIEW);
+  EXPECT_EQ(reviews, 1);
   Type(dialog, IDC_LIST_ENTRIES, L"\u00e9l\u00e8ve\r\nmaison");
   EXPECT_EQ(models.list.listText, "\xE9l\xE8ve\r\nmaison");
   EXPECT_EQ(models.words.listFileOrder, (Recorded{"\xE9l\xE8ve", "maison"}));
@@ -145,7 +164,11 @@ TEST(DialogWindowsTest, SettingsShowTheModelAndHandTheChangesToIt) {
   models.settings.volumeSlider = 250;  // beyond the slider: shown at its end
   models.settings.noSounds = true;
   models.settings.soundProblem = "Aucune voix";
+  models.settings.syllableLook = {.on = true, .pair = 1, .splitGlides = true};
   models.host.Refresh(DialogId::kSettings);
+  EXPECT_TRUE(Ticked(dialog, IDC_SET_SYLLABLES));
+  EXPECT_EQ(Selected(dialog, IDC_SET_SYLLABLE_PAIR), 1);
+  EXPECT_TRUE(Ticked(dialog, IDC_SET_SPLIT_GLIDES));
   EXPECT_EQ(Selected(dialog, IDC_SET_LINES), 4);
   EXPECT_EQ(Selected(dialog, IDC_SET_CELLS), 9);
   EXPECT_EQ(SendDlgItemMessageW(dialog, IDC_SET_RATE, TBM_GETPOS, 0, 0), 15);
@@ -176,6 +199,41 @@ TEST(DialogWindowsTest, SettingsShowTheModelAndHandTheChangesToIt) {
   SendMessageW(dialog, WM_HSCROLL, MAKEWPARAM(TB_ENDTRACK, 0), reinterpret_cast<LPARAM>(rate));
   EXPECT_EQ(models.settings.rateSlider, 18);
   EXPECT_EQ(models.calls.made, (Recorded{"rate 8", "save"}));
+
+  // The syllables: turned off and on again (which reads the teacher's exceptions), another pair,
+  // the glides kept whole.
+  models.calls.made.clear();
+  Click(dialog, IDC_SET_SYLLABLES);
+  Click(dialog, IDC_SET_SYLLABLES);
+  Choose(dialog, IDC_SET_SYLLABLE_PAIR, 0);
+  Click(dialog, IDC_SET_SPLIT_GLIDES);
+  EXPECT_EQ(models.settings.syllableLook, (exercises::SyllableLook{.on = true}));
+  EXPECT_EQ(models.calls.made, (Recorded{"syllables", "save", "syllables on", "save", "syllables",
+                                         "save", "syllables", "save"}));
+
+  // "Bilan" for the period shown, chosen by the program then by the teacher; "Exporter (CSV)".
+  Recorded asked;
+  models.settings.showReport = [&](std::int32_t period) {
+    asked.push_back("report " + std::to_string(period));
+  };
+  models.settings.exportJournal = [&] { asked.push_back("export"); };
+  models.settings.reportPeriodSelection = 1;
+  models.host.Refresh(DialogId::kSettings);
+  EXPECT_EQ(Selected(dialog, IDC_SET_REPORT_PERIOD), 1);
+  Click(dialog, IDC_SET_REPORT);
+  Choose(dialog, IDC_SET_REPORT_PERIOD, 2);
+  Click(dialog, IDC_SET_REPORT);
+  Click(dialog, IDC_SET_EXPORT);
+  EXPECT_EQ(asked, (Recorded{"report 1", "report 2", "export"}));
+
+  // "Élèves" opens the window of the children of the class, over the settings.
+  const HWND children = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                                        Instance(), nullptr);
+  models.host.Register(DialogId::kEleves, children, [] {});
+  Click(dialog, IDC_SET_ELEVES);
+  EXPECT_TRUE(models.host.IsVisible(DialogId::kEleves));
+  models.host.Unregister(DialogId::kEleves, children);
+  DestroyWindow(children);
 
   // The installer button hides the window and opens the page in the program folder.
   models.host.Show(DialogId::kSettings);

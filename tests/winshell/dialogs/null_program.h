@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/scribix_view.h"
 #include "ports/null_desktop.h"
@@ -18,6 +21,24 @@
 
 namespace windialogs_test {
 
+// Message boxes nobody sees: the texts asked are kept, and a question gets the answer the test
+// gives (no, unless told).
+class AnsweringDialogs : public ports::NullUserDialogs {
+ public:
+  ports::MessageAnswer MessageBox(const std::string& text, const std::string& caption,
+                                  ports::MessageButtons buttons, ports::MessageIcon icon) override {
+    asked.push_back(text);
+    if (whileAsked) whileAsked();
+    return buttons == ports::MessageButtons::kYesNo
+               ? answer
+               : NullUserDialogs::MessageBox(text, caption, buttons, icon);
+  }
+  ports::MessageAnswer answer = ports::MessageAnswer::kNo;
+  std::vector<std::string> asked;
+  // What else the user does while the box is up.
+  std::function<void()> whileAsked;
+};
+
 // The whole program on null ports, with the dialogs' host of the Windows shell, writing into a
 // folder of its own.
 struct NullProgram {
@@ -29,7 +50,7 @@ struct NullProgram {
   ports::NullWindow window;
   ports::NullTimers timers;
   ports::SystemClock clock;
-  ports::NullUserDialogs dialogs;
+  AnsweringDialogs dialogs;
   ports::NullDesktop desktop;
   ports::NullPictures pictures;
   ports::NullSoundPlayer sound;
