@@ -57,6 +57,11 @@ Section "Scribix"
   SetOutPath "$INSTDIR"
   File "${PROGRAM_FOLDER}/scribix.exe"
   File "${PROGRAM_FOLDER}/Documentation-Scribix.pdf"
+  ; The page on the French voices, opened from the settings window, and the words whose
+  ; syllables and silent letters the rules get wrong ("monsieur", "sept"): without that list
+  ; the installed program would cut and colour them wrongly.
+  File "${PROGRAM_FOLDER}/installer-voix.html"
+  File "${PROGRAM_FOLDER}/syllabes-exceptions.txt"
   File /r "${PROGRAM_FOLDER}/resb"
   File /r "${PROGRAM_FOLDER}/sons"
   File /r "${PROGRAM_FOLDER}/Puzzles"
@@ -89,6 +94,8 @@ Section "Uninstall"
 
   Delete "$INSTDIR\scribix.exe"
   Delete "$INSTDIR\Documentation-Scribix.pdf"
+  Delete "$INSTDIR\installer-voix.html"
+  Delete "$INSTDIR\syllabes-exceptions.txt"
   RMDir /r "$INSTDIR\resb"
   RMDir /r "$INSTDIR\sons"
   RMDir /r "$INSTDIR\Puzzles"
