@@ -67,6 +67,10 @@ for file in "${program_files[@]}"; do
   cmp -s "$build/$file" "$installed/$file" || fail "changed on its way: $file"
 done
 [ -f "$installed/desinstaller-scribix.exe" ] || fail "no uninstaller"
+# Nothing else: no folder of the same name found elsewhere in the build folder.
+extra=$( (cd "$installed" && find . -type f -printf '%P\n' | grep -v -x desinstaller-scribix.exe) |
+  sort | comm -23 - <(printf '%s\n' "${program_files[@]}" | sort) | head -3)
+[ -z "$extra" ] || fail "installed but not of the program folder: $extra"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Scribix"
 for entry in "Scribix.lnk|scribix.exe" "Documentation de Scribix.lnk|Documentation-Scribix.pdf"; do
   link=${entry%%|*} target=${entry#*|}
