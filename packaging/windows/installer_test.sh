@@ -45,7 +45,8 @@ for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
 
 export WINEPREFIX=$work/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export DISPLAY=":$(head -1 "$work/display")"
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
 wineboot=0
 timeout 120 wine wineboot --init >/dev/null 2>&1 || wineboot=$?
 [ "$wineboot" -eq 0 ] || fail "wine could not make its prefix ($wineboot)"

@@ -28,7 +28,8 @@ Xvfb -displayfd 7 -screen 0 1600x1200x24 -nolisten tcp -noreset >"$work/xvfb.log
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+DISPLAY=":$(head -1 "$work/display")"
+export DISPLAY
 
 # The shown window whose title is exactly TITLE, waited for SECONDS at most.
 shown_window() {
@@ -87,7 +88,7 @@ template_control() {
 check_window() {
   local name=$1 window=$2 size drawn
   size=$(xwininfo -id "$window" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')
-  [ "${size%x*}" -ge 300 ] && [ "${size#*x}" -ge 200 ] || fail "$name: shown at $size"
+  if [ "${size%x*}" -lt 300 ] || [ "${size#*x}" -lt 200 ]; then fail "$name: shown at $size"; fi
   import -window "$window" "$screens/$name.png"
   # Per thousand, the pixels that are not of the commonest colour.
   drawn=$(convert "$screens/$name.png" -format %c histogram:info:- | sort -rn |
@@ -108,6 +109,7 @@ close_window() {
 
 # An icon of the main view's bar, at the first start's settings (client coordinates).
 click_icon() {
+  # shellcheck disable=SC2034 # xdotool sets them all
   local X Y WIDTH HEIGHT SCREEN
   eval "$(xdotool getwindowgeometry --shell "$main")"
   click_at $((X + $1)) $((Y + $2))
