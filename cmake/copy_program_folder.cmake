@@ -20,6 +20,12 @@ foreach(file ${picture} Documentation-Scribix.pdf)
   file(COPY "${FROM}/${file}" DESTINATION "${TO}/${sub}")
 endforeach()
 
+# The icon of scribix.exe and its installer, drawn there from the Français module's picture.
+if(NOT EXISTS "${FROM}/packaging/scribix.ico")
+  message(FATAL_ERROR "${FROM} holds no packaging/scribix.ico: build its windows_icon first")
+endif()
+file(COPY "${FROM}/packaging/scribix.ico" DESTINATION "${TO}")
+
 foreach(folder Liste-de-mots Exercices)
   file(GLOB samples "${SOURCE}/resources/${folder}/*.txt")
   file(COPY ${samples} DESTINATION "${TO}/${folder}")

@@ -29,7 +29,7 @@ else()
     CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DSCRIBIX_TESTS=OFF -DSCRIBIX_BENCH=OFF
                -DCMAKE_CXX_COMPILER=c++ -DCMAKE_C_COMPILER=cc
                "-DCMAKE_CXX_COMPILER_LAUNCHER=$ENV{CMAKE_CXX_COMPILER_LAUNCHER}"
-    BUILD_COMMAND ${CMAKE_COMMAND} --build ${host_folder} --target program_folder
+    BUILD_COMMAND ${CMAKE_COMMAND} --build ${host_folder} --target program_folder windows_icon
                   ${host_build_targets}
     INSTALL_COMMAND ""
     # Its own build decides what is out of date: a changed picture table redraws the folder.
@@ -42,6 +42,7 @@ endif()
 set(SCRIBIX_HOST_PROGRAM ${host_folder}/scribix)
 
 add_custom_target(program_folder ALL
+  BYPRODUCTS ${PROJECT_BINARY_DIR}/scribix.ico
   COMMAND ${CMAKE_COMMAND} -DFROM=${host_folder} -DTO=${PROJECT_BINARY_DIR}
           -DSOURCE=${PROJECT_SOURCE_DIR} -P ${CMAKE_CURRENT_LIST_DIR}/copy_program_folder.cmake
   COMMENT "Copying the pictures, sounds, samples and manual beside scribix.exe"

@@ -33,6 +33,9 @@ InstallDirRegKey HKLM "Software\Scribix" "InstallDir"
 BrandingText "Scribix ${VERSION}"
 
 !define MUI_ABORTWARNING
+; scribix.exe's own icon, which the build draws beside it.
+!define MUI_ICON "${PROGRAM_FOLDER}/scribix.ico"
+!define MUI_UNICON "${PROGRAM_FOLDER}/scribix.ico"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\scribix.exe"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
@@ -53,15 +56,29 @@ Function un.onInit
   SetShellVarContext all
 FunctionEnd
 
+; A folder of the program folder with its own files only: "File /r <folder>" would take every
+; folder of that name below the program folder too, which is also the build folder, with the
+; tests' wine prefixes in it.
+!macro ProgramSubfolder NAME
+  SetOutPath "$INSTDIR\${NAME}"
+  File /r "${PROGRAM_FOLDER}/${NAME}/*"
+!macroend
+
 Section "Scribix"
   SetOutPath "$INSTDIR"
   File "${PROGRAM_FOLDER}/scribix.exe"
   File "${PROGRAM_FOLDER}/Documentation-Scribix.pdf"
-  File /r "${PROGRAM_FOLDER}/resb"
-  File /r "${PROGRAM_FOLDER}/sons"
-  File /r "${PROGRAM_FOLDER}/Puzzles"
-  File /r "${PROGRAM_FOLDER}/Liste-de-mots"
-  File /r "${PROGRAM_FOLDER}/Exercices"
+  ; The page on the French voices, opened from the settings window, and the words whose
+  ; syllables and silent letters the rules get wrong ("monsieur", "sept"): without that list
+  ; the installed program would cut and colour them wrongly.
+  File "${PROGRAM_FOLDER}/installer-voix.html"
+  File "${PROGRAM_FOLDER}/syllabes-exceptions.txt"
+  !insertmacro ProgramSubfolder resb
+  !insertmacro ProgramSubfolder sons
+  !insertmacro ProgramSubfolder Puzzles
+  !insertmacro ProgramSubfolder Liste-de-mots
+  !insertmacro ProgramSubfolder Exercices
+  SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
 
   CreateDirectory "$SMPROGRAMS\Scribix"
@@ -89,6 +106,8 @@ Section "Uninstall"
 
   Delete "$INSTDIR\scribix.exe"
   Delete "$INSTDIR\Documentation-Scribix.pdf"
+  Delete "$INSTDIR\installer-voix.html"
+  Delete "$INSTDIR\syllabes-exceptions.txt"
   RMDir /r "$INSTDIR\resb"
   RMDir /r "$INSTDIR\sons"
   RMDir /r "$INSTDIR\Puzzles"
