@@ -116,9 +116,9 @@ void Dictation::TilePlaced() {
   Note(base::WorkEventKind::kWrongAttempt, spelt, kind);
 }
 
-std::string Dictation::Written(const std::string& letters, const std::string& word) const {
+std::string Dictation::Written(const std::string& letters) const {
   const std::string* entry = EntryAt(p_.words.currentEntry);
-  if (entry == nullptr) return letters.empty() ? word : letters;
+  if (entry == nullptr) return letters;
   std::string written;
   std::size_t next = 0;
   for (char c : *entry) {
@@ -138,8 +138,8 @@ speech::SoundMatch Dictation::SoundOf(const std::string& letters, const std::str
   std::erase(expected, '$');
   // The voice is quiet before it is asked for phonemes, so nothing keeps the reading waiting.
   p_.speech.Silence();
-  match_ = speech::CompareSounds(p_.speech.Phonemes(expected),
-                                 p_.speech.Phonemes(Written(letters, word)));
+  match_ =
+      speech::CompareSounds(p_.speech.Phonemes(expected), p_.speech.Phonemes(Written(letters)));
   matchedLetters_ = letters;
   return match_;
 }

@@ -125,10 +125,11 @@ class Dictation {
   // Tells the work log about the current entry.
   void Note(base::WorkEventKind kind, std::string attempt = {}, std::string errorKind = {});
   // The letters of the answer cells read as the child wrote them, with the entry's blanks
-  // between the words; `word` (the expected letters) stands in for a missing entry.
-  std::string Written(const std::string& letters, const std::string& word) const;
+  // between the words.
+  std::string Written(const std::string& letters) const;
   // Whether those letters read aloud sound like the entry. The voice is made quiet before it
   // is asked for phonemes; the answer is kept for the same letters, asked again by the echo.
+  // `word` (the expected letters) stands in for a missing entry.
   speech::SoundMatch SoundOf(const std::string& letters, const std::string& word);
   std::string ListName() const;
 

@@ -40,6 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The report is made of whatever was read.
   const notebook::Summary summary = notebook::Summarise(read.lines, {});
   fuzzing::Check(summary.rightFirstTime <= summary.attempted, "no more right than attempted");
-  notebook::ReportHtml(summary, "L\xC3\xA9a", "tout", "2026-12-09 10:00:00");
+  notebook::ReportHtml(summary,
+                       "L\xC3\xA9"
+                       "a",
+                       "tout", "2026-12-09 10:00:00");
   return 0;
 }
