@@ -37,4 +37,23 @@ TEST(WindowsFileSync, WritesTheBytesAsTheyAreAndReplacesALongerFile) {
   fs::remove_all(folder);
 }
 
+TEST(WindowsFileSync, AppendsLineAfterLineToAFileMadeOnTheFirstOneInAFolderWithAccents) {
+  const fs::path folder = fs::temp_directory_path() / fs::path(u8"scribix-élève");
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const fs::path journal = folder / "journal.txt";
+
+  ASSERT_TRUE(base::AppendAndSync(journal, "mot\téléphant\n"));
+  ASSERT_TRUE(base::AppendAndSync(journal, "essai\tel\r\n"));
+  ASSERT_TRUE(base::AppendAndSync(journal, ""));
+  EXPECT_EQ(Read(journal), "mot\téléphant\nessai\tel\r\n");
+  // A replaced file starts again; an append cannot reach a folder that does not exist.
+  ASSERT_TRUE(base::WriteAndSync(journal, "x"));
+  ASSERT_TRUE(base::AppendAndSync(journal, "y"));
+  EXPECT_EQ(Read(journal), "xy");
+  EXPECT_FALSE(base::AppendAndSync(folder / "absent" / "journal.txt", "z"));
+  EXPECT_FALSE(fs::exists(folder / "absent"));
+  fs::remove_all(folder);
+}
+
 }  // namespace
