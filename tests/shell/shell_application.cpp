@@ -1,8 +1,11 @@
 #include "shell_application.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "shell/scribix_app.h"
 
@@ -11,12 +14,20 @@ namespace testing_support {
 namespace {
 
 // The offscreen platform's screen is 800 × 600 unless told otherwise; the tests run on a common
-// 1920 × 1080 screen, as the program is fitted to the screen it is on.
+// 1920 × 1080 screen, as the program is fitted to the screen it is on. Test processes start side
+// by side and share the file: it is written aside and renamed into place, so that one process
+// never reads it half written by another.
 std::string ScreenOption() {
-  const auto config = std::filesystem::temp_directory_path() / "scribix-shell-tests-screen.json";
-  std::ofstream(config)
-      << R"({"screens": [{"name": "ecran", "x": 0, "y": 0, "width": 1920,)"
-         R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+  const auto folder = std::filesystem::temp_directory_path();
+  const auto config = folder / "scribix-shell-tests-screen.json";
+  const auto aside = folder / ("scribix-shell-tests-screen." + std::to_string(getpid()));
+  {
+    std::ofstream out(aside);
+    out << R"({"screens": [{"name": "ecran", "x": 0, "y": 0, "width": 1920,)"
+           R"( "height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
+  }
+  std::error_code ignored;
+  std::filesystem::rename(aside, config, ignored);
   return "offscreen:configfile=" + config.string();
 }
 
