@@ -479,11 +479,12 @@ bool Dictation::Echo() {
   if (!SoundOn()) return true;
 
   // Read as the child wrote it, with the entry's blanks between the words; each letter keeps
-  // its tile's cell, so the tiles light up in turn as the words are heard.
+  // its tile's cell, so the tiles light up in turn as their sounds are heard.
   const speech::SoundMatch match = SoundOf(attempt, word);
   p_.speech.Silence();
   const std::string* entry = EntryAt(p_.words.currentEntry);
   SpokenUnit reading;
+  reading.bySound = true;
   for (const AnswerCell& cell : answer) reading.cells.push_back({cell.column, cell.line});
   std::size_t next = 0;
   auto writeNext = [&] {
@@ -505,7 +506,7 @@ bool Dictation::Echo() {
   std::vector<SpokenUnit> echo;
   echo.push_back(std::move(reading));
   const std::string_view sentence = speech::EchoSentence(match);
-  if (!sentence.empty()) echo.push_back({std::string(sentence), {}, std::nullopt, {}});
+  if (!sentence.empty()) echo.push_back({std::string(sentence), {}, std::nullopt, {}, false});
   p_.spoken.Play(std::move(echo), kEchoPauseMs);
   return true;
 }
@@ -532,7 +533,7 @@ std::vector<SpokenUnit> Dictation::LetterNames(const std::vector<grid::GridCell>
     // Named as the keyboard names it; a "$" is written but never said.
     std::string name = grid::SpeakableText(std::string(1, letter), true, false);
     if (name.find_first_not_of(' ') == std::string::npos) continue;
-    names.push_back({std::move(name), {cell}, std::nullopt, {}});
+    names.push_back({std::move(name), {cell}, std::nullopt, {}, false});
   }
   return names;
 }
@@ -551,7 +552,7 @@ void Dictation::ReplayEntry(Replay way) {
   // For this utterance alone: the rate the child chose stays as it is.
   if (way == Replay::kSlowly) rate = std::max(p_.speech.Rate() - kSlowerBy, -10);
   std::vector<SpokenUnit> word;
-  word.push_back({std::move(text), cells, rate, {}});
+  word.push_back({std::move(text), cells, rate, {}, false});
   p_.spoken.Play(std::move(word), 0);
 }
 

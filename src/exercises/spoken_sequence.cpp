@@ -1,7 +1,10 @@
 #include "exercises/spoken_sequence.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
+
+#include "speech/letter_sounds.h"
 
 namespace exercises {
 
@@ -59,7 +62,7 @@ void SpokenSequence::OnTimer() {
   const speech::SpeechEngine::Saying saying = speech_.NowSayingPart();
   if (saying.ticket == ticket_) {
     // Between two words the light stays where it was.
-    std::vector<grid::GridCell> heard = CellsHeard(units_[index_], saying.from, saying.length);
+    std::vector<grid::GridCell> heard = CellsHeard(units_[index_], saying);
     if (!heard.empty()) Light(heard);
     return;
   }
@@ -77,11 +80,21 @@ void SpokenSequence::OnTimer() {
   }
 }
 
-std::vector<grid::GridCell> SpokenSequence::CellsHeard(const SpokenUnit& unit, std::size_t from,
-                                                       std::size_t length) {
-  if (unit.cellOf.empty() || length == std::string::npos) return unit.cells;
+std::vector<grid::GridCell> SpokenSequence::CellsHeard(const SpokenUnit& unit,
+                                                       const speech::SpeechEngine::Saying& saying) {
+  if (unit.cellOf.empty() || saying.length == std::string::npos) return unit.cells;
+  std::size_t from = std::min(saying.from, unit.text.size());
+  std::size_t end = std::min(unit.cellOf.size(), from + std::max<std::size_t>(saying.length, 1));
+  if (unit.bySound && saying.sound < saying.sounds.size() && end <= unit.text.size()) {
+    // Only the letters of the sound heard.
+    const std::vector<speech::LetterSpan> letters = speech::LettersOfSounds(
+        std::string_view(unit.text).substr(from, end - from), saying.sounds);
+    if (letters.size() == saying.sounds.size()) {
+      end = from + letters[saying.sound].end;
+      from += letters[saying.sound].begin;
+    }
+  }
   std::vector<grid::GridCell> heard;
-  const std::size_t end = std::min(unit.cellOf.size(), from + std::max<std::size_t>(length, 1));
   for (std::size_t k = std::min(from, end); k < end; ++k) {
     const int index = unit.cellOf[k];
     if (index < 0 || static_cast<std::size_t>(index) >= unit.cells.size()) continue;

@@ -21,6 +21,9 @@ struct SpokenUnit {
   // a voice that tells which word it is saying, only that word's cells are lit; left empty, the
   // whole unit is lit while it is heard.
   std::vector<int> cellOf;
+  // With a voice that tells the sounds it says, the letters of each sound light in turn rather
+  // than the whole word: the child sees which letters made which sound.
+  bool bySound = false;
 };
 
 // Texts said one after the other, each lighting its cells of the grid while it is heard, so that
@@ -54,8 +57,8 @@ class SpokenSequence {
   void SayCurrent();
   void Light(const std::vector<grid::GridCell>& cells);
   // The cells of the unit standing for the part heard; none when that part has no cell.
-  static std::vector<grid::GridCell> CellsHeard(const SpokenUnit& unit, std::size_t from,
-                                                std::size_t length);
+  static std::vector<grid::GridCell> CellsHeard(const SpokenUnit& unit,
+                                                const speech::SpeechEngine::Saying& saying);
 
   speech::SpeechEngine& speech_;
   ports::Timers& timers_;

@@ -9,10 +9,14 @@ namespace ports {
 
 // What comes out of the speakers now: which text (numbered from 0 in the order Speak was handed
 // them, as TextsDone counts) and which part of it, in the text's UTF-16 units.
+// A voice that knows the sounds of the word heard (its phonemes in IPA, UTF-8, in order) also
+// tells them, and which of them is heard now.
 struct Hearing {
   std::uint64_t text = 0;
   std::size_t from = 0;
   std::size_t length = 0;
+  std::vector<std::string> sounds;  // empty when the voice cannot tell
+  std::size_t sound = 0;            // among `sounds`
 };
 
 // The platform's speech synthesiser. Called from the speech worker (Speak) and from the

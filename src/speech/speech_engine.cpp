@@ -76,7 +76,9 @@ SpeechEngine::Saying SpeechEngine::NowSayingPart() {
     std::lock_guard guard(lock_);
     for (const Handed& text : handed_) {
       // Windows-1252 widens one character to one UTF-16 unit: the places are the same.
-      if (text.number == heard->text) return {text.ticket, heard->from, heard->length};
+      if (text.number == heard->text) {
+        return {text.ticket, heard->from, heard->length, heard->sounds, heard->sound};
+      }
     }
     return {};
   }

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <vector>
 
 #include "ports/voice.h"
 
@@ -41,11 +42,14 @@ class SpeechEngine {
   // text was not queued (no voice, a full queue, a shutdown).
   Ticket Say(std::string_view text, std::optional<int> rate = std::nullopt);
   // The queued text being heard now and the part of it (in its characters) heard: the whole
-  // text when the voice cannot tell which part.
+  // text when the voice cannot tell which part. A voice that knows the sounds of that part tells
+  // them too (IPA), and which one is heard.
   struct Saying {
     Ticket ticket = 0;
     std::size_t from = 0;
     std::size_t length = std::string::npos;
+    std::vector<std::string> sounds;
+    std::size_t sound = 0;
   };
   Saying NowSayingPart();
   // The queued text the voice is saying now, or 0. A voice that tells what is heard says so

@@ -152,8 +152,9 @@ TEST(Echo, TheIconReadsTheWordUnderTheCursorInEveryWritingModule) {
 }
 
 // With a voice that tells which word is heard, the attempt's tiles light up word by word as the
-// words are heard, never before the sound: the light comes with what the child hears.
-TEST(Echo, TheAttemptsTilesLightUpInTurnAsItsWordsAreHeard) {
+// words are heard, and sound by sound when it tells the sounds too, never before the sound: the
+// light comes with what the child hears.
+TEST(Echo, TheAttemptsTilesLightUpInTurnAsItsWordsAndSoundsAreHeard) {
   constexpr int kL = 19, kE = 2;
   Echoing e("le chat\n");
   e.harness.fake.voice.tellsHeard = true;
@@ -184,6 +185,15 @@ TEST(Echo, TheAttemptsTilesLightUpInTurnAsItsWordsAreHeard) {
   e.harness.fake.voice.HearLastText(3, 4);
   e.Look();
   EXPECT_EQ(e.LitColumns(), (std::vector<int>{columns[2], columns[3], columns[4], columns[5]}));
+  // A voice that tells the sounds of the word: the letters of each sound light in turn.
+  const std::vector<std::string> sounds = {"\xCA\x83", "t", "a"};  // ʃ t a
+  const std::vector<std::vector<int>> letters = {
+      {columns[2], columns[3]}, {columns[4]}, {columns[5]}};
+  for (std::size_t k = 0; k < sounds.size(); ++k) {
+    e.harness.fake.voice.HearLastText(3, 4, sounds, k);
+    e.Look();
+    EXPECT_EQ(e.LitColumns(), letters[k]) << "sound " << k;
+  }
   // Heard to the end: the light goes out and the sentence follows the pause.
   e.harness.fake.voice.Hear(std::nullopt);
   e.harness.fake.voice.FinishText();

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/linux/espeak_recording.h"
+#include "speech/misspelling.h"
 
 namespace {
 
@@ -302,4 +303,33 @@ TEST_F(EspeakVoiceTest, TheWordBeingPlayedIsToldInTurn) {
   voice->WaitUntilDone();
   EXPECT_EQ(heard, (std::vector<std::pair<std::size_t, std::size_t>>{{0, 2}, {3, 4}, {8, 5}}));
   EXPECT_FALSE(voice->NowHearing());
+}
+
+// Within a word the sounds are told too, whole from the word's first sound on, and the one heard
+// moves on through them in order: the sounds espeak-ng says, one by one.
+TEST_F(EspeakVoiceTest, TheSoundsOfTheWordHeardAreToldInTurn) {
+  log->speed = 1;
+  const std::u16string word = u"\u00E9l\u00E9phant";
+  const std::u32string said = speech::ComparablePhonemes(
+      Library().SpokenPhonemes(word, {"fr", 0, 100}, platform::PhonemeNotation::kIpa));
+  voice->Speak(word);
+  std::vector<std::string> sounds;
+  std::vector<std::size_t> order;
+  const auto giveUp = std::chrono::steady_clock::now() + 30s;
+  while (voice->TextsDone().value_or(0) < 1 && std::chrono::steady_clock::now() < giveUp) {
+    if (const auto now = voice->NowHearing()) {
+      EXPECT_EQ(now->from, 0u);
+      EXPECT_EQ(now->length, word.size());
+      if (sounds.empty()) sounds = now->sounds;
+      EXPECT_EQ(now->sounds, sounds);
+      if (order.empty() || order.back() != now->sound) order.push_back(now->sound);
+    }
+    std::this_thread::sleep_for(2ms);
+  }
+  voice->WaitUntilDone();
+  std::string joined;
+  for (const std::string& sound : sounds) joined += sound;
+  EXPECT_EQ(speech::ComparablePhonemes(joined), said);
+  ASSERT_EQ(sounds.size(), 5u);
+  EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
 }

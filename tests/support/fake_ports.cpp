@@ -83,9 +83,11 @@ void FakeVoice::Hear(std::optional<ports::Hearing> part) {
   heard_ = part;
 }
 
-void FakeVoice::HearLastText(std::size_t from, std::size_t length) {
+void FakeVoice::HearLastText(std::size_t from, std::size_t length, std::vector<std::string> sounds,
+                             std::size_t sound) {
   std::lock_guard guard(mutex_);
-  heard_ = ports::Hearing{received_ > 0 ? received_ - 1 : 0, from, length};
+  heard_ =
+      ports::Hearing{received_ > 0 ? received_ - 1 : 0, from, length, std::move(sounds), sound};
 }
 
 std::optional<ports::Hearing> FakeVoice::NowHearing() {

@@ -178,8 +178,10 @@ class FakeVoice : public ports::Voice {
   bool tellsHeard = false;
   bool TellsWhatIsHeard() const override { return tellsHeard; }
   void Hear(std::optional<ports::Hearing> part);
-  // The part [from, from + length) of the last text handed is heard.
-  void HearLastText(std::size_t from, std::size_t length);
+  // The part [from, from + length) of the last text handed is heard; of its sounds, when given,
+  // the one at `sound`.
+  void HearLastText(std::size_t from, std::size_t length, std::vector<std::string> sounds = {},
+                    std::size_t sound = 0);
   std::optional<ports::Hearing> NowHearing() override;
   // The rate the voice had when it was handed each text, in order.
   std::vector<int> SpokenRates();

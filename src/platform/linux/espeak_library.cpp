@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "text/cp1252.h"
@@ -270,16 +271,19 @@ EspeakLibrary& EspeakLibrary::Shared() {
 }
 
 EspeakLibrary::EspeakLibrary() {
-  espeak_ng_InitializePath(nullptr);
-  espeak_ng_ERROR_CONTEXT context = nullptr;
-  espeak_ng_STATUS status = espeak_ng_Initialize(&context);
-  if (status != ENS_OK) {
+  // Only this older entry point turns on the events of each sound said (named in IPA); it
+  // reports no reason when it fails, so a second start, which fails the same way, tells why.
+  const int started = espeak_Initialize(
+      AUDIO_OUTPUT_SYNCHRONOUS, kPieceMilliseconds, nullptr,
+      espeakINITIALIZE_PHONEME_EVENTS | espeakINITIALIZE_PHONEME_IPA | espeakINITIALIZE_DONT_EXIT);
+  if (started <= 0) {
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
     description_ = "espeak-ng cannot start: " + StatusMessage(status, context);
     espeak_ng_ClearErrorContext(&context);
     return;
   }
-  status = espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, kPieceMilliseconds, nullptr);
-  if (status == ENS_OK) status = espeak_ng_SetVoiceByName(kDefaultVoiceId);
+  const espeak_ng_STATUS status = espeak_ng_SetVoiceByName(kDefaultVoiceId);
   if (status != ENS_OK) {
     description_ = "espeak-ng cannot speak French: " + StatusMessage(status, nullptr);
     espeak_ng_Terminate();
@@ -293,6 +297,15 @@ EspeakLibrary::EspeakLibrary() {
       if (e->type == espeakEVENT_SAMPLERATE && e->id.number > 0) result.sampleRate = e->id.number;
       if (e->type == espeakEVENT_WORD && self.words_ != nullptr && *self.words_) {
         self.TellWord(e->text_position, e->length, e->audio_position, result.sampleRate);
+      }
+      if (e->type == espeakEVENT_PHONEME && self.sounds_ != nullptr && *self.sounds_) {
+        const std::string ipa(e->id.string, strnlen(e->id.string, sizeof e->id.string));
+        // The pauses at the end come as sounds without a name.
+        if (!ipa.empty()) {
+          (*self.sounds_)(
+              {static_cast<std::int64_t>(std::max(e->audio_position, 0)) * result.sampleRate / 1000,
+               ipa});
+        }
       }
     }
     if (samples == nullptr || count <= 0) return 0;
@@ -455,7 +468,7 @@ std::string EspeakLibrary::SpokenPhonemes(std::u16string_view text,
 
 SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
                                           const SynthesisSettings& settings, const AudioSink& sink,
-                                          const WordSink& words) {
+                                          const WordSink& words, const SoundSink& sounds) {
   SynthesisResult result;
   if (!ready_) return result;
   std::lock_guard guard(lock_);
@@ -471,12 +484,14 @@ SynthesisResult EspeakLibrary::Synthesise(std::u16string_view text,
 
   sink_ = &sink;
   words_ = words ? &words : nullptr;
+  sounds_ = sounds ? &sounds : nullptr;
   result_ = &result;
   const espeak_ng_STATUS status =
       espeak_ng_Synthesize(utf8.c_str(), utf8.size() + 1, 0, POS_CHARACTER, 0,
                            espeakCHARS_UTF8 | espeakENDPAUSE | espeakPHONEMES, nullptr, nullptr);
   sink_ = nullptr;
   words_ = nullptr;
+  sounds_ = nullptr;
   origin_.clear();
   result_ = nullptr;
   result.ok = status == ENS_OK && !result.stopped;

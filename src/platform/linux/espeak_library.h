@@ -43,6 +43,14 @@ struct WordMark {
 };
 using WordSink = std::function<void(const WordMark& word)>;
 
+// A sound (one phoneme, in IPA) espeak-ng begins to say, at this sample of the text. The sounds
+// of a word come after its WordMark and before the next word's.
+struct SoundMark {
+  std::int64_t sample = 0;
+  std::string ipa;
+};
+using SoundSink = std::function<void(const SoundMark& sound)>;
+
 struct SynthesisResult {
   bool ok = false;       // espeak-ng said all of the text
   bool stopped = false;  // the sink asked to stop
@@ -117,9 +125,11 @@ class EspeakLibrary {
 
   // Selects the voice (the default one when the id is unknown or cannot speak), the rate and the
   // volume, then says the text into the sink. Blocks until the text is said or the sink stops it.
-  // `words`, when given, hears of each word before the samples it begins in reach the sink.
+  // `words`, when given, hears of each word before the samples it begins in reach the sink, and
+  // `sounds` of each sound.
   SynthesisResult Synthesise(std::u16string_view text, const SynthesisSettings& settings,
-                             const AudioSink& sink, const WordSink& words = {});
+                             const AudioSink& sink, const WordSink& words = {},
+                             const SoundSink& sounds = {});
   // The phonemes espeak-ng says for the text with these settings (as its phoneme trace writes
   // them), synthesised to memory and heard by nobody.
   std::string SpokenPhonemes(std::u16string_view text, const SynthesisSettings& settings,
@@ -151,6 +161,7 @@ class EspeakLibrary {
   std::map<std::string, int> headroom_;
   const AudioSink* sink_ = nullptr;
   const WordSink* words_ = nullptr;
+  const SoundSink* sounds_ = nullptr;
   std::vector<TextSpan> origin_;  // of the text being said, character by character
   SynthesisResult* result_ = nullptr;
 };

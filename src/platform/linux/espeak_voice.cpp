@@ -11,6 +11,8 @@ namespace {
 
 // The texts the listener may still be hearing: a few are plenty.
 constexpr std::size_t kSoundingKept = 8;
+// A word is held back until all its sounds are known; one longer than this goes as it is.
+constexpr int kHeldSeconds = 4;
 
 }  // namespace
 
@@ -143,10 +145,19 @@ std::optional<ports::Hearing> EspeakVoice::NowHearing() {
     if (heard < text.start || heard >= text.end) continue;
     // The word whose sound began last; none yet in the silence before the first one.
     const auto after = std::find_if(text.words.begin(), text.words.end(),
-                                    [heard](const WordMark& w) { return w.sample > heard; });
+                                    [heard](const Word& w) { return w.mark.sample > heard; });
     if (after == text.words.begin()) return std::nullopt;
-    const WordMark& word = *std::prev(after);
-    return ports::Hearing{text.number, word.from, word.length};
+    const Word& word = *std::prev(after);
+    ports::Hearing hearing{text.number, word.mark.from, word.mark.length};
+    if (word.complete && !word.sounds.empty()) {
+      for (const SoundMark& sound : word.sounds) hearing.sounds.push_back(sound.ipa);
+      const auto next = std::find_if(word.sounds.begin(), word.sounds.end(),
+                                     [heard](const SoundMark& s) { return s.sample > heard; });
+      hearing.sound = next == word.sounds.begin()
+                          ? 0
+                          : static_cast<std::size_t>(next - word.sounds.begin()) - 1;
+    }
+    return hearing;
   }
   return std::nullopt;
 }
@@ -220,17 +231,13 @@ bool EspeakVoice::Say(const Request& request) {
   auto current = [&] { return generation_.load() == request.generation; };
   if (!current()) return false;
   bool heard = true;
-  // The silence after the last sound so far, held back until more sound follows it.
-  std::vector<std::int16_t> quiet;
-  int quietRate = 0;
   auto write = [&](std::span<const std::int16_t> samples, int sampleRate) {
     if (samples.empty()) return true;
     if (Write(samples, sampleRate)) return true;
     heard = false;
     return false;
   };
-  // The samples of this text follow those already written, one for one: the held-back silence
-  // is written before the next sound, or never when nothing of the text follows it.
+  // The samples of this text follow those already written, one for one.
   std::int64_t start = 0;
   {
     std::lock_guard guard(heardLock_);
@@ -238,60 +245,113 @@ bool EspeakVoice::Say(const Request& request) {
     sounding_.push_back({request.number, start, start, {}});
     if (sounding_.size() > kSoundingKept) sounding_.pop_front();
   }
+  auto text = [&]() -> Sounding* {  // under heardLock_; none once a flush forgot it
+    return sounding_.empty() || sounding_.back().number != request.number ? nullptr
+                                                                          : &sounding_.back();
+  };
+  // What is made and not written yet: text samples [heldFrom, made). A word's sound is written
+  // only once all its sounds are known, that is once the next word begins or the text ends, so
+  // that whoever asks what is heard can be told the word's sounds whole; and the silence after
+  // the last sound so far waits until more sound follows it, or forever when nothing of the text
+  // does.
+  std::vector<std::int16_t> held;
+  std::int64_t heldFrom = 0;
+  std::int64_t made = 0;
+  int rate = 0;
   // Words espeak-ng has begun, waiting for their first sound: the light comes with the sound,
-  // not with the silence before it.
-  std::vector<WordMark> begun;
-  std::int64_t made = 0;  // samples of this text made so far
+  // not with the silence before it. `mark.sample` counts in this text; their sounds as the
+  // playhead counts.
+  std::vector<Word> begun;
+  std::int64_t lastWordAt = -1;       // where the word still being said began, in this text
+  auto latestWord = [&]() -> Word* {  // under heardLock_
+    if (!begun.empty()) return &begun.back();
+    Sounding* t = text();
+    return t != nullptr && !t->words.empty() ? &t->words.back() : nullptr;
+  };
+  // Writes what is held before `upTo` (in this text) up to its last loud sample.
+  auto writeHeld = [&](std::int64_t upTo) {
+    const auto count = static_cast<std::ptrdiff_t>(
+        std::clamp(upTo - heldFrom, std::int64_t{0}, static_cast<std::int64_t>(held.size())));
+    const auto last =
+        std::find_if(std::make_reverse_iterator(held.begin() + count), held.rend(), Loud);
+    const auto loud = static_cast<std::ptrdiff_t>(held.rend() - last);
+    if (loud <= 0) return true;
+    {
+      std::lock_guard guard(heardLock_);
+      if (Sounding* t = text()) t->end = start + heldFrom + loud;
+    }
+    // In pieces no longer than espeak-ng's: a device takes them as they come, and the playhead
+    // counts them as it always has.
+    const std::span<const std::int16_t> sound(held.data(), static_cast<std::size_t>(loud));
+    const std::size_t piece = std::max<std::size_t>(static_cast<std::size_t>(rate) / 50, 1);
+    bool ok = true;
+    for (std::size_t at = 0; ok && at < sound.size(); at += piece) {
+      ok = current() && write(sound.subspan(at, std::min(piece, sound.size() - at)), rate);
+    }
+    held.erase(held.begin(), held.begin() + loud);
+    heldFrom += loud;
+    return ok;
+  };
   library_.Synthesise(
       request.text, request.settings,
       [&](std::span<const std::int16_t> samples, int sampleRate) {
         if (!current()) return false;
-        const auto last = std::find_if(samples.rbegin(), samples.rend(), Loud);
-        const auto end = static_cast<std::size_t>(samples.rend() - last);
+        rate = sampleRate;
         const std::int64_t first = made;
         made += static_cast<std::int64_t>(samples.size());
+        held.insert(held.end(), samples.begin(), samples.end());
         {
           std::lock_guard guard(heardLock_);
-          Sounding* text = sounding_.empty() || sounding_.back().number != request.number
-                               ? nullptr
-                               : &sounding_.back();
-          std::erase_if(begun, [&](const WordMark& word) {
-            if (word.sample >= made) return false;
-            const auto from = samples.begin() + std::max<std::int64_t>(word.sample - first, 0);
+          Sounding* t = text();
+          std::erase_if(begun, [&](Word& word) {
+            if (word.mark.sample >= made) return false;
+            const auto from = samples.begin() + std::max<std::int64_t>(word.mark.sample - first, 0);
             const auto sound = std::find_if(from, samples.end(), Loud);
             if (sound == samples.end()) return false;
-            if (text != nullptr) {
-              text->words.push_back(
-                  {start + first + (sound - samples.begin()), word.from, word.length});
+            if (t != nullptr) {
+              word.mark.sample = start + first + (sound - samples.begin());
+              t->words.push_back(std::move(word));
             }
             return true;
           });
-          if (text != nullptr && end > 0) {
-            text->end = start + first + static_cast<std::int64_t>(end);
-          }
         }
-        if (end > 0) {
-          if (!write(quiet, quietRate)) return false;
-          quiet.clear();
-          if (!write(samples.first(end), sampleRate)) return false;
-        }
-        quiet.insert(quiet.end(), samples.begin() + static_cast<std::ptrdiff_t>(end),
-                     samples.end());
-        quietRate = sampleRate;
+        // The word being said may still gain sounds: what comes before it can go. A word far
+        // too long to hold goes as it is, told whole.
+        const bool tooLong = made - heldFrom > static_cast<std::int64_t>(sampleRate) * kHeldSeconds;
+        const std::int64_t upTo = lastWordAt < 0 || tooLong ? made : lastWordAt;
+        if (!writeHeld(upTo)) return false;
         return current();
       },
-      [&](const WordMark& word) { begun.push_back(word); });
+      [&](const WordMark& mark) {
+        std::lock_guard guard(heardLock_);
+        if (Word* previous = latestWord()) previous->complete = true;
+        begun.push_back({mark, {}, false});
+        lastWordAt = mark.sample;
+      },
+      [&](const SoundMark& sound) {
+        std::lock_guard guard(heardLock_);
+        if (Word* word = latestWord()) word->sounds.push_back({start + sound.sample, sound.ipa});
+      });
   if (!current()) {
     Flush();
     return false;
   }
-  if (heard && !quiet.empty()) {
+  {
+    std::lock_guard guard(heardLock_);
+    if (Word* last = latestWord()) last->complete = true;
+  }
+  if (heard) writeHeld(made);
+  if (!current()) {
+    Flush();
+    return false;
+  }
+  if (heard && !held.empty()) {
     bool followed = false;
     {
       std::lock_guard guard(lock_);
       followed = !queue_.empty();
     }
-    if (followed) write(quiet, quietRate);
+    if (followed) write(held, rate);
   }
   // The device went away: this text is lost, the next one opens it again.
   if (!heard) {

@@ -105,12 +105,18 @@ class EspeakVoice final : public ports::Voice {
   // Each purge starts a new generation; the worker drops what belongs to an older one.
   std::atomic<std::uint64_t> generation_ = 0;
 
+  // A word of a text and the sounds it is said with.
+  struct Word {
+    WordMark mark;                  // `sample`: where its sound begins
+    std::vector<SoundMark> sounds;  // in order
+    bool complete = false;          // every sound of it is known
+  };
   // A text whose sound went to the output, and where its words begin in the samples written.
   struct Sounding {
     std::uint64_t number = 0;
-    std::int64_t start = 0;       // its first sample, counted as the playhead counts them
-    std::int64_t end = 0;         // after its last sound written so far
-    std::vector<WordMark> words;  // `sample` as the playhead counts them, in order
+    std::int64_t start = 0;   // its first sample, counted as the playhead counts them
+    std::int64_t end = 0;     // after its last sound written so far
+    std::vector<Word> words;  // samples as the playhead counts them, in order
   };
   std::mutex heardLock_;  // guards what follows: the worker writes, NowHearing reads
   Playhead playhead_;
