@@ -333,3 +333,39 @@ TEST_F(EspeakVoiceTest, TheSoundsOfTheWordHeardAreToldInTurn) {
   ASSERT_EQ(sounds.size(), 5u);
   EXPECT_EQ(order, (std::vector<std::size_t>{0, 1, 2, 3, 4}));
 }
+
+namespace {
+
+// A stop's light begins with the silence of its closure: "chta" has [ʃ], a silence, then the
+// burst of [t], which espeak-ng marks; the [t] is moved back to where the [ʃ] went quiet.
+TEST(StopsStartAtTheirSilence, TheClosureBelongsToTheStop) {
+  SKIP_WITHOUT_ESPEAK_DATA();
+  std::vector<std::int16_t> samples;
+  std::vector<platform::SoundMark> marks;
+  Library().Synthesise(
+      u"chta", {"fr", 0, 100},
+      [&](std::span<const std::int16_t> piece, int) {
+        samples.insert(samples.end(), piece.begin(), piece.end());
+        return true;
+      },
+      [](const platform::WordMark&) {},
+      [&](const platform::SoundMark& mark) { marks.push_back(mark); });
+  ASSERT_EQ(marks.size(), 3u);
+  std::vector<platform::SoundMark> moved = marks;
+  platform::StartStopsAtTheirSilence(moved, samples, 0);
+  const auto loud = [&](std::int64_t at) {
+    return std::abs(samples[static_cast<std::size_t>(at)]) > 16;
+  };
+  EXPECT_EQ(moved[0].sample, marks[0].sample);
+  EXPECT_LT(moved[1].sample, marks[1].sample - 22050 / 100) << "[t] gains its closure";
+  for (std::size_t k = 1; k < moved.size(); ++k) {
+    for (std::int64_t at = moved[k].sample; at < marks[k].sample; ++at) EXPECT_FALSE(loud(at));
+    EXPECT_TRUE(moved[k].sample == marks[k].sample || loud(moved[k].sample - 1)) << k;
+  }
+  // Sounds beyond the samples given stay where they are.
+  std::vector<platform::SoundMark> unseen = marks;
+  platform::StartStopsAtTheirSilence(unseen, std::span(samples).first(10), 0);
+  EXPECT_EQ(unseen[1].sample, marks[1].sample);
+}
+
+}  // namespace

@@ -227,6 +227,18 @@ bool Loud(std::int16_t sample) {
 
 }  // namespace
 
+void StartStopsAtTheirSilence(std::vector<SoundMark>& sounds, std::span<const std::int16_t> samples,
+                              std::int64_t first) {
+  const auto last = first + static_cast<std::int64_t>(samples.size());
+  for (std::size_t k = 1; k < sounds.size(); ++k) {
+    std::int64_t at = sounds[k].sample;
+    if (at > last) continue;
+    const std::int64_t floor = std::max(sounds[k - 1].sample, first);
+    while (at > floor && !Loud(samples[static_cast<std::size_t>(at - 1 - first)])) --at;
+    sounds[k].sample = at;
+  }
+}
+
 bool EspeakVoice::Say(const Request& request) {
   auto current = [&] { return generation_.load() == request.generation; };
   if (!current()) return false;
@@ -267,6 +279,11 @@ bool EspeakVoice::Say(const Request& request) {
     if (!begun.empty()) return &begun.back();
     Sounding* t = text();
     return t != nullptr && !t->words.empty() ? &t->words.back() : nullptr;
+  };
+  // A word whose sounds are all known; its samples are still held.
+  auto settle = [&](Word& word) {
+    StartStopsAtTheirSilence(word.sounds, held, start + heldFrom);
+    word.complete = true;
   };
   // Writes what is held before `upTo` (in this text) up to its last loud sample.
   auto writeHeld = [&](std::int64_t upTo) {
@@ -324,7 +341,7 @@ bool EspeakVoice::Say(const Request& request) {
       },
       [&](const WordMark& mark) {
         std::lock_guard guard(heardLock_);
-        if (Word* previous = latestWord()) previous->complete = true;
+        if (Word* previous = latestWord()) settle(*previous);
         begun.push_back({mark, {}, false});
         lastWordAt = mark.sample;
       },
@@ -338,7 +355,7 @@ bool EspeakVoice::Say(const Request& request) {
   }
   {
     std::lock_guard guard(heardLock_);
-    if (Word* last = latestWord()) last->complete = true;
+    if (Word* last = latestWord()) settle(*last);
   }
   if (heard) writeHeld(made);
   if (!current()) {

@@ -7,8 +7,10 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <span>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/linux/audio_output.h"
 #include "platform/linux/espeak_library.h"
@@ -38,6 +40,13 @@ class Playhead {
   Clock::time_point heardAll_{};  // when everything written will have been heard
   std::int64_t heardBefore_ = 0;  // written before the device last started from quiet
 };
+
+// espeak-ng marks a stop (p, t, k...) at its burst, after the silence of its closure; that silence
+// is the stop's, not the sound before's. Moves each sound but the first back over the silence
+// before it, never past the sound before. `samples` are those from sample `first` on; a sound
+// beyond them stays where it is.
+void StartStopsAtTheirSilence(std::vector<SoundMark>& sounds, std::span<const std::int16_t> samples,
+                              std::int64_t first);
 
 // The voice of espeak-ng. Texts wait in its own queue; its worker says them one after the other,
 // synthesising a piece at a time into the audio output, so a purge cuts the voice within a piece
