@@ -158,8 +158,31 @@ void WritingModule::EchoWordAtCursor() {
   const grid::WordToSay word =
       grid::WordAt(ctx_.board.Cells(), ctx_.state, g, column, line, false, false, UsesKeypad());
   if (word.text.empty()) return;
-  ctx_.speech.Silence();
-  ctx_.speech.Speak(word.text);
+  // The word's letters light up as they are heard, as in the dictation's echo. A word read
+  // otherwise than it is written (a number, a sign said by its name) lights whole.
+  int first = column;
+  int last = column;
+  while (first > 0 && !empty(first - 1)) --first;
+  while (last + 1 < grid::WritingGrid::kColumns && !empty(last + 1)) ++last;
+  std::string letters;
+  for (int c = first; c <= last; ++c) {
+    letters +=
+        static_cast<char>(g.text[static_cast<std::size_t>(line)][static_cast<std::size_t>(c)]);
+  }
+  SpokenUnit unit{word.text, {}, std::nullopt, {}, false};
+  const std::size_t at = letters.find(word.text);
+  if (at == std::string::npos) {
+    for (int c = first; c <= last; ++c) unit.cells.push_back({c, line});
+  } else {
+    for (std::size_t k = 0; k < word.text.size(); ++k) {
+      unit.cells.push_back({first + static_cast<int>(at + k), line});
+      unit.cellOf.push_back(static_cast<int>(k));
+    }
+    unit.bySound = true;
+  }
+  std::vector<SpokenUnit> units;
+  units.push_back(std::move(unit));
+  spoken_.Play(std::move(units), 0);
 }
 
 void WritingModule::ForgetWrongLetter(int column, int line) {

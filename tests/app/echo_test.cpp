@@ -147,8 +147,28 @@ TEST(Echo, TheIconReadsTheWordUnderTheCursorInEveryWritingModule) {
   e.harness.WriteKeyInto(kA, 1, 0);
   const gfx::Rect second = base::CellRect(e.view->Parts().state, 1, 0);
   e.harness.Click({second.left + 10, second.top + 10});
+  e.harness.fake.voice.tellsHeard = true;
+  e.harness.fake.voice.HoldTexts(true);
   e.harness.ClickIcon(app::IconEchoWord);
   EXPECT_EQ(e.harness.Spoken().back(), "ta");
+
+  // Its letters light up in turn as their sounds are heard.
+  const gfx::Image before = e.harness.Paint();
+  const auto lit = [&] {
+    e.Look();
+    const gfx::Image& now = e.harness.Paint();
+    std::vector<int> columns;
+    for (int c = 0; c < 3; ++c) {
+      const gfx::Rect cell = base::CellRect(e.view->Parts().state, c, 0);
+      const int x = (cell.left + cell.right) / 2, y = cell.bottom + 5;
+      if (now.Pixel(x, y) != before.Pixel(x, y)) columns.push_back(c);
+    }
+    return columns;
+  };
+  e.harness.fake.voice.HearLastText(0, 2, {"t", "a"}, 0);
+  EXPECT_EQ(lit(), std::vector<int>{0});
+  e.harness.fake.voice.HearLastText(0, 2, {"t", "a"}, 1);
+  EXPECT_EQ(lit(), std::vector<int>{1});
 }
 
 // With a voice that tells which word is heard, the attempt's tiles light up word by word as the
