@@ -263,14 +263,24 @@ TEST(Notebook, AWrongAnswerIsCountedOnceHoweverItsTilesAreMoved) {
 // The reward comes a moment after the last tile: leaving the module or closing the program in
 // that moment keeps the right answer, and a word made right twice counts once.
 TEST(Notebook, ARightAnswerIsJournalledTheMomentTheWordIsRight) {
-  enum class Then { kLeaveTheModule, kCloseTheProgram, kMakeItRightAgain };
-  for (const Then then : {Then::kLeaveTheModule, Then::kCloseTheProgram, Then::kMakeItRightAgain}) {
+  enum class Then { kLeaveTheModule, kCloseTheProgram, kMakeItRightAgain, kLastLetterFlewIn };
+  for (const Then then : {Then::kLeaveTheModule, Then::kCloseTheProgram, Then::kMakeItRightAgain,
+                          Then::kLastLetterFlewIn}) {
     Session s;
     s.harness.ClickIcon(app::IconNextWord);
     s.harness.Paint();
-    s.Write("chat");
+    if (then == Then::kLastLetterFlewIn) {
+      // Placed by itself: a key clicked sends its letter flying to the next cell.
+      s.Write("cha");
+      s.view->Parts().settingsDialog.OnAutoPlaceClicked(true);
+      s.harness.ClickKey(s.keyOf.at('t'));
+      s.harness.Tick(100);
+    } else {
+      s.Write("chat");
+    }
     switch (then) {
       case Then::kLeaveTheModule:
+      case Then::kLastLetterFlewIn:
         s.harness.EnterModule(app::ModuleId::kFrancais);
         break;
       case Then::kCloseTheProgram:
