@@ -1,6 +1,8 @@
 #pragma once
 
+#include <atomic>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/scribix_view.h"
@@ -38,6 +40,38 @@ struct BenchPlatformWith {
                            sound,  voice,  voices, textPainter, dialogHost};
 };
 using BenchPlatform = BenchPlatformWith<>;
+
+// The program's deliberate waits (the rewards' frames, the press pauses) cost no time: the long
+// sessions measure memory, not patience.
+class QuickClock : public ports::Clock {
+ public:
+  std::int64_t NowMs() const override { return now_ += 7; }
+  std::int64_t CalendarSeconds() const override { return 1765000000 + now_ / 1000; }
+  void Sleep(int ms) override { now_ += ms; }
+
+ private:
+  mutable std::atomic<std::int64_t> now_{0};
+};
+
+// The child's mouse, on the view itself or through a shell's widget.
+class Mouse {
+ public:
+  virtual ~Mouse() = default;
+  virtual void Press(gfx::Point point) = 0;
+  virtual void MoveTo(gfx::Point point) = 0;
+  virtual void Release(gfx::Point point) = 0;
+};
+
+gfx::Point IconMiddle(app::CScribixView& view, base::icons::IconId icon);
+// A tile from key `key` dragged in five steps onto cell (column, line) and let go.
+void DropKey(app::CScribixView& view, Mouse& mouse, int key, int column, int line);
+// The pieces of the puzzle dragged home one by one, the top one of the heap first, in two steps;
+// `afterEach` runs after each drop.
+void DragPiecesHome(app::CScribixView& view, Mouse& mouse, const std::function<void()>& afterEach);
+// The dictation's list: the animals of the program folder.
+void LoadAnimalList(app::CScribixView& view);
+// The word rewards play over a few cells of the first lines.
+void AimWordRewards(app::CScribixView& view);
 
 std::filesystem::path ProgramFolder();
 std::filesystem::path ScratchFolder();

@@ -10,32 +10,18 @@
 #include <QCoreApplication>
 #include <QTest>
 #include <algorithm>
-#include <atomic>
 #include <string>
 
 #include "app/scribix_view.h"
-#include "base/mouse_keys.h"
 #include "bench_support.h"
 #include "shell/scribix_app.h"
 #include "shell/view_widget.h"
-#include "text/cp1252.h"
 
 namespace {
 
-// The rewards' frames and the press pauses cost no time: the tours measure memory.
-class QuickClock : public ports::Clock {
+class ShellSession : private bench::Mouse {
  public:
-  std::int64_t NowMs() const override { return now_ += 7; }
-  std::int64_t CalendarSeconds() const override { return 1765000000 + now_ / 1000; }
-  void Sleep(int ms) override { now_ += ms; }
-
- private:
-  mutable std::atomic<std::int64_t> now_{0};
-};
-
-class ShellSession {
- public:
-  ShellSession() : scribix_(std::make_unique<QuickClock>()) {
+  ShellSession() : scribix_(std::make_unique<bench::QuickClock>()) {
     ok_ = scribix_.InitInstance({bench::ProgramFolder(), bench::ScratchFolder()});
     if (!ok_) return;
     Events();
@@ -65,17 +51,17 @@ class ShellSession {
   static void Events() { QCoreApplication::processEvents(); }
 
   // The child's mouse on the real widget; each step leaves Qt its paint.
-  void Press(gfx::Point p) {
+  void Press(gfx::Point p) override {
     QTest::mousePress(Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
     Events();
   }
-  void MoveTo(gfx::Point p) {
+  void MoveTo(gfx::Point p) override {
     QMouseEvent move(QEvent::MouseMove, QPointF(p.x, p.y), Widget()->mapToGlobal(QPointF(p.x, p.y)),
                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(Widget(), &move);
     Events();
   }
-  void Release(gfx::Point p) {
+  void Release(gfx::Point p) override {
     QTest::mouseRelease(Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(p.x, p.y));
     Events();
   }
@@ -84,8 +70,7 @@ class ShellSession {
     Release(p);
   }
   void ClickIcon(base::icons::IconId icon) {
-    const gfx::Rect r = View().Parts().icons[icon];
-    const gfx::Point middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const gfx::Point middle = bench::IconMiddle(View(), icon);
     // Rested on a moment first, as a child does: its tooltip comes.
     MoveTo(middle);
     View().OnTimer(base::kTimerTooltip);
@@ -101,22 +86,11 @@ class ShellSession {
     }
   }
 
-  void DropKey(int key, int column, int line) {
-    const base::CellRecord& k = View().Parts().cells[key];
-    const gfx::Point from{k.posX + k.width / 2, k.posY + k.height / 2};
-    const gfx::Rect cell = base::CellRect(View().Parts().state, column, line);
-    const gfx::Point to{cell.left + (from.x - k.posX), cell.top + (from.y - k.posY)};
-    Press(from);
-    for (int i = 1; i <= 5; ++i) {
-      MoveTo({from.x + (to.x - from.x) * i / 5, from.y + (to.y - from.y) * i / 5});
-    }
-    Release(to);
-  }
+  void DropKey(int key, int column, int line) { bench::DropKey(View(), *this, key, column, line); }
 
   void Rewards() {
     ClickIcon(base::icons::IconModuleFrench);
-    View().Parts().grid.gridBounds = base::CellRect(View().Parts().state, 3, 1)
-                                         .Union(base::CellRect(View().Parts().state, 9, 2));
+    bench::AimWordRewards(View());
     for (int i = 0; i < 6; ++i) {
       View().OnTimer(base::kTimerWordSuccess);
       Events();
@@ -128,9 +102,7 @@ class ShellSession {
   }
 
   void Dictate(int words) {
-    const auto list = bench::ProgramFolder() / "Liste-de-mots" / "animaux.txt";
-    View().Parts().listDialog.SetListPath(text::TextFromPath(list));
-    View().Parts().listDialog.LoadList(View().Parts().listDialog.listPath);
+    bench::LoadAnimalList(View());
     ClickIcon(base::icons::IconModuleList);
     for (int w = 0; w < words; ++w) {
       ClickIcon(base::icons::IconNextWord);
@@ -147,25 +119,7 @@ class ShellSession {
     ClickIcon(base::icons::IconModuleFrench);
     ClickIcon(base::icons::IconModulePuzzle);
     ClickIcon(base::icons::IconScatter);
-    const auto& s = View().Parts().state;
-    auto& cells = View().Parts().cells;
-    for (int tries = 0; tries < 2 * s.keyCount; ++tries) {
-      base::BuildDrawOrder(cells, s.itemCount, -1);
-      int top = -1;
-      for (int i = s.itemCount - 1; i >= 0 && top < 0; --i) {
-        const int k = cells.drawOrder[static_cast<std::size_t>(i)];
-        if (k < s.keyCount && cells[k].placed == 0) top = k;
-      }
-      if (top < 0) break;
-      const base::CellRecord& piece = cells[top];
-      const gfx::Point from{piece.posX + piece.width / 2, piece.posY + piece.height / 2};
-      const gfx::Point to{piece.homeX + piece.width / 2, piece.homeY + piece.height / 2};
-      Press(from);
-      MoveTo({(from.x + to.x) / 2, (from.y + to.y) / 2});
-      MoveTo(to);
-      Release(to);
-      Animate();
-    }
+    bench::DragPiecesHome(View(), *this, [this] { Animate(); });
     ClickIcon(base::icons::IconScatter);
     ClickIcon(base::icons::IconPuzzleSolution);
     Animate();

@@ -556,9 +556,12 @@ void Dictation::ReplayEntry(Replay way) {
   p_.spoken.Play(std::move(word), 0);
 }
 
-void Dictation::Reward() {
+void Dictation::WordFound() {
   if (entryOpen_) Note(base::WorkEventKind::kRightAnswer);
   entryOpen_ = false;
+}
+
+void Dictation::Reward() {
   if (p_.grid.gridBounds.IsEmpty()) return;
   if (!p_.noEffects && playRewardEffect) playRewardEffect(p_.grid.gridBounds);
   if (SoundOn()) {

@@ -80,6 +80,9 @@ class Dictation {
   static constexpr int kEchoPauseMs = 500;
   // How much slower than the usual rate the entry is said slowly (steps of the voice's rate).
   static constexpr int kSlowerBy = 6;
+  // The grid spells the entry: the work log hears it now, once per entry, whether or not the
+  // reward comes.
+  void WordFound();
   // A solved grid, once its entry has passed the one-reward-per-entry guard.
   void Reward();
   // The automatic-advance timer came: true when the next entry is due now. Its delay counts

@@ -365,6 +365,7 @@ void WritingModule::OnLButtonUp(std::uint32_t /*flags*/, gfx::Point /*point*/) {
         ForgetWrongLetter(out.column, out.line);
         if (out.wordComplete) {
           wordDone = 1;
+          WordFound();
         } else {
           TilePlaced();
           if (!EchoAttempt()) SpeakWordAt(out.column, out.line);
@@ -410,6 +411,7 @@ void WritingModule::OnTileArrived(int tile) {
                  ? 1
                  : 0;
   if (wordDone != 0) {
+    WordFound();
     ctx_.platform.timers.Start(base::kTimerWordSuccess, 50);
     return;
   }

@@ -158,6 +158,8 @@ class WritingModule : public base::Module {
   void CelebrateCompleteExercise();
   // A tile lies in the grid and the list word is not complete.
   virtual void TilePlaced() {}
+  // The list word was just made right, before its reward comes.
+  virtual void WordFound() {}
   // Tells the work log, after the start of the sitting when it is the first event since Enter.
   void NoteWork(base::WorkEvent event);
 
@@ -200,6 +202,7 @@ class ListModule : public WritingModule {
   bool IsDictation() const override { return true; }
   bool EchoAttempt() override { return dictation_.Echo(); }
   void TilePlaced() override { dictation_.TilePlaced(); }
+  void WordFound() override { dictation_.WordFound(); }
 
  private:
   exercises::Dictation dictation_;

@@ -2,6 +2,29 @@
 
 namespace winshell {
 
+namespace {
+
+// An edit box of several lines (plain or rich) takes every key for itself, Escape included, and
+// whether it then asks its dialog to close depends on the system.
+bool IsBoxOfLines(HWND control) {
+  wchar_t name[16] = {};
+  if (GetClassNameW(control, name, 16) == 0) return false;
+  const bool edit = _wcsicmp(name, L"Edit") == 0 || _wcsnicmp(name, L"RichEdit", 8) == 0;
+  return edit && (GetWindowLongPtrW(control, GWL_STYLE) & ES_MULTILINE) != 0;
+}
+
+// Escape in such a box closes the dialog here, as it does from the dialog's other controls.
+bool ClosesFromABoxOfLines(HWND dialog, const MSG& message) {
+  if (message.message != WM_KEYDOWN || message.wParam != VK_ESCAPE || message.hwnd == dialog ||
+      !IsBoxOfLines(message.hwnd)) {
+    return false;
+  }
+  SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  return true;
+}
+
+}  // namespace
+
 bool WinDialogHost::IsAlive(const HWND& window) const {
   return window != nullptr && IsWindow(window);
 }
@@ -29,6 +52,7 @@ bool WinDialogHost::PreTranslate(MSG& message) {
     if (window == nullptr || !IsWindowVisible(window)) continue;
     // Only the dialog the message is for takes it.
     if (message.hwnd != window && !IsChild(window, message.hwnd)) continue;
+    if (ClosesFromABoxOfLines(window, message)) return true;
     return IsDialogMessageW(window, &message) != FALSE;
   }
   return false;

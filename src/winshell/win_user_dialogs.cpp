@@ -95,52 +95,52 @@ std::wstring WinUserDialogs::DefaultExtension(const std::string& filter) {
   return Wide(extension);
 }
 
-std::optional<std::filesystem::path> WinUserDialogs::OpenFile(
-    const std::string& filter, const std::filesystem::path& initialFolder,
-    const std::string& proposedName) {
-  const std::wstring filters = CommonFilter(filter);
+namespace {
+
+// The common file dialog, to open or to save: the flags, the extension a name typed without one
+// gets (none: nothing added) and the call that shows it are what differ.
+std::optional<std::filesystem::path> FileDialog(HWND owner, const std::string& filter,
+                                                const std::filesystem::path& initialFolder,
+                                                const std::string& proposedName,
+                                                const std::wstring& defaultExtension, DWORD flags,
+                                                BOOL(WINAPI* show)(LPOPENFILENAMEW)) {
+  const std::wstring filters = WinUserDialogs::CommonFilter(filter);
   const std::wstring folder = initialFolder.wstring();
   std::vector<wchar_t> name(kPathRoom, L'\0');
   const std::wstring proposed = Wide(proposedName);
   if (proposed.size() < name.size()) std::copy(proposed.begin(), proposed.end(), name.begin());
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner_ ? owner_() : nullptr;
+  dialog.hwndOwner = owner;
   dialog.lpstrFilter = filters.c_str();
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = name.data();
   dialog.nMaxFile = kPathRoom;
   dialog.lpstrInitialDir = folder.c_str();
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!defaultExtension.empty()) dialog.lpstrDefExt = defaultExtension.c_str();
+  dialog.Flags = flags | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (!show(&dialog)) return std::nullopt;
   return PathFromWide(name.data());
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> WinUserDialogs::OpenFile(
+    const std::string& filter, const std::filesystem::path& initialFolder,
+    const std::string& proposedName) {
+  return FileDialog(owner_ ? owner_() : nullptr, filter, initialFolder, proposedName, {},
+                    OFN_FILEMUSTEXIST, GetOpenFileNameW);
 }
 
 std::optional<std::filesystem::path> WinUserDialogs::SaveFile(
     const std::string& filter, const std::filesystem::path& initialFolder,
     const std::string& proposedName, ports::FileExtension extension) {
-  const std::wstring filters = CommonFilter(filter);
-  const std::wstring folder = initialFolder.wstring();
-  const std::wstring defaultExtension = DefaultExtension(filter);
-  std::vector<wchar_t> name(kPathRoom, L'\0');
-  const std::wstring proposed = Wide(proposedName);
-  if (proposed.size() < name.size()) std::copy(proposed.begin(), proposed.end(), name.begin());
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof(dialog);
-  dialog.hwndOwner = owner_ ? owner_() : nullptr;
-  dialog.lpstrFilter = filters.c_str();
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = name.data();
-  dialog.nMaxFile = kPathRoom;
-  dialog.lpstrInitialDir = folder.c_str();
   // A name typed without its extension gets the filter's, as the file list shows only files
   // that have it.
-  if (extension == ports::FileExtension::kFromFilter && !defaultExtension.empty()) {
-    dialog.lpstrDefExt = defaultExtension.c_str();
-  }
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return std::nullopt;
-  return PathFromWide(name.data());
+  const std::wstring defaultExtension =
+      extension == ports::FileExtension::kFromFilter ? DefaultExtension(filter) : std::wstring();
+  return FileDialog(owner_ ? owner_() : nullptr, filter, initialFolder, proposedName,
+                    defaultExtension, OFN_OVERWRITEPROMPT, GetSaveFileNameW);
 }
 
 std::optional<gfx::Colour> WinUserDialogs::ChooseColour(gfx::Colour initial) {

@@ -196,7 +196,7 @@ TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
 }
 
 // The child at the dictation until it is killed: every word of a list of one-letter-key words
-// laid, rewarded, and the next one asked for. After each word's "right" line is in the journal
+// laid, found right, and the next one asked for. After each word's "right" line is in the journal
 // it writes one byte to `progress`.
 [[noreturn]] void DictateInALoop(const fs::path& program, const fs::path& data, int ready,
                                  int progress) {
@@ -223,9 +223,9 @@ TEST(CrashSafeSave, AThousandKillsWhileSavingLeaveEveryFileOldOrNewAndWhole) {
   while (true) {
     view.OnLButtonDown(0, nextMiddle);
     view.OnLButtonUp(0, nextMiddle);
-    // The solution lays the word and the reward says it is right: two synced lines more.
+    // The solution lays the word, then it is found right: two synced lines more.
     view.Parts().dictation.Solution();
-    view.Parts().dictation.Reward();
+    view.Parts().dictation.WordFound();
     if (write(progress, &byte, 1) != 1) _exit(4);
   }
 }

@@ -164,16 +164,17 @@ TEST(Notebook, ATwentyWordSessionIsJournalledAttemptByAttempt) {
   EXPECT_EQ(wrong, (std::vector<std::string>{"chat:chaz:different", "rat:raz:pareil", "zoo:zoa:"}));
   EXPECT_EQ(count[WorkEventKind::kHelp], 2);
   EXPECT_EQ(count[WorkEventKind::kSolution], 1);
-  EXPECT_EQ(count[WorkEventKind::kSkipped], 0);
+  // A solution brings no reward: "zoo" stays open until the next word passes it over.
+  EXPECT_EQ(count[WorkEventKind::kSkipped], 1);
   // The help and the solution keep the answer as it stood when they were asked for.
   std::vector<std::string> attemptsAsked;
   for (const auto& line : journal.lines) {
     if (line.kind == WorkEventKind::kHelp || line.kind == WorkEventKind::kSolution) {
       attemptsAsked.push_back(line.attempt);
     }
-    // "mer": the instruction, then three letters a second apart.
+    // "mer": the instruction, then three letters a second apart; the last one makes it right.
     if (line.kind == WorkEventKind::kRightAnswer && line.entry == "mer") {
-      EXPECT_EQ(line.seconds, 5);
+      EXPECT_EQ(line.seconds, 4);
     }
   }
   EXPECT_EQ(attemptsAsked, (std::vector<std::string>{"chaz", "zoa", "l___"}));
@@ -257,6 +258,47 @@ TEST(Notebook, AWrongAnswerIsCountedOnceHoweverItsTilesAreMoved) {
   }
   EXPECT_EQ(events, (std::vector<std::string>{"seance:", "mot:", "essai:chaz", "essai:chas",
                                               "passe:chas", "mot:"}));
+}
+
+// The reward comes a moment after the last tile: leaving the module or closing the program in
+// that moment keeps the right answer, and a word made right twice counts once.
+TEST(Notebook, ARightAnswerIsJournalledTheMomentTheWordIsRight) {
+  enum class Then { kLeaveTheModule, kCloseTheProgram, kMakeItRightAgain, kLastLetterFlewIn };
+  for (const Then then : {Then::kLeaveTheModule, Then::kCloseTheProgram, Then::kMakeItRightAgain,
+                          Then::kLastLetterFlewIn}) {
+    Session s;
+    s.harness.ClickIcon(app::IconNextWord);
+    s.harness.Paint();
+    if (then == Then::kLastLetterFlewIn) {
+      // Placed by itself: a key clicked sends its letter flying to the next cell.
+      s.Write("cha");
+      s.view->Parts().settingsDialog.OnAutoPlaceClicked(true);
+      s.harness.ClickKey(s.keyOf.at('t'));
+      s.harness.Tick(100);
+    } else {
+      s.Write("chat");
+    }
+    switch (then) {
+      case Then::kLeaveTheModule:
+      case Then::kLastLetterFlewIn:
+        s.harness.EnterModule(app::ModuleId::kFrancais);
+        break;
+      case Then::kCloseTheProgram:
+        s.harness.view.reset();
+        break;
+      case Then::kMakeItRightAgain:
+        s.TakeOut(3);
+        s.Write("t", 3);
+        s.Rewarded();
+        break;
+    }
+    std::vector<std::string> events;
+    for (const auto& line : s.Journal().lines) {
+      events.push_back(std::string(notebook::EventWord(line.kind)) + ":" + line.entry);
+    }
+    EXPECT_EQ(events, (std::vector<std::string>{"seance:", "mot:chat", "juste:chat"}))
+        << static_cast<int>(then);
+  }
 }
 
 TEST(Notebook, HiddenWordsFoundAndTheFinishedTextAreJournalled) {

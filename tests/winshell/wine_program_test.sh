@@ -8,26 +8,8 @@ set -euo pipefail
 windows=$1 linux=$2 screens=$3
 mkdir -p "$screens"
 rm -f "$screens"/*.png
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
-
-# A display of our own, large enough that the window is fitted as it is on a classroom screen.
-exec 7> "$work/display"
-Xvfb -displayfd 7 -screen 0 1600x1200x24 -nolisten tcp -noreset > "$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -1 "$work/display")"
+# shellcheck source=wine_display.sh
+source "$(dirname "$0")/wine_display.sh"
 
 # The client window of the program's main view: fitted to the settings once they are read
 # (1200 × 850 until then), and painted. Two minutes at most: wine starts slowly on a busy machine.
@@ -118,7 +100,6 @@ for _ in $(seq 50); do
 done
 
 # The Windows program, with the user's application-data folder of a first start.
-appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
 rm -rf "$appdata/Scribix"
 # wine's SAPI has no French voice: at a first start the program would stop on the voice warning
 # (the dialog tests answer it). Here the teacher has already asked not to be warned again, as the
@@ -126,8 +107,7 @@ rm -rf "$appdata/Scribix"
 mkdir -p "$appdata/Scribix"
 : > "$appdata/Scribix/noavertv"
 started=$(date +%s%N)
-(cd "$windows" && wine ./scribix.exe > "$work/windows.log" 2>&1; echo $? > "$work/windows.exit") &
-pids+=($!)
+start_windows_program "$windows"
 window=$(wait_for_fitted_window) || fail "scribix.exe shows no window"
 echo "scribix.exe showed its fitted window after $((($(date +%s%N) - started) / 1000000)) ms"
 import -window "$window" "$screens/windows-first.png"
@@ -139,18 +119,13 @@ compare_screens lune "$screens/linux-lune.png" "$screens/windows-lune.png"
 # The quit icon, then "Oui" by its letter: only a box whose button reads "&Oui" answers "o".
 eval "$(xdotool getwindowgeometry --shell "$window")"
 xdotool mousemove $((X + 1176)) $((Y + 22)) click 1
-box=""
-for _ in $(seq 100); do
-  box=$(xdotool search --name '^Confirmation$' 2>/dev/null | tail -1) && [ -n "$box" ] && break
-  sleep 0.1
-done
-[ -n "$box" ] || fail "no confirmation after the quit icon"
+box=$(shown_window Confirmation 10) || fail "no confirmation after the quit icon"
 sleep 0.5
 import -window root "$screens/windows-quit.png"
 xdotool key --window "$box" o
-for _ in $(seq 100); do [ -s "$work/windows.exit" ] && break; sleep 0.1; done
-[ -s "$work/windows.exit" ] || fail "scribix.exe did not end after \"Oui\""
-[ "$(cat "$work/windows.exit")" = "0" ] || fail "scribix.exe ended with $(cat "$work/windows.exit")"
+status=$(windows_exit_status)
+[ -n "$status" ] || fail "scribix.exe did not end after \"Oui\""
+[ "$status" = "0" ] || fail "scribix.exe ended with $status"
 
 # The child's work, in the user's folder; the program folder is not written.
 [ -f "$appdata/Scribix/defautabc" ] || fail "no Français text in $appdata/Scribix"
@@ -164,9 +139,7 @@ echo "four tiles written, \"lune\" saved in $appdata/Scribix/defautabc"
 
 # The next start shows the word again; one more tile, then the close box (Alt+F4 asks the frame
 # to close as its box does) keeps the work without asking.
-rm -f "$work/windows.exit"
-(cd "$windows" && wine ./scribix.exe > "$work/windows.log" 2>&1; echo $? > "$work/windows.exit") &
-pids+=($!)
+start_windows_program "$windows"
 window=$(wait_for_fitted_window) || fail "scribix.exe shows no window the second time"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 drag "$X" "$Y" 420 575 340 109
@@ -174,7 +147,6 @@ import -window "$window" "$screens/windows-lunes.png"
 xdotool mousemove $((X + 600)) $((Y + 780)) click 1
 sleep 0.3
 xdotool key alt+F4
-for _ in $(seq 100); do [ -s "$work/windows.exit" ] && break; sleep 0.1; done
-[ "$(cat "$work/windows.exit" 2>/dev/null)" = "0" ] || fail "the close box did not end scribix.exe"
+[ "$(windows_exit_status)" = "0" ] || fail "the close box did not end scribix.exe"
 grep -q "lunes" "$appdata/Scribix/defautabc" || fail "the close box lost the child's last tile"
 echo "the next start went on with \"lune\"; the close box kept \"lunes\""

@@ -10,44 +10,8 @@ set -euo pipefail
 windows=$1 templates=$2 screens=$3
 mkdir -p "$screens"
 rm -f "$screens"/*.png
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  local pid
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-  echo "FAILED: $*" >&2
-  exit 1
-}
-
-exec 7>"$work/display"
-Xvfb -displayfd 7 -screen 0 1600x1200x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-DISPLAY=":$(head -1 "$work/display")"
-export DISPLAY
-
-# The shown window whose title is exactly TITLE, waited for SECONDS at most.
-shown_window() {
-  local title=$1 seconds=$2 until window pattern
-  until=$((SECONDS + seconds))
-  # xdotool takes a regular expression: the title's brackets and dots stand for themselves.
-  pattern=$(printf '%s' "$title" | sed 's/[][()\\.^$*+?{}|]/\\&/g')
-  while [ "$SECONDS" -lt "$until" ]; do
-    window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | while read -r w; do
-      [ "$(xdotool getwindowname "$w" 2>/dev/null)" = "$title" ] && echo "$w"; done | tail -1)
-    if [ -n "$window" ]; then
-      echo "$window"
-      return 0
-    fi
-    sleep 0.1
-  done
-  return 1
-}
+# shellcheck source=wine_display.sh
+source "$(dirname "$0")/wine_display.sh"
 
 viewable() {
   xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable'
@@ -116,10 +80,8 @@ click_icon() {
 }
 
 # A first start: no French voice under wine, and no word from the teacher yet.
-appdata="$WINEPREFIX/drive_c/users/$(id -un)/AppData/Roaming"
 rm -rf "$appdata/Scribix"
-(cd "$windows" && wine ./scribix.exe >"$work/windows.log" 2>&1; echo $? >"$work/windows.exit") &
-pids+=($!)
+start_windows_program "$windows"
 
 warning=$(shown_window "Installation des voix de synthèse vocale" 120) ||
   fail "no voice warning at a first start without a French voice"
@@ -158,6 +120,5 @@ click_icon 1176 22
 box=$(shown_window Confirmation 20) || fail "no confirmation after the quit icon"
 sleep 0.3
 xdotool key --window "$box" o
-for _ in $(seq 100); do [ -s "$work/windows.exit" ] && break; sleep 0.1; done
-[ "$(cat "$work/windows.exit" 2>/dev/null)" = "0" ] || fail "scribix.exe did not end with 0"
+[ "$(windows_exit_status)" = "0" ] || fail "scribix.exe did not end with 0"
 echo "the five windows opened from scribix.exe and closed"

@@ -4,6 +4,8 @@
 
 #include "dialog_test_models.h"
 #include "winshell/dialogs/config_puzzle_window.h"
+#include "winshell/dialogs/dialog_ids.h"
+#include "winshell/dialogs/open_list_window.h"
 
 namespace {
 
@@ -95,6 +97,55 @@ TEST(WinDialogHostTest, KeysGoToTheVisibleDialogTheyAreFor) {
   MSG escape{pieces, WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
   EXPECT_TRUE(models.host.PreTranslate(escape));
   EXPECT_FALSE(models.host.IsVisible(DialogId::kPuzzleSettings));
+}
+
+// The list of words is a box of several lines, which takes every key for itself: Escape there
+// closes "Listes de mots" as soon as the main loop hands it on, whatever the box would do with it.
+TEST(WinDialogHostTest, EscapeInTheBoxOfWordsClosesTheWordLists) {
+  Models models;
+  winshell::COpenList2Window window(models.list, models.host, Instance(), nullptr, ".");
+  const HWND entries = GetDlgItem(window.Handle(), IDC_LIST_ENTRIES);
+  ASSERT_NE(entries, nullptr);
+  models.list.listText = "chat\r\nmaison";
+  models.host.Refresh(DialogId::kWordLists);
+  models.host.Show(DialogId::kWordLists);
+  SetFocus(entries);
+  ASSERT_EQ(GetFocus(), entries);
+  MSG escape{entries, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+  EXPECT_TRUE(models.host.PreTranslate(escape));
+  EXPECT_FALSE(models.host.IsVisible(DialogId::kWordLists));
+  // Nothing the key left behind brings it back or touches the list.
+  MSG message;
+  for (int i = 0; i < 200 && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (models.host.PreTranslate(message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  EXPECT_FALSE(models.host.IsVisible(DialogId::kWordLists));
+  EXPECT_EQ(models.list.listText, "chat\r\nmaison");
+
+  // Escape in the open drop-down of the automatic advance closes the drop-down alone.
+  models.host.Show(DialogId::kWordLists);
+  const HWND advance = GetDlgItem(window.Handle(), IDC_LIST_AUTO_ADVANCE);
+  SetFocus(advance);
+  SendMessageW(advance, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_NE(SendMessageW(advance, CB_GETDROPPEDSTATE, 0, 0), 0);
+  MSG closeList{advance, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+  if (!models.host.PreTranslate(closeList)) {
+    TranslateMessage(&closeList);
+    DispatchMessageW(&closeList);
+  }
+  EXPECT_EQ(SendMessageW(advance, CB_GETDROPPEDSTATE, 0, 0), 0);
+  EXPECT_TRUE(models.host.IsVisible(DialogId::kWordLists));
+
+  // Enter in the box is still a new line of the list, not the dialog's.
+  SetFocus(entries);
+  MSG enter{entries, WM_KEYDOWN, VK_RETURN, 1, 0, {}};
+  if (!models.host.PreTranslate(enter)) {
+    TranslateMessage(&enter);
+    DispatchMessageW(&enter);
+  }
+  EXPECT_TRUE(models.host.IsVisible(DialogId::kWordLists));
 }
 
 }  // namespace
