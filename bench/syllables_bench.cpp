@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "speech/letter_sounds.h"
 #include "syllables/syllables.h"
 #include "text/cp1252.h"
 
@@ -24,5 +25,16 @@ void BM_SyllablesOfAWord(benchmark::State& state) {
   state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
 }
 BENCHMARK(BM_SyllablesOfAWord);
+
+// The letters of the sound heard, looked up every 10 ms while a word is read: a long word with
+// the sounds espeak-ng says for it.
+void BM_LettersOfTheSoundHeard(benchmark::State& state) {
+  const std::string word = text::FromUtf8("extraordinaire");
+  const std::vector<std::string> sounds = {"ɛ", "k", "s", "t", "ʁ", "a", "ɔ",
+                                           "ʁ", "d", "i", "n", "ɛ", "ʁ"};
+  for (auto _ : state) benchmark::DoNotOptimize(speech::LettersOfSounds(word, sounds));
+  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()));
+}
+BENCHMARK(BM_LettersOfTheSoundHeard);
 
 }  // namespace
