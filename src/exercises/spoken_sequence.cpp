@@ -25,6 +25,7 @@ void SpokenSequence::Play(std::vector<SpokenUnit> units, int pauseMs) {
 
 void SpokenSequence::Stop() {
   Light({});
+  matched_ = {};
   if (!Playing()) return;
   units_.clear();
   index_ = 0;
@@ -87,8 +88,15 @@ std::vector<grid::GridCell> SpokenSequence::CellsHeard(const SpokenUnit& unit,
   std::size_t end = std::min(unit.cellOf.size(), from + std::max<std::size_t>(saying.length, 1));
   if (unit.bySound && saying.sound < saying.sounds.size() && end <= unit.text.size()) {
     // Only the letters of the sound heard.
-    const std::vector<speech::LetterSpan> letters = speech::LettersOfSounds(
-        std::string_view(unit.text).substr(from, end - from), saying.sounds);
+    // The voice is looked at every few milliseconds and tells the same word many times over:
+    // its letters are matched to its sounds once.
+    if (matched_.unit != &unit || matched_.from != from || matched_.end != end ||
+        matched_.sounds != saying.sounds) {
+      matched_ = {&unit, from, end, saying.sounds,
+                  speech::LettersOfSounds(std::string_view(unit.text).substr(from, end - from),
+                                          saying.sounds)};
+    }
+    const std::vector<speech::LetterSpan>& letters = matched_.letters;
     if (letters.size() == saying.sounds.size()) {
       end = from + letters[saying.sound].end;
       from += letters[saying.sound].begin;

@@ -8,6 +8,7 @@
 
 #include "grid/grid_cell.h"
 #include "ports/timers.h"
+#include "speech/letter_sounds.h"
 #include "speech/speech_engine.h"
 
 namespace exercises {
@@ -57,8 +58,8 @@ class SpokenSequence {
   void SayCurrent();
   void Light(const std::vector<grid::GridCell>& cells);
   // The cells of the unit standing for the part heard; none when that part has no cell.
-  static std::vector<grid::GridCell> CellsHeard(const SpokenUnit& unit,
-                                                const speech::SpeechEngine::Saying& saying);
+  std::vector<grid::GridCell> CellsHeard(const SpokenUnit& unit,
+                                         const speech::SpeechEngine::Saying& saying);
 
   speech::SpeechEngine& speech_;
   ports::Timers& timers_;
@@ -74,6 +75,15 @@ class SpokenSequence {
   // sequence: this tells one from the silence the sequence began with.
   std::uint64_t silences_ = 0;
   std::vector<grid::GridCell> lit_;
+  // The word last heard sound by sound (its place in the unit) and its letters for each sound.
+  struct Matched {
+    const SpokenUnit* unit = nullptr;
+    std::size_t from = 0;
+    std::size_t end = 0;
+    std::vector<std::string> sounds;
+    std::vector<speech::LetterSpan> letters;
+  };
+  Matched matched_;
 };
 
 }  // namespace exercises
